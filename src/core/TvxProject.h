@@ -1,0 +1,90 @@
+#pragma once
+// The batch project: the option list (name=value lines), the product
+// constants, the current project file, the recent list and the window
+// controls bound to options. Every getter parses the list afresh.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "batch/TvxNodeEvent.h"
+
+class QObject;
+class TvxConvertor;
+class TvxPathChooser;
+
+// Stands in for the class reference of the converter: makes the chain of
+// converters (batch, count, job-done notification) of the product's class.
+using TvxConvertorClass =
+    std::function<TvxConvertor*(TvxBatch* batch, int count, const TvxNodeEvent& onJobDone)>;
+
+enum class OverwriteMode : int { NewName = 0, Overwrite = 1, Skip = 9 };
+
+class TvxProject {
+public:
+    TvxProject();
+    ~TvxProject();
+    TvxProject(const TvxProject&) = delete;
+    TvxProject& operator=(const TvxProject&) = delete;
+
+    // Fields, in the order of the record they stand for.
+    std::vector<QObject*> Controls;
+    std::vector<std::string> Options;
+    TvxConvertorClass ConvertorClass;
+    bool FillTargetFromSource = true;
+    bool OverwriteDefault = true;
+    std::string ProjectExt;
+    std::string ProjectFilter;
+    std::string ProjectFile;
+    std::vector<std::string> Recent;
+    std::string CmdOptions;
+    std::string ShortName;
+    char PathDelim = '/';
+    std::string Title;
+    std::string SourceFilter;
+    std::string FileMask;
+    std::string TargetExt;
+    std::string AltTargetExt;
+    std::string MacroTargetExt;
+    std::string Version;
+
+    // Raw option access (first matching key, case-insensitive, no trimming).
+    std::string GetOption(const std::string& key) const;
+    void SetOption(const std::string& key, const std::string& value);  // empty deletes
+
+    std::string GetSource() const;
+    std::string GetTarget() const;
+    std::string GetRenameSource() const;
+    bool GetSubdir() const;
+    bool GetKeepFileTime() const;
+    bool GetDeleteSource() const;
+    bool GetMacroEnabled() const;
+    bool GetMultiInstance() const;
+    bool GetPureConsole() const;
+    bool GetKeepTargetSubdirs() const;
+    int GetThreadsCount() const;
+    int GetDaemon() const;
+    bool GetRunAndClose() const;
+    OverwriteMode GetIsOverwrite() const;
+    std::string GetTargetFolder() const;
+
+    // Binding of window controls (QObject properties found by name).
+    void RegisterControl(QObject* control);
+    void ApplyOptions();
+    void CollectOptions();
+    void DetachControls();
+
+    // Command line and project files.
+    void ParseCommandLine();
+    void OpenAtStart();
+    void LoadProject(bool withoutDialog);
+    void NewProject();
+    void WriteProject(bool toFile);
+    void SaveProject();
+    void SaveProjectAs();
+    void AddToRecent();
+    bool IsProjectFile(const std::string& path) const;
+    std::string RecentListFile() const;
+};
+
+extern TvxProject* vxProject;

@@ -1,0 +1,59 @@
+#pragma once
+// The value that crosses the automation layer: arguments, property values and
+// results of late-bound calls. Text is UTF-8 (or raw bytes; never re-encoded).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace platform {
+
+class AutomationObject;
+using ObjectRef = std::shared_ptr<AutomationObject>;
+
+class Variant {
+public:
+    enum class Kind { Empty, Null, Bool, Int, Double, Text, Object, Array, Omitted };
+
+    Variant() = default;
+    Variant(bool value);
+    Variant(int value);
+    Variant(std::int64_t value);
+    Variant(double value);
+    Variant(std::string value);
+    Variant(const char* value);
+    Variant(ObjectRef value);
+    Variant(std::vector<Variant> value);
+
+    static Variant null();
+    // Marks an optional argument that the caller leaves out.
+    static Variant omitted();
+
+    Kind kind() const { return kind_; }
+    bool isEmpty() const { return kind_ == Kind::Empty; }
+    bool isOmitted() const { return kind_ == Kind::Omitted; }
+
+    // Conversions follow the usual automation coercions (a number from its
+    // text, a boolean from a non-zero number, "True"/"False"); an impossible
+    // one throws AutomationError "Type mismatch" (13).
+    bool toBool() const;
+    std::int64_t toInt() const;
+    double toDouble() const;
+    std::string toText() const;
+    ObjectRef toObject() const;  // "Object required" (424) when not an object
+    const std::vector<Variant>& toArray() const;
+
+    bool operator==(const Variant& other) const;
+
+private:
+    Kind kind_ = Kind::Empty;
+    std::variant<std::monostate, bool, std::int64_t, double, std::string, ObjectRef,
+                 std::vector<Variant>>
+        value_;
+};
+
+using VariantList = std::vector<Variant>;
+
+}  // namespace platform
