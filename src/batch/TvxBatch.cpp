@@ -1,0 +1,180 @@
+#include "batch/TvxBatch.h"
+
+#include <cctype>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+#include <thread>
+
+#include "core/TvxProject.h"
+
+namespace {
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+constexpr char kPlatformDelim = '/';
+
+// An option read as a boolean: a number is true when it is not zero, else
+// "True"/"False" in any letter case, else the fallback.
+bool ReadOptionFlag(const std::string& text, bool fallback) {
+    if (text.empty())
+        return fallback;
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (end && *end == '\0' && end != text.c_str())
+        return number != 0.0;
+    if (SameTextIgnoringCase(text, "true"))
+        return true;
+    if (SameTextIgnoringCase(text, "false"))
+        return false;
+    return fallback;
+}
+
+void CreateTargetFolder(const std::string& folder) {
+    if (folder.empty())
+        throw std::runtime_error("Unable to create directory");
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+}
+
+}  // namespace
+
+TvxBatch::TvxBatch() : platform::Thread(false), lock_(std::make_shared<std::recursive_mutex>()) {}
+
+TvxBatch::~TvxBatch() {
+    if (Started()) {
+        Terminate();
+        WaitFor();
+    }
+    Clear();
+}
+
+void TvxBatch::Start(const std::string& source, const std::string& target, bool subdirs) {
+    const std::string normalSource = NormalizePath(source);
+    const std::string normalTarget = NormalizePath(target);
+    // Only where the project's delimiter is this platform's own does the
+    // target name a local folder that can be created.
+    if (vxProject && vxProject->PathDelim == kPlatformDelim)
+        CreateTargetFolder(normalTarget);
+    {
+        std::lock_guard guard(*lock_);
+        TargetDir = normalTarget;
+        const auto cut = normalSource.rfind(kPlatformDelim);
+        Mask = cut == std::string::npos ? normalSource : normalSource.substr(cut + 1);
+        SourceDir = cut == std::string::npos ? std::string() : normalSource.substr(0, cut + 1);
+        Subdirs = subdirs;
+    }
+    if (!SearchDone.load() && !Started())
+        platform::Thread::Start();
+}
+
+void TvxBatch::Execute() {
+    struct MarkDone {
+        std::atomic<bool>& flag;
+        ~MarkDone() { flag.store(true); }
+    } markDone{SearchDone};
+
+    std::string folder, mask;
+    bool subdirs = false;
+    std::uint32_t attributeMask = WithHiddenMask;
+    {
+        std::lock_guard guard(*lock_);
+        RegExt = vxProject ? vxProject->GetOption("RegExt") : std::string();
+        SkipHidden = vxProject && ReadOptionFlag(vxProject->GetOption("SkipHidden"), false);
+        attributeMask = SkipHidden ? SkipHiddenMask : WithHiddenMask;
+        folder = SourceDir;
+        mask = Mask;
+        subdirs = Subdirs;
+        searchedFolders_.clear();
+    }
+    try {
+        Search(folder, mask, subdirs, attributeMask);
+    } catch (...) {
+        // A failing search ends the supply like a finished one.
+    }
+}
+
+void TvxBatch::AddNode(const std::string& fileName) {
+    if (!Accept(fileName))
+        return;
+    TvxNode* node = nullptr;
+    {
+        std::lock_guard guard(*lock_);
+        nodes_.push_back(std::make_unique<TvxNode>(fileName, static_cast<std::int32_t>(nodes_.size())));
+        node = nodes_.back().get();
+    }
+    std::this_thread::yield();
+    if (OnNodeAdded)
+        OnNodeAdded(this, node);
+}
+
+void TvxBatch::AddFile(const std::string& fileName) {
+    AddNode(fileName);
+    SearchDone.store(true);
+}
+
+std::int32_t TvxBatch::NodeCount() {
+    std::lock_guard guard(*lock_);
+    return static_cast<std::int32_t>(nodes_.size());
+}
+
+TvxNode* TvxBatch::NextNode() {
+    for (;;) {
+        bool searchOver = false;
+        {
+            std::lock_guard guard(*lock_);
+            if (NextIndex < static_cast<std::int32_t>(nodes_.size()))
+                return nodes_[NextIndex++].get();
+            // Judged together with the length, so a job appended just before
+            // the flag was set is handed out on this round, not lost.
+            searchOver = SearchDone.load();
+        }
+        if (searchOver) {
+            Exhausted.store(true);
+            return nullptr;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void TvxBatch::AddSuccess() {
+    std::lock_guard guard(*lock_);
+    ++Successes;
+}
+
+void TvxBatch::AddFailure(const std::string& message) {
+    std::lock_guard guard(*lock_);
+    ++Failures;
+    for (const auto& known : FailureMessages)
+        if (SameTextIgnoringCase(known, message))
+            return;
+    FailureMessages.push_back(message);
+}
+
+TvxNodeList& TvxBatch::LockNodes() {
+    lock_->lock();
+    return nodes_;
+}
+
+void TvxBatch::UnlockNodes() {
+    lock_->unlock();
+}
+
+void TvxBatch::Clear() {
+    std::lock_guard guard(*lock_);
+    nodes_.clear();
+    NextIndex = 0;
+    Successes = 0;
+    Failures = 0;
+    SearchDone.store(false);
+    Exhausted.store(false);
+}

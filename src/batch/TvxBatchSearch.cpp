@@ -1,0 +1,113 @@
+// The search half of the batch controller: normalising the source, walking
+// the folders and filtering the names found.
+
+#include <cctype>
+
+#include "batch/TvxBatch.h"
+#include "batch/TvxMatch.h"
+#include "regex/VBScriptRegex.h"
+
+namespace {
+
+bool IsDotEntry(const std::string& name) {
+    return name == "." || name == "..";
+}
+
+bool IsLocalHost(const std::string& host) {
+    static const std::string localhost = "localhost";
+    if (host.size() != localhost.size())
+        return false;
+    for (std::size_t i = 0; i < host.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(host[i])) != localhost[i])
+            return false;
+    return true;
+}
+
+// `rest` is the address after "file:" and its slashes, `slashes` how many
+// slashes there were.
+std::string LocalPathOfFileAddress(const std::string& rest, std::size_t slashes) {
+    if (rest.empty())
+        return rest;
+    if (slashes == 0)
+        return rest;  // "file:x.chm": a relative name
+    if (slashes != 2)
+        return "/" + rest;  // "file:/a", "file:///a": a local absolute path
+    // "file://host/path": the host names the machine that holds the file.
+    const auto slash = rest.find('/');
+    const std::string host = rest.substr(0, slash);
+    if (IsLocalHost(host))
+        return slash == std::string::npos ? "/" : rest.substr(slash);
+    // Any other host cannot be reached as a local file. It is kept as the
+    // leading component of a "//host/path" network-style path, the way the
+    // program writes network paths; Linux resolves it like "/host/path", so
+    // the common slip "file://home/a/x.chm" still finds /home/a/x.chm.
+    return "//" + rest;
+}
+
+}  // namespace
+
+std::string TvxBatch::NormalizePath(const std::string& path) {
+    if (path.rfind("file:", 0) != 0)
+        return path;
+    const std::string rest = vbregex::Regex::Replace("^file:/*", path, "");
+    const std::size_t slashes = path.size() - 5 - rest.size();
+    return LocalPathOfFileAddress(rest, slashes);
+}
+
+TvxMatchBase* TvxBatch::Matcher() const {
+    return vxMatch;
+}
+
+bool TvxBatch::Accept(const std::string& fileName) {
+    TvxMatchBase* matcher = Matcher();
+    if (!matcher)
+        return true;
+    std::string mask, regExt;
+    {
+        // Start and Execute may replace these on other threads.
+        std::lock_guard guard(*lock_);
+        mask = Mask;
+        regExt = RegExt;
+    }
+    if (!matcher->MatchName(fileName, WildcardToRegex(mask)))
+        return false;
+    return regExt.empty() || matcher->MatchName(fileName, regExt);
+}
+
+void TvxBatch::Search(const std::string& folder, const std::string& mask, bool subdirs,
+                      std::uint32_t attributeMask) {
+    const auto identity = platform::IdentifyFolder(folder);
+    if (!identity)
+        return;  // missing, or a plain file reached by the sub-folder pass
+    // A link back to a folder already searched would otherwise recurse for
+    // ever; a folder seen under two names is searched once.
+    if (!searchedFolders_.insert(*identity).second)
+        return;
+    AddFilesOf(folder, mask, attributeMask);
+    if (subdirs && !Terminated())
+        SearchSubfoldersOf(folder, mask, subdirs, attributeMask);
+}
+
+void TvxBatch::AddFilesOf(const std::string& folder, const std::string& mask, std::uint32_t attributeMask) {
+    constexpr std::uint32_t lowSixBits = 63;
+    platform::FolderListing listing(folder + mask, attributeMask);
+    while (const auto entry = listing.Next()) {
+        if (!IsDotEntry(entry->Name) && (entry->Attributes & lowSixBits & ~attributeMask) == 0)
+            AddNode(folder + entry->Name);
+        if (Terminated())
+            return;
+    }
+}
+
+void TvxBatch::SearchSubfoldersOf(const std::string& folder, const std::string& mask, bool subdirs,
+                                  std::uint32_t attributeMask) {
+    // Asking for folders still lists plain files (searching below them finds
+    // nothing) but never hidden or system entries, whatever SkipHidden says.
+    platform::FolderListing listing(folder + "*.*", platform::faDirectory);
+    while (const auto entry = listing.Next()) {
+        if (!IsDotEntry(entry->Name))
+            Search(folder + entry->Name + "/", mask, subdirs, attributeMask);
+        if (Terminated())
+            return;
+    }
+}

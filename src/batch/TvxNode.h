@@ -1,0 +1,24 @@
+#pragma once
+// One job: a source file and what became of it. Created only by the batch
+// (TvxBatch::AddNode), owned by its job list, freed with the batch.
+// Status, ResultText and Elapsed are written by the one worker that took the
+// job, on its thread, without the batch lock.
+
+#include <cstdint>
+#include <string>
+
+class TvxNode {
+public:
+    // Status codes; the window also uses them as the row's image index.
+    static constexpr std::int32_t Waiting = 0;  // waiting or being processed
+    static constexpr std::int32_t Done = 1;     // converted, or skipped as existing
+    static constexpr std::int32_t Failed = 2;
+
+    TvxNode(std::string fileName, std::int32_t index) : Index(index), FileName(std::move(fileName)) {}
+
+    std::int32_t Status = Waiting;
+    std::int32_t Index;
+    std::string FileName;
+    std::string ResultText;  // target path on success, error message on failure
+    std::int32_t Elapsed = 0;  // milliseconds spent on the job
+};
