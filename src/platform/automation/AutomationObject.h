@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/NoCaseCompare.h"
 #include "platform/automation/Variant.h"
 
 namespace platform {
@@ -47,9 +48,6 @@ private:
         Method method;
         Getter getter;
         Setter setter;
-    };
-    struct NoCaseLess {
-        bool operator()(const std::string& a, const std::string& b) const;
     };
     std::map<std::string, Member, NoCaseLess> members_;
 };

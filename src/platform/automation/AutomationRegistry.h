@@ -1,16 +1,21 @@
 #pragma once
 // The servers the automation layer can create, known by ProgID and by class
-// identifier (braced text form, compared without regard to case). The program
-// registers its real servers at start-up; tests register fakes with
-// ScopedRegistration, which restores what was there before.
+// identifier (braced text form, compared without regard to case). The servers
+// built into the platform layer (the regular-expression object) are registered
+// by instance() itself on first use, so no caller depends on the order in which
+// static objects are initialised. Other servers (the office stand-ins) are
+// registered by the program at start-up; tests register fakes with
+// ScopedRegistration, which restores what was there before. Registering an
+// empty factory hides a name: creating it then fails as if it were unknown.
 
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/automation/AutomationObject.h"
+#include "platform/automation/NoCaseCompare.h"
 
 namespace platform {
 
@@ -20,7 +25,8 @@ class AutomationRegistry {
 public:
     static AutomationRegistry& instance();
 
-    // progId or classId may be empty; a later registration of the same name wins.
+    // progId or classId may be empty; a later registration of the same name
+    // wins. Factories run outside the registry's lock and may run on any thread.
     void add(const std::string& progId, const std::string& classId, AutomationFactory factory);
     void remove(const std::string& progId, const std::string& classId);
 
@@ -29,16 +35,18 @@ public:
     ObjectRef createByProgId(const std::string& progId) const;
     ObjectRef createByClassId(const std::string& classId) const;
 
+    // The factory registered under a name, if any (ScopedRegistration keeps it
+    // to restore it later).
+    std::optional<AutomationFactory> factoryByProgId(const std::string& progId) const;
+    std::optional<AutomationFactory> factoryByClassId(const std::string& classId) const;
+
 private:
-    struct Entry {
-        std::string progId;
-        std::string classId;
-        AutomationFactory factory;
-    };
-    const Entry* find(const std::string& progId, const std::string& classId) const;
+    using FactoryMap = std::map<std::string, AutomationFactory, NoCaseLess>;
+    static std::optional<AutomationFactory> lookup(const FactoryMap& map, const std::string& name);
 
     mutable std::mutex mutex_;
-    std::vector<Entry> entries_;
+    FactoryMap byProgId_;
+    FactoryMap byClassId_;
 };
 
 class ScopedRegistration {

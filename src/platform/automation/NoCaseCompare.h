@@ -1,0 +1,17 @@
+#pragma once
+// Comparison of member names, ProgIDs and class identifiers, which automation
+// treats without regard to letter case (ASCII folding only).
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+char foldAsciiCase(char c);
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+struct NoCaseLess {
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
+}  // namespace platform
