@@ -1,0 +1,94 @@
+#include "HhDecompile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <stdexcept>
+
+#include "ChmArchive.h"
+#include "ExtractionFolder.h"
+#include "Extractor.h"
+#include "IsolatedRun.h"
+
+namespace {
+
+void Complain(const std::string& chmFile, const std::string& problem) {
+    std::cerr << "pellin-hh: " << chmFile << ": " << problem << '\n';
+}
+
+// Runs in the child: everything that touches the untrusted bytes.
+int ExtractInChild(const HhOptions& options) {
+    try {
+        ExtractionFolder folder(options.Folder, options.ChmFile);
+        auto archive = ChmArchive::Open(options.ChmFile);
+        if (!archive) {
+            Complain(options.ChmFile, "not a CHM file, or its header is damaged");
+            return HhUnreadable;
+        }
+        ExtractionLimits limits;
+        limits.MaxBytes = options.MaxBytes;
+        const ExtractionReport report = Extractor(*archive, folder, limits).Run();
+        for (const auto& problem : report.Problems) Complain(options.ChmFile, problem);
+        return report.Complete() ? HhComplete : HhPartial;
+    } catch (const std::exception& error) {
+        Complain(options.ChmFile, error.what());
+        return HhUnusable;
+    }
+}
+
+int ExitCodeFor(const IsolatedOutcome& outcome, const HhOptions& options) {
+    using Ending = IsolatedOutcome::Ending;
+    switch (outcome.How) {
+        case Ending::Exited:
+            if (outcome.ExitCode <= HhUnreadable) return outcome.ExitCode;
+            Complain(options.ChmFile, "reading ended unexpectedly (exit code " + std::to_string(outcome.ExitCode) + ")");
+            return HhUnreadable;
+        case Ending::Signalled:
+            Complain(options.ChmFile, "reading the file crashed with " + DescribeSignal(outcome.Signal) +
+                                          "; the file is damaged or hostile");
+            return HhUnreadable;
+        case Ending::TimedOut:
+            Complain(options.ChmFile, "reading took longer than " + std::to_string(options.TimeLimit.count()) +
+                                          " s and was stopped");
+            return HhUnreadable;
+        case Ending::NotStarted:
+            Complain(options.ChmFile, "cannot start the reading process");
+            return HhUnusable;
+        case Ending::Unknown:
+            break;
+    }
+    Complain(options.ChmFile, "lost track of the reading process");
+    return HhUnreadable;
+}
+
+}  // namespace
+
+int Decompile(const HhOptions& options) {
+    struct stat source {};
+    if (::stat(options.ChmFile.c_str(), &source) != 0 || !S_ISREG(source.st_mode) ||
+        ::access(options.ChmFile.c_str(), R_OK) != 0) {
+        Complain(options.ChmFile, "cannot open the file");
+        return HhUnusable;
+    }
+    const auto outcome = RunIsolated([&options] { return ExtractInChild(options); }, options.TimeLimit);
+    const int code = ExitCodeFor(outcome, options);
+    if (outcome.How != IsolatedOutcome::Ending::Exited && outcome.Process > 0)
+        ExtractionFolder::RemoveUnfinished(options.Folder, outcome.Process);
+    return code;
+}
+
+int RunHh(const std::vector<std::string>& args) {
+    HhOptions options;
+    try {
+        options = ParseHhCommandLine(args);
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "pellin-hh: " << error.what() << '\n' << HhUsage;
+        return HhUnusable;
+    }
+    if (options.Help) {
+        std::cout << HhUsage;
+        return HhComplete;
+    }
+    return Decompile(options);
+}
