@@ -31,6 +31,13 @@ std::size_t sliceFor(std::size_t subjectSize)
     return std::clamp<std::size_t>((std::size_t{1} << 26) / (subjectSize + 1), 16, std::size_t{1} << 20);
 }
 
+bool endsInLoneBackslash(const std::string& pattern)
+{
+    const auto lastOther = pattern.find_last_not_of('\\');
+    const std::size_t backslashes = pattern.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
+    return backslashes % 2 == 1;
+}
+
 }  // namespace
 
 struct CompiledPattern::Code {
@@ -163,6 +170,8 @@ private:
 CompiledPattern::CompiledPattern(const std::string& pattern, PatternOptions options)
     : pattern_(pattern), options_(options)
 {
+    if (endsInLoneBackslash(pattern))  // PCRE2 would take it as a literal backslash
+        throw PatternError(PCRE2_ERROR_END_BACKSLASH);
     if (IsValidUtf8(pattern))
         utf8Code_ = std::make_unique<Code>(pattern, options, true);
     else
