@@ -4,6 +4,7 @@
 // controls bound to options. Every getter parses the list afresh.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@
 class QObject;
 class TvxConvertor;
 class TvxPathChooser;
+class TvxApp;
+class TvxInfo;
+
+namespace platform {
+class FileSystem;
+}
 
 // Stands in for the class reference of the converter: makes the chain of
 // converters (batch, count, job-done notification) of the product's class.
@@ -23,6 +30,10 @@ enum class OverwriteMode : int { NewName = 0, Overwrite = 1, Skip = 9 };
 class TvxProject {
 public:
     TvxProject();
+    // The disk, the running program (path and first parameter) and the
+    // product links the project works with; nullptr stands for vxApp and
+    // vxInfo at the time of use. The references must outlive the project.
+    TvxProject(platform::FileSystem& files, const TvxApp* app, TvxInfo* info);
     ~TvxProject();
     TvxProject(const TvxProject&) = delete;
     TvxProject& operator=(const TvxProject&) = delete;
@@ -85,6 +96,28 @@ public:
     void AddToRecent();
     bool IsProjectFile(const std::string& path) const;
     std::string RecentListFile() const;
+    // The executable's path with its extension replaced by ProjectExt.
+    std::string DefaultProjectFile() const;
+
+    // The open and save dialogs of LoadProject and SaveProjectAs; without a
+    // chooser they behave as if the user cancelled. Not owned.
+    void SetPathChooser(TvxPathChooser* chooser);
+
+private:
+    struct Binding;
+
+    const TvxApp* App() const;
+    TvxInfo* Info() const;
+    void ReplaceOptions(const std::vector<std::string>& lines);
+    void FillTargetFrom(const std::string& sourcePath);
+    void LoadRecent();
+    void SaveRecent() const;
+
+    platform::FileSystem& files_;
+    const TvxApp* app_;
+    TvxInfo* info_;
+    TvxPathChooser* chooser_ = nullptr;
+    std::unique_ptr<Binding> binding_;
 };
 
 extern TvxProject* vxProject;

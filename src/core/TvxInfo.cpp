@@ -1,0 +1,98 @@
+#include "core/TvxInfo.h"
+
+#include <algorithm>
+
+#include "core/TvxProject.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+#include "platform/ShellLauncher.h"
+
+TvxInfo* vxInfo = nullptr;
+
+namespace {
+
+std::string WithoutQuotes(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
+    return text;
+}
+
+// Keeps the address one argument a browser accepts; everything else, the
+// query's own "&" and "=" included, passes unchanged.
+std::string EncodeUnsafe(const std::string& text) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7F || c == '#') {
+            out += '%';
+            out += hex[byte >> 4];
+            out += hex[byte & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+    return text;
+}
+
+}  // namespace
+
+TvxInfo::TvxInfo(platform::ShellLauncher& shell, std::string exeName)
+    : TvxInfo(shell, std::move(exeName), platform::LocalFiles()) {}
+
+TvxInfo::TvxInfo(platform::ShellLauncher& shell, std::string exeName,
+                 const platform::FileSystem& files)
+    : shell_(shell), exeName_(std::move(exeName)), files_(files) {}
+
+void TvxInfo::SetProject(const TvxProject* project) { project_ = project; }
+
+const TvxProject* TvxInfo::Product() const { return project_ ? project_ : vxProject; }
+
+std::string TvxInfo::ShortName() const { return Product() ? Product()->ShortName : std::string(); }
+
+std::string TvxInfo::HelpDocument() const {
+    const std::string chm = platform::ChangeFileExt(exeName_, ".chm");
+    return files_.FileExists(chm) ? chm : platform::ChangeFileExt(exeName_, ".pdf");
+}
+
+std::string TvxInfo::PageUrl(const std::string& page) const {
+    return Site + "/en/" + ShortName() + "/" + page + ".htm";
+}
+
+std::string TvxInfo::HomePageUrl() const { return PageUrl("index"); }
+
+std::string TvxInfo::UpdatePageUrl() const { return PageUrl("download"); }
+
+std::string TvxInfo::SupportMailUrl() const {
+    const TvxProject* product = Product();
+    const std::string title = product ? ReplaceAll(product->Title, "&", "And") : std::string();
+    const std::string version = product ? product->Version : std::string();
+    const std::string subject = "?subject=Support required for " + title + " " + version + " - " +
+                                std::to_string(SupportNumber);
+    return "mailto:" + SupportMail + EncodeUnsafe(subject);
+}
+
+std::string TvxInfo::ActionUrl(const std::string& action, const std::string& extra) const {
+    const TvxProject* product = Product();
+    std::string query = "a=" + WithoutQuotes(action) + "&p=" + WithoutQuotes(ShortName()) +
+                        "&v=" + WithoutQuotes(product ? product->Version : std::string());
+    if (!extra.empty()) query += "&" + WithoutQuotes(extra);
+    return Site + "/net/?" + EncodeUnsafe(query);
+}
+
+bool TvxInfo::OpenHelp() { return shell_.Open(HelpDocument()); }
+
+bool TvxInfo::OpenHomePage() { return shell_.Open(HomePageUrl()); }
+
+bool TvxInfo::OpenUpdatePage() { return shell_.Open(UpdatePageUrl()); }
+
+bool TvxInfo::OpenSupportMail() { return shell_.Open(SupportMailUrl()); }
+
+bool TvxInfo::OpenAction(const std::string& action, const std::string& extra) {
+    return shell_.Open(ActionUrl(action, extra));
+}

@@ -1,0 +1,150 @@
+// The option list, its typed getters and the binding of window controls.
+// Loading, saving and the command line are in TvxProjectFiles.cpp.
+
+#include "core/TvxProject.h"
+
+#include <QObject>
+#include <QVariant>
+#include <algorithm>
+#include <map>
+
+#include "core/OptionList.h"
+#include "core/OptionParsers.h"
+#include "core/TvxPropList.h"
+#include "platform/FileSystem.h"
+
+TvxProject* vxProject = nullptr;
+
+// The accessors of bound controls (a control with an accessor has a positive
+// tag) and the watches that forget a control when it is destroyed.
+struct TvxProject::Binding {
+    std::map<QObject*, std::unique_ptr<TvxPropList>> accessors;
+    std::vector<QMetaObject::Connection> watches;
+};
+
+namespace {
+
+bool Boolean(const std::string& value, bool fallback) {
+    return options::ParseBoolean(value).value_or(fallback);
+}
+
+int Integer(const std::string& value, int fallback) {
+    return options::ParseInteger(value).value_or(fallback);
+}
+
+// The name of the property that holds a control's value: its hint. A widget
+// keeps it in its tool tip; any object may carry a "hint" property instead.
+std::string HintOf(const QObject* control) {
+    for (const char* name : {"hint", "toolTip"}) {
+        const QString hint = control->property(name).toString();
+        if (!hint.isEmpty()) return hint.toStdString();
+    }
+    return {};
+}
+
+// A control's option key: its name without the first character (eSource binds Source).
+std::string KeyOf(const QObject* control) {
+    const std::string name = control->objectName().toStdString();
+    return name.size() > 1 ? name.substr(1) : std::string();
+}
+
+}  // namespace
+
+TvxProject::TvxProject() : TvxProject(platform::LocalFiles(), nullptr, nullptr) {}
+
+TvxProject::TvxProject(platform::FileSystem& files, const TvxApp* app, TvxInfo* info)
+    : files_(files), app_(app), info_(info), binding_(std::make_unique<Binding>()) {
+    LoadRecent();
+}
+
+TvxProject::~TvxProject() {
+    DetachControls();
+    for (const auto& watch : binding_->watches) QObject::disconnect(watch);
+    SaveRecent();
+}
+
+std::string TvxProject::GetOption(const std::string& key) const { return options::Read(Options, key); }
+
+void TvxProject::SetOption(const std::string& key, const std::string& value) {
+    options::Write(Options, key, value);
+}
+
+std::string TvxProject::GetSource() const { return GetOption("Source"); }
+std::string TvxProject::GetTarget() const { return GetOption("Target"); }
+std::string TvxProject::GetRenameSource() const { return GetOption("RenameSource"); }
+bool TvxProject::GetSubdir() const { return Boolean(GetOption("Subdir"), false); }
+bool TvxProject::GetKeepFileTime() const { return Boolean(GetOption("KeepFileTime"), false); }
+bool TvxProject::GetDeleteSource() const { return Boolean(GetOption("DeleteSource"), false); }
+bool TvxProject::GetMacroEnabled() const { return Boolean(GetOption("MacroEnabled"), false); }
+bool TvxProject::GetMultiInstance() const { return Boolean(GetOption("MultiInstance"), false); }
+bool TvxProject::GetPureConsole() const { return Boolean(GetOption("PureConsole"), false); }
+bool TvxProject::GetKeepTargetSubdirs() const {
+    return Boolean(GetOption("KeepTargetSubdirs"), true);
+}
+int TvxProject::GetThreadsCount() const { return Integer(GetOption("ThreadsCount"), 1); }
+int TvxProject::GetDaemon() const { return Integer(GetOption("Daemon"), 0); }
+
+bool TvxProject::GetRunAndClose() const {
+    if (Boolean(GetOption("RunAndClose"), false)) return true;
+    if (GetPureConsole()) return true;
+    return GetDaemon() > 0;
+}
+
+OverwriteMode TvxProject::GetIsOverwrite() const {
+    const std::string value = GetOption("IsOverwrite");
+    if (options::SameText(value, "skip")) return OverwriteMode::Skip;
+    return Boolean(value, OverwriteDefault) ? OverwriteMode::Overwrite : OverwriteMode::NewName;
+}
+
+// An empty Target yields the empty text: appending the delimiter would turn
+// "no target" into the file system's root.
+std::string TvxProject::GetTargetFolder() const {
+    std::string folder = GetTarget();
+    if (folder.empty()) return folder;
+    if (!files_.DirectoryExists(folder)) files_.ForceDirectories(folder);
+    if (folder.back() != PathDelim) folder += PathDelim;
+    return folder;
+}
+
+void TvxProject::RegisterControl(QObject* control) {
+    if (!control) return;
+    Controls.push_back(control);
+    // Controls are not owned: forget one when it goes, so no pointer dangles.
+    binding_->watches.push_back(
+        QObject::connect(control, &QObject::destroyed, [this](QObject* gone) {
+            Controls.erase(std::remove(Controls.begin(), Controls.end(), gone), Controls.end());
+            binding_->accessors.erase(gone);
+        }));
+}
+
+void TvxProject::ApplyOptions() {
+    for (QObject* control : Controls) {
+        auto& accessor = binding_->accessors[control];
+        if (!accessor) accessor = std::make_unique<TvxPropList>(control);
+        const std::string key = KeyOf(control);
+        if (key.empty()) continue;
+        const std::string hint = HintOf(control);
+        std::string value = GetOption(key);
+        if (value.empty()) {
+            // The older form of the key, "eSource.Text", is taken over once.
+            const std::string olderKey = control->objectName().toStdString() + "." + hint;
+            value = GetOption(olderKey);
+            SetOption(olderKey, "");
+        }
+        accessor->SetPropText(hint, value);
+    }
+}
+
+void TvxProject::CollectOptions() {
+    for (QObject* control : Controls) {
+        auto& accessor = binding_->accessors[control];
+        if (!accessor) accessor = std::make_unique<TvxPropList>(control);
+        const std::string key = KeyOf(control);
+        if (key.empty()) continue;
+        SetOption(key, accessor->GetPropText(HintOf(control)));
+    }
+}
+
+void TvxProject::DetachControls() { binding_->accessors.clear(); }
+
+void TvxProject::SetPathChooser(TvxPathChooser* chooser) { chooser_ = chooser; }

@@ -1,0 +1,185 @@
+// The project's command line, project files and recent list.
+
+#include <cctype>
+
+#include "core/OptionList.h"
+#include "core/TvxApp.h"
+#include "core/TvxEndProcess.h"
+#include "core/TvxInfo.h"
+#include "core/TvxPathChooser.h"
+#include "core/TvxProject.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+std::string ReplaceAll(std::string text, char from, const std::string& to) {
+    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+        text.replace(pos, 1, to);
+    return text;
+}
+
+char SwitchLetter(const std::string& param) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(param[1])));
+}
+
+// "-" always introduces a switch. "/" also begins every absolute path here, so
+// it introduces one only in the exact switch forms "/U", "/I", "/I:...",
+// "/P" and "/P:..." (any letter case); every other "/..." names a file.
+bool IsSwitch(const std::string& param) {
+    if (param[0] == '-') return true;
+    if (param[0] != '/') return false;
+    const char letter = SwitchLetter(param);
+    const bool bare = param.size() == 2;
+    if (letter == 'U') return bare;
+    if (letter == 'I' || letter == 'P') return bare || param[2] == ':';
+    return false;
+}
+
+// The options switch's text: a leading ":" dropped, "," and ";" separate lines.
+std::string CommandOptionsText(std::string text) {
+    if (!text.empty() && text.front() == ':') text.erase(0, 1);
+    text = ReplaceAll(std::move(text), ',', ";");
+    return ReplaceAll(std::move(text), ';', "\r\n");
+}
+
+}  // namespace
+
+const TvxApp* TvxProject::App() const { return app_ ? app_ : vxApp; }
+
+TvxInfo* TvxProject::Info() const { return info_ ? info_ : vxInfo; }
+
+void TvxProject::ParseCommandLine() {
+    const std::string param = App() ? App()->FirstParam : std::string();
+    if (param.size() >= 2 && IsSwitch(param)) {
+        switch (SwitchLetter(param)) {
+            case 'I':
+                if (Info()) Info()->InstallNotice(param.substr(2));
+                throw TvxEndProcess{};
+            case 'U':
+                if (Info()) Info()->UninstallNotice();
+                throw TvxEndProcess{};
+            case 'P':
+                CmdOptions = CommandOptionsText(param.substr(2));
+                break;
+            default:  // any other switch is ignored
+                break;
+        }
+    } else if (param.size() >= 2) {
+        ProjectFile = param;  // a project file or a source file; LoadProject decides
+    }
+    OpenAtStart();
+}
+
+void TvxProject::OpenAtStart() {
+    if (ProjectFile.empty() && CmdOptions.empty()) ProjectFile = DefaultProjectFile();
+    LoadProject(true);
+}
+
+void TvxProject::LoadProject(bool withoutDialog) {
+    if (!withoutDialog) {
+        if (!chooser_) return;
+        std::string chosen = ReplaceAll(ProjectFile, '?', "*");
+        if (!chooser_->ChooseFiles(ProjectFilter + "|" + SourceFilter, chosen, false)) return;
+        ProjectFile = chosen;
+    }
+    const std::string name = ProjectFile;
+    if (IsProjectFile(name)) {
+        try {
+            ReplaceOptions(files_.ReadLines(name));
+            AddToRecent();
+        } catch (const platform::FileError&) {
+            // An unreadable project leaves the options as they were.
+        }
+    } else if (!CmdOptions.empty()) {
+        ProjectFile.clear();
+        ReplaceOptions(platform::SplitLines(CmdOptions));
+        FillTargetFrom(GetSource());
+    } else if (!name.empty()) {
+        ProjectFile.clear();
+        SetOption("Source", name);
+        FillTargetFrom(name);
+    }
+    ApplyOptions();
+}
+
+void TvxProject::ReplaceOptions(const std::vector<std::string>& lines) { Options = lines; }
+
+void TvxProject::FillTargetFrom(const std::string& sourcePath) {
+    if (FillTargetFromSource && GetTarget().empty())
+        SetOption("Target", platform::ExtractFilePath(sourcePath));
+}
+
+void TvxProject::NewProject() {
+    ProjectFile.clear();
+    Options.clear();
+    ApplyOptions();
+}
+
+void TvxProject::WriteProject(bool toFile) {
+    CollectOptions();
+    if (!toFile) return;
+    files_.WriteLines(ProjectFile, Options);  // failures reach the command that saved
+    AddToRecent();
+}
+
+void TvxProject::SaveProject() {
+    if (!ProjectFile.empty())
+        WriteProject(true);
+    else
+        SaveProjectAs();
+}
+
+void TvxProject::SaveProjectAs() {
+    if (!chooser_) return;
+    std::string chosen = ProjectFile;
+    if (!chooser_->ChooseSaveFile(ProjectFilter, ProjectExt, chosen)) return;
+    ProjectFile = chosen;
+    WriteProject(true);
+}
+
+void TvxProject::AddToRecent() {
+    if (ProjectFile.empty()) return;
+    for (const auto& entry : Recent)
+        if (options::SameText(entry, ProjectFile)) return;
+    Recent.insert(Recent.begin(), ProjectFile);
+}
+
+// Only the first occurrence of the extension counts, and it must end the name.
+bool TvxProject::IsProjectFile(const std::string& path) const {
+    if (ProjectExt.empty()) return false;
+    const auto pos = path.find(ProjectExt);
+    return pos != std::string::npos && pos + ProjectExt.size() == path.size();
+}
+
+std::string TvxProject::RecentListFile() const {
+    const std::string exe = App() ? App()->ExeName : std::string();
+    return exe.empty() ? exe : exe + ".log";
+}
+
+std::string TvxProject::DefaultProjectFile() const {
+    const std::string exe = App() ? App()->ExeName : std::string();
+    return exe.empty() ? exe : platform::ChangeFileExt(exe, ProjectExt);
+}
+
+void TvxProject::LoadRecent() {
+    const std::string path = RecentListFile();
+    if (path.empty() || !files_.FileExists(path)) return;
+    try {
+        Recent = files_.ReadLines(path);
+    } catch (const platform::FileError&) {
+        // Start with an empty recent list.
+    }
+}
+
+void TvxProject::SaveRecent() const {
+    const std::string path = RecentListFile();
+    if (path.empty()) return;
+    try {
+        files_.WriteLines(path, Recent);
+    } catch (const std::exception&) {
+        // Best effort: a read-only program folder keeps no recent list.
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Path texts split the way the program splits them: at the last '/' (a colon
+// is an ordinary file-name character here). Pure text work, no disk access.
+
+#include <string>
+
+namespace platform {
+
+inline constexpr char PathDelim = '/';
+
+// Up to and including the last delimiter; empty when there is none.
+std::string ExtractFilePath(const std::string& path);
+// After the last delimiter.
+std::string ExtractFileName(const std::string& path);
+// From the last '.' of the name part on; empty when the name has none.
+std::string ExtractFileExt(const std::string& path);
+// The extension of the name part replaced by `ext` (appended when the name has none).
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+// The path with a delimiter at its end.
+std::string IncludeTrailingPathDelimiter(const std::string& path);
+
+}  // namespace platform
