@@ -241,7 +241,10 @@ ObjectRef FakeOffice::makeDocument(const std::string& name)
     if (setup_.printFails)
         doc->addFailingMethod("PrintOut", "The printer is not ready");
     else
-        doc->addMethod("PrintOut", [](const VariantList&) { return Variant(); });
+        doc->addMethod("PrintOut", [this](const VariantList&) {
+            if (setup_.onPrintOut) setup_.onPrintOut();
+            return Variant();
+        });
 
     auto shapes = std::make_shared<FakeObject>("shapes", log_);
     std::vector<ObjectRef> items;

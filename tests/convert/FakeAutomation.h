@@ -7,6 +7,7 @@
 //   write "app.DisplayAlerts = 0"
 // Text arguments are quoted, left-out arguments show as <omitted>, arrays as [..].
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -72,6 +73,7 @@ struct OfficeSetup {
     std::set<std::string> printers = {"Office_Laser"};  // names ActivePrinter accepts
     std::vector<int> inlineShapeTypes;                  // Type of each picture in a new document
     std::optional<bool> hasVBProject;                   // none: reading it fails
+    std::function<void()> onPrintOut;                   // runs inside a successful PrintOut
 };
 
 // Registers fake servers for "Word.Application", "WPS.Application" and
