@@ -2,6 +2,8 @@
 // Turning one CHM file into a private temporary folder of pages and reading
 // the ordered list of its topic files.
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,5 +23,21 @@ void MakeTempFolder(TvxChmJobState& state, int jobIndex);
 // the job cannot go on.
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state);
 
+// The outside program and the waits of DecompileChm; tests shorten them.
+struct TvxDecompileSettings {
+    std::string HelpProgram = "hh.exe";                      // found beside the executable
+    std::chrono::milliseconds SearchWait{1000};              // between searches for the .hhc
+    std::chrono::milliseconds ReadRetryWait{1000};           // between reads of an unreadable .hhc
+    std::chrono::milliseconds ReadRetryLimit{60000};         // then the job fails
+    std::chrono::milliseconds DecompileLimit{10 * 60 * 1000};  // a decompiler still running is killed
+    std::function<std::string(const std::string& path)> ReadFile;  // empty: TvxFileUtils::ReadFileText
+};
+void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
+                  const TvxDecompileSettings& settings);
+
 // Starts the removal of the temporary folder and returns at once.
 void RemoveTempFolder(const TvxChmJobState& state);
+
+// Waits until every removal started so far has finished, at most `limit`;
+// returns whether none is left.
+bool WaitForTempFolderRemovals(std::chrono::milliseconds limit);

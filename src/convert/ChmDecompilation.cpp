@@ -1,0 +1,227 @@
+#include "convert/ChmDecompilation.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <thread>
+
+#include "convert/HelpTreeSearch.h"
+#include "convert/TopicFallback.h"
+#include "convert/TopicList.h"
+#include "convert/TopicPathResolver.h"
+#include "convert/TvxFileUtils.h"
+#include "regex/VBScriptRegex.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* SourceCopyName = "1.chm";
+constexpr const char* HhcNamePattern = "[\\w\\/]+\\.hhc";
+constexpr int DecompilePollMs = 100;
+constexpr int SearchAttempts = 3;
+// Folders already taken (another process, the same millisecond) are skipped
+// by counting the tick on; a folder of someone else is never shared.
+constexpr int TempFolderTries = 64;
+
+std::uint32_t TickCount() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+std::string TempBase() {
+    std::string base = Trim(fs::temp_directory_path().string());
+    if (base.empty() || base.back() != '/') base += '/';
+    return base;
+}
+
+std::string TempFolderLeaf(std::uint32_t tick, int jobIndex) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%04X%02X", tick, static_cast<unsigned>(jobIndex));
+    return name;
+}
+
+void RequireTempFolder(const TvxChmJobState& state) {
+    std::error_code ec;
+    if (state.TempFolderName.empty() || !fs::is_directory(state.TempFolderName, ec))
+        throw std::runtime_error("The temporary folder could not be created");
+}
+
+TvxReadFile ReaderOf(const TvxDecompileSettings& settings) {
+    if (settings.ReadFile) return settings.ReadFile;
+    return [](const std::string& path) { return TvxFileUtils::ReadFileText(path); };
+}
+
+// The regular expression sees only the ASCII letters of the bytes, as the
+// platform's own word class does; everything else becomes a blank.
+std::string AsciiView(std::string bytes) {
+    for (auto& c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x80) c = ' ';
+    }
+    return bytes;
+}
+
+std::optional<std::string> HhcNameInsideChm(const std::string& chmBytes) {
+    const auto matches = vbregex::Regex::Match(HhcNamePattern, AsciiView(chmBytes));
+    if (!matches || matches->Count() == 0) return std::nullopt;
+    std::string name = matches->Item(0)->Value();
+    // Names inside the help file begin at its top.
+    while (!name.empty() && name.front() == '/') name.erase(0, 1);
+    if (name.empty()) return std::nullopt;
+    return name;
+}
+
+// The byte scan cuts names at blanks, dots and dashes ("Table of
+// Contents.hhc" gives "Contents.hhc"), so the tree below is searched as well;
+// a file ending in the scanned name is preferred.
+std::optional<std::string> FindHhcBelow(const std::string& root, const std::string& scannedMask) {
+    const auto candidates = FindFilesBelow(root, std::vector<std::string>{"*.hhc"});
+    if (candidates.empty()) return std::nullopt;
+    const auto slash = scannedMask.rfind('/');
+    const std::string hint = "*" + (slash == std::string::npos ? scannedMask : scannedMask.substr(slash + 1));
+    for (const auto& candidate : candidates)
+        if (scannedMask != "*.hhc" && MatchesMask(candidate, hint)) return candidate;
+    return candidates.front();
+}
+
+std::optional<std::string> FindTableOfContents(const std::string& root, const TvxDecompileSettings& settings,
+                                               const TvxReadFile& readFile) {
+    std::string mask = "*.hhc";
+    for (int attemptsLeft = SearchAttempts;;) {
+        if (auto found = FindFirstFile(root, mask)) return found;
+        if (attemptsLeft == 0) break;
+        if (--attemptsLeft > 0) {
+            std::this_thread::sleep_for(settings.SearchWait);
+            continue;
+        }
+        const auto named = HhcNameInsideChm(readFile(root + "/" + SourceCopyName));
+        if (!named) break;
+        mask = *named;
+    }
+    return FindHhcBelow(root, mask);
+}
+
+std::string ReadWithRetries(const std::string& path, const TvxDecompileSettings& settings,
+                            const TvxReadFile& readFile) {
+    const auto started = std::chrono::steady_clock::now();
+    for (;;) {
+        try {
+            return readFile(path);
+        } catch (const std::exception& error) {
+            if (std::chrono::steady_clock::now() - started >= settings.ReadRetryLimit)
+                throw std::runtime_error("The table of contents could not be read: " + std::string(error.what()));
+        }
+        std::this_thread::sleep_for(settings.ReadRetryWait);
+    }
+}
+
+// Bookkeeping of the removals that run in the background, so that the end of
+// a run (and a test) can wait for them.
+struct PendingRemovals {
+    std::mutex mutex;
+    std::condition_variable done;
+    int count = 0;
+};
+
+PendingRemovals& Removals() {
+    static auto* removals = new PendingRemovals;  // outlives detached removal threads at exit
+    return *removals;
+}
+
+// Only a folder made by MakeTempFolder (a direct child of the temporary
+// folder) is ever removed.
+bool IsOwnTempFolder(const std::string& folder) {
+    if (folder.empty()) return false;
+    const fs::path path = fs::path(folder).lexically_normal();
+    const fs::path base = fs::path(TempBase()).lexically_normal().parent_path();
+    return path.has_filename() && path.filename() != ".." && path.parent_path() == base;
+}
+
+}  // namespace
+
+void MakeTempFolder(TvxChmJobState& state, int jobIndex) {
+    try {
+        const std::string base = TempBase();
+        fs::create_directories(base);
+        const std::uint32_t tick = TickCount();
+        for (int i = 0; i < TempFolderTries; ++i) {
+            const std::string folder = base + TempFolderLeaf(tick + static_cast<std::uint32_t>(i), jobIndex);
+            if (fs::create_directory(folder)) {
+                state.TempFolderName = folder;
+                state.TempFolder = folder + "/";
+                return;
+            }
+        }
+    } catch (const std::exception&) {
+        // Later steps fail on the missing folder.
+    }
+}
+
+void DecompileChm(const std::string& sourceChm, TvxChmJobState& state) {
+    DecompileChm(sourceChm, state, TvxDecompileSettings{});
+}
+
+void DecompileChm(const std::string& sourceChm, TvxChmJobState& state, const TvxDecompileSettings& settings) {
+    RequireTempFolder(state);
+    std::error_code ignored;
+    fs::copy_file(sourceChm, state.TempFolder + SourceCopyName, fs::copy_options::none, ignored);
+    TvxFileUtils::RunAndWait(settings.HelpProgram, std::string("-decompile . ") + SourceCopyName,
+                             state.TempFolderName, TvxFileUtils::SwHide, DecompilePollMs,
+                             settings.DecompileLimit);
+
+    const TopicPathResolver resolver(state.TempFolderName);
+    const TvxReadFile readFile = ReaderOf(settings);
+    if (const auto toc = FindTableOfContents(resolver.Root(), settings, readFile)) {
+        const std::string text = ReadWithRetries(resolver.Root() + "/" + *toc, settings, readFile);
+        TopicCollector collector(state.TopicFiles);
+        for (const auto& topic : TopicsOfLinkFile(resolver, *toc, text)) collector.Add(topic);
+    }
+    if (!AnyFileExists(state.TopicFiles)) {
+        auto fallback = FallbackTopics(resolver, readFile);
+        if (fallback.empty()) throw std::runtime_error("No topic found in the help file");
+        state.TopicFiles = std::move(fallback);
+    }
+}
+
+void RemoveTempFolder(const TvxChmJobState& state) {
+    const std::string folder = state.TempFolderName;
+    if (!IsOwnTempFolder(folder)) return;
+    auto& removals = Removals();
+    {
+        std::lock_guard lock(removals.mutex);
+        ++removals.count;
+    }
+    auto finished = [&removals] {
+        {
+            std::lock_guard lock(removals.mutex);
+            --removals.count;
+        }
+        removals.done.notify_all();
+    };
+    try {
+        std::thread([folder, finished] {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+            finished();
+        }).detach();
+    } catch (const std::exception&) {
+        finished();  // no thread to be had: the folder stays, as any failed removal would
+    }
+}
+
+bool WaitForTempFolderRemovals(std::chrono::milliseconds limit) {
+    auto& removals = Removals();
+    std::unique_lock lock(removals.mutex);
+    return removals.done.wait_for(lock, limit, [&removals] { return removals.count == 0; });
+}
