@@ -133,13 +133,6 @@ TEST_F(WordOle, MacrosAreAskedOfTheDocumentFromVersion12On)
     EXPECT_TRUE(ole->HasMacros());
 }
 
-TEST_F(WordOle, PrintingProgramIsBesideTheWordProcessor)
-{
-    EXPECT_THROW(ole->PrintingAppPath(), std::exception);
-    ole->StartApplication();
-    EXPECT_EQ(ole->PrintingAppPath(), "/opt/office/WINWORD.EXE");
-}
-
 TEST(WordOleVersion, MajorNumberOfVersionValues)
 {
     EXPECT_EQ(TvxWordOle::ParseMajorVersion(Variant("16.0")), 16);
