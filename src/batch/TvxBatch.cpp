@@ -1,43 +1,18 @@
 #include "batch/TvxBatch.h"
 
-#include <cctype>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
 
+#include "core/OptionParsers.h"
 #include "core/TvxProject.h"
+#include "platform/automation/NoCaseCompare.h"
 
 namespace {
 
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 constexpr char kPlatformDelim = '/';
-
-// An option read as a boolean: a number is true when it is not zero, else
-// "True"/"False" in any letter case, else the fallback.
-bool ReadOptionFlag(const std::string& text, bool fallback) {
-    if (text.empty())
-        return fallback;
-    char* end = nullptr;
-    const double number = std::strtod(text.c_str(), &end);
-    if (end && *end == '\0' && end != text.c_str())
-        return number != 0.0;
-    if (SameTextIgnoringCase(text, "true"))
-        return true;
-    if (SameTextIgnoringCase(text, "false"))
-        return false;
-    return fallback;
-}
 
 void CreateTargetFolder(const std::string& folder) {
     if (folder.empty())
@@ -89,7 +64,7 @@ void TvxBatch::Execute() {
     {
         std::lock_guard guard(*lock_);
         RegExt = vxProject ? vxProject->GetOption("RegExt") : std::string();
-        SkipHidden = vxProject && ReadOptionFlag(vxProject->GetOption("SkipHidden"), false);
+        SkipHidden = vxProject && options::ParseBoolean(vxProject->GetOption("SkipHidden")).value_or(false);
         attributeMask = SkipHidden ? SkipHiddenMask : WithHiddenMask;
         folder = SourceDir;
         mask = Mask;
@@ -155,7 +130,7 @@ void TvxBatch::AddFailure(const std::string& message) {
     std::lock_guard guard(*lock_);
     ++Failures;
     for (const auto& known : FailureMessages)
-        if (SameTextIgnoringCase(known, message))
+        if (platform::equalsNoCase(known, message))
             return;
     FailureMessages.push_back(message);
 }

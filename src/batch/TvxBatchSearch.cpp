@@ -1,26 +1,15 @@
 // The search half of the batch controller: normalising the source, walking
 // the folders and filtering the names found.
 
-#include <cctype>
-
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
+#include "platform/automation/NoCaseCompare.h"
 #include "regex/VBScriptRegex.h"
 
 namespace {
 
 bool IsDotEntry(const std::string& name) {
     return name == "." || name == "..";
-}
-
-bool IsLocalHost(const std::string& host) {
-    static const std::string localhost = "localhost";
-    if (host.size() != localhost.size())
-        return false;
-    for (std::size_t i = 0; i < host.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(host[i])) != localhost[i])
-            return false;
-    return true;
 }
 
 // `rest` is the address after "file:" and its slashes, `slashes` how many
@@ -35,7 +24,7 @@ std::string LocalPathOfFileAddress(const std::string& rest, std::size_t slashes)
     // "file://host/path": the host names the machine that holds the file.
     const auto slash = rest.find('/');
     const std::string host = rest.substr(0, slash);
-    if (IsLocalHost(host))
+    if (platform::equalsNoCase(host, "localhost"))
         return slash == std::string::npos ? "/" : rest.substr(slash);
     // Any other host cannot be reached as a local file. It is kept as the
     // leading component of a "//host/path" network-style path, the way the
