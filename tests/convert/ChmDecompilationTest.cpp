@@ -245,3 +245,84 @@ TEST_F(DecompileChmTest, AMissingJobFolderFailsBeforeAnythingIsWritten) {
     EXPECT_THROW(DecompileChm(chm, none, Quick()), std::runtime_error);
     EXPECT_TRUE(decompiler->Program.empty());
 }
+
+// The same steps with the real decompiler on help files made by help compilers.
+namespace {
+
+const std::string Decompiler = std::string(PELLIN_BIN_DIR) + "/pellin-hh";
+
+class RealDecompileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!fs::exists(Decompiler)) GTEST_SKIP() << "decompiler not built: " << Decompiler;
+    }
+
+    // Decompiles `chm` and returns the topics relative to the job folder.
+    Paths Topics(const std::string& chm) {
+        if (!fs::exists(chm)) {
+            skipped = true;
+            return {};
+        }
+        JobFolder job;
+        auto settings = Quick();
+        settings.HelpProgram = Decompiler;
+        DecompileChm(chm, job.state, settings);
+        Paths relative;
+        for (const auto& topic : job.state.TopicFiles) {
+            EXPECT_EQ(0u, topic.rfind(job.state.TempFolder, 0)) << topic;
+            relative.push_back(topic.substr(job.state.TempFolder.size()));
+        }
+        return relative;
+    }
+
+    bool skipped = false;
+};
+
+std::string Fixture(const std::string& name) { return std::string(PELLIN_SOURCE_DIR) + "/tests/fixtures/" + name; }
+std::string Shared(const std::string& name) { return std::string(PELLIN_SHARED_DIR) + "/chm/" + name; }
+
+}  // namespace
+
+TEST_F(RealDecompileTest, CompiledFixturesGiveTheirTopicsInContentsOrder) {
+    EXPECT_EQ((Paths{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}), Topics(Fixture("toc-basic.chm")));
+    EXPECT_EQ((Paths{"html/intro.htm", "html/topics/detail.htm"}), Topics(Fixture("toc-subfolder.chm")));
+    EXPECT_EQ((Paths{"alpha.htm", "beta.htm"}), Topics(Fixture("index-only.chm")));
+    EXPECT_EQ((Paths{"first.htm", "second.htm"}), Topics(Fixture("no-toc.chm")));
+    if (skipped) GTEST_SKIP() << "a fixture is missing below " << Fixture("");
+}
+
+TEST_F(RealDecompileTest, AHostileContentsFileNamesNothingOutsideTheJobFolder) {
+    const auto topics = Topics(Fixture("hostile-toc.chm"));
+    if (skipped) GTEST_SKIP() << "fixture missing";
+    ASSERT_FALSE(topics.empty());
+    EXPECT_EQ("safe.htm", topics.front());
+    for (const auto& topic : topics)
+        for (const auto& part : fs::path(topic)) EXPECT_NE("..", part.string()) << topic;
+}
+
+TEST_F(RealDecompileTest, PublicHelpFilesAllGiveExistingTopics) {
+    // The contents of archmage's example lie in a sub-folder with blanks in its name.
+    const auto archmage = Topics(Shared("real/archmage-example.chm"));
+    if (skipped) GTEST_SKIP() << "shared samples missing: " << Shared("");
+    ASSERT_FALSE(archmage.empty());
+    EXPECT_NE(archmage.end(), std::find(archmage.begin(), archmage.end(), "page 1.html"));
+
+    for (const char* name : {"real/pychm-combined.chm", "real/pychm-combined2.chm", "real/dreamvb-mybasic-help.chm",
+                             "real/aoe-minder-help.chm", "real/faxir-courseproject-help.chm",
+                             "real/wkhtmltox-au3-help.chm"}) {
+        EXPECT_FALSE(Topics(Shared(name)).empty()) << name;
+    }
+}
+
+TEST_F(RealDecompileTest, BrokenAndHostileFilesFailCleanlyOrStayInside) {
+    for (const auto* folder : {"malformed", "hostile"}) {
+        std::error_code ec;
+        for (fs::directory_iterator it(Shared(folder), ec), end; !ec && it != end; it.increment(ec)) {
+            try {
+                Topics(it->path().string());  // checks every topic lies in the job folder
+            } catch (const std::exception& error) {
+                EXPECT_NE(std::string(), error.what()) << it->path();
+            }
+        }
+    }
+}
