@@ -13,12 +13,16 @@
 
 namespace {
 
+// The child reports its result as this base plus an HhExitCode, so any
+// other way of ending (a sanitizer's or the runtime's own exit code) is
+// never mistaken for a result.
+constexpr int ChildCodeBase = 64;
+
 void Complain(const std::string& chmFile, const std::string& problem) {
     std::cerr << "pellin-hh: " << chmFile << ": " << problem << '\n';
 }
 
-// Runs in the child: everything that touches the untrusted bytes.
-int ExtractInChild(const HhOptions& options) {
+int ExtractAndReport(const HhOptions& options) {
     try {
         ExtractionFolder folder(options.Folder, options.ChmFile);
         auto archive = ChmArchive::Open(options.ChmFile);
@@ -37,11 +41,17 @@ int ExtractInChild(const HhOptions& options) {
     }
 }
 
+// Runs in the child: everything that touches the untrusted bytes.
+int ExtractInChild(const HhOptions& options) {
+    return ChildCodeBase + ExtractAndReport(options);
+}
+
 int ExitCodeFor(const IsolatedOutcome& outcome, const HhOptions& options) {
     using Ending = IsolatedOutcome::Ending;
     switch (outcome.How) {
         case Ending::Exited:
-            if (outcome.ExitCode <= HhUnreadable) return outcome.ExitCode;
+            if (outcome.ExitCode >= ChildCodeBase + HhComplete && outcome.ExitCode <= ChildCodeBase + HhUnreadable)
+                return outcome.ExitCode - ChildCodeBase;
             Complain(options.ChmFile, "reading ended unexpectedly (exit code " + std::to_string(outcome.ExitCode) + ")");
             return HhUnreadable;
         case Ending::Signalled:

@@ -1,0 +1,48 @@
+#pragma once
+// Helpers for the tool tests: a private scratch folder, running a built
+// program and reading what it wrote.
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tooltest {
+
+namespace fs = std::filesystem;
+
+// A fresh folder below the temporary folder, removed with its content.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+struct ProgramResult {
+    bool Exited = false;  // false: killed by a signal
+    int ExitCode = -1;
+    std::string Errors;   // standard error
+};
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const fs::path& workingFolder = {});
+
+ProgramResult RunHh(const std::vector<std::string>& args, const fs::path& workingFolder = {});
+
+std::string ReadBytes(const fs::path& file);
+void WriteBytes(const fs::path& file, const std::string& bytes);
+
+// Every file and folder below `root`, relative, with '/' and a trailing '/'
+// for folders; symbolic links are listed, not followed.
+std::set<std::string> TreeBelow(const fs::path& root);
+
+fs::path FixtureFile(const std::string& name);  // tests/fixtures/<name>
+fs::path SharedChmFolder();                     // ../shared/chm, may be missing
+
+}  // namespace tooltest
