@@ -14,6 +14,7 @@
 #include "convert/TopicList.h"
 #include "convert/TopicPathResolver.h"
 #include "convert/TvxFileUtils.h"
+#include "platform/TickClock.h"
 #include "regex/VBScriptRegex.h"
 
 namespace fs = std::filesystem;
@@ -27,11 +28,6 @@ constexpr int SearchAttempts = 3;
 // Folders already taken (another process, the same millisecond) are skipped
 // by counting the tick on; a folder of someone else is never shared.
 constexpr int TempFolderTries = 64;
-
-std::uint32_t TickCount() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -154,7 +150,7 @@ void MakeTempFolder(TvxChmJobState& state, int jobIndex) {
     try {
         const std::string base = TempBase();
         fs::create_directories(base);
-        const std::uint32_t tick = TickCount();
+        const std::uint32_t tick = platform::SystemTickClock().TickCount();
         for (int i = 0; i < TempFolderTries; ++i) {
             const std::string folder = base + TempFolderLeaf(tick + static_cast<std::uint32_t>(i), jobIndex);
             if (fs::create_directory(folder)) {

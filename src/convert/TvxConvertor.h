@@ -61,6 +61,18 @@ public:
     virtual std::string PrintingAppPath();
     virtual bool HasMacros();
 
+    // Target naming and treatment of the source (TvxConvertorTargets.cpp).
+    // The target path of the job, or "" when the job is skipped because its
+    // target exists (the job is then marked done).
+    std::string MakeTargetName(TvxBatch* batch, TvxNode* node);
+    // Deletes the file; failures are ignored.
+    static void DeleteTarget(const std::string& path);
+    // KeepFileTime, DeleteSource and RenameSource after a successful job.
+    void PostProcess(TvxBatch* batch, TvxNode* node, const std::string& target);
+    // Access and modification times of the source onto the target; failures
+    // are ignored.
+    static void CopyFileTimes(const std::string& source, const std::string& target);
+
 protected:
     // ConvertFile, then OnJobDone (not reached when ConvertFile throws).
     void ProcessJob() override;

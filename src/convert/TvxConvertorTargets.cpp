@@ -1,0 +1,145 @@
+// The converter's rules for naming the target of a job and for treating the
+// source once the job has succeeded.
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "batch/TvxBatch.h"
+#include "batch/TvxNode.h"
+#include "convert/TvxConvertor.h"
+#include "core/TvxProject.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char PathDelim = '/';
+
+const TvxProject& Project() {
+    if (!vxProject) throw std::runtime_error("No batch project");
+    return *vxProject;
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.rfind(PathDelim);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Up to and including the last delimiter.
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind(PathDelim);
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+size_t ExtensionStart(const std::string& path) {
+    const auto at = path.find_last_of(std::string(".") + PathDelim);
+    return (at != std::string::npos && path[at] == '.') ? at : path.size();
+}
+
+std::string ExtensionOf(const std::string& path) { return path.substr(ExtensionStart(path)); }
+
+std::string ChangeExtension(const std::string& path, const std::string& extension) {
+    return path.substr(0, ExtensionStart(path)) + extension;
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// ":" and "\" would make folder or stream names of their own on the target
+// side; "/" is the delimiter that keeps the source's sub-folders.
+std::string RelativeName(const TvxBatch& batch, const TvxNode& node) {
+    std::string relative;
+    // A file added from elsewhere (not below the searched folder) keeps only
+    // its name rather than a cut-off piece of its path.
+    const bool belowSource = !batch.SourceDir.empty() && node.FileName.size() > batch.SourceDir.size() &&
+                             node.FileName.compare(0, batch.SourceDir.size(), batch.SourceDir) == 0;
+    if (Project().GetKeepTargetSubdirs() && belowSource)
+        relative = node.FileName.substr(batch.SourceDir.size());
+    else
+        relative = FileNameOf(node.FileName);
+    std::replace(relative.begin(), relative.end(), ':', '_');
+    std::replace(relative.begin(), relative.end(), '\\', '_');
+    return relative;
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(path, ec) && !fs::is_directory(path, ec);
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+}  // namespace
+
+std::string TvxConvertor::MakeTargetName(TvxBatch* batch, TvxNode* node) {
+    const TvxProject& project = Project();
+    std::string target = batch->TargetDir + RelativeName(*batch, *node);
+
+    if (!project.TargetExt.empty()) {
+        if (project.AltTargetExt.empty()) {
+            target = ChangeExtension(target, project.TargetExt);
+        } else {
+            const std::string current = ExtensionOf(target);
+            if (SameText(current, project.AltTargetExt) || SameText(current, project.MacroTargetExt))
+                target = ChangeExtension(target, project.TargetExt);
+            else if (project.GetMacroEnabled() && HasMacros())
+                target = ChangeExtension(target, project.MacroTargetExt);
+            else
+                target = ChangeExtension(target, project.AltTargetExt);
+        }
+    }
+    target = AdjustTargetName(target);
+
+    const std::string folder = FolderOf(target);
+    if (!folder.empty() && !IsFolder(folder)) {
+        std::error_code ignored;
+        fs::create_directories(folder, ignored);
+        if (!IsFolder(folder)) batch->AddFailure("CreateDir Failed: " + folder);
+    }
+
+    if (!IsFile(target)) return target;
+    switch (project.GetIsOverwrite()) {
+        case OverwriteMode::Skip:
+            node->Status = TvxNode::Done;
+            return {};
+        case OverwriteMode::NewName:
+            return folder + "-" + project.ShortName + "-" + FileNameOf(target);
+        case OverwriteMode::Overwrite:
+            break;
+    }
+    return target;
+}
+
+void TvxConvertor::DeleteTarget(const std::string& path) {
+    ::unlink(path.c_str());  // never a folder
+}
+
+void TvxConvertor::PostProcess(TvxBatch*, TvxNode* node, const std::string& target) {
+    const TvxProject& project = Project();
+    const std::string& source = node->FileName;
+    if (project.GetKeepFileTime()) CopyFileTimes(source, target);
+    if (project.GetDeleteSource()) ::unlink(source.c_str());
+    const std::string suffix = project.GetRenameSource();
+    // An existing file of the new name is kept rather than replaced.
+    if (!suffix.empty())
+        ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, (source + suffix).c_str(), RENAME_NOREPLACE);
+}
+
+void TvxConvertor::CopyFileTimes(const std::string& source, const std::string& target) {
+    struct stat info {};
+    if (::stat(source.c_str(), &info) != 0) return;
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    ::utimensat(AT_FDCWD, target.c_str(), times, 0);
+}

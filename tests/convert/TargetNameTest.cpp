@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "ScratchFolder.h"
+#include "batch/TvxBatch.h"
+#include "batch/TvxNode.h"
+#include "convert/TvxConvertor.h"
+#include "convert/TvxFileUtils.h"
+#include "core/TvxProject.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TestConvertor : public TvxConvertor {
+public:
+    using TvxConvertor::TvxConvertor;
+    bool Macros = false;
+    std::string Suffix;
+    bool HasMacros() override { return Macros; }
+    std::string AdjustTargetName(const std::string& name) override { return name + Suffix; }
+};
+
+class TargetNameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous = vxProject;
+        vxProject = &project;
+        project.TargetExt = ".pdf";
+        project.ShortName = "pellin";
+        batch.SourceDir = in.Path() + "/";
+        batch.TargetDir = out.Path() + "/";
+    }
+    void TearDown() override { vxProject = previous; }
+
+    std::string Target(const std::string& fileName) {
+        TvxNode node(fileName, 0);
+        const auto target = convertor.MakeTargetName(&batch, &node);
+        status = node.Status;
+        return target;
+    }
+
+    TvxProject project;
+    TvxProject* previous = nullptr;
+    TvxBatch batch;
+    TestConvertor convertor{&batch, 1, {}};
+    ScratchFolder in, out;
+    int status = 0;
+};
+
+}  // namespace
+
+TEST_F(TargetNameTest, KeepsTheSourceSubFoldersAndCreatesThem) {
+    EXPECT_EQ(out / "a/b/x.pdf", Target(in / "a/b/x.chm"));
+    EXPECT_TRUE(fs::is_directory(out / "a/b"));
+    project.SetOption("KeepTargetSubdirs", "0");
+    EXPECT_EQ(out / "x.pdf", Target(in / "a/b/x.chm"));
+}
+
+TEST_F(TargetNameTest, AFileFromOutsideTheSourceFolderKeepsOnlyItsName) {
+    EXPECT_EQ(out / "x.pdf", Target("/elsewhere/deep/x.chm"));
+}
+
+TEST_F(TargetNameTest, ColonsAndBackslashesOfTheRelativeNameBecomeUnderscores) {
+    batch.TargetDir = out / "t:1/";
+    EXPECT_EQ(out / "t:1/a_b/c_d.pdf", Target(in / "a:b/c\\d.chm"));
+}
+
+TEST_F(TargetNameTest, TheExtensionIsReplacedOrAdded) {
+    EXPECT_EQ(out / "Guide.v2.pdf", Target(in / "Guide.v2.CHM"));
+    EXPECT_EQ(out / "README.pdf", Target(in / "README"));
+    EXPECT_EQ(out / "dir.d/page.pdf", Target(in / "dir.d/page"));
+    project.TargetExt.clear();
+    EXPECT_EQ(out / "keep.chm", Target(in / "keep.chm"));
+}
+
+TEST_F(TargetNameTest, AlternativeAndMacroExtensions) {
+    project.TargetExt = ".docx";
+    project.AltTargetExt = ".doc";
+    project.MacroTargetExt = ".docm";
+    EXPECT_EQ(out / "a.docx", Target(in / "a.DOC"));
+    EXPECT_EQ(out / "a.docx", Target(in / "a.docm"));
+    EXPECT_EQ(out / "a.doc", Target(in / "a.rtf"));
+    convertor.Macros = true;
+    EXPECT_EQ(out / "a.doc", Target(in / "a.rtf"));  // macros count only when enabled
+    project.SetOption("MacroEnabled", "1");
+    EXPECT_EQ(out / "a.docm", Target(in / "a.rtf"));
+}
+
+TEST_F(TargetNameTest, TheConverterMayAdjustTheName) {
+    convertor.Suffix = ".part";
+    EXPECT_EQ(out / "x.pdf.part", Target(in / "x.chm"));
+}
+
+TEST_F(TargetNameTest, AFolderThatCannotBeMadeIsReportedOnceAndTheNameStillReturned) {
+    out.Write("file", "not a folder");
+    batch.TargetDir = out / "file/sub/";
+    EXPECT_EQ(out / "file/sub/x.pdf", Target(in / "x.chm"));
+    EXPECT_EQ(out / "file/sub/y.pdf", Target(in / "y.chm"));
+    EXPECT_EQ(2, batch.Failures);
+    EXPECT_EQ(std::vector<std::string>{"CreateDir Failed: " + (out / "file/sub/")}, batch.FailureMessages);
+}
+
+TEST_F(TargetNameTest, AnExistingTargetIsSkippedRenamedOrOverwritten) {
+    out.Write("x.pdf", "old");
+    out.Write("-pellin-x.pdf", "older");
+
+    EXPECT_EQ(out / "x.pdf", Target(in / "x.chm"));  // overwrite by default
+    EXPECT_EQ(0, status);
+
+    project.SetOption("IsOverwrite", "SkIp");
+    EXPECT_EQ("", Target(in / "x.chm"));
+    EXPECT_EQ(TvxNode::Done, status);
+
+    project.SetOption("IsOverwrite", "False");
+    EXPECT_EQ(out / "-pellin-x.pdf", Target(in / "x.chm"));  // not tested again
+    EXPECT_EQ(0, status);
+
+    fs::create_directories(out / "y.pdf");  // a folder is not a target file
+    EXPECT_EQ(out / "y.pdf", Target(in / "y.chm"));
+}
+
+TEST_F(TargetNameTest, DeleteTargetRemovesFilesOnly) {
+    const auto file = out.Write("x.pdf", "old");
+    fs::create_directories(out / "folder.pdf");
+    TvxConvertor::DeleteTarget(file);
+    TvxConvertor::DeleteTarget(out / "folder.pdf");
+    TvxConvertor::DeleteTarget(out / "missing.pdf");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(fs::is_directory(out / "folder.pdf"));
+}
+
+TEST_F(TargetNameTest, PostProcessCopiesTimesDeletesOrRenamesTheSource) {
+    const auto source = in.Write("x.chm", "chm");
+    const auto target = out.Write("x.pdf", "pdf");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    fs::last_write_time(source, old);
+    TvxNode node(source, 0);
+
+    convertor.PostProcess(&batch, &node, target);
+    EXPECT_NE(old, fs::last_write_time(target));  // nothing asked for
+
+    project.SetOption("KeepFileTime", "1");
+    project.SetOption("RenameSource", ".done");
+    convertor.PostProcess(&batch, &node, target);
+    EXPECT_EQ(old, fs::last_write_time(target));
+    EXPECT_FALSE(fs::exists(source));
+    EXPECT_TRUE(fs::exists(source + ".done"));
+
+    // An existing file of the new name is not replaced.
+    in.Write("x.chm", "second");
+    convertor.PostProcess(&batch, &node, target);
+    EXPECT_EQ("chm", TvxFileUtils::ReadFileText(source + ".done"));
+    EXPECT_TRUE(fs::exists(source));
+
+    // Deleting comes first, so the rename finds no file.
+    project.SetOption("DeleteSource", "True");
+    convertor.PostProcess(&batch, &node, target);
+    EXPECT_FALSE(fs::exists(source));
+    EXPECT_EQ("chm", TvxFileUtils::ReadFileText(source + ".done"));
+}
