@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of pellin-hh with clang (ASan + UBSan) and
+# runs each for a short while:
+#   fuzz-entry-names  arbitrary entry names and contents through the real
+#                     extraction; any finding fails the run.
+#   fuzz-chm-reader   arbitrary bytes through chmlib and the extraction.
+#                     chmlib 0.40 crashes on some inputs by itself, so crashes
+#                     are collected, not fatal; each one is then replayed
+#                     through pellin-hh, which must end with a documented exit
+#                     code and write nothing beside its folder.
+# usage: tools/fuzz/run-fuzz.sh [seconds per target, default 60]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+seconds="${1:-60}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export TMPDIR="$work"
+
+hh="$root/tools/pellin-hh"
+mapfile -t library < <(ls "$hh"/*.cpp | grep -v '/main\.cpp$')
+sanitizers=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
+common=(-std=c++20 -O1 -g -I"$hh")
+
+echo "run-fuzz: building with clang++"
+clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${library[@]}" \
+  "$root/tools/fuzz/FuzzEntryNames.cpp" -lchm -o "$work/fuzz-entry-names"
+clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${library[@]}" \
+  "$root/tools/fuzz/FuzzChmReader.cpp" -lchm -o "$work/fuzz-chm-reader"
+clang++ "${common[@]}" "${sanitizers[@]}" "${library[@]}" "$hh/main.cpp" -lchm -o "$work/pellin-hh"
+
+mkdir -p "$work/names" "$work/chm" "$work/found"
+printf '/index.htm\0<html>\0/sub/\0\0/sub/a.htm\0a' >"$work/names/plain"
+printf '/../up.htm\0x\0/sub/../../up2.htm\0y\0//abs.htm\0z' >"$work/names/escape"
+cp "$root"/tests/fixtures/*.chm "$work/chm/"
+for kind in real malformed hostile; do
+  if [ -d "$root/../shared/chm/$kind" ]; then
+    find "$root/../shared/chm/$kind" -name '*.chm' -size -200k -exec cp {} "$work/chm/" \;
+  fi
+done
+
+echo "run-fuzz: entry names for ${seconds}s"
+"$work/fuzz-entry-names" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$work/found/names-" "$work/names" >"$work/names.log" 2>&1 || {
+  tail -n 60 "$work/names.log" >&2
+  echo "run-fuzz: FAILED: the entry-name target found a fault" >&2
+  exit 1
+}
+grep -E '^(Done|#[0-9]+ +DONE)' "$work/names.log" | tail -n 1 || true
+
+echo "run-fuzz: CHM reader for ${seconds}s (chmlib crashes are collected)"
+"$work/fuzz-chm-reader" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+  -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$work/found/chm-" "$work/chm" >"$work/chm.log" 2>&1 || true
+grep -E 'DONE|INFO: fuzzed for' "$work/chm.log" | tail -n 2 || true
+
+failures=0
+replayed=0
+for input in "$work"/found/chm-*; do
+  [ -e "$input" ] || continue
+  replayed=$((replayed + 1))
+  rm -rf "$work/replay" && mkdir -p "$work/replay"
+  status=0
+  "$work/pellin-hh" -timeout=20 -decompile "$work/replay/out" "$input" >/dev/null 2>"$work/replay.err" || status=$?
+  beside="$(find "$work/replay" -mindepth 1 -maxdepth 1 ! -name out | wc -l)"
+  if [ "$status" -ne 0 ] && [ "$status" -ne 2 ] && [ "$status" -ne 3 ] || [ "$beside" -ne 0 ]; then
+    echo "run-fuzz: pellin-hh ended with $status on $(basename "$input") ($beside files beside the folder)" >&2
+    cat "$work/replay.err" >&2
+    cp "$input" "$root/fuzz-failure-$(basename "$input")"
+    failures=$((failures + 1))
+  fi
+done
+echo "run-fuzz: replayed $replayed crashing inputs through pellin-hh, $failures failures"
+[ "$failures" -eq 0 ]
