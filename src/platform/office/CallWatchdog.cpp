@@ -1,0 +1,60 @@
+#include "platform/office/CallWatchdog.h"
+
+namespace platform::office {
+
+CallWatchdog::CallWatchdog(std::function<void()> onExpiry)
+    : onExpiry_(std::move(onExpiry)), thread_([this] { run(); })
+{
+}
+
+CallWatchdog::~CallWatchdog()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
+void CallWatchdog::arm(std::chrono::milliseconds limit)
+{
+    {
+        std::lock_guard lock(mutex_);
+        deadline_ = std::chrono::steady_clock::now() + limit;
+    }
+    wake_.notify_all();
+}
+
+void CallWatchdog::disarm()
+{
+    std::lock_guard lock(mutex_);
+    deadline_.reset();
+}
+
+bool CallWatchdog::expired() const
+{
+    std::lock_guard lock(mutex_);
+    return expired_;
+}
+
+void CallWatchdog::run()
+{
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        if (!deadline_) {
+            wake_.wait(lock);
+            continue;
+        }
+        const auto deadline = *deadline_;
+        if (wake_.wait_until(lock, deadline) == std::cv_status::timeout && deadline_ == deadline) {
+            expired_ = true;
+            deadline_.reset();
+            lock.unlock();
+            onExpiry_();
+            lock.lock();
+        }
+    }
+}
+
+}  // namespace platform::office

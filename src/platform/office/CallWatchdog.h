@@ -1,0 +1,54 @@
+#pragma once
+// A time bound for blocking calls into the office. A call is armed with a
+// limit; when it overruns, the watchdog runs its expiry action (which kills
+// the office, so the blocked call returns with an exception) and remembers
+// that the limit was hit.
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace platform::office {
+
+class CallWatchdog {
+public:
+    explicit CallWatchdog(std::function<void()> onExpiry);
+    ~CallWatchdog();
+    CallWatchdog(const CallWatchdog&) = delete;
+    CallWatchdog& operator=(const CallWatchdog&) = delete;
+
+    void arm(std::chrono::milliseconds limit);
+    void disarm();
+    bool expired() const;
+
+private:
+    void run();
+
+    std::function<void()> onExpiry_;
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
+    bool expired_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+// Arms a watchdog for one scope.
+class ArmedCall {
+public:
+    ArmedCall(CallWatchdog& watchdog, std::chrono::milliseconds limit) : watchdog_(watchdog)
+    {
+        watchdog_.arm(limit);
+    }
+    ~ArmedCall() { watchdog_.disarm(); }
+    ArmedCall(const ArmedCall&) = delete;
+    ArmedCall& operator=(const ArmedCall&) = delete;
+
+private:
+    CallWatchdog& watchdog_;
+};
+
+}  // namespace platform::office

@@ -1,0 +1,73 @@
+#pragma once
+// One private office and the UNO connection to it. Every call into the office
+// goes through `call`, which bounds its time: an office that overruns is
+// killed, and the call fails with a message that says so instead of hanging
+// the caller's thread. A call into an office that has ended fails at once.
+
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/lang/XMultiComponentFactory.hpp>
+#include <com/sun/star/uno/Exception.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "platform/automation/AutomationError.h"
+#include "platform/office/CallWatchdog.h"
+#include "platform/office/OfficeSettings.h"
+#include "platform/office/OfficeProcess.h"
+
+namespace platform::office {
+
+class OfficeConnection {
+public:
+    // Starts the office and connects; throws AutomationError with a message
+    // saying LibreOffice is missing or would not start.
+    explicit OfficeConnection(const OfficeLaunchSettings& settings = {},
+                              const OfficeTimeouts& timeouts = {});
+    ~OfficeConnection();
+    OfficeConnection(const OfficeConnection&) = delete;
+    OfficeConnection& operator=(const OfficeConnection&) = delete;
+
+    const OfficeTimeouts& timeouts() const { return timeouts_; }
+    bool isAlive();
+    pid_t processGroup() const { return process_->officeProcessGroup(); }
+
+    css::uno::Reference<css::uno::XComponentContext> remoteContext() const { return context_; }
+    css::uno::Reference<css::lang::XMultiComponentFactory> serviceManager() const { return factory_; }
+    css::uno::Reference<css::uno::XInterface> createInstance(const std::string& service);
+    css::uno::Reference<css::frame::XComponentLoader> desktop();
+
+    // Runs work() within the limit. UNO exceptions become AutomationError
+    // naming `what`; an overrun kills the office.
+    template <class Work>
+    auto call(std::chrono::milliseconds limit, const std::string& what, Work&& work)
+    {
+        ensureAlive(what);
+        try {
+            ArmedCall armed(watchdog_, limit);
+            return work();
+        } catch (const css::uno::Exception& e) {
+            throw translate(what, e);
+        }
+    }
+
+    AutomationError translate(const std::string& what, const css::uno::Exception& e);
+
+private:
+    void connect();
+    void ensureAlive(const std::string& what);
+
+    OfficeTimeouts timeouts_;
+    std::unique_ptr<OfficeProcess> process_;
+    CallWatchdog watchdog_;
+    css::uno::Reference<css::uno::XComponentContext> context_;
+    css::uno::Reference<css::lang::XMultiComponentFactory> factory_;
+    css::uno::Reference<css::frame::XComponentLoader> desktop_;
+};
+
+// The failure code of an office error in the automation layer.
+constexpr std::int32_t kOfficeErrorCode = static_cast<std::int32_t>(0x80020009);
+
+}  // namespace platform::office

@@ -1,0 +1,221 @@
+#include "platform/office/OfficeProcess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace platform::office {
+
+namespace {
+
+std::atomic<unsigned> instanceCounter{0};
+
+std::string uniqueSuffix()
+{
+    std::random_device random;
+    return std::to_string(::getpid()) + "_" + std::to_string(++instanceCounter) + "_" +
+           std::to_string(random() % 1000000);
+}
+
+std::string makeProfileFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "pellin-office-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("Cannot create the office profile folder in " +
+                                 std::filesystem::temp_directory_path().string());
+    return pattern;
+}
+
+std::vector<char*> argvOf(std::vector<std::string>& words)
+{
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
+void closeQuietly(int& fd)
+{
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+// Everything below runs in the forked guard, a copy of a possibly
+// multi-threaded client: only async-signal-safe calls are allowed there.
+
+void waitChild(pid_t pid)
+{
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+}
+
+void runDetached(char* const* argv, int devNull)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(devNull, 0);
+        ::dup2(devNull, 1);
+        ::dup2(devNull, 2);
+        ::execv(argv[0], argv);
+        ::_exit(127);
+    }
+    if (pid > 0) waitChild(pid);
+}
+
+[[noreturn]] void runGuard(int lifeline, int report, int devNull, char* const* officeArgv,
+                           char* const* removeArgv)
+{
+    ::setpgid(0, 0);  // out of the client's group: a Ctrl-C there must not stop the cleanup
+    ::signal(SIGINT, SIG_IGN);
+    ::signal(SIGHUP, SIG_IGN);
+    ::signal(SIGPIPE, SIG_IGN);
+    const pid_t office = ::fork();
+    if (office == 0) {
+        ::setpgid(0, 0);
+        ::signal(SIGINT, SIG_DFL);
+        ::signal(SIGHUP, SIG_DFL);
+        ::signal(SIGPIPE, SIG_DFL);
+        ::dup2(devNull, 0);
+        ::dup2(devNull, 1);
+        ::dup2(devNull, 2);
+        ::close_range(3, ~0U, 0);
+        ::execv(officeArgv[0], officeArgv);
+        ::_exit(127);
+    }
+    if (office > 0) ::setpgid(office, office);
+    const pid_t reported = office;
+    (void)!::write(report, &reported, sizeof reported);
+    ::close(report);
+
+    bool officeEnded = office <= 0;
+    while (!officeEnded) {
+        pollfd pfd{lifeline, POLLIN, 0};
+        if (::poll(&pfd, 1, 200) > 0) {
+            char byte;
+            if (::read(lifeline, &byte, 1) <= 0) break;  // the client let go or died
+        }
+        int status = 0;
+        if (::waitpid(office, &status, WNOHANG) == office) officeEnded = true;
+    }
+    if (office > 0) {
+        ::kill(-office, SIGKILL);  // the whole group: oosplash and soffice.bin
+        if (!officeEnded) waitChild(office);
+    }
+    runDetached(removeArgv, devNull);
+    ::_exit(0);
+}
+
+}  // namespace
+
+OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings)
+{
+    if (::access(settings.program.c_str(), X_OK) != 0)
+        throw std::runtime_error("LibreOffice is not installed: " + settings.program + " was not found");
+    profileFolder_ = makeProfileFolder();
+    pipeName_ = "pellin_office_" + uniqueSuffix();
+    unoUrl_ = "uno:pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext";
+    try {
+        start(settings);
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove_all(profileFolder_, ignored);
+        throw;
+    }
+}
+
+OfficeProcess::~OfficeProcess()
+{
+    stop();
+}
+
+void OfficeProcess::start(const OfficeLaunchSettings& settings)
+{
+    std::vector<std::string> officeWords{
+        settings.program, "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
+        "--nolockcheck", "--nofirststartwizard",
+        "-env:UserInstallation=file://" + profileFolder_,
+        "--accept=pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext"};
+    std::vector<std::string> removeWords{"/bin/rm", "-rf", "--", profileFolder_};
+    std::vector<char*> officeArgv = argvOf(officeWords);
+    std::vector<char*> removeArgv = argvOf(removeWords);
+
+    int lifeline[2];
+    int report[2];
+    if (::pipe2(lifeline, O_CLOEXEC) != 0) throw std::runtime_error("Cannot create a pipe for the office");
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        ::close(lifeline[0]);
+        ::close(lifeline[1]);
+        throw std::runtime_error("Cannot create a pipe for the office");
+    }
+    int devNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+
+    guard_ = ::fork();
+    if (guard_ == 0) {
+        // Keep only what the guard needs: pipes held open by the guard would
+        // keep other offices' lifelines alive.
+        const int keptLifeline = ::fcntl(lifeline[0], F_DUPFD, 64);
+        const int keptReport = ::fcntl(report[1], F_DUPFD, 64);
+        const int keptDevNull = ::fcntl(devNull, F_DUPFD, 64);
+        ::dup2(keptLifeline, 3);
+        ::dup2(keptReport, 4);
+        ::dup2(keptDevNull, 5);
+        ::close_range(6, ~0U, 0);
+        runGuard(3, 4, 5, officeArgv.data(), removeArgv.data());
+    }
+    ::close(lifeline[0]);
+    ::close(report[1]);
+    closeQuietly(devNull);
+    lifeline_ = lifeline[1];
+    if (guard_ < 0) {
+        closeQuietly(lifeline_);
+        ::close(report[0]);
+        throw std::runtime_error("Cannot start LibreOffice: fork failed");
+    }
+    pid_t office = -1;
+    ssize_t got = -1;
+    do {
+        got = ::read(report[0], &office, sizeof office);
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+    if (got != static_cast<ssize_t>(sizeof office) || office <= 0) {
+        stop();
+        throw std::runtime_error("Cannot start LibreOffice: " + settings.program);
+    }
+    officeGroup_ = office;
+}
+
+bool OfficeProcess::isRunning()
+{
+    if (guardEnded_ || guard_ <= 0) return false;
+    int status = 0;
+    if (::waitpid(guard_, &status, WNOHANG) == guard_) guardEnded_ = true;
+    return !guardEnded_;
+}
+
+void OfficeProcess::kill()
+{
+    if (officeGroup_ > 0) ::kill(-officeGroup_, SIGKILL);
+}
+
+void OfficeProcess::stop()
+{
+    closeQuietly(lifeline_);
+    if (guard_ > 0 && !guardEnded_) {
+        int status = 0;
+        while (::waitpid(guard_, &status, 0) < 0 && errno == EINTR) {}
+        guardEnded_ = true;
+    }
+}
+
+}  // namespace platform::office

@@ -1,0 +1,377 @@
+#include "platform/office/WriterDocument.h"
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/document/XDocumentInsertable.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/graphic/XGraphic.hpp>
+#include <com/sun/star/graphic/XGraphicProvider.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
+#include <com/sun/star/text/ControlCharacter.hpp>
+#include <com/sun/star/text/XBookmarksSupplier.hpp>
+#include <com/sun/star/text/XParagraphCursor.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/view/XPrintable.hpp>
+#include <osl/file.hxx>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "platform/office/UnoRuntime.h"
+
+namespace platform::office {
+
+namespace {
+
+using css::beans::PropertyValue;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::Sequence;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+const char* const kHtmlFilter = "HTML (StarWriter)";
+
+PropertyValue property(const char* name, const Any& value)
+{
+    PropertyValue p;
+    p.Name = OUString::createFromAscii(name);
+    p.Value = value;
+    return p;
+}
+
+Sequence<PropertyValue> properties(std::initializer_list<PropertyValue> items)
+{
+    return Sequence<PropertyValue>(items.begin(), static_cast<sal_Int32>(items.size()));
+}
+
+std::string fileName(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+std::string fileUrlOf(const std::string& path)
+{
+    const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
+    OUString url;
+    if (osl::FileBase::getFileURLFromSystemPath(toUno(absolute), url) != osl::FileBase::E_None)
+        return "file://" + absolute;
+    return fromUno(url);
+}
+
+WriterDocument::WriterDocument(std::shared_ptr<OfficeConnection> connection)
+    : connection_(std::move(connection))
+{
+}
+
+WriterDocument::WriterDocument(std::shared_ptr<OfficeConnection> connection,
+                               Reference<css::text::XTextDocument> document)
+    : connection_(std::move(connection)), document_(std::move(document))
+{
+}
+
+std::unique_ptr<WriterDocument> WriterDocument::open(std::shared_ptr<OfficeConnection> connection,
+                                                     const std::string& path, bool readOnly,
+                                                     const std::optional<std::string>& password)
+{
+    const auto desktop = connection->desktop();
+    std::vector<PropertyValue> args{property("Hidden", Any(true)), property("ReadOnly", Any(readOnly))};
+    if (password) args.push_back(property("Password", Any(toUno(*password))));
+    const Reference<css::lang::XComponent> component =
+        connection->call(connection->timeouts().load, "opening " + fileName(path), [&] {
+            return desktop->loadComponentFromURL(toUno(fileUrlOf(path)), "_blank", 0,
+                                                 Sequence<PropertyValue>(args.data(), static_cast<sal_Int32>(args.size())));
+        });
+    Reference<css::text::XTextDocument> text(component, UNO_QUERY);
+    if (!text.is()) {
+        if (component.is()) {
+            Reference<css::util::XCloseable> closeable(component, UNO_QUERY);
+            try {
+                if (closeable.is()) closeable->close(true);
+            } catch (...) {
+            }
+        }
+        throw AutomationError(kOfficeErrorCode, "LibreOffice could not open " + path + " as a text document");
+    }
+    return std::unique_ptr<WriterDocument>(new WriterDocument(std::move(connection), text));
+}
+
+WriterDocument::~WriterDocument()
+{
+    try {
+        if (!closed_ && document_.is() && connection_->isAlive()) close();
+    } catch (...) {
+    }
+}
+
+Reference<css::text::XTextDocument> WriterDocument::document()
+{
+    if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
+    if (document_.is()) return document_;
+    const auto desktop = connection_->desktop();
+    connection_->call(connection_->timeouts().load, "creating a document", [&] {
+        document_.set(desktop->loadComponentFromURL("private:factory/swriter", "_blank", 0,
+                                                    properties({property("Hidden", Any(true))})),
+                      UNO_QUERY_THROW);
+    });
+    return document_;
+}
+
+void WriterDocument::insertHtml(const std::string& path)
+{
+    if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
+    if (!std::filesystem::is_regular_file(path))
+        throw AutomationError(kOfficeErrorCode, "The file " + path + " does not exist");
+    const int topic = links_.addTopic(std::filesystem::absolute(path).string());
+    const std::string url = fileUrlOf(path);
+    connection_->call(connection_->timeouts().load, "inserting " + fileName(path), [&] {
+        if (!document_.is())
+            loadFirstTopic(url);
+        else
+            appendTopic(url);
+        renameNewAnchors(topic);
+    });
+}
+
+void WriterDocument::loadFirstTopic(const std::string& url)
+{
+    const auto desktop = connection_->desktop();
+    document_.set(desktop->loadComponentFromURL(
+                      toUno(url), "_blank", 0,
+                      properties({property("Hidden", Any(true)),
+                                  property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))})),
+                  UNO_QUERY);
+    if (!document_.is()) throw css::uno::RuntimeException("the file could not be read as HTML");
+    const auto text = document_->getText();
+    markTopicStart(0, text->getStart());
+}
+
+void WriterDocument::appendTopic(const std::string& url)
+{
+    const auto text = document_->getText();
+    const auto cursor = text->createTextCursor();
+    cursor->gotoEnd(false);
+    // Without a paragraph of its own, the inserted file's first paragraph
+    // (often its title heading) would merge into the last one of the text.
+    Reference<css::text::XParagraphCursor> paragraph(cursor, UNO_QUERY_THROW);
+    paragraph->gotoStartOfParagraph(true);
+    const bool lastParagraphEmpty = cursor->getString().isEmpty();
+    cursor->gotoEnd(false);
+    if (!lastParagraphEmpty)
+        text->insertControlCharacter(Reference<css::text::XTextRange>(cursor.get()),
+                                     css::text::ControlCharacter::PARAGRAPH_BREAK, false);
+    markTopicStart(links_.topicCount() - 1, Reference<css::text::XTextRange>(cursor.get()));
+    Reference<css::document::XDocumentInsertable> insertable(cursor, UNO_QUERY_THROW);
+    insertable->insertDocumentFromURL(toUno(url),
+                                      properties({property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))}));
+}
+
+void WriterDocument::markTopicStart(int topic, const Reference<css::text::XTextRange>& where)
+{
+    Reference<css::lang::XMultiServiceFactory> factory(document_, UNO_QUERY_THROW);
+    Reference<css::text::XTextContent> bookmark(factory->createInstance("com.sun.star.text.Bookmark"),
+                                                UNO_QUERY_THROW);
+    Reference<css::container::XNamed>(bookmark, UNO_QUERY_THROW)->setName(toUno(TopicLinks::topicBookmark(topic)));
+    where->getText()->insertTextContent(where, bookmark, false);
+}
+
+// The anchors a topic brings are renamed at once, so the next topic can bring
+// the same names again.
+void WriterDocument::renameNewAnchors(int topic)
+{
+    Reference<css::text::XBookmarksSupplier> supplier(document_, UNO_QUERY_THROW);
+    const auto bookmarks = supplier->getBookmarks();
+    std::vector<std::string> names;
+    for (const OUString& name : bookmarks->getElementNames()) names.push_back(fromUno(name));
+    for (const std::string& name : names) {
+        if (std::binary_search(knownBookmarks_.begin(), knownBookmarks_.end(), name)) continue;
+        if (TopicLinks::topicOfBookmark(name) >= 0) continue;
+        Reference<css::container::XNamed> named(bookmarks->getByName(toUno(name)), UNO_QUERY);
+        if (named.is()) named->setName(toUno(links_.addAnchor(topic, name)));
+    }
+    knownBookmarks_.clear();
+    for (const OUString& name : bookmarks->getElementNames()) knownBookmarks_.push_back(fromUno(name));
+    std::sort(knownBookmarks_.begin(), knownBookmarks_.end());
+}
+
+int WriterDocument::graphicCount()
+{
+    const auto doc = document();
+    return connection_->call(connection_->timeouts().quick, "counting pictures", [&] {
+        Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
+        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(), UNO_QUERY_THROW);
+        return static_cast<int>(graphics->getCount());
+    });
+}
+
+Reference<css::beans::XPropertySet> WriterDocument::graphic(int index)
+{
+    const auto doc = document();
+    return connection_->call(connection_->timeouts().quick, "reading a picture", [&] {
+        Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
+        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(), UNO_QUERY_THROW);
+        return Reference<css::beans::XPropertySet>(graphics->getByIndex(index), UNO_QUERY_THROW);
+    });
+}
+
+namespace {
+
+// The file a linked picture was read from; empty for a stored one.
+OUString originOf(const Reference<css::beans::XPropertySet>& graphicObject)
+{
+    Reference<css::beans::XPropertySet> picture(graphicObject->getPropertyValue("Graphic"), UNO_QUERY);
+    OUString origin;
+    if (picture.is()) picture->getPropertyValue("OriginURL") >>= origin;
+    return origin;
+}
+
+}  // namespace
+
+bool WriterDocument::isLinked(const Reference<css::beans::XPropertySet>& graphic)
+{
+    return connection_->call(connection_->timeouts().quick, "reading a picture",
+                             [&] { return !originOf(graphic).isEmpty(); });
+}
+
+void WriterDocument::embed(const Reference<css::beans::XPropertySet>& graphic)
+{
+    connection_->call(connection_->timeouts().load, "embedding a picture", [&] {
+        const OUString origin = originOf(graphic);
+        // Only local files: a document must not make the office fetch from the web.
+        if (!origin.startsWithIgnoreAsciiCase("file:")) return;
+        Reference<css::graphic::XGraphicProvider> provider(
+            connection_->serviceManager()->createInstanceWithContext("com.sun.star.graphic.GraphicProvider",
+                                                                     connection_->remoteContext()),
+            UNO_QUERY_THROW);
+        const auto picture = provider->queryGraphic(properties({property("URL", Any(origin))}));
+        if (!picture.is()) throw css::uno::RuntimeException("the picture " + origin + " could not be read");
+        graphic->setPropertyValue("Graphic", Any(picture));
+    });
+}
+
+namespace {
+
+// Calls visit(portion, bookmarkName) for every text portion of the text,
+// tables included, in reading order.
+using PortionVisitor = std::function<void(const Reference<css::beans::XPropertySet>&)>;
+
+void visitPortions(const Reference<css::text::XText>& text, const PortionVisitor& visit);
+
+void visitTable(const Reference<css::text::XTextTable>& table, const PortionVisitor& visit)
+{
+    for (const OUString& name : table->getCellNames()) {
+        Reference<css::text::XText> cell(table->getCellByName(name), UNO_QUERY);
+        if (cell.is()) visitPortions(cell, visit);
+    }
+}
+
+void visitPortions(const Reference<css::text::XText>& text, const PortionVisitor& visit)
+{
+    Reference<css::container::XEnumerationAccess> access(text, UNO_QUERY_THROW);
+    const auto paragraphs = access->createEnumeration();
+    while (paragraphs->hasMoreElements()) {
+        const Any element = paragraphs->nextElement();
+        Reference<css::text::XTextTable> table(element, UNO_QUERY);
+        if (table.is()) {
+            visitTable(table, visit);
+            continue;
+        }
+        Reference<css::container::XEnumerationAccess> paragraph(element, UNO_QUERY);
+        if (!paragraph.is()) continue;
+        const auto portions = paragraph->createEnumeration();
+        while (portions->hasMoreElements()) {
+            Reference<css::beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
+            if (portion.is()) visit(portion);
+        }
+    }
+}
+
+}  // namespace
+
+void WriterDocument::retargetTopicLinks()
+{
+    if (!document_.is() || links_.topicCount() == 0) return;
+    connection_->call(connection_->timeouts().export_, "linking the topics", [&] {
+        int current = -1;
+        visitPortions(document_->getText(), [&](const Reference<css::beans::XPropertySet>& portion) {
+            OUString type;
+            portion->getPropertyValue("TextPortionType") >>= type;
+            if (type == "Bookmark") {
+                Reference<css::container::XNamed> mark(portion->getPropertyValue("Bookmark"), UNO_QUERY);
+                const int topic = mark.is() ? TopicLinks::topicOfBookmark(fromUno(mark->getName())) : -1;
+                if (topic >= 0) current = topic;
+                return;
+            }
+            if (type != "Text") return;
+            OUString url;
+            portion->getPropertyValue("HyperLinkURL") >>= url;
+            if (url.isEmpty()) return;
+            if (const auto target = links_.resolve(fromUno(url), current))
+                portion->setPropertyValue("HyperLinkURL", Any(toUno(*target)));
+        });
+    });
+}
+
+void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings& settings)
+{
+    const auto doc = document();
+    retargetTopicLinks();
+    std::vector<PropertyValue> filterData{
+        property("ExportBookmarks", Any(settings.bookmarksFromHeadings)),
+        property("UseTaggedPDF", Any(settings.taggedPdf)),
+        property("SelectPdfVersion", Any(static_cast<sal_Int32>(settings.pdfA ? 1 : 0))),
+        property("ExportLinksRelativeFsys", Any(false)),
+    };
+    if (settings.pageRange)
+        filterData.push_back(property("PageRange", Any(toUno(std::to_string(settings.pageRange->first) + "-" +
+                                                             std::to_string(settings.pageRange->second)))));
+    const Sequence<PropertyValue> data(filterData.data(), static_cast<sal_Int32>(filterData.size()));
+    connection_->call(connection_->timeouts().export_, "writing " + fileName(path), [&] {
+        Reference<css::frame::XStorable> storable(doc, UNO_QUERY_THROW);
+        storable->storeToURL(toUno(fileUrlOf(path)),
+                             properties({property("FilterName", Any(OUString("writer_pdf_Export"))),
+                                         property("FilterData", Any(data))}));
+    });
+    if (!std::filesystem::is_regular_file(path))
+        throw AutomationError(kOfficeErrorCode, "LibreOffice did not write " + path);
+}
+
+void WriterDocument::print(const std::string& printer)
+{
+    const auto doc = document();
+    connection_->call(connection_->timeouts().export_, "printing on " + printer, [&] {
+        Reference<css::view::XPrintable> printable(doc, UNO_QUERY_THROW);
+        printable->setPrinter(properties({property("Name", Any(toUno(printer)))}));
+        printable->print(properties({property("Wait", Any(true))}));
+    });
+}
+
+void WriterDocument::close()
+{
+    if (closed_) return;
+    closed_ = true;
+    if (!document_.is()) return;
+    auto doc = document_;
+    document_.clear();
+    connection_->call(connection_->timeouts().quick, "closing the document", [&] {
+        Reference<css::util::XCloseable> closeable(doc, UNO_QUERY);
+        if (closeable.is())
+            closeable->close(true);
+        else
+            Reference<css::lang::XComponent>(doc, UNO_QUERY_THROW)->dispose();
+    });
+}
+
+}  // namespace platform::office

@@ -1,0 +1,76 @@
+#pragma once
+// A Writer document in a private office, built from HTML files: the
+// operations the word-processor adapter needs, in UNO terms.
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/office/OfficeConnection.h"
+#include "platform/office/TopicLinks.h"
+
+namespace platform::office {
+
+struct PdfExportSettings {
+    bool bookmarksFromHeadings = true;
+    bool taggedPdf = false;
+    bool pdfA = false;
+    std::optional<std::pair<int, int>> pageRange;  // first and last page, from 1
+};
+
+class WriterDocument {
+public:
+    // A new document. It is made in the office on first use: when the first
+    // use is an HTML insertion, the document is loaded from that file, which
+    // keeps the page's style sheet (an insertion into an empty document
+    // would drop it).
+    explicit WriterDocument(std::shared_ptr<OfficeConnection> connection);
+    // An existing file opened in the office.
+    static std::unique_ptr<WriterDocument> open(std::shared_ptr<OfficeConnection> connection,
+                                                const std::string& path, bool readOnly,
+                                                const std::optional<std::string>& password);
+    ~WriterDocument();
+    WriterDocument(const WriterDocument&) = delete;
+    WriterDocument& operator=(const WriterDocument&) = delete;
+
+    // Appends the HTML file's content at the end of the text.
+    void insertHtml(const std::string& path);
+
+    int graphicCount();
+    css::uno::Reference<css::beans::XPropertySet> graphic(int index);  // from 0
+    bool isLinked(const css::uno::Reference<css::beans::XPropertySet>& graphic);
+    // Loads a linked picture's file into the document.
+    void embed(const css::uno::Reference<css::beans::XPropertySet>& graphic);
+
+    // Points links between the inserted topics at their bookmarks and drops
+    // links into the folder of the topic files.
+    void retargetTopicLinks();
+    void exportPdf(const std::string& path, const PdfExportSettings& settings);
+    void print(const std::string& printer);
+    void close();
+    bool isClosed() const { return closed_; }
+
+private:
+    WriterDocument(std::shared_ptr<OfficeConnection> connection,
+                   css::uno::Reference<css::text::XTextDocument> document);
+    css::uno::Reference<css::text::XTextDocument> document();
+    void loadFirstTopic(const std::string& url);
+    void appendTopic(const std::string& url);
+    void renameNewAnchors(int topic);
+    void markTopicStart(int topic, const css::uno::Reference<css::text::XTextRange>& where);
+
+    std::shared_ptr<OfficeConnection> connection_;
+    css::uno::Reference<css::text::XTextDocument> document_;
+    TopicLinks links_;
+    std::vector<std::string> knownBookmarks_;
+    bool closed_ = false;
+};
+
+// A file path as the office's file URL (escaped as the office expects).
+std::string fileUrlOf(const std::string& path);
+
+}  // namespace platform::office

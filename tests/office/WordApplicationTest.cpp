@@ -1,0 +1,137 @@
+// The word processor as the converter drives it, member by member, through
+// the automation layer; the PDF is checked with poppler-utils and qpdf.
+
+#include <gtest/gtest.h>
+
+#include "OfficeTestSupport.h"
+#include "platform/automation/AutomationCreation.h"
+#include "platform/office/OfficeServers.h"
+
+using namespace officetest;
+using platform::AutomationError;
+using platform::ObjectRef;
+using platform::Variant;
+using platform::VariantList;
+
+namespace {
+
+const std::string kAlpha =
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+    "<style>h1 { color: #cc0000 }</style><title>A</title></head><body>"
+    "<h1>Alpha topic</h1><p>Alpha body text. <a href=\"b.htm#second\">to beta second</a> "
+    "<a href=\"http://example.com/page\">web page</a> <a href=\"mailto:x@example.com\">mail</a></p>"
+    "<p><img src=\"pics/dot.png\" width=\"40\" height=\"40\"></p></body></html>";
+
+std::string betaTopic()
+{
+    std::string filler;
+    for (int i = 0; i < 60; ++i) filler += "<p>Beta filler line " + std::to_string(i) + "</p>";
+    // "Привет мир" in windows-1251
+    return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+           "</head><body><h1>Beta topic</h1><p>\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0</p>" +
+           filler + "<h2><a name=\"second\">Second part</a></h2><p>Beta end</p></body></html>";
+}
+
+// "中文测试" in gb2312
+const std::string kGamma =
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"></head><body>"
+    "<h1>Gamma topic</h1><p>\xD6\xD0\xCE\xC4\xB2\xE2\xCA\xD4</p>"
+    "<p><a href=\"A.HTM\">back to alpha</a> <a href=\"missing.htm\">gone</a> <a href=\"#top\">top</a></p>"
+    "</body></html>";
+
+VariantList exportArguments(const std::string& target)
+{
+    return {target, 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false};
+}
+
+class WordApplicationTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!officeInstalled()) return;
+        platform::office::RegisterOfficeServers();
+        app_ = platform::CreateAutomationObject("Word.Application");
+    }
+    static void TearDownTestSuite()
+    {
+        if (app_) app_->call("Quit", {false});
+        app_.reset();
+    }
+    void SetUp() override { SKIP_WITHOUT_OFFICE(); }
+
+    ObjectRef addDocument() { return app_->get("Documents").toObject()->call("Add", {Variant::omitted()}).toObject(); }
+    void insert(const std::filesystem::path& file)
+    {
+        app_->get("Selection").toObject()->call("InsertFile", {file.string(), "", false, false, false});
+    }
+    // The converter's picture step: embed every linked picture.
+    static int embedLinkedPictures(const ObjectRef& document)
+    {
+        const auto shapes = document->get("InlineShapes").toObject();
+        int linked = 0;
+        for (std::int64_t i = 1; i <= shapes->get("Count").toInt(); ++i) {
+            const auto shape = shapes->call("Item", {static_cast<int>(i)}).toObject();
+            if (shape->get("Type").toInt() != 4) continue;
+            ++linked;
+            shape->get("LinkFormat").toObject()->put("SavePictureWithDocument", true);
+            EXPECT_EQ(3, shape->get("Type").toInt()) << "the picture is stored in the document now";
+        }
+        return linked;
+    }
+
+    static inline ObjectRef app_;
+};
+
+TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScripts)
+{
+    ScratchFolder folder("word");
+    folder.write("pics/dot.png", tinyPng());
+    const auto a = folder.write("a.htm", kAlpha);
+    const auto b = folder.write("b.htm", betaTopic());
+    const auto c = folder.write("c.htm", kGamma);
+    const auto pdf = folder.path() / "out.pdf";
+
+    const auto document = addDocument();
+    insert(a);
+    insert(b);
+    insert(c);
+    EXPECT_EQ(1, embedLinkedPictures(document));
+    std::filesystem::remove_all(folder.path() / "pics");  // the folder goes before the export in a job
+    document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
+    document->call("Close", {false});
+
+    const std::string text = pdfText(pdf);
+    EXPECT_TRUE(appearInOrder(text, {"Alpha topic", "Alpha body text", "Beta topic", "Привет мир", "Second part",
+                                     "Gamma topic", "中文测试", "back to alpha"}))
+        << text;
+    EXPECT_EQ(1, pdfImageCount(pdf));
+    const std::string fonts = pdfFonts(pdf);
+    EXPECT_NE(std::string::npos, fonts.find("WenQuanYi")) << "Chinese needs a font that has its glyphs:\n" << fonts;
+    EXPECT_GE(pdfOutlineCount(pdf), 4) << "one outline entry per heading";
+}
+
+TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf)
+{
+    ScratchFolder folder("links");
+    folder.write("pics/dot.png", tinyPng());
+    const auto pdf = folder.path() / "links.pdf";
+    const auto document = addDocument();
+    insert(folder.write("a.htm", kAlpha));
+    insert(folder.write("b.htm", betaTopic()));
+    insert(folder.write("c.htm", kGamma));
+    document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
+    document->call("Close", {false});
+
+    const std::string urls = pdfUrls(pdf);
+    EXPECT_EQ(std::string::npos, urls.find("file:")) << urls;
+    EXPECT_EQ(std::string::npos, urls.find(folder.path().string())) << urls;
+    EXPECT_NE(std::string::npos, urls.find("http://example.com/page")) << urls;
+    EXPECT_NE(std::string::npos, urls.find("mailto:x@example.com")) << urls;
+    // "to beta second" and "back to alpha" jump inside the document.
+    const std::string json = pdfJson(pdf);
+    int internal = 0;
+    for (auto at = json.find("\"/Dest\""); at != std::string::npos; at = json.find("\"/Dest\"", at + 1)) ++internal;
+    for (auto at = json.find("\"/GoTo\""); at != std::string::npos; at = json.find("\"/GoTo\"", at + 1)) ++internal;
+    EXPECT_GE(internal, 2) << json.substr(0, 4000);
+}
+}  // namespace
