@@ -51,6 +51,9 @@ TEST(AutomationVariantTest, TextOfEachKind)
     EXPECT_EQ(Variant(false).toText(), "False");
     EXPECT_EQ(Variant(std::int64_t{-7}).toText(), "-7");
     EXPECT_EQ(Variant(0.1).toText(), "0.1");
+    EXPECT_EQ(Variant(1e20).toText(), "1E+20");
+    EXPECT_EQ(Variant(std::size_t{7}).kind(), Variant::Kind::Int);
+    EXPECT_EQ(Variant(UINT64_MAX).kind(), Variant::Kind::Double);
     EXPECT_EQ(Variant().toText(), "");
     const std::string bytes("\xff\x00\xfe", 3);
     EXPECT_EQ(Variant(bytes).toText(), bytes);  // never re-encoded

@@ -24,7 +24,7 @@ void AutomationObject::put(std::string_view member, const Variant& value, const 
 // callable as a method; only writes need a setter.
 Variant DispatchObject::invoke(std::string_view member, InvokeKind kind, const VariantList& args)
 {
-    const auto found = members_.find(std::string(member));
+    const auto found = members_.find(member);
     if (found == members_.end())
         throw AutomationError::memberNotFound();
     const Member& entry = found->second;

@@ -11,6 +11,7 @@ char foldAsciiCase(char c);
 bool equalsNoCase(std::string_view a, std::string_view b);
 
 struct NoCaseLess {
+    using is_transparent = void;  // lets maps be searched with a string_view
     bool operator()(std::string_view a, std::string_view b) const;
 };
 

@@ -49,7 +49,12 @@ std::string formatDouble(double value)
 {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
+    std::string text = buffer;
+    for (char& c : text) {
+        if (c == 'e')
+            c = 'E';  // automation writes exponents as "1E+20"
+    }
+    return text;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -21,6 +22,24 @@ public:
     Variant(bool value);
     Variant(int value);
     Variant(std::int64_t value);
+    // Any other integer type (sizes, unsigned counts) without ambiguity; an
+    // unsigned value beyond the signed 64-bit range is kept as a double.
+    template <typename Integer>
+        requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, bool> &&
+                 !std::is_same_v<Integer, int> && !std::is_same_v<Integer, std::int64_t> &&
+                 !std::is_same_v<Integer, char>)
+    Variant(Integer value)
+    {
+        if constexpr (std::is_unsigned_v<Integer> && sizeof(Integer) >= sizeof(std::int64_t)) {
+            if (value > static_cast<Integer>(INT64_MAX)) {
+                kind_ = Kind::Double;
+                value_ = static_cast<double>(value);
+                return;
+            }
+        }
+        kind_ = Kind::Int;
+        value_ = static_cast<std::int64_t>(value);
+    }
     Variant(double value);
     Variant(std::string value);
     Variant(const char* value);
