@@ -1,0 +1,393 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <sstream>
+
+#include "FakeAutomation.h"
+#include "batch/TvxBatch.h"
+#include "convert/TvxPellin.h"
+#include "core/TvxProject.h"
+#include "platform/DevicesRegistry.h"
+#include "platform/MemoryRegistry.h"
+
+namespace fs = std::filesystem;
+using platform::RegistryRoot;
+
+namespace {
+
+std::string ReadText(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteText(const fs::path& file, const std::string& text)
+{
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string TocOf(const std::vector<std::string>& locals)
+{
+    std::string toc = "<HTML><BODY><UL>\n";
+    for (const std::string& local : locals)
+        toc += "<LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"" + local + "\"></OBJECT>\n";
+    return toc + "</UL></BODY></HTML>\n";
+}
+
+class Printers : public platform::PrinterList {
+public:
+    std::vector<std::string> names;
+    std::vector<std::string> installedPrinters() const override { return names; }
+};
+
+// One CHM job in a scratch folder: in/guide.chm is converted to out/guide.pdf.
+// The "decompiler" is a script that copies the prepared pages/ folder into
+// the job's temporary folder and notes which folder that was.
+class PellinConvert : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vxProject = &project;
+        project.TargetExt = ".pdf";
+        project.ShortName = "pellin";
+        previousRegistry = platform::SetProcessRegistry(&registry);
+        printers.names = {"Office_Laser", "Adobe PDF"};
+
+        fs::create_directories(root / "in");
+        fs::create_directories(root / "out");
+        fs::create_directories(root / "pages");
+        WriteText(source, "ITSF not really a CHM");
+        const fs::path script = root / "decompile";
+        WriteText(script, "#!/bin/sh\npwd > '" + (root / "cwd").string() + "'\ncp -R '" +
+                              (root / "pages").string() + "/.' .\n");
+        fs::permissions(script, fs::perms::owner_all);
+        setPages({{"toc.hhc", TocOf({"a.htm", "b.htm"})}, {"a.htm", "<p>A</p>"}, {"b.htm", "<p>B</p>"}});
+
+        batch.SourceDir = (root / "in").string() + "/";
+        batch.TargetDir = (root / "out").string() + "/";
+        batch.AddFile(source.string());
+        node = batch.LockNodes().front().get();
+        batch.UnlockNodes();
+        install([](fake::OfficeSetup&) {});
+    }
+
+    void TearDown() override
+    {
+        converter.reset();
+        WaitForTempFolderRemovals(std::chrono::seconds(10));
+        platform::SetProcessRegistry(previousRegistry);
+        vxProject = nullptr;
+        fs::remove_all(root);
+    }
+
+    void setPages(const std::vector<std::pair<std::string, std::string>>& files)
+    {
+        fs::remove_all(root / "pages");
+        fs::create_directories(root / "pages");
+        for (const auto& [name, text] : files) WriteText(root / "pages" / name, text);
+    }
+
+    template <class Change>
+    void install(Change change)
+    {
+        fake::OfficeSetup setup;
+        setup.printers = {"Office_Laser", "Adobe PDF"};
+        change(setup);
+        converter.reset();  // quits the word processor of the previous office
+        office.reset();     // its registrations go before the new ones are made
+        office = std::make_unique<fake::FakeOffice>(setup);
+        converter = std::make_unique<TvxPellin>(&batch, 1, TvxNodeEvent());
+        converter->DecompileSettings.HelpProgram = (root / "decompile").string();
+        converter->DecompileSettings.SearchWait = std::chrono::milliseconds(5);
+        converter->PrinterWait.Sleep = [](std::chrono::milliseconds) {};
+    }
+
+    void convert()
+    {
+        converter->ConvertFile(&batch, node);
+        converter->CloseDocument();
+    }
+
+    std::string tempFolder() const
+    {
+        std::string folder = ReadText(root / "cwd");
+        while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r')) folder.pop_back();
+        return folder;
+    }
+
+    bool tempFolderRemoved() const
+    {
+        WaitForTempFolderRemovals(std::chrono::seconds(10));
+        const std::string folder = tempFolder();
+        return !folder.empty() && !fs::exists(folder);
+    }
+
+    int count(const std::string& entry) const
+    {
+        const auto entries = office->log()->entries();
+        return static_cast<int>(std::count(entries.begin(), entries.end(), entry));
+    }
+
+    std::string quoted(const fs::path& path) const { return "\"" + path.string() + "\""; }
+
+    const fs::path root = fs::temp_directory_path() /
+                          ("pellin-convert-" + std::to_string(::getpid()) + "-" +
+                           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const fs::path source = root / "in" / "guide.chm";
+    const fs::path target = root / "out" / "guide.pdf";
+    TvxProject project;
+    platform::MemoryRegistry store;
+    Printers printers;
+    platform::DevicesRegistry registry{store, printers};
+    platform::Registry* previousRegistry = nullptr;
+    TvxBatch batch;
+    TvxNode* node = nullptr;
+    std::unique_ptr<fake::FakeOffice> office;
+    std::unique_ptr<TvxPellin> converter;
+};
+
+}  // namespace
+
+TEST_F(PellinConvert, WordExportsTheAssembledTopicsAsPdf)
+{
+    install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4, 1, 4}; });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(node->ResultText, target.string());
+    EXPECT_EQ(batch.Successes, 1);
+    EXPECT_TRUE(fs::exists(target));
+
+    const std::string temp = tempFolder();
+    EXPECT_EQ(office->log()->startingWith("selection."),
+              (std::vector<std::string>{"selection.InsertFile(\"" + temp + "/a.htm\", \"\", false, false, false)",
+                                        "selection.InsertFile(\"" + temp + "/b.htm\", \"\", false, false, false)"}));
+    EXPECT_EQ(office->log()->startingWith("link"),
+              (std::vector<std::string>{"link1.SavePictureWithDocument = true", "link3.SavePictureWithDocument = true"}));
+    EXPECT_EQ(office->log()->startingWith("doc.ExportAsFixedFormat"),
+              (std::vector<std::string>{"doc.ExportAsFixedFormat(" + quoted(target) +
+                                        ", 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false)"}));
+    EXPECT_EQ(count("doc.ExportPdf(" + quoted(target) + ")"), 0);
+    EXPECT_EQ(count("doc.Close(false)"), 1);
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall)
+{
+    install([](fake::OfficeSetup& s) { s.wordInstalled = false; });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(office->log()->startingWith("doc.Export"),
+              (std::vector<std::string>{"doc.ExportPdf(" + quoted(target) + ")"}));
+}
+
+TEST_F(PellinConvert, FailedExportFallsBackToTheServiceManagerWithTheChmFile)
+{
+    install([](fake::OfficeSetup& s) { s.exportFails = true; });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(node->ResultText, target.string());
+    EXPECT_EQ(count("desktop.loadComponentFromURL(\"file://" + source.string() + "\", \"_blank\", 0, [])"), 1);
+    EXPECT_TRUE(office->log()->startingWith("doc.PrintOut").empty());
+    EXPECT_TRUE(fs::exists(target));
+}
+
+TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter)
+{
+    store.createKey(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter");
+    bool lockedDuringPrint = false;
+    install([&](fake::OfficeSetup& s) {
+        s.exportFails = true;
+        s.storeFails = true;
+        s.onPrintOut = [&] {
+            auto other = std::async(std::launch::async, [&] {
+                const bool free = batch.SharedLock()->try_lock();
+                if (free) batch.SharedLock()->unlock();
+                return free;
+            });
+            lockedDuringPrint = !other.get();
+        };
+    });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(node->ResultText, target.string());
+    EXPECT_TRUE(lockedDuringPrint);
+    EXPECT_EQ(office->activePrinter(), "Office_Laser");
+    EXPECT_EQ(office->log()->startingWith("app.ActivePrinter"),
+              (std::vector<std::string>{"app.ActivePrinter", "app.ActivePrinter = \"Adobe PDF\"",
+                                        "app.ActivePrinter = \"Office_Laser\""}));
+    EXPECT_EQ(office->log()->startingWith("doc.PrintOut"), (std::vector<std::string>{"doc.PrintOut(false, false, 0)"}));
+    EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName"),
+              target.string());
+    EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl",
+                              "/opt/office/WINWORD.EXE"),
+              target.string());
+
+    // The lock is released again: another thread can take it.
+    auto later = std::async(std::launch::async, [&] {
+        const bool free = batch.SharedLock()->try_lock();
+        if (free) batch.SharedLock()->unlock();
+        return free;
+    });
+    EXPECT_TRUE(later.get());
+}
+
+TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError)
+{
+    install([](fake::OfficeSetup& s) {
+        s.exportFails = true;
+        s.storeFails = true;
+        s.printFails = true;
+    });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText, "The printer is not ready");
+    EXPECT_EQ(batch.FailureMessages, (std::vector<std::string>{"The printer is not ready"}));
+    EXPECT_EQ(batch.Successes, 0);
+    EXPECT_EQ(count("create com.sun.star.ServiceManager"), 2);
+    EXPECT_EQ(office->activePrinter(), "Office_Laser");
+    EXPECT_EQ(count("doc.Close(false)"), 1);
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvert, MissingPdfPrinterFailsTheJob)
+{
+    printers.names = {"Office_Laser"};
+    install([](fake::OfficeSetup& s) {
+        s.exportFails = true;
+        s.serviceManagerInstalled = false;
+        s.printers = {"Office_Laser"};
+    });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText, "There is no printer called Adobe PDF");
+    EXPECT_EQ(office->activePrinter(), "Office_Laser");
+}
+
+TEST_F(PellinConvert, ExistingTargetIsDeletedEvenWhenTheConversionFails)
+{
+    WriteText(target, "old pdf");
+    install([](fake::OfficeSetup& s) {
+        s.wordInstalled = s.wpsInstalled = s.serviceManagerInstalled = false;
+    });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_TRUE(node->ResultText.ends_with(", ProgID: \"WPS.Application\"")) << node->ResultText;
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvert, SkippedJobTouchesNothing)
+{
+    WriteText(target, "old pdf");
+    project.SetOption("IsOverwrite", "SKIP");
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(node->ResultText, "");
+    EXPECT_EQ(batch.Successes, 0);
+    EXPECT_TRUE(office->log()->entries().empty());
+    EXPECT_EQ(ReadText(target), "old pdf");
+    EXPECT_FALSE(fs::exists(root / "cwd"));  // nothing was decompiled
+}
+
+TEST_F(PellinConvert, KeptTargetGivesANewName)
+{
+    WriteText(target, "old pdf");
+    project.SetOption("IsOverwrite", "0");
+    convert();
+
+    const fs::path renamed = root / "out" / "-pellin-guide.pdf";
+    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(node->ResultText, renamed.string());
+    EXPECT_EQ(ReadText(target), "old pdf");
+    EXPECT_TRUE(fs::exists(renamed));
+}
+
+TEST_F(PellinConvert, NoExistingPageFailsInsteadOfExportingAnEmptyDocument)
+{
+    setPages({{"toc.hhc", TocOf({"missing.htm"})}});
+    install([](fake::OfficeSetup& s) { s.serviceManagerInstalled = false; });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText, "No topic found in the help file");
+    EXPECT_TRUE(office->log()->startingWith("docs.").empty());
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvert, BusyPdfPrinterEndsTheJobOnceTheWaitIsOver)
+{
+    project.SetOption("MultiInstance", "1");
+    store.createKey(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter");
+    store.writeValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName", "/x.pdf");
+    install([](fake::OfficeSetup& s) {
+        s.exportFails = true;
+        s.storeFails = true;
+    });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_NE(node->ResultText.find("did not take the previous output file"), std::string::npos);
+    EXPECT_TRUE(office->log()->startingWith("doc.PrintOut").empty());
+    EXPECT_EQ(office->activePrinter(), "Office_Laser");
+}
+
+// The real decompiler on a real help file: topics arrive in contents order,
+// each once, and links that leave the help file are never inserted.
+class PellinConvertRealChm : public PellinConvert {
+protected:
+    void SetUp() override
+    {
+        PellinConvert::SetUp();
+        if (!fs::exists(decompiler)) GTEST_SKIP() << "pellin-hh is not built";
+        converter->DecompileSettings.HelpProgram = decompiler.string();
+    }
+    void convertFixture(const std::string& name)
+    {
+        fs::copy_file(fs::path(PELLIN_SOURCE_DIR) / "tests" / "fixtures" / name, source,
+                      fs::copy_options::overwrite_existing);
+        converter->ConvertFile(&batch, node);
+    }
+    std::vector<std::string> insertedNames() const
+    {
+        std::vector<std::string> names;
+        for (const std::string& entry : office->log()->startingWith("selection.InsertFile(\"")) {
+            const auto end = entry.find('"', 22);
+            names.push_back(fs::path(entry.substr(22, end - 22)).filename().string());
+        }
+        return names;
+    }
+
+    const fs::path decompiler = fs::path(PELLIN_BIN_DIR) / "pellin-hh";
+};
+
+TEST_F(PellinConvertRealChm, TopicsFollowTheTableOfContents)
+{
+    convertFixture("toc-basic.chm");
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(insertedNames(), (std::vector<std::string>{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}));
+}
+
+TEST_F(PellinConvertRealChm, HostileLinksInsertNoFileOfTheMachine)
+{
+    convertFixture("hostile-toc.chm");
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(insertedNames(), (std::vector<std::string>{"safe.htm"}));
+}
