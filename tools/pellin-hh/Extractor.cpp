@@ -25,6 +25,7 @@ ExtractionReport Extractor::Run() {
     report_ = {};
     spent_ = 0;
     const ArchiveListing listing = archive_.List();
+    report_.EntriesListed = listing.Entries.size();
     if (!listing.Complete)
         report_.Problems.push_back("the directory of the file is damaged: entries after the damage are missing");
     for (std::size_t index = 0; index < listing.Entries.size(); ++index) {

@@ -19,6 +19,7 @@ struct ExtractionLimits {
 };
 
 struct ExtractionReport {
+    std::size_t EntriesListed = 0;  // internal ones included
     std::size_t FilesWritten = 0;
     std::uint64_t BytesWritten = 0;
     std::vector<std::string> Problems;  // one line each, naming the entry

@@ -13,7 +13,7 @@ const char* const HhUsage =
     "  -max-bytes=<bytes>   write at most this much in all (default 2147483648)\n"
     "Exit codes: 0 every entry written; 1 bad command line or unusable folder or file;\n"
     "2 some entries refused, damaged or left out (the others are written);\n"
-    "3 the file could not be read (not a CHM file, the reader crashed or ran out of time).\n";
+    "3 the file could not be read (not a CHM file, no entries, the reader crashed or ran out of time).\n";
 
 namespace {
 

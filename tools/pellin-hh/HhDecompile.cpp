@@ -1,5 +1,6 @@
 #include "HhDecompile.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,13 @@ void Complain(const std::string& chmFile, const std::string& problem) {
     std::cerr << "pellin-hh: " << chmFile << ": " << problem << '\n';
 }
 
+// A second bound behind the extraction's own accounting: the system stops
+// any single file from growing past the whole output limit.
+void LimitFileSize(std::uint64_t maxBytes) {
+    const rlimit size{static_cast<rlim_t>(maxBytes), static_cast<rlim_t>(maxBytes)};
+    ::setrlimit(RLIMIT_FSIZE, &size);
+}
+
 int ExtractAndReport(const HhOptions& options) {
     try {
         ExtractionFolder folder(options.Folder, options.ChmFile);
@@ -32,8 +40,14 @@ int ExtractAndReport(const HhOptions& options) {
         }
         ExtractionLimits limits;
         limits.MaxBytes = options.MaxBytes;
+        LimitFileSize(options.MaxBytes);
         const ExtractionReport report = Extractor(*archive, folder, limits).Run();
         for (const auto& problem : report.Problems) Complain(options.ChmFile, problem);
+        if (report.EntriesListed == 0) {
+            // Every CHM file lists at least its internal entries.
+            Complain(options.ChmFile, "the directory of the file lists no entries at all");
+            return HhUnreadable;
+        }
         return report.Complete() ? HhComplete : HhPartial;
     } catch (const std::exception& error) {
         Complain(options.ChmFile, error.what());
