@@ -1,24 +1,27 @@
 #include "IsolatedRun.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 #include <thread>
 
 namespace {
 
-void PrepareChild(std::chrono::milliseconds timeLimit) {
+void PrepareChild(std::chrono::milliseconds timeLimit, pid_t parent) {
+    // The child must not outlive a parent that was killed meanwhile.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(1);
     for (int crash : {SIGSEGV, SIGFPE, SIGBUS, SIGILL, SIGABRT}) ::signal(crash, SIG_DFL);
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
-    // A backstop should the parent itself be stopped: CPU time is bounded
-    // even when nobody is left to kill the child.
+    // A backstop behind the parent's clock: CPU time is bounded as well.
     const auto seconds = static_cast<rlim_t>(std::chrono::ceil<std::chrono::seconds>(timeLimit).count() + 1);
     const rlimit cpu{seconds, seconds + 1};
     ::setrlimit(RLIMIT_CPU, &cpu);
@@ -44,10 +47,11 @@ Wait WaitUntil(pid_t child, int& status, std::chrono::steady_clock::time_point d
 IsolatedOutcome RunIsolated(const std::function<int()>& work, std::chrono::milliseconds timeLimit) {
     std::fflush(nullptr);
     const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+    const pid_t parent = ::getpid();
     const pid_t child = ::fork();
     if (child < 0) return {};
     if (child == 0) {
-        PrepareChild(timeLimit);
+        PrepareChild(timeLimit, parent);
         int code = 1;
         try {
             code = work();
