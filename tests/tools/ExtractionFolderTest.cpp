@@ -66,15 +66,6 @@ TEST_F(ExtractionFolderTest, TheFileBeingReadIsNeverReplaced) {
     EXPECT_THAT(TreeBelow(out), ElementsAre("1.chm"));
 }
 
-TEST_F(ExtractionFolderTest, AnUnfinishedFileLeavesNothingBehind) {
-    ExtractionFolder folder(out.string(), "");
-    {
-        auto file = folder.BeginFile({"half.htm"});
-        file->Write(reinterpret_cast<const unsigned char*>("abc"), 3);
-    }
-    EXPECT_TRUE(TreeBelow(out).empty());
-}
-
 TEST_F(ExtractionFolderTest, RemoveUnfinishedDeletesOnlyThatWritersFiles) {
     fs::create_directories(out / "sub");
     const std::string mine = ".pellin-hh." + std::to_string(::getpid() + 1) + ".0.part";
