@@ -1,0 +1,688 @@
+#include "ui/TvxFrmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "batch/TvxBatch.h"
+#include "convert/TvxConvertor.h"
+#include "core/TvxPathChooser.h"
+#include "core/TvxProject.h"
+#include "ui/ActionButton.h"
+#include "ui/ImageList.h"
+#include "ui/TvxFrmAbout.h"
+#include "ui/TvxFrmCfg.h"
+#include "ui/UiServices.h"
+#include "ui/UiText.h"
+
+TvxFrmMain* vxFrmMain = nullptr;
+
+using ui::FolderPart;
+using ui::ToQ;
+using ui::ToStd;
+
+TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
+    setObjectName("vxFrmMain");
+    daemonTimer_ = new QTimer(this);
+    daemonTimer_->setSingleShot(true);
+    connect(daemonTimer_, &QTimer::timeout, this, [this] {
+        EnterIdleState();
+        AutoRun();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    BuildActions();
+    BuildToolBar();
+    BuildActionPanel();
+    BuildViewer();
+    BuildMenus();
+    layout->addWidget(ToolBar);
+    layout->addWidget(pAction);
+    layout->addWidget(pSpacer);
+    layout->addWidget(pViewer, 1);
+    EnterIdleState();
+    FormCreate();
+}
+
+TvxFrmMain::~TvxFrmMain() {
+    FormDestroy();
+    if (vxFrmMain == this) vxFrmMain = nullptr;
+}
+
+QAction* TvxFrmMain::MakeAction(const char* name, const QString& caption, const QString& hint,
+                                int image, void (TvxFrmMain::*handler)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setStatusTip(hint);
+    action->setToolTip(hint.isEmpty() ? QString(caption).remove('&') : hint);
+    if (image >= 0) action->setIcon(ui::ImageListIcon(image));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void TvxFrmMain::BuildActions() {
+    using T = TvxFrmMain;
+    aConvert = MakeAction("aConvert", "&Convert", "Convert the file(s) instantly", -1,
+                          &T::aConvertExecute);
+    aStop = MakeAction("aStop", "Sto&p", "", -1, &T::aStopExecute);
+    aStop->setData(0);
+    aPause = MakeAction("aPause", "Pause", "", -1, &T::aPauseExecute);
+    aSearch = MakeAction("aSearch", "Search", "Search files from the source folder", -1,
+                         &T::aSearchExecute);
+    aSearchConvert = MakeAction("aSearchConvert", "Start", "", -1, &T::aSearchConvertExecute);
+    aSearchConvert->setVisible(false);
+    aView = MakeAction("aView", "View", "View the convert result", -1, &T::aViewExecute);
+    aOpen = MakeAction("aOpen", "&Open", "Open a batch project", ui::ImgOpen, &T::aOpenExecute);
+    aNew = MakeAction("aNew", "&New", "New a batch project", ui::ImgNew, &T::aNewExecute);
+    aConfig = MakeAction("aConfig", "Config", "Config the options of the batch project",
+                         ui::ImgConfig, &T::aConfigExecute);
+    aSave = MakeAction("aSave", "Sa&ve", "Save the batch project", ui::ImgSave, &T::aSaveExecute);
+    aSaveAs = MakeAction("aSaveAs", "Save &As", "Save the batch project as ...", ui::ImgSaveAs,
+                         &T::aSaveAsExecute);
+    aUpdate = MakeAction("aUpdate", "Check &Update", "", ui::ImgUpdate, &T::aUpdateExecute);
+    aHelp = MakeAction("aHelp", "&Help", "", ui::ImgHelp, &T::aHelpExecute);
+    aHomePage = MakeAction("aHomePage", "Home", "", ui::ImgHome, &T::aHomePageExecute);
+    aSupports = MakeAction("aSupports", "Support", "Send us e-mail for support", ui::ImgSupport,
+                           &T::aSupportsExecute);
+    aAbout = MakeAction("aAbout", "About", "", ui::ImgAbout, &T::aAboutExecute);
+}
+
+void TvxFrmMain::BuildToolBar() {
+    ToolBar = new QToolBar(this);
+    ToolBar->setObjectName("ToolBar");
+    ToolBar->setIconSize(QSize(ui::ImageListSize, ui::ImageListSize));
+    ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    ToolBar->setFixedHeight(24);
+    ToolBar->setMovable(false);
+    ToolBar->setFloatable(false);
+    pm2 = new QMenu(this);
+    pm2->setObjectName("pm2");
+    connect(pm2, &QMenu::aboutToShow, this, &TvxFrmMain::pm2Popup);
+
+    auto add = [this](QAction* action, const char* name) {
+        ToolBar->addAction(action);
+        QWidget* button = ToolBar->widgetForAction(action);
+        button->setObjectName(name);
+        button->setFixedWidth(101);
+        return qobject_cast<QToolButton*>(button);
+    };
+    tbOpen = add(aOpen, "tbOpen");
+    tbOpen->setMenu(pm2);
+    tbOpen->setPopupMode(QToolButton::MenuButtonPopup);
+    add(aNew, "tbNew");
+    add(aConfig, "tbConfig");
+    add(aSave, "tbSave");
+    add(aSaveAs, "tbSaveAs");
+    ToolBar->addSeparator();
+    add(aUpdate, "tbUpdate");
+    ToolBar->addSeparator();
+    add(aHelp, "tbHelp");
+    add(aHomePage, "tbHomePage");
+    add(aSupports, "tbSupports");
+    add(aAbout, "tbAbout");
+}
+
+namespace {
+
+QFrame* MakePanel(QWidget* parent, const char* name, int height, const QString& hint) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    if (height > 0) panel->setFixedHeight(height);
+    panel->setToolTip(hint);
+    return panel;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    return button;
+}
+
+ui::ActionButton* MakeActionButton(QWidget* parent, const char* name, QAction* action,
+                                   const QRect& geometry) {
+    auto* button = new ui::ActionButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->SetAction(action);
+    return button;
+}
+
+// An edit box with its label on the left, 4 pixels apart. The hint names the
+// property the project binds to the option; it is kept but never shown.
+QLineEdit* MakeBoundEdit(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& geometry, QLabel** label) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setProperty("hint", "Text");
+    edit->setProperty("tag", -1);
+    edit->setAcceptDrops(true);
+    *label = new QLabel(caption, parent);
+    (*label)->setBuddy(edit);
+    (*label)->adjustSize();
+    (*label)->move(geometry.left() - 4 - (*label)->width(),
+                   geometry.top() + (geometry.height() - (*label)->height()) / 2);
+    return edit;
+}
+
+}  // namespace
+
+void TvxFrmMain::BuildActionPanel() {
+    pAction = new QFrame(this);
+    pAction->setObjectName("pAction");
+    pAction->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pAction->setFixedHeight(70);
+    auto* column = new QVBoxLayout(pAction);
+    column->setContentsMargins(1, 1, 1, 1);
+    column->setSpacing(0);
+
+    pSource = MakePanel(pAction, "pSource", 32, "Choose or drag & drop source folder or file(s)");
+    eSource = MakeBoundEdit(pSource, "eSource", "&Source", QRect(50, 10, 500, 21), &lSource);
+    bSource = MakeButton(pSource, "bSource", "Folder",
+                         "Choose a folder and click \"Search\" to list files",
+                         QRect(550, 10, 38, 21));
+    bSourceFile = MakeButton(pSource, "bSourceFile", "Files",
+                             "Choose file(s) and click \"Convert\" to convert them",
+                             QRect(588, 10, 38, 21));
+    cSubdir = new QCheckBox("Su&b folders", pSource);
+    cSubdir->setObjectName("cSubdir");
+    cSubdir->setLayoutDirection(Qt::RightToLeft);  // caption left of the box
+    cSubdir->setGeometry(634, 12, 72, 17);
+    cSubdir->setProperty("hint", "Checked");
+    cSubdir->setProperty("tag", -1);
+    bSearch = MakeActionButton(pSource, "bSearch", aSearch, QRect(710, 10, 76, 21));
+
+    pTarget = MakePanel(pAction, "pTarget", 30, "Choose or drag & drop target folder");
+    eTarget = MakeBoundEdit(pTarget, "eTarget", "&Target", QRect(50, 6, 500, 21), &lTarget);
+    bTarget = MakeButton(pTarget, "bTarget", "Folder",
+                         "Choose a target folder to save the converted file(s)",
+                         QRect(550, 6, 38, 21));
+    bView = MakeActionButton(pTarget, "bView", aView, QRect(588, 6, 38, 21));
+    bSearchConvert =
+        MakeActionButton(pTarget, "bSearchConvert", aSearchConvert, QRect(630, 6, 76, 21));
+    bCreate = MakeActionButton(pTarget, "bCreate", aConvert, QRect(710, 6, 76, 21));
+
+    pOthers = MakePanel(pAction, "pOthers", 0, QString());
+    column->addWidget(pSource);
+    column->addWidget(pTarget);
+    column->addWidget(pOthers, 1);
+
+    connect(bSource, &QPushButton::clicked, this, &TvxFrmMain::bSourceClick);
+    connect(bSourceFile, &QPushButton::clicked, this, &TvxFrmMain::bSourceFileClick);
+    connect(bTarget, &QPushButton::clicked, this, &TvxFrmMain::bTargetClick);
+    eSource->installEventFilter(this);
+    eTarget->installEventFilter(this);
+}
+
+void TvxFrmMain::BuildViewer() {
+    pSpacer = MakePanel(this, "pSpacer", 2, QString());
+    pViewer = new QFrame(this);
+    pViewer->setObjectName("pViewer");
+    pViewer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* fill = new QVBoxLayout(pViewer);
+    fill->setContentsMargins(1, 1, 1, 1);
+
+    lViewer = new QTreeWidget(pViewer);
+    lViewer->setObjectName("lViewer");
+    lViewer->setFrameShape(QFrame::NoFrame);
+    lViewer->setRootIsDecorated(false);
+    lViewer->setUniformRowHeights(true);
+    lViewer->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lViewer->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lViewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lViewer->setIconSize(QSize(ui::ImageListSize, ui::ImageListSize));
+    lViewer->setHeaderLabels({"@", "File Name", "Result"});
+    lViewer->setToolTip("Drag & drop file(s) here and click \"Convert\" to convert them");
+    QHeaderView* header = lViewer->header();
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(16);
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    lViewer->setColumnWidth(0, 30);
+    lViewer->setColumnWidth(1, 370);
+    lViewer->setColumnWidth(2, 370);
+    lViewer->setContextMenuPolicy(Qt::CustomContextMenu);
+    lViewer->viewport()->setAcceptDrops(true);
+    lViewer->viewport()->installEventFilter(this);
+    fill->addWidget(lViewer);
+}
+
+void TvxFrmMain::BuildMenus() {
+    pm1 = new QMenu(this);
+    pm1->setObjectName("pm1");
+    BrowseFiles1 = pm1->addAction("Browse Files", this, &TvxFrmMain::bSourceFileClick);
+    pm1->addSeparator();
+    ViewSource1 = pm1->addAction("View  Source", this, &TvxFrmMain::ViewSource1Click);
+    OpenSource1 = pm1->addAction("Open Source", this, &TvxFrmMain::OpenSource1Click);
+    pm1->addSeparator();
+    ViewOutput1 = pm1->addAction("View  Output", aView, &QAction::trigger);
+    pm1->addSeparator();
+    ExportList1 = pm1->addAction("Export the List", this, &TvxFrmMain::ExportList1Click);
+    connect(lViewer, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        pm1Popup();
+        pm1->popup(lViewer->viewport()->mapToGlobal(at));
+    });
+}
+
+// ---- Choosing sources and targets -----------------------------------------
+
+void TvxFrmMain::bSourceClick() {
+    std::string start = FolderPart(ToStd(eSource->text()));
+    std::string folder = ui::Chooser().BrowseForFolder(start);
+    if (folder.empty() || folder.back() != vxProject->PathDelim) folder += vxProject->PathDelim;
+    eSource->setText(ToQ(folder + vxProject->FileMask));
+    SuggestTarget(folder);
+}
+
+void TvxFrmMain::bSourceFileClick() {
+    if (RefuseWhileRunning()) return;
+    std::string names = ToStd(eSource->text());
+    if (!ui::Chooser().ChooseFiles(vxProject->SourceFilter, names, true)) return;
+    const QString chosen = ToQ(names).trimmed();
+    if (!chosen.contains('\n')) eSource->setText(chosen);
+    AddChosenFiles(chosen.split('\n', Qt::SkipEmptyParts));
+}
+
+void TvxFrmMain::AddChosenFiles(const QStringList& names) {
+    NewBatch();
+    for (const QString& name : names) {
+        const QString trimmed = name.trimmed();
+        if (!trimmed.isEmpty()) ShowJob(ToStd(trimmed), Batch, nullptr);
+    }
+}
+
+void TvxFrmMain::bTargetClick() {
+    std::string folder = ui::Chooser().BrowseForFolder(ToStd(eTarget->text()));
+    if (folder.empty() || folder.back() != vxProject->PathDelim) folder += vxProject->PathDelim;
+    eTarget->setText(ToQ(folder));
+}
+
+void TvxFrmMain::SuggestTarget(const std::string& folder) {
+    if (vxProject->FillTargetFromSource && eTarget->text().isEmpty()) eTarget->setText(ToQ(folder));
+}
+
+bool TvxFrmMain::RefuseWhileRunning() {
+    // The converters of a run keep using the batch, so it is not replaced
+    // before the run has ended; the command is refused with a beep.
+    if (!IsRunning()) return false;
+    QApplication::beep();
+    return true;
+}
+
+void TvxFrmMain::WMDropFiles(QObject* control, const QStringList& names) {
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit != eSource && edit != eTarget) edit = nullptr;
+    if (!edit && control != lViewer) return;
+    bool first = true;
+    for (const QString& name : names) {
+        if (names.size() == 1 && vxProject->IsProjectFile(ToStd(name))) {
+            vxProject->ProjectFile = ToStd(name);
+            vxProject->LoadProject(true);
+            UpdateTitle();
+            return;
+        }
+        if (edit) {
+            edit->setText(name);
+            SuggestTarget(FolderPart(ToStd(name)));
+            return;
+        }
+        if (first) {
+            if (RefuseWhileRunning()) return;
+            NewBatch();
+            first = false;
+        }
+        ShowJob(ToStd(name), Batch, nullptr);
+    }
+}
+
+bool TvxFrmMain::eventFilter(QObject* watched, QEvent* event) {
+    QObject* control = watched == lViewer->viewport() ? lViewer : watched;
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (!drag->mimeData()->hasUrls()) return false;
+            drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            QStringList names;
+            for (const QUrl& url : drop->mimeData()->urls())
+                if (url.isLocalFile()) names << url.toLocalFile();
+            if (names.isEmpty()) return false;
+            drop->acceptProposedAction();
+            WMDropFiles(control, names);
+            return true;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (watched == eSource) bSourceFileClick();
+            else if (watched == eTarget) bTargetClick();
+            else return false;
+            return true;
+        default:
+            return TvxFrmBase::eventFilter(watched, event);
+    }
+}
+
+// ---- Batch, Search, Convert, Pause, Stop ----------------------------------
+
+void TvxFrmMain::NewBatch() {
+    ReleaseBatch();
+    Batch = new TvxBatch();
+    lViewer->clear();
+    rowGeneration_ = rowCalls_.Generation();
+    Batch->OnNodeAdded = [this](TvxBatch* sender, TvxNode* node) { JobAdded(sender, node); };
+}
+
+void TvxFrmMain::ReleaseBatch() {
+    if (!Batch) return;
+    TvxBatch* batch = Batch;
+    Batch = nullptr;
+    // The search thread may be waiting for a row: release it, and refuse the
+    // rows it would still add, before waiting for it to end.
+    batch->Terminate();
+    rowCalls_.CancelPending();
+    try {
+        delete batch;
+    } catch (...) {
+    }
+}
+
+void TvxFrmMain::aSearchExecute() {
+    if (eSource->text().isEmpty()) {
+        eSource->setFocus();
+        AfterRun();
+        return;
+    }
+    if (RefuseWhileRunning()) return;
+    NewBatch();
+    const std::string source = ToStd(eSource->text());
+    if (source.rfind("http", 0) == 0) {
+        ShowJob(source, Batch, nullptr);
+        return;
+    }
+    try {
+        Batch->Start(source, ToStd(eTarget->text()), cSubdir->isChecked());
+    } catch (const std::exception& error) {
+        // A batch whose search never started would keep its workers waiting.
+        ReleaseBatch();
+        ui::ShowError(this, error.what());
+    }
+}
+
+bool TvxFrmMain::ReduceTarget() {
+    namespace fs = std::filesystem;
+    const char delim = vxProject->PathDelim;
+    std::string target = ToStd(eTarget->text());
+    auto withoutDelim = [&] {
+        std::string text = target;
+        if (!text.empty() && text.back() == delim) text.pop_back();
+        return text;
+    };
+    auto needsReduction = [&] {
+        std::error_code ec;
+        const std::string::size_type colon = target.find(':');
+        return target.find_first_of("?*") != std::string::npos ||
+               (colon != std::string::npos && colon + 1 > 10) ||
+               fs::is_regular_file(fs::path(withoutDelim()), ec);
+    };
+    while (!target.empty() && needsReduction()) target = FolderPart(withoutDelim());
+    if (target.empty()) {
+        eTarget->setText(QString());
+        return false;
+    }
+    std::error_code ec;
+    if (!fs::exists(fs::path(target), ec)) fs::create_directories(fs::path(target), ec);
+    if (target.back() != delim) target += delim;
+    eTarget->setText(ToQ(target));
+    return true;
+}
+
+void TvxFrmMain::aConvertExecute() {
+    if (eTarget->text().isEmpty() || !ReduceTarget()) {
+        eTarget->setFocus();
+        AfterRun();
+        return;
+    }
+    vxProject->WriteProject(false);
+    if (!Batch || Batch->IsExhausted()) aSearchExecute();
+    if (!Batch) {
+        AfterRun();
+        return;
+    }
+    daemonTimer_->stop();
+    aConvert->setEnabled(false);
+    aSearchConvert->setEnabled(false);
+    aSearch->setEnabled(false);
+    try {
+        const unsigned generation = rowGeneration_;
+        Converter = TvxConvertor::StartChain(
+            Batch, ToStd(eTarget->text()),
+            [this, generation](TvxBatch* sender, TvxNode* node) {
+                if (generation == rowGeneration_) JobDone(sender, node);
+            });
+    } catch (const std::exception& error) {
+        Converter = nullptr;
+        EnterIdleState();
+        ui::ShowError(this, error.what());
+        return;
+    }
+    chain_ = Converter->Chain();
+    RunningWorkers = Converter->ChainCount;
+    Converter->SetFinishHandler([this] { OnFinish(); });
+    aStop->setEnabled(true);
+    bCreate->SetAction(aPause);
+    aPause->setEnabled(true);
+    bSearchConvert->SetAction(aStop);
+    Converter->ResumeChain();
+    StopRequested = false;
+}
+
+void TvxFrmMain::aSearchConvertExecute() {
+    aSearchExecute();
+    aConvertExecute();
+}
+
+void TvxFrmMain::aPauseExecute() {
+    aPause->setEnabled(false);
+    aStop->setEnabled(false);
+    if (chain_ && IsRunning()) chain_->Stop();
+    SetDropBatchAtFinish(0);
+}
+
+void TvxFrmMain::aStopExecute() {
+    StopRequested = true;
+    if (IsWaitingForDaemon()) {
+        daemonTimer_->stop();
+        EnterIdleState();
+        return;
+    }
+    aPause->setEnabled(false);
+    aStop->setEnabled(false);
+    if (Batch) Batch->Terminate();
+    if (chain_ && IsRunning()) chain_->Stop();
+    SetDropBatchAtFinish(1);
+}
+
+int TvxFrmMain::DropBatchAtFinish() const { return aStop->data().toInt(); }
+
+void TvxFrmMain::SetDropBatchAtFinish(int value) { aStop->setData(value); }
+
+bool TvxFrmMain::IsWaitingForDaemon() const { return daemonTimer_->isActive(); }
+
+void TvxFrmMain::EnterIdleState() {
+    aConvert->setEnabled(true);
+    bCreate->SetAction(aConvert);
+    aSearchConvert->setEnabled(true);
+    bSearchConvert->SetAction(aSearchConvert);
+    aSearch->setEnabled(true);
+    aPause->setEnabled(false);
+    aStop->setEnabled(false);
+}
+
+// ---- Project commands, links, opening sources -----------------------------
+
+void TvxFrmMain::aOpenExecute() {
+    vxProject->LoadProject(false);
+    UpdateTitle();
+}
+
+void TvxFrmMain::pm2Popup() {
+    pm2->clear();
+    for (const std::string& entry : vxProject->Recent) {
+        // "&&" keeps the menu from turning a character into an accelerator.
+        QAction* item = pm2->addAction(ToQ(entry).replace("&", "&&"));
+        item->setData(ToQ(entry));
+        std::error_code ec;
+        item->setEnabled(std::filesystem::exists(std::filesystem::path(entry), ec));
+        connect(item, &QAction::triggered, this, [this, item] { RecentProjectClick(item); });
+    }
+}
+
+void TvxFrmMain::RecentProjectClick(QAction* item) {
+    vxProject->ProjectFile = ToStd(item->data().toString());
+    vxProject->LoadProject(true);
+    UpdateTitle();
+}
+
+void TvxFrmMain::aNewExecute() {
+    vxProject->NewProject();
+    UpdateTitle();
+}
+
+void TvxFrmMain::aConfigExecute() {
+    if (!vxFrmCfg) vxFrmCfg = new TvxFrmCfg(this);
+    vxFrmCfg->ShowModal();
+    UpdateTitle();
+}
+
+void TvxFrmMain::aSaveExecute() {
+    vxProject->SaveProject();
+    UpdateTitle();
+}
+
+void TvxFrmMain::aSaveAsExecute() {
+    vxProject->SaveProjectAs();
+    UpdateTitle();
+}
+
+void TvxFrmMain::UpdateTitle() {
+    const std::string& file = vxProject->ProjectFile;
+    setWindowTitle(ToQ(vxProject->Title + " - " + (file.empty() ? "None" : file)));
+}
+
+void TvxFrmMain::aViewExecute() {
+    if (eTarget->text().isEmpty()) {
+        eTarget->setFocus();
+        return;
+    }
+    ui::ShellOpen(ToStd(eTarget->text()));
+}
+
+void TvxFrmMain::ViewSource1Click() { OpenSelectedSource(true); }
+
+void TvxFrmMain::OpenSource1Click() { OpenSelectedSource(false); }
+
+void TvxFrmMain::OpenSelectedSource(bool folderOnly) {
+    for (int row = 0; row < lViewer->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = lViewer->topLevelItem(row);
+        if (!item->isSelected()) continue;
+        std::string name = ToStd(item->text(1));
+        ui::ShellOpen(folderOnly ? FolderPart(name) : name);
+        return;
+    }
+}
+
+void TvxFrmMain::pm1Popup() {
+    const bool selected = !lViewer->selectedItems().isEmpty();
+    OpenSource1->setEnabled(selected);
+    ViewSource1->setEnabled(selected);
+}
+
+void TvxFrmMain::aUpdateExecute() { ui::OpenUpdatePage(); }
+
+void TvxFrmMain::aHelpExecute() { ui::OpenHelpDocument(); }
+
+void TvxFrmMain::aHomePageExecute() { ui::OpenHomePage(); }
+
+void TvxFrmMain::aSupportsExecute() { ui::OpenSupportMail(); }
+
+void TvxFrmMain::aAboutExecute() {
+    if (vxFrmPellinAbout) vxFrmPellinAbout->ShowAbout();
+}
+
+// ---- Creation, showing, closing --------------------------------------------
+
+void TvxFrmMain::RegisterOptionControls() {
+    vxProject->RegisterControl(eSource);
+    vxProject->RegisterControl(cSubdir);
+    vxProject->RegisterControl(eTarget);
+}
+
+void TvxFrmMain::FormCreate() {
+    vxProject->SetPathChooser(&ui::Chooser());
+    RegisterOptionControls();
+    vxProject->OpenAtStart();
+    UpdateTitle();
+}
+
+void TvxFrmMain::FormShow() {
+    if (!ShownOnce) {
+        // Started from the event loop, so that a run that ends at once may
+        // close the window after its showing has completed.
+        QTimer::singleShot(0, this, &TvxFrmMain::AutoRun);
+    }
+    ShownOnce = true;
+}
+
+void TvxFrmMain::AutoRun() {
+    if (vxProject->GetRunAndClose()) aConvertExecute();
+}
+
+void TvxFrmMain::closeEvent(QCloseEvent* event) {
+    // The converters use the batch and their office instances until their
+    // current jobs are done: end them and wait, keeping the window serving
+    // their last calls, before anything is freed.
+    closing_ = true;
+    daemonTimer_->stop();
+    if (IsRunning()) {
+        StopRequested = true;
+        aStopExecute();
+        WaitForConverters();
+    }
+    event->accept();
+}
+
+void TvxFrmMain::FormDestroy() {
+    closing_ = true;
+    daemonTimer_->stop();
+    if (IsRunning()) {
+        if (Batch) Batch->Terminate();
+        if (chain_) chain_->Stop();
+        WaitForConverters();
+    }
+    ReleaseBatch();
+    // The project forgets the bound controls as they are destroyed.
+}

@@ -1,0 +1,190 @@
+#pragma once
+// The main window: source and target choosers, the list of jobs with their
+// status images and results, Search, Convert, Pause and Stop, the project
+// commands and the product links. Search and converter threads reach the
+// window only through JobAdded, JobDone and OnFinish, whose changes are
+// carried out on the user-interface thread while the calling thread waits.
+
+#include <QPointer>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "batch/TvxWorkerChain.h"
+#include "ui/TvxFrmBase.h"
+#include "ui/UiThreadCall.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TvxBatch;
+class TvxConvertor;
+class TvxFrmCfg;
+class TvxNode;
+
+namespace ui {
+class ActionButton;
+}
+
+class TvxFrmMain : public TvxFrmBase {
+    Q_OBJECT
+public:
+    explicit TvxFrmMain(QWidget* parent = nullptr);
+    ~TvxFrmMain() override;
+
+    // Components, top to bottom.
+    QToolBar* ToolBar;
+    QToolButton* tbOpen;
+    QFrame* pAction;
+    QFrame* pSource;
+    QLabel* lSource;
+    QLineEdit* eSource;
+    QPushButton* bSource;
+    QPushButton* bSourceFile;
+    QCheckBox* cSubdir;
+    ui::ActionButton* bSearch;
+    QFrame* pTarget;
+    QLabel* lTarget;
+    QLineEdit* eTarget;
+    QPushButton* bTarget;
+    ui::ActionButton* bView;
+    ui::ActionButton* bSearchConvert;
+    ui::ActionButton* bCreate;
+    QFrame* pOthers;
+    QFrame* pSpacer;
+    QFrame* pViewer;
+    QTreeWidget* lViewer;
+    QMenu* pm1;
+    QMenu* pm2;
+    QAction* BrowseFiles1;
+    QAction* ViewSource1;
+    QAction* OpenSource1;
+    QAction* ViewOutput1;
+    QAction* ExportList1;
+
+    QAction* aConvert;
+    QAction* aStop;
+    QAction* aPause;
+    QAction* aSearch;
+    QAction* aSearchConvert;
+    QAction* aView;
+    QAction* aOpen;
+    QAction* aNew;
+    QAction* aConfig;
+    QAction* aSave;
+    QAction* aSaveAs;
+    QAction* aUpdate;
+    QAction* aHelp;
+    QAction* aHomePage;
+    QAction* aSupports;
+    QAction* aAbout;
+
+    // Fields added to the components.
+    TvxBatch* Batch = nullptr;
+    TvxConvertor* Converter = nullptr;
+    std::int32_t RunningWorkers = 0;
+    bool StopRequested = false;
+    bool ShownOnce = false;
+
+    TvxFrmCfg* vxFrmCfg = nullptr;
+
+    // Handlers of the components and actions.
+    void bSourceClick();
+    void bSourceFileClick();
+    void bTargetClick();
+    void aSearchExecute();
+    void aConvertExecute();
+    void aSearchConvertExecute();
+    void aPauseExecute();
+    void aStopExecute();
+    void aViewExecute();
+    void aOpenExecute();
+    void aNewExecute();
+    void aConfigExecute();
+    void aSaveExecute();
+    void aSaveAsExecute();
+    void aUpdateExecute();
+    void aHelpExecute();
+    void aHomePageExecute();
+    void aSupportsExecute();
+    void aAboutExecute();
+    void ViewSource1Click();
+    void OpenSource1Click();
+    void ExportList1Click();
+    void pm1Popup();
+    void pm2Popup();
+    void RecentProjectClick(QAction* item);
+
+    virtual void RegisterOptionControls();
+    void SuggestTarget(const std::string& folder);
+    void NewBatch();
+    void OpenSelectedSource(bool folderOnly);
+    void UpdateTitle();
+    void AutoRun();
+    // Files dropped onto a control of the window, in drop order.
+    void WMDropFiles(QObject* control, const QStringList& names);
+
+    // Rows of jobs; safe to call from the search and converter threads.
+    void JobAdded(TvxBatch* sender, TvxNode* node);
+    void ShowJob(const std::string& fileName, TvxBatch* batch, TvxNode* node);
+    void JobDone(TvxBatch* sender, TvxNode* node);
+    // The end of one converter thread; runs on the user-interface thread.
+    void OnFinish();
+    void AfterRun();
+    // Writes the list as a log; throws platform::FileError when it cannot.
+    void SaveListAsLog(const std::string& fileName);
+
+    // Stop, Pause and the end of a run keep their flag here (0 or 1).
+    int DropBatchAtFinish() const;
+    void SetDropBatchAtFinish(int value);
+
+    bool IsRunning() const { return RunningWorkers > 0; }
+    bool IsWaitingForDaemon() const;
+
+protected:
+    void FormShow() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildToolBar();
+    void BuildActionPanel();
+    void BuildViewer();
+    void BuildMenus();
+    QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
+                        int image, void (TvxFrmMain::*handler)());
+    void FormCreate();
+    void FormDestroy();
+
+    bool RefuseWhileRunning();
+    void AddChosenFiles(const QStringList& names);
+    bool ReduceTarget();
+    void EnterIdleState();
+    void ReleaseBatch();
+    void ReportFailures();
+    void ScheduleDaemonRun();
+    void WaitForConverters();
+    QTreeWidgetItem* RowAt(std::int32_t index, const QString& fileName);
+
+    ui::UiThreadCall rowCalls_;
+    // Rows are tied to the batch they belong to; read on other threads.
+    std::atomic<unsigned> rowGeneration_{0};
+    // Converter may end (and free itself) before the run is over; the
+    // chain reaches the converters still alive.
+    TvxWorkerChainRef chain_;
+    QTimer* daemonTimer_;
+    bool closing_ = false;
+};
+
+extern TvxFrmMain* vxFrmMain;

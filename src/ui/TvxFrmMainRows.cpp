@@ -1,0 +1,170 @@
+// The main window's rows of jobs, the end of a run, the run log and the
+// daemon repetition.
+
+#include <QAction>
+#include <QEventLoop>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "batch/TvxBatch.h"
+#include "core/TvxPathChooser.h"
+#include "core/TvxProject.h"
+#include "platform/FileError.h"
+#include "platform/TextFile.h"
+#include "ui/ActionButton.h"
+#include "ui/ImageList.h"
+#include "ui/TvxFrmMain.h"
+#include "ui/UiServices.h"
+#include "ui/UiText.h"
+
+using ui::ToQ;
+using ui::ToStd;
+
+namespace {
+
+// The row keeps its job's status beside the image, for the log.
+constexpr int StatusRole = Qt::UserRole;
+
+const char* StatusWord(int status) {
+    switch (status) {
+        case 1: return "Success";
+        case 2: return "Failure";
+        default: return "Running";
+    }
+}
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+void SetStatus(QTreeWidgetItem* row, int status) {
+    row->setIcon(0, ui::ImageListIcon(status));
+    row->setData(0, StatusRole, status);
+}
+
+}  // namespace
+
+QTreeWidgetItem* TvxFrmMain::RowAt(std::int32_t index, const QString& fileName) {
+    const int count = lViewer->topLevelItemCount();
+    if (index >= 0 && index < count) return lViewer->topLevelItem(index);
+    auto* row = new QTreeWidgetItem();
+    row->setText(1, fileName);
+    SetStatus(row, TvxNode::Waiting);
+    lViewer->insertTopLevelItem(std::max(0, std::min<int>(index, count)), row);
+    return row;
+}
+
+void TvxFrmMain::JobAdded(TvxBatch* sender, TvxNode* node) {
+    ShowJob(node->FileName, sender, node);
+}
+
+void TvxFrmMain::ShowJob(const std::string& fileName, TvxBatch* batch, TvxNode* node) {
+    if (!node) {
+        SuggestTarget(ui::FolderPart(fileName));
+        if (batch) batch->AddFile(fileName);
+        return;
+    }
+    // The row is changed by the user-interface thread while this thread
+    // waits; rows need no batch lock, since only that thread touches them,
+    // and holding the lock here could deadlock with OnFinish.
+    const std::int32_t index = node->Index;
+    const std::int32_t status = node->Status;
+    const QString name = ToQ(fileName);
+    rowCalls_.RunFor(rowGeneration_, [&] { SetStatus(RowAt(index, name), status); });
+}
+
+void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
+    // Status and result were written by the calling converter thread.
+    const std::int32_t index = node->Index;
+    const std::int32_t status = node->Status;
+    const QString name = ToQ(node->FileName);
+    const QString result = ToQ(FirstLine(node->ResultText));
+    rowCalls_.RunFor(rowGeneration_, [&] {
+        QTreeWidgetItem* row = RowAt(index, name);
+        row->setText(1, name);
+        row->setText(2, result);
+        SetStatus(row, status);
+    });
+}
+
+void TvxFrmMain::OnFinish() {
+    if (--RunningWorkers > 0) return;
+    RunningWorkers = 0;
+    EnterIdleState();
+    ReportFailures();
+    if (DropBatchAtFinish() == 1) {
+        ReleaseBatch();
+        SetDropBatchAtFinish(0);
+    }
+    if (!closing_) AfterRun();
+}
+
+void TvxFrmMain::ReportFailures() {
+    if (!Batch) return;
+    std::vector<std::string> messages;
+    Batch->LockNodes();
+    const bool failed = Batch->Failures > 0;
+    if (failed) messages = Batch->FailureMessages;
+    Batch->UnlockNodes();
+    if (failed) ui::SendErrorReport(messages);
+}
+
+void TvxFrmMain::AfterRun() {
+    if (closing_ || !vxProject->GetRunAndClose()) return;
+    const std::string logFile = vxProject->GetOption("LogFile");
+    if (!logFile.empty()) {
+        try {
+            SaveListAsLog(logFile);
+        } catch (const std::exception& error) {
+            // Nobody watches an unattended run: the failure goes to standard
+            // error and the run ends (or repeats) as it would otherwise.
+            std::fprintf(stderr, "%s\n", error.what());
+        }
+    }
+    if (vxProject->GetDaemon() <= 0) {
+        // Closed from the event loop: OnFinish may be running for a
+        // converter thread that waits for it to return.
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
+    if (!StopRequested) ScheduleDaemonRun();
+}
+
+void TvxFrmMain::ScheduleDaemonRun() {
+    // The window stays responsive during the wait; Stop ends the repetition.
+    // A refused start comes back here and restarts the one timer, so retries
+    // never nest.
+    daemonTimer_->start(vxProject->GetDaemon());
+    aStop->setEnabled(true);
+    bSearchConvert->SetAction(aStop);
+}
+
+void TvxFrmMain::WaitForConverters() {
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!IsRunning()) loop.quit();
+    });
+    poll.start(5);
+    if (IsRunning()) loop.exec();
+}
+
+void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = lViewer->topLevelItem(i);
+        const int status = row->data(0, StatusRole).toInt();
+        lines.push_back("[" + std::string(StatusWord(status)) + "] => " + ToStd(row->text(1)) +
+                        " => " + ToStd(row->text(2)));
+    }
+    platform::WriteTextLines(fileName, lines);
+}
+
+void TvxFrmMain::ExportList1Click() {
+    std::string fileName;
+    if (!ui::Chooser().ChooseSaveFile("Log File|*.log", ".log", fileName)) return;
+    try {
+        SaveListAsLog(fileName);
+    } catch (const std::exception& error) {
+        ui::ShowError(this, error.what());
+    }
+}

@@ -1,0 +1,65 @@
+#include "ui/UiServices.h"
+
+#include <QMessageBox>
+#include <cstdio>
+
+#include "core/TvxInfo.h"
+#include "core/console/TvxErrorReport.h"
+#include "core/TvxProject.h"
+#include "platform/ShellLauncher.h"
+#include "ui/QtPathChooser.h"
+
+namespace ui {
+namespace {
+
+TvxPathChooser* installedChooser = nullptr;
+platform::ShellLauncher* installedShell = nullptr;
+
+}  // namespace
+
+void SetPathChooser(TvxPathChooser* chooser) { installedChooser = chooser; }
+
+void SetShell(platform::ShellLauncher* shell) { installedShell = shell; }
+
+TvxPathChooser& Chooser() {
+    static QtPathChooser dialogs;
+    return installedChooser ? *installedChooser : dialogs;
+}
+
+platform::ShellLauncher& Shell() {
+    static platform::XdgOpenLauncher xdgOpen;
+    return installedShell ? *installedShell : xdgOpen;
+}
+
+void ShellOpen(const std::string& target) { Shell().Open(target); }
+
+void OpenHelpDocument() {
+    if (vxInfo) vxInfo->OpenHelp();
+}
+
+void OpenHomePage() {
+    if (vxInfo) vxInfo->OpenHomePage();
+}
+
+void OpenUpdatePage() {
+    if (vxInfo) vxInfo->OpenUpdatePage();
+}
+
+void OpenSupportMail() {
+    if (vxInfo) vxInfo->OpenSupportMail();
+}
+
+void SendErrorReport(const std::vector<std::string>& failureMessages) {
+    ::SendErrorReport(failureMessages);
+}
+
+void ShowError(QWidget* parent, const std::string& message) {
+    if (vxProject && vxProject->GetRunAndClose()) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return;
+    }
+    QMessageBox::critical(parent, QString::fromStdString(vxProject ? vxProject->Title : ""),
+                          QString::fromStdString(message));
+}
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+// What the windows reach outside the program through: the path choosers, the
+// shell's default handler and the product links. The program installs the
+// real ones (Qt dialogs, xdg-open); tests install scripted and recording
+// stand-ins before they create a window.
+
+#include <string>
+#include <vector>
+
+class QWidget;
+class TvxPathChooser;
+
+namespace platform {
+class ShellLauncher;
+}
+
+namespace ui {
+
+// Not owned; nullptr restores the defaults (Qt dialogs, xdg-open).
+void SetPathChooser(TvxPathChooser* chooser);
+void SetShell(platform::ShellLauncher* shell);
+TvxPathChooser& Chooser();
+platform::ShellLauncher& Shell();
+
+// Hands a file, folder or address to the shell's default action.
+void ShellOpen(const std::string& target);
+
+// The product links (help document beside the program, home page, update
+// page, support mail) and the error report of a run with failures.
+void OpenHelpDocument();
+void OpenHomePage();
+void OpenUpdatePage();
+void OpenSupportMail();
+// The same report the windowless run sends.
+void SendErrorReport(const std::vector<std::string>& failureMessages);
+
+// An error of a command: a message box, or standard error when the run is
+// unattended and nobody would answer the box.
+void ShowError(QWidget* parent, const std::string& message);
+
+}  // namespace ui

@@ -1,0 +1,250 @@
+// Searching, converting, pausing, stopping and the unattended runs of the
+// main window, with a converter that needs no office.
+
+#include <QLineEdit>
+
+#include "UiTestSupport.h"
+
+namespace uitest {
+namespace {
+
+constexpr int kWait = 10000;  // ms; generous, the runs take milliseconds
+
+class MainWindowRun : public UiTest {
+protected:
+    TvxFrmMain& WindowOn(const std::vector<std::string>& files,
+                         std::vector<std::string> options = {}) {
+        const std::string source = MakeSources(files);
+        options.push_back("Source=" + source + "*.chm");
+        options.push_back("Target=" + Path("out") + "/");
+        return MakeWindow(options);
+    }
+    std::vector<std::string> BatchOrder(TvxFrmMain& window) {
+        std::vector<std::string> names;
+        TvxNodeList& nodes = window.Batch->LockNodes();
+        for (const auto& node : nodes) names.push_back(node->FileName);
+        window.Batch->UnlockNodes();
+        return names;
+    }
+};
+
+TEST_F(MainWindowRun, SearchListsMatchingFilesInSearchOrderAsWaitingRows) {
+    TvxFrmMain& window = WindowOn({"a.chm", "b.chm", "c.chm", "notes.txt"});
+    window.aSearchExecute();
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window.Batch->SearchDone.load(), kWait);
+    const std::vector<std::string> order = BatchOrder(window);
+    ASSERT_EQ(order.size(), 3u);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(RowStatus(window, row), 0);
+        EXPECT_EQ(RowText(window, row, 1), order[static_cast<size_t>(row)]);
+        EXPECT_EQ(RowText(window, row, 2), "");
+    }
+}
+
+TEST_F(MainWindowRun, TwoThreadsTurnEachRowInPlaceAndReportFailuresOnce) {
+    TvxFrmMain& window =
+        WindowOn({"a.chm", "bad1.chm", "c.chm", "bad2.chm"}, {"ThreadsCount=2"});
+    window.aConvertExecute();
+    EXPECT_EQ(window.bCreate->text(), "Pause");
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+
+    ASSERT_EQ(RowCount(window), 4);
+    const std::vector<std::string> order = BatchOrder(window);
+    for (int row = 0; row < 4; ++row) {
+        const bool bad = RowText(window, row, 1).find("bad") != std::string::npos;
+        EXPECT_EQ(RowText(window, row, 1), order[static_cast<size_t>(row)]);
+        EXPECT_EQ(RowStatus(window, row), bad ? 2 : 1);
+        // Only the first line of a result shows.
+        if (bad) EXPECT_EQ(RowText(window, row, 2), "Cannot convert");
+        else EXPECT_EQ(RowText(window, row, 2).substr(0, Path("out").size()), Path("out"));
+    }
+    EXPECT_EQ(window.bCreate->text(), "&Convert");
+    EXPECT_FALSE(window.bSearchConvert->isVisible());
+
+    const std::vector<std::string> opened = shell.Opened();
+    ASSERT_EQ(opened.size(), 1u);  // one error report for the whole run
+    EXPECT_NE(opened[0].find("err"), std::string::npos);
+    EXPECT_NE(opened[0].find("Cannot%20convert%3F"), std::string::npos) << opened[0];
+}
+
+TEST_F(MainWindowRun, ConvertAfterAFinishedRunSearchesAgain) {
+    TvxFrmMain& window = WindowOn({"a.chm", "b.chm"});
+    window.aConvertExecute();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    TvxBatch* first = window.Batch;
+    ASSERT_TRUE(first && first->IsExhausted());
+
+    MakeSources({"c.chm"});
+    window.aConvertExecute();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    EXPECT_EQ(Script().jobsProcessed, 5);
+    ASSERT_EQ(RowCount(window), 3);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(RowStatus(window, row), 1);
+}
+
+TEST_F(MainWindowRun, PauseKeepsUntakenJobsAndTheNextConvertContinues) {
+    TvxFrmMain& window = WindowOn({"a.chm", "b.chm", "c.chm"});
+    Script().CloseGate();
+    window.aConvertExecute();
+    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    window.aPauseExecute();
+    EXPECT_FALSE(window.aPause->isEnabled());
+    EXPECT_FALSE(window.aStop->isEnabled());
+    Script().OpenGate();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+
+    EXPECT_EQ(Script().jobsProcessed, 1);
+    ASSERT_NE(window.Batch, nullptr);
+    EXPECT_EQ(RowStatus(window, 0), 1);
+    EXPECT_EQ(RowStatus(window, 1), 0);
+
+    // Untaken jobs are logged as still running.
+    chooser.answers.push_back(Path("paused.log"));
+    window.ExportList1Click();
+    EXPECT_NE(Bytes(Path("paused.log")).find("[Running] => "), std::string::npos);
+
+    TvxBatch* paused = window.Batch;
+    window.aConvertExecute();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    EXPECT_EQ(window.Batch, paused);  // no new search
+    EXPECT_EQ(Script().jobsProcessed, 3);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(RowStatus(window, row), 1);
+}
+
+TEST_F(MainWindowRun, StopDropsTheBatchButKeepsTheRows) {
+    TvxFrmMain& window = WindowOn({"a.chm", "b.chm", "c.chm"});
+    Script().CloseGate();
+    window.aConvertExecute();
+    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);  // Stop also ends the search
+    window.aStopExecute();
+    Script().OpenGate();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    EXPECT_EQ(window.Batch, nullptr);
+    EXPECT_EQ(RowCount(window), 3);
+    EXPECT_EQ(window.DropBatchAtFinish(), 0);
+}
+
+TEST_F(MainWindowRun, CommandsThatReplaceTheBatchAreRefusedDuringARun) {
+    TvxFrmMain& window = WindowOn({"a.chm", "b.chm"});
+    Script().CloseGate();
+    window.aConvertExecute();
+    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    TvxBatch* running = window.Batch;
+    chooser.answers.push_back(Path("src/a.chm"));
+    window.bSourceFileClick();
+    window.WMDropFiles(window.lViewer, {QString::fromStdString(Path("src/b.chm"))});
+    EXPECT_EQ(window.Batch, running);
+    EXPECT_EQ(chooser.answers.size(), 1u);  // the dialog was not even shown
+    Script().OpenGate();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+}
+
+TEST_F(MainWindowRun, ClosingDuringARunEndsTheConvertersFirst) {
+    TvxFrmMain& window = WindowOn({"a.chm", "b.chm", "c.chm"});
+    window.show();
+    Script().CloseGate();
+    window.aConvertExecute();
+    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    QTimer::singleShot(50, [] { Script().OpenGate(); });
+    window.close();
+    EXPECT_FALSE(window.IsRunning());
+    EXPECT_EQ(Script().jobsProcessed, 1);  // the job in hand was finished, no more
+    delete vxFrmMain;
+    vxFrmMain = nullptr;
+}
+
+TEST_F(MainWindowRun, ExportOfAnEmptyListWritesAnEmptyFile) {
+    TvxFrmMain& window = MakeWindow();
+    WriteBytes(Path("empty.log"), "old content");
+    chooser.answers.push_back(Path("empty.log"));
+    window.ExportList1Click();
+    EXPECT_EQ(Bytes(Path("empty.log")), "");
+}
+
+TEST_F(MainWindowRun, RunAndCloseConvertsAtStartWritesTheLogAndCloses) {
+    TvxFrmMain& window = WindowOn({"a.chm", "bad.chm"},
+                                  {"RunAndClose=1", "LogFile=" + Path("run.log")});
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
+    const std::string log = Bytes(Path("run.log"));
+    EXPECT_NE(log.find("[Success] => " + Path("src/a.chm") + " => " + Path("out") + "/a.pdf\r\n"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("[Failure] => " + Path("src/bad.chm") + " => Cannot convert\r\n"),
+              std::string::npos)
+        << log;
+}
+
+TEST_F(MainWindowRun, RunAndCloseWithoutTargetWritesAnEmptyLogAndCloses) {
+    TvxFrmMain& window = MakeWindow({"RunAndClose=1", "LogFile=" + Path("run.log")});
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
+    EXPECT_TRUE(fs::exists(Path("run.log")));
+    EXPECT_EQ(Bytes(Path("run.log")), "");
+}
+
+TEST_F(MainWindowRun, UnwritableLogFileNeitherHangsNorKeepsTheWindowOpen) {
+    TvxFrmMain& window =
+        WindowOn({"a.chm"}, {"RunAndClose=1", "LogFile=" + Path("no/such/folder/run.log")});
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
+    EXPECT_FALSE(window.IsRunning());
+}
+
+TEST_F(MainWindowRun, DaemonRepeatsAfterTheIntervalUntilStop) {
+    TvxFrmMain& window =
+        WindowOn({"a.chm", "b.chm"}, {"Daemon=150", "LogFile=" + Path("daemon.log")});
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(Script().jobsProcessed >= 4, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window.IsWaitingForDaemon(), kWait);
+    // During the wait the window answers, and Stop is on offer.
+    EXPECT_TRUE(window.bSearchConvert->isVisibleTo(&window));
+    EXPECT_EQ(window.bSearchConvert->text(), "Sto&p");
+    window.aStopExecute();
+    const int processed = Script().jobsProcessed;
+    QTest::qWait(400);
+    EXPECT_EQ(Script().jobsProcessed, processed);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(IsIdle(window));
+    EXPECT_EQ(Bytes(Path("daemon.log")).empty(), false);
+}
+
+TEST_F(MainWindowRun, DaemonRetriesARefusedStartWithoutNesting) {
+    TvxFrmMain& window = MakeWindow({"Daemon=50", "LogFile=" + Path("daemon.log")});
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(window.IsWaitingForDaemon(), kWait);
+    QTest::qWait(300);  // several refused starts
+    EXPECT_TRUE(window.isVisible());
+    window.aStopExecute();
+    EXPECT_FALSE(window.IsWaitingForDaemon());
+}
+
+TEST_F(MainWindowRun, ChosenFilesBecomeRowsAndOneFileBecomesTheSource) {
+    TvxFrmMain& window = MakeWindow();
+    MakeSources({"one.chm", "two.chm"});
+    chooser.answers.push_back(Path("src/two.chm") + "\r\n" + Path("src/one.chm") + "\r\n");
+    window.eSource->setText("keep me");
+    window.bSourceFileClick();
+    EXPECT_EQ(window.eSource->text().toStdString(), "keep me");
+    ASSERT_EQ(RowCount(window), 2);  // in the dialog's order
+    EXPECT_EQ(RowText(window, 0, 1), Path("src/two.chm"));
+    EXPECT_EQ(RowText(window, 1, 1), Path("src/one.chm"));
+    EXPECT_EQ(window.eTarget->text().toStdString(), Path("src") + "/");
+
+    chooser.answers.push_back(Path("src/one.chm"));
+    window.bSourceFileClick();
+    EXPECT_EQ(window.eSource->text().toStdString(), Path("src/one.chm"));
+    EXPECT_EQ(RowCount(window), 1);
+}
+
+TEST_F(MainWindowRun, WebAddressBecomesTheOnlyRowWithoutSearch) {
+    TvxFrmMain& window = MakeWindow({"Source=https://example.com/a.chm", "Target=" + Path("out")});
+    window.aSearchExecute();
+    ASSERT_EQ(RowCount(window), 1);
+    EXPECT_EQ(RowText(window, 0, 1), "https://example.com/a.chm");
+}
+
+}  // namespace
+}  // namespace uitest

@@ -1,0 +1,193 @@
+#pragma once
+// The window under test: an offscreen Qt application, the process-wide
+// objects made as start-up makes them (program in a private temporary
+// folder, recorded shell, scripted dialogs), a test converter that needs no
+// office, and the main window and about window.
+
+#include <QApplication>
+#include <QTest>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QTreeWidget>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "../core/CoreTestSupport.h"
+#include "batch/TvxBatch.h"
+#include "convert/TvxConvertor.h"
+#include "core/TvxApp.h"
+#include "core/TvxInfo.h"
+#include "core/TvxPathChooser.h"
+#include "core/TvxProduct.h"
+#include "core/TvxProject.h"
+#include "platform/RecordingShellLauncher.h"
+#include "ui/ActionButton.h"
+#include "ui/QtMainThreadDispatcher.h"
+#include "ui/TvxFrmAbout.h"
+#include "ui/TvxFrmMain.h"
+#include "ui/UiServices.h"
+
+namespace uitest {
+
+namespace fs = std::filesystem;
+
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "pellin_ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        auto* made = new QApplication(argc, argv);
+        made->setQuitOnLastWindowClosed(false);
+        return made;
+    }();
+    return *app;
+}
+
+using coretest::Bytes;
+using coretest::ScriptedChooser;
+using coretest::WriteBytes;
+
+// What the test converter does: files whose name holds "bad" fail with a
+// two-line message; with the gate closed, each job waits until it opens.
+struct ConverterScript {
+    std::atomic<int> jobsProcessed{0};
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool gateClosed = false;
+    int jobsInHand = 0;
+
+    void CloseGate() {
+        std::lock_guard lock(mutex);
+        gateClosed = true;
+    }
+    void OpenGate() {
+        std::lock_guard lock(mutex);
+        gateClosed = false;
+        opened.notify_all();
+    }
+    int JobsInHand() {
+        std::lock_guard lock(mutex);
+        return jobsInHand;
+    }
+    void PassGate() {
+        std::unique_lock lock(mutex);
+        ++jobsInHand;
+        // Bounded, so that a failing test cannot hang the suite.
+        opened.wait_for(lock, std::chrono::seconds(10), [this] { return !gateClosed; });
+        --jobsInHand;
+    }
+};
+
+inline ConverterScript& Script() {
+    static ConverterScript script;
+    return script;
+}
+
+class TestConvertor : public TvxConvertor {
+public:
+    using TvxConvertor::TvxConvertor;
+
+    void ConvertFile(TvxBatch* batch, TvxNode* node) override {
+        Script().PassGate();
+        if (node->FileName.find("bad") != std::string::npos) {
+            node->Status = TvxNode::Failed;
+            node->ResultText = "Cannot convert\nsecond line";
+            batch->AddFailure("Cannot convert?");
+        } else {
+            node->Status = TvxNode::Done;
+            node->ResultText = batch->TargetDir + fs::path(node->FileName).stem().string() + ".pdf";
+            batch->AddSuccess();
+        }
+        ++Script().jobsProcessed;
+    }
+};
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        root = fs::temp_directory_path() /
+               ("pellin-ui-" + std::string(test->test_suite_name()) + "-" + test->name());
+        fs::remove_all(root);
+        fs::create_directories(root / "bin");
+        fs::create_directories(root / "src");
+        Script().jobsProcessed = 0;
+        Script().OpenGate();
+
+        vxApp = new TvxApp((root / "bin/pellin").string(), "");
+        vxInfo = new TvxInfo(shell, vxApp->ExeName);
+        vxProject = new TvxProject();
+        ApplyProductConstants(*vxProject);
+        vxProject->ConvertorClass = [](TvxBatch* batch, int count, const TvxNodeEvent& done) {
+            return new TestConvertor(batch, count, done);
+        };
+        ui::SetPathChooser(&chooser);
+        ui::SetShell(&shell);
+        dispatcher = std::make_unique<ui::QtMainThreadDispatcher>();
+    }
+
+    void TearDown() override {
+        Script().OpenGate();
+        delete vxFrmPellinAbout;
+        vxFrmPellinAbout = nullptr;
+        delete vxFrmMain;
+        vxFrmMain = nullptr;
+        dispatcher.reset();
+        ui::SetPathChooser(nullptr);
+        ui::SetShell(nullptr);
+        delete vxProject;
+        vxProject = nullptr;
+        delete vxInfo;
+        vxInfo = nullptr;
+        delete vxApp;
+        vxApp = nullptr;
+        fs::remove_all(root);
+    }
+
+    // The options are in place before the window is made, as a loaded
+    // project would have them.
+    TvxFrmMain& MakeWindow(const std::vector<std::string>& options = {}) {
+        vxProject->Options = options;
+        vxFrmMain = new TvxFrmMain();
+        vxFrmPellinAbout = new TvxFrmPellinAbout();
+        return *vxFrmMain;
+    }
+
+    std::string MakeSources(const std::vector<std::string>& names) {
+        for (const std::string& name : names) WriteBytes((root / "src" / name).string(), "x");
+        return (root / "src").string() + "/";
+    }
+
+    std::string Path(const std::string& name) const { return (root / name).string(); }
+
+    static int RowCount(TvxFrmMain& window) { return window.lViewer->topLevelItemCount(); }
+    static int RowStatus(TvxFrmMain& window, int row) {
+        return window.lViewer->topLevelItem(row)->data(0, Qt::UserRole).toInt();
+    }
+    static std::string RowText(TvxFrmMain& window, int row, int column) {
+        return window.lViewer->topLevelItem(row)->text(column).toStdString();
+    }
+    static bool IsIdle(TvxFrmMain& window) {
+        return !window.IsRunning() && window.aConvert->isEnabled();
+    }
+
+    fs::path root;
+    platform::RecordingShellLauncher shell;
+    ScriptedChooser chooser;
+    std::unique_ptr<ui::QtMainThreadDispatcher> dispatcher;
+};
+
+}  // namespace uitest
