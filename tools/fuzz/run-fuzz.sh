@@ -8,10 +8,13 @@
 #                     are collected, not fatal; each one is then replayed
 #                     through pellin-hh, which must end with a documented exit
 #                     code and write nothing beside its folder.
+# Inputs that make pellin-hh fail are kept in build-fuzz/ of the work tree.
 # usage: tools/fuzz/run-fuzz.sh [seconds per target, default 60]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 seconds="${1:-60}"
+kept="$root/build-fuzz"
+command -v clang++ >/dev/null || { echo "run-fuzz: clang++ is missing (package clang)" >&2; exit 1; }
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export TMPDIR="$work"
@@ -42,7 +45,8 @@ echo "run-fuzz: entry names for ${seconds}s"
 "$work/fuzz-entry-names" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$work/found/names-" "$work/names" >"$work/names.log" 2>&1 || {
   tail -n 60 "$work/names.log" >&2
-  echo "run-fuzz: FAILED: the entry-name target found a fault" >&2
+  mkdir -p "$kept" && cp "$work"/found/names-* "$kept/" 2>/dev/null || true
+  echo "run-fuzz: FAILED: the entry-name target found a fault (input kept in $kept)" >&2
   exit 1
 }
 grep -E '^(Done|#[0-9]+ +DONE)' "$work/names.log" | tail -n 1 || true
@@ -65,7 +69,7 @@ for input in "$work"/found/chm-*; do
   if [ "$status" -ne 0 ] && [ "$status" -ne 2 ] && [ "$status" -ne 3 ] || [ "$beside" -ne 0 ]; then
     echo "run-fuzz: pellin-hh ended with $status on $(basename "$input") ($beside files beside the folder)" >&2
     cat "$work/replay.err" >&2
-    cp "$input" "$root/fuzz-failure-$(basename "$input")"
+    mkdir -p "$kept" && cp "$input" "$kept/"
     failures=$((failures + 1))
   fi
 done
