@@ -16,6 +16,9 @@ namespace platform {
 class RegExpObject : public DispatchObject {
 public:
     RegExpObject();
+    // Members are bound to this object, so it is never copied.
+    RegExpObject(const RegExpObject&) = delete;
+    RegExpObject& operator=(const RegExpObject&) = delete;
 
 private:
     void addFlag(const char* name, bool& flag, bool affectsCompilation);
