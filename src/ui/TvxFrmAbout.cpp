@@ -65,7 +65,12 @@ QLabel* TvxFrmAbout::MakeLabel(const QRect& geometry, int pixelHeight, bool bold
 
 void TvxFrmAbout::ShowAbout() {
     if (ShowCount == 0) {
-        if (vxProject->GetPureConsole() && vxFrmMain) vxFrmMain->setWindowOpacity(0.0);
+        if (vxProject->GetPureConsole() && vxFrmMain) {
+            // Fully transparent; and since without a compositor the desktop
+            // ignores transparency, the window is not put on screen at all.
+            vxFrmMain->setWindowOpacity(0.0);
+            vxFrmMain->setAttribute(Qt::WA_DontShowOnScreen);
+        }
     } else {
         ShowModal();
     }

@@ -1,0 +1,35 @@
+#include "ui/WindowRoad.h"
+
+#include <QApplication>
+
+#include "core/TvxProject.h"
+#include "ui/ImageList.h"
+#include "ui/QtMainThreadDispatcher.h"
+#include "ui/TvxFrmAbout.h"
+#include "ui/TvxFrmMain.h"
+
+namespace ui {
+
+int RunWindowRoad(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName(QString::fromStdString(vxProject->Title));
+    app.setApplicationVersion(QString::fromStdString(vxProject->Version));
+    app.setWindowIcon(ProgramIcon());
+    QtMainThreadDispatcher dispatcher;
+
+    vxFrmMain = new TvxFrmMain();
+    vxFrmPellinAbout = new TvxFrmPellinAbout();
+    vxFrmPellinAbout->ShowAbout();
+    vxFrmMain->show();
+    app.exec();
+
+    // The main window waits for its converters when it closes; the about
+    // window goes first, as the application object would free them.
+    delete vxFrmPellinAbout;
+    vxFrmPellinAbout = nullptr;
+    delete vxFrmMain;
+    vxFrmMain = nullptr;
+    return 0;
+}
+
+}  // namespace ui
