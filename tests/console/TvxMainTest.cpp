@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
@@ -136,12 +135,10 @@ TEST_F(TvxMainTest, ARunWithoutJobsWritesAnEmptyLogAndNoReport) {
     EXPECT_EQ("", LogText());
     EXPECT_EQ(0, runner.Batch->NodeCount());
     EXPECT_TRUE(shell.Opened().empty());
-}
 
-TEST_F(TvxMainTest, WithoutALogFileNothingIsWritten) {
-    Source("good.chm");
+    project.SetOption("LogFile", "");  // no log file: nothing written
+    fs::remove(root / "run.log");
     runner.Run();
-    EXPECT_EQ(1u, runner.LogLines.size());
     EXPECT_FALSE(fs::exists(root / "run.log"));
 }
 
@@ -150,30 +147,6 @@ TEST_F(TvxMainTest, ALogThatCannotBeWrittenEscapesAfterTheReport) {
     project.SetOption("LogFile", (root / "missing/run.log").string());
     EXPECT_ANY_THROW(runner.Run());
     EXPECT_EQ(1u, shell.Opened().size());
-}
-
-TEST(ReportJob, AppendsFromManyThreadsWithoutLosingLines) {
-    TvxMain runner;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([&runner, t] {
-            TvxNode node("/in/" + std::to_string(t) + ".chm", t);
-            node.Status = t % 3;
-            for (int i = 0; i < 250; ++i) runner.ReportJob(nullptr, &node);
-        });
-    for (auto& thread : threads) thread.join();
-    EXPECT_EQ(1000u, runner.LogLines.size());
-}
-
-TEST(RunLogLine, StatusWordFileAndResult) {
-    TvxNode node("/help/a.chm", 0);
-    EXPECT_EQ("Running => /help/a.chm => ", RunLogLine(node));
-    node.Status = TvxNode::Done;
-    node.ResultText = "/out/a.pdf";
-    EXPECT_EQ("Success => /help/a.chm => /out/a.pdf", RunLogLine(node));
-    node.Status = TvxNode::Failed;
-    node.ResultText = "Class not registered";
-    EXPECT_EQ("Failure => /help/a.chm => Class not registered", RunLogLine(node));
 }
 
 TEST(ErrorReportAction, QuotesWhatACommaTextMustQuote) {
