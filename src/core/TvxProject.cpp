@@ -20,6 +20,12 @@ TvxProject* vxProject = nullptr;
 struct TvxProject::Binding {
     std::map<QObject*, std::unique_ptr<TvxPropList>> accessors;
     std::vector<QMetaObject::Connection> watches;
+
+    TvxPropList& AccessorFor(QObject* control) {
+        auto& accessor = accessors[control];
+        if (!accessor) accessor = std::make_unique<TvxPropList>(control);
+        return *accessor;
+    }
 };
 
 namespace {
@@ -119,8 +125,7 @@ void TvxProject::RegisterControl(QObject* control) {
 
 void TvxProject::ApplyOptions() {
     for (QObject* control : Controls) {
-        auto& accessor = binding_->accessors[control];
-        if (!accessor) accessor = std::make_unique<TvxPropList>(control);
+        TvxPropList& accessor = binding_->AccessorFor(control);
         const std::string key = KeyOf(control);
         if (key.empty()) continue;
         const std::string hint = HintOf(control);
@@ -131,17 +136,15 @@ void TvxProject::ApplyOptions() {
             value = GetOption(olderKey);
             SetOption(olderKey, "");
         }
-        accessor->SetPropText(hint, value);
+        accessor.SetPropText(hint, value);
     }
 }
 
 void TvxProject::CollectOptions() {
     for (QObject* control : Controls) {
-        auto& accessor = binding_->accessors[control];
-        if (!accessor) accessor = std::make_unique<TvxPropList>(control);
+        TvxPropList& accessor = binding_->AccessorFor(control);
         const std::string key = KeyOf(control);
-        if (key.empty()) continue;
-        SetOption(key, accessor->GetPropText(HintOf(control)));
+        if (!key.empty()) SetOption(key, accessor.GetPropText(HintOf(control)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include "core/OptionList.h"
+#include "core/OptionParsers.h"
 
 namespace {
 
@@ -36,11 +37,12 @@ std::string EnumName(const QMetaProperty& prop, const QVariant& value) {
     return key ? key : "";
 }
 
-// The value for a value name, compared without regard to case.
+// The value for a value name, compared without regard to case. A boolean
+// also takes the numbers the option getters take, so a check box bound to
+// "Subdir=1" shows what the run will do.
 std::optional<QVariant> EnumValue(const QMetaProperty& prop, const std::string& name) {
     if (IsBoolean(prop)) {
-        if (options::SameText(name, "True")) return QVariant(true);
-        if (options::SameText(name, "False")) return QVariant(false);
+        if (const auto value = options::ParseBoolean(name)) return QVariant(*value);
         return std::nullopt;
     }
     const QMetaEnum meta = prop.enumerator();

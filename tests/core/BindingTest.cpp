@@ -1,0 +1,109 @@
+// Controls bound to options: key from the control's name, value in the
+// property its hint names, the older "eSource.Text" key taken over once.
+
+#include <gtest/gtest.h>
+
+#include "BoundControls.h"
+#include "core/TvxPropList.h"
+#include "core/TvxProject.h"
+#include "platform/FileSystem.h"
+
+using Lines = std::vector<std::string>;
+
+class Binding : public ::testing::Test {
+protected:
+    Binding() {
+        project.RegisterControl(&source);
+        project.RegisterControl(&subdir);
+        project.RegisterControl(&target);
+    }
+    TvxProject project{platform::LocalFiles(), nullptr, nullptr};
+    TestEdit source{"eSource", "Text"};
+    TestCheck subdir{"cSubdir", "Checked"};
+    TestEdit target{"eTarget", "Text"};
+};
+
+TEST_F(Binding, ApplyPutsOptionValuesIntoControls) {
+    project.Options = {"source=/docs/*.chm", "Subdir=1", "Target=/out/"};
+    project.ApplyOptions();
+    EXPECT_EQ(source.text(), "/docs/*.chm");
+    EXPECT_TRUE(subdir.checked());
+    EXPECT_EQ(target.text(), "/out/");
+
+    project.Options = {};
+    project.ApplyOptions();
+    EXPECT_EQ(source.text(), "");
+    EXPECT_FALSE(subdir.checked());  // an empty text sets "False"
+}
+
+TEST_F(Binding, UnrecognisedCheckValueLeavesTheBoxAsItWas) {
+    subdir.setChecked(true);
+    project.Options = {"Subdir=yes"};
+    project.ApplyOptions();
+    EXPECT_TRUE(subdir.checked());
+}
+
+TEST_F(Binding, CollectWritesTrueFalseAndDeletesEmptyValues) {
+    project.Options = {"Source=A", "Source=B", "Target=/old/", "Other=kept"};
+    source.setText("/new/*.chm");
+    subdir.setChecked(false);
+    target.setText("");
+    project.CollectOptions();
+    EXPECT_EQ(project.Options, (Lines{"Source=/new/*.chm", "Source=B", "Other=kept", "Subdir=False"}));
+}
+
+TEST_F(Binding, OlderKeyIsTakenOverOnce) {
+    project.Options = {"eSource.Text=/x/*.chm", "ThreadsCount=2"};
+    project.ApplyOptions();
+    EXPECT_EQ(source.text(), "/x/*.chm");
+    EXPECT_EQ(project.Options, Lines{"ThreadsCount=2"});
+    project.CollectOptions();
+    EXPECT_EQ(project.GetSource(), "/x/*.chm");
+}
+
+TEST_F(Binding, ShortKeyWinsOverOlderKeyWhichStays) {
+    project.Options = {"Source=/new/", "eSource.Text=/old/"};
+    project.ApplyOptions();
+    EXPECT_EQ(source.text(), "/new/");
+    EXPECT_EQ(project.Options.size(), 2u);
+}
+
+TEST_F(Binding, DestroyedControlIsForgotten) {
+    {
+        TestEdit extra{"eExtra", "Text"};
+        project.RegisterControl(&extra);
+        EXPECT_EQ(project.Controls.size(), 4u);
+    }
+    EXPECT_EQ(project.Controls.size(), 3u);
+    project.Options = {"Source=/s/"};
+    project.ApplyOptions();  // must not touch the destroyed control
+    EXPECT_EQ(source.text(), "/s/");
+}
+
+TEST_F(Binding, DetachedControlsStillBindOnNextApply) {
+    project.DetachControls();
+    project.Options = {"Target=/t/"};
+    project.ApplyOptions();
+    EXPECT_EQ(target.text(), "/t/");
+}
+
+TEST(PropList, PropertiesByNameWithoutRegardToCase) {
+    TestEdit edit{"eX", "Text"};
+    TvxPropList props(&edit);
+    EXPECT_EQ(props.PropCount, static_cast<int>(props.PropInfos.size()));
+    props.SetPropText("TEXT", "abc");
+    EXPECT_EQ(props.GetPropText("Text"), "abc");
+    props.SetPropText("Width", "12");
+    EXPECT_EQ(props.GetPropText("width"), "12");
+    props.SetPropText("NoSuchProperty", "x");
+    EXPECT_EQ(props.GetPropText("NoSuchProperty"), "");
+
+    TestCheck check{"cX", "Checked"};
+    TvxPropList checkProps(&check);
+    checkProps.SetPropText("Checked", "true");
+    EXPECT_EQ(checkProps.GetPropText("Checked"), "True");
+    checkProps.SetPropText("mode", "partiallychecked");
+    EXPECT_EQ(checkProps.GetPropText("Mode"), "PartiallyChecked");
+    checkProps.SetPropText("mode", "Bogus");
+    EXPECT_EQ(check.mode(), TestCheck::PartiallyChecked);
+}

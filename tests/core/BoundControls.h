@@ -1,0 +1,50 @@
+#pragma once
+// Plain objects standing in for the window's edit box and check box: a
+// declared property holds the value, the hint names it.
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+class TestEdit : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(int width READ width WRITE setWidth)
+
+public:
+    TestEdit(const QString& name, const QString& hint) {
+        setObjectName(name);
+        setProperty("hint", hint);
+    }
+    QString text() const { return text_; }
+    void setText(const QString& text) { text_ = text; }
+    int width() const { return width_; }
+    void setWidth(int width) { width_ = width; }
+
+private:
+    QString text_;
+    int width_ = 0;
+};
+
+class TestCheck : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool checked READ checked WRITE setChecked)
+    Q_PROPERTY(Mode mode READ mode WRITE setMode)
+
+public:
+    enum Mode { Unchecked, PartiallyChecked, Checked };
+    Q_ENUM(Mode)
+
+    TestCheck(const QString& name, const QString& toolTip) {
+        setObjectName(name);
+        setProperty("toolTip", toolTip);
+    }
+    bool checked() const { return checked_; }
+    void setChecked(bool checked) { checked_ = checked; }
+    Mode mode() const { return mode_; }
+    void setMode(Mode mode) { mode_ = mode; }
+
+private:
+    bool checked_ = false;
+    Mode mode_ = Unchecked;
+};

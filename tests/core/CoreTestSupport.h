@@ -1,0 +1,118 @@
+#pragma once
+// A project in a private temporary folder: the executable lives at
+// <folder>/bin/pellin, the shell is recorded, the dialogs are scripted.
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/TvxApp.h"
+#include "core/TvxInfo.h"
+#include "core/TvxPathChooser.h"
+#include "core/TvxProduct.h"
+#include "core/TvxProject.h"
+#include "platform/FileSystem.h"
+#include "platform/RecordingShellLauncher.h"
+
+namespace coretest {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+public:
+    TempFolder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = fs::temp_directory_path() /
+                ("pellin-core-" + std::string(info->test_suite_name()) + "-" + info->name());
+        fs::remove_all(path_);
+        fs::create_directories(path_ / "bin");
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+inline std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Answers the dialogs from a script; an empty answer is a cancel.
+class ScriptedChooser : public TvxPathChooser {
+public:
+    std::deque<std::string> answers;
+    std::string lastFilter, lastName, lastDefaultExt;
+    int calls = 0;
+
+    std::string BrowseForFolder(const std::string& start) override {
+        const std::string answer = Next();
+        return answer.empty() ? start : answer;
+    }
+    bool ChooseFiles(const std::string& filter, std::string& name, bool) override {
+        lastFilter = filter;
+        lastName = name;
+        return Answer(name);
+    }
+    bool ChooseSaveFile(const std::string& filter, const std::string& defaultExt,
+                        std::string& name) override {
+        lastFilter = filter;
+        lastDefaultExt = defaultExt;
+        lastName = name;
+        return Answer(name);
+    }
+
+private:
+    std::string Next() {
+        ++calls;
+        if (answers.empty()) return {};
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool Answer(std::string& name) {
+        const std::string answer = Next();
+        if (answer.empty()) return false;
+        name = answer;
+        return true;
+    }
+};
+
+// The running program with a given first parameter, and a project made the
+// way start-up makes it.
+class Harness {
+public:
+    explicit Harness(const std::string& firstParam = {})
+        : app(folder / "bin/pellin", firstParam), info(shell, app.ExeName) {
+        MakeProject();
+    }
+    void MakeProject() {
+        project = std::make_unique<TvxProject>(platform::LocalFiles(), &app, &info);
+        ApplyProductConstants(*project);
+        info.SetProject(project.get());
+        project->SetPathChooser(&chooser);
+    }
+    // Ends the project as the process end does (the recent list is written).
+    void EndProject() { project.reset(); }
+
+    TempFolder folder;
+    platform::RecordingShellLauncher shell;
+    TvxApp app;
+    TvxInfo info;
+    ScriptedChooser chooser;
+    std::unique_ptr<TvxProject> project;
+};
+
+}  // namespace coretest
