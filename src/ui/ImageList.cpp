@@ -69,7 +69,7 @@ void DrawOpen(QPainter& p) {
     DrawArrowRight(p, QPointF(8, 6), QPointF(13, 1.5), kGreen);
 }
 
-void DrawSheet(QPainter& p, QRectF r) {
+void DrawSheet(QPainter& p, QRectF r, double penWidth = 1) {
     QPainterPath sheet;
     sheet.moveTo(r.left(), r.top());
     sheet.lineTo(r.right() - 3, r.top());
@@ -77,7 +77,7 @@ void DrawSheet(QPainter& p, QRectF r) {
     sheet.lineTo(r.right(), r.bottom());
     sheet.lineTo(r.left(), r.bottom());
     sheet.closeSubpath();
-    p.setPen(QPen(kOutline, 1));
+    p.setPen(QPen(kOutline, penWidth));
     p.setBrush(kPaper);
     p.drawPath(sheet);
 }
@@ -209,7 +209,7 @@ QPixmap Paint(int size, const Painter& painter) {
 // arrows, and the PDF document they lead to.
 void DrawAboutPicture(QPainter& p) {
     p.scale(8, 8);  // drawn on a 16 by 16 grid like the small pictures
-    DrawSheet(p, QRectF(0.5, 1.5, 7, 9));
+    DrawSheet(p, QRectF(0.5, 1.5, 7, 9), 0.3);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(245, 200, 0));
     p.drawEllipse(QRectF(1.2, 3, 5.6, 5.6));
@@ -220,7 +220,7 @@ void DrawAboutPicture(QPainter& p) {
     p.setPen(kBlue.darker(130));
     p.drawText(QRectF(1.2, 3, 5.6, 5.6), Qt::AlignCenter, "?");
 
-    DrawSheet(p, QRectF(8.5, 5.5, 7, 9));
+    DrawSheet(p, QRectF(8.5, 5.5, 7, 9), 0.3);
     p.setPen(Qt::NoPen);
     p.setBrush(kRed);
     p.drawRect(QRectF(9, 10, 6, 3));
@@ -235,7 +235,6 @@ void DrawAboutPicture(QPainter& p) {
         p.drawLine(QPointF(8.2, y), QPointF(12, y));
         p.drawPolyline(QPolygonF({{11, y - 0.9}, {12, y}, {11, y + 0.9}}));
     }
-    p.drawPolyline(QPolygonF({{12.8, 1.8}, {12.8, 4.6}}));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
     lblVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblCopright = MakeLabel(QRect(184, 208, 264, 16), 13, false);
     lblCopright->setObjectName("lblCopright");
-    lblCopright->setText("Free to use. Click or press any key to close.");
+    lblCopright->setText("Free software. Click to close.");
 }
 
 QLabel* TvxFrmAbout::MakeLabel(const QRect& geometry, int pixelHeight, bool bold) {

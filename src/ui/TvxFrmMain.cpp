@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "batch/TvxBatch.h"
@@ -209,7 +210,11 @@ void TvxFrmMain::BuildActionPanel() {
     cSubdir = new QCheckBox("Su&b folders", pSource);
     cSubdir->setObjectName("cSubdir");
     cSubdir->setLayoutDirection(Qt::RightToLeft);  // caption left of the box
-    cSubdir->setGeometry(634, 12, 72, 17);
+    // The box keeps its right edge; a font wider than Tahoma grows it to
+    // the left, into the gap after "Files", so the caption is not cut.
+    cSubdir->setStyleSheet("QCheckBox { spacing: 2px; }");
+    const int subdirWidth = std::clamp(cSubdir->sizeHint().width(), 72, 708 - 627);
+    cSubdir->setGeometry(708 - subdirWidth, 12, subdirWidth, 17);
     cSubdir->setProperty("hint", "Checked");
     cSubdir->setProperty("tag", -1);
     bSearch = MakeActionButton(pSource, "bSearch", aSearch, QRect(710, 10, 76, 21));
