@@ -38,12 +38,6 @@ bool CallLog::contains(const std::string& entry) const
     return false;
 }
 
-void CallLog::clear()
-{
-    std::lock_guard lock(mutex_);
-    entries_.clear();
-}
-
 std::string Describe(const Variant& value)
 {
     switch (value.kind()) {

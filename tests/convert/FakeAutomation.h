@@ -28,7 +28,6 @@ public:
     // The entries that begin with `prefix`, in order.
     std::vector<std::string> startingWith(const std::string& prefix) const;
     bool contains(const std::string& entry) const;
-    void clear();
 
 private:
     mutable std::mutex mutex_;

@@ -263,21 +263,6 @@ TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError)
     EXPECT_TRUE(tempFolderRemoved());
 }
 
-TEST_F(PellinConvert, MissingPdfPrinterFailsTheJob)
-{
-    printers.names = {"Office_Laser"};
-    install([](fake::OfficeSetup& s) {
-        s.exportFails = true;
-        s.serviceManagerInstalled = false;
-        s.printers = {"Office_Laser"};
-    });
-    convert();
-
-    EXPECT_EQ(node->Status, TvxNode::Failed);
-    EXPECT_EQ(node->ResultText, "There is no printer called Adobe PDF");
-    EXPECT_EQ(office->activePrinter(), "Office_Laser");
-}
-
 TEST_F(PellinConvert, ExistingTargetIsDeletedEvenWhenTheConversionFails)
 {
     WriteText(target, "old pdf");
@@ -330,23 +315,6 @@ TEST_F(PellinConvert, NoExistingPageFailsInsteadOfExportingAnEmptyDocument)
     EXPECT_TRUE(office->log()->startingWith("docs.").empty());
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(tempFolderRemoved());
-}
-
-TEST_F(PellinConvert, BusyPdfPrinterEndsTheJobOnceTheWaitIsOver)
-{
-    project.SetOption("MultiInstance", "1");
-    store.createKey(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter");
-    store.writeValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName", "/x.pdf");
-    install([](fake::OfficeSetup& s) {
-        s.exportFails = true;
-        s.storeFails = true;
-    });
-    convert();
-
-    EXPECT_EQ(node->Status, TvxNode::Failed);
-    EXPECT_NE(node->ResultText.find("did not take the previous output file"), std::string::npos);
-    EXPECT_TRUE(office->log()->startingWith("doc.PrintOut").empty());
-    EXPECT_EQ(office->activePrinter(), "Office_Laser");
 }
 
 // The real decompiler on a real help file: topics arrive in contents order,
