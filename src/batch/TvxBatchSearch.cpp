@@ -90,11 +90,12 @@ void TvxBatch::AddFilesOf(const std::string& folder, const std::string& mask, st
 
 void TvxBatch::SearchSubfoldersOf(const std::string& folder, const std::string& mask, bool subdirs,
                                   std::uint32_t attributeMask) {
-    // Asking for folders still lists plain files (searching below them finds
-    // nothing) but never hidden or system entries, whatever SkipHidden says.
+    // Asking for folders still lists plain files but never hidden or system
+    // entries, whatever SkipHidden says. Searching below a plain file would
+    // find nothing, so it is not tried.
     platform::FolderListing listing(folder + "*.*", platform::faDirectory);
     while (const auto entry = listing.Next()) {
-        if (!IsDotEntry(entry->Name))
+        if ((entry->Attributes & platform::faDirectory) && !IsDotEntry(entry->Name))
             Search(folder + entry->Name + "/", mask, subdirs, attributeMask);
         if (Terminated())
             return;

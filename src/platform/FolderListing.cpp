@@ -15,9 +15,10 @@ char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-std::uint32_t KindAttributes(const std::string& path) {
+std::uint32_t KindAttributes(DIR* dir, const char* name) {
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0)
+    // Relative to the open folder: no path to build or resolve again.
+    if (fstatat(dirfd(dir), name, &info, 0) != 0)
         return faSysFile;  // a dangling link or an entry that vanished
     std::uint32_t attributes = 0;
     if (S_ISDIR(info.st_mode))
@@ -88,7 +89,7 @@ std::optional<FolderEntry> FolderListing::Next() {
         std::string name = entry->d_name;
         if (!WildcardNameMatch(state_->namePattern, name))
             continue;
-        std::uint32_t attributes = KindAttributes(state_->folder + name);
+        std::uint32_t attributes = KindAttributes(state_->dir, entry->d_name);
         if (name.front() == '.')
             attributes |= faHidden;
         if (attributes & state_->excluded)
