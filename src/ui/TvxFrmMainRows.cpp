@@ -63,13 +63,14 @@ void TvxFrmMain::ShowJob(const std::string& fileName, TvxBatch* batch, TvxNode* 
         if (batch) batch->AddFile(fileName);
         return;
     }
-    // The row is changed by the user-interface thread while this thread
-    // waits; rows need no batch lock, since only that thread touches them,
-    // and holding the lock here could deadlock with OnFinish.
+    // The row is made by the user-interface thread while this thread waits.
+    // Rows need no batch lock, since only that thread touches them, and
+    // holding the lock here could deadlock with OnFinish. A new job's status
+    // belongs to the converter that may already be working on it, so only
+    // JobDone sets a row's image; a row that JobDone made first is kept.
     const std::int32_t index = node->Index;
-    const std::int32_t status = node->Status;
     const QString name = ToQ(fileName);
-    rowCalls_.RunFor(rowGeneration_, [&] { SetStatus(RowAt(index, name), status); });
+    rowCalls_.RunFor(rowGeneration_, [&] { RowAt(index, name); });
 }
 
 void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
