@@ -9,7 +9,6 @@
 #include "platform/Registry.h"
 
 using platform::ObjectRef;
-using platform::Variant;
 
 namespace {
 
@@ -148,10 +147,9 @@ void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target)
 
 void TvxPellin::AssemblePages(const TvxChmJobState& state)
 {
-    const ObjectRef selection = WordApp->get("Selection").toObject();
     for (const std::string& topic : state.TopicFiles) {
         if (!FileExists(topic)) continue;
-        selection->call("InsertFile", {topic, std::string(), false, false, false});
+        WordApp->get("Selection").toObject()->call("InsertFile", {topic, std::string(), false, false, false});
     }
     EmbedLinkedPictures();
 }
