@@ -1,8 +1,10 @@
 #include "platform/ProcessRunner.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <mutex>
@@ -61,6 +63,9 @@ ProcessRunner::Handle PosixProcessRunner::Start(const std::string& program,
     argv.push_back(nullptr);
 
     SpawnFileActions actions;
+    // Started as with a hidden window: the program's own output goes nowhere.
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        posix_spawn_file_actions_addopen(actions.get(), fd, "/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
     if (!workingDir.empty() &&
         posix_spawn_file_actions_addchdir_np(actions.get(), workingDir.c_str()) != 0)
         return NoProcess;

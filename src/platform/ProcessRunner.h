@@ -18,7 +18,8 @@ public:
     virtual ~ProcessRunner() = default;
 
     // Starts `program` with `args` (not including the program itself) in
-    // `workingDir`; a program name without "/" is looked up on the PATH.
+    // `workingDir`, its standard streams on /dev/null; a program name
+    // without "/" is looked up on the PATH.
     // Returns NoProcess when the program cannot be started.
     virtual Handle Start(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingDir) = 0;
