@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 
 #include "platform/automation/AutomationCreation.h"
 #include "platform/regexp/CompiledPattern.h"
@@ -190,4 +191,34 @@ TEST_F(RegExpLimitTest, QuadraticScanOfALongTextStopsAtTheTimeLimit)
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(executeErrorCode("[\\w\\/]+\\.hhc", text), 28);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+}
+
+TEST(RegExpObjectTest, RandomPatternsAndBytesEndInAResultOrAScriptError)
+{
+    std::mt19937 random(20261208);
+    const std::string alphabet = "ab()[]{}*+?|^$.\\-/,01wdsbux:=!<>\xc3\xa9\xff\x80";
+    const auto randomText = [&](std::size_t maxLength) {
+        std::string text(random() % (maxLength + 1), ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        return text;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const std::string subject = randomText(i % 100 == 0 ? 6000 : 40);
+        try {
+            ObjectRef regExp = makeRegExp(randomText(12), random() % 2, random() % 2, random() % 2);
+            ObjectRef matches = regExp->call("Execute", {subject}).toObject();
+            for (std::int64_t m = 0; m < matches->get("Count").toInt(); ++m) {
+                ObjectRef match = matches->get("Item", {m}).toObject();
+                const std::int64_t end = match->get("FirstIndex").toInt() + match->get("Length").toInt();
+                ASSERT_LE(end, static_cast<std::int64_t>(subject.size()));
+                ObjectRef subs = match->get("SubMatches").toObject();
+                for (std::int64_t s = 0; s < subs->get("Count").toInt(); ++s)
+                    subs->get("Item", {s});
+            }
+            regExp->call("Replace", {subject, "$&$1$`$'$"});
+        } catch (const AutomationError&) {
+            // an invalid pattern is an expected outcome
+        }
+    }
 }
