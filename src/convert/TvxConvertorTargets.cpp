@@ -32,7 +32,7 @@ std::string FileNameOf(const std::string& path) {
 }
 
 // Up to and including the last delimiter.
-std::string FolderOf(const std::string& path) {
+std::string FolderWithDelimiter(const std::string& path) {
     const auto slash = path.rfind(PathDelim);
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
@@ -102,7 +102,7 @@ std::string TvxConvertor::MakeTargetName(TvxBatch* batch, TvxNode* node) {
     }
     target = AdjustTargetName(target);
 
-    const std::string folder = FolderOf(target);
+    const std::string folder = FolderWithDelimiter(target);
     if (!folder.empty() && !IsFolder(folder)) {
         std::error_code ignored;
         fs::create_directories(folder, ignored);
