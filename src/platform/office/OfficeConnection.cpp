@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "platform/office/ProfileSeed.h"
 #include "platform/office/UnoRuntime.h"
 
 namespace platform::office {
@@ -26,6 +27,7 @@ OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings, const O
     try {
         process_ = std::make_unique<OfficeProcess>(settings);
         connect();
+        if (!process_->startedFromSeed()) ProfileSeed().offer(process_->profileFolder());
     } catch (const std::exception& e) {
         context_.clear();
         factory_.clear();

@@ -33,6 +33,7 @@ public:
     const OfficeTimeouts& timeouts() const { return timeouts_; }
     bool isAlive();
     pid_t processGroup() const { return process_->officeProcessGroup(); }
+    const std::string& profileFolder() const { return process_->profileFolder(); }
 
     css::uno::Reference<css::uno::XComponentContext> remoteContext() const { return context_; }
     css::uno::Reference<css::lang::XMultiComponentFactory> serviceManager() const { return factory_; }

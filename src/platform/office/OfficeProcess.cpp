@@ -1,9 +1,12 @@
 #include "platform/office/OfficeProcess.h"
 
+#include "platform/office/ProfileSeed.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,9 +77,13 @@ void runDetached(char* const* argv, int devNull)
 }
 
 [[noreturn]] void runGuard(int lifeline, int report, int devNull, char* const* officeArgv,
-                           char* const* removeArgv)
+                           char* const* removeArgv, const char* pipeFile)
 {
     ::setpgid(0, 0);  // out of the client's group: a Ctrl-C there must not stop the cleanup
+    // The office's own children (soffice.bin under oosplash) come to the
+    // guard when their parent dies, so they are reaped here, not left as
+    // zombies of whatever process adopts orphans.
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
     ::signal(SIGINT, SIG_IGN);
     ::signal(SIGHUP, SIG_IGN);
     ::signal(SIGPIPE, SIG_IGN);
@@ -108,11 +115,11 @@ void runDetached(char* const* argv, int devNull)
         int status = 0;
         if (::waitpid(office, &status, WNOHANG) == office) officeEnded = true;
     }
-    if (office > 0) {
-        ::kill(-office, SIGKILL);  // the whole group: oosplash and soffice.bin
-        if (!officeEnded) waitChild(office);
-    }
+    if (office > 0) ::kill(-office, SIGKILL);  // the whole group: oosplash and soffice.bin
+    int status = 0;
+    while (::waitpid(-1, &status, 0) > 0 || errno == EINTR) {}
     runDetached(removeArgv, devNull);
+    ::unlink(pipeFile);  // a killed office leaves its pipe's socket file behind
     ::_exit(0);
 }
 
@@ -123,6 +130,7 @@ OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings)
     if (::access(settings.program.c_str(), X_OK) != 0)
         throw std::runtime_error("LibreOffice is not installed: " + settings.program + " was not found");
     profileFolder_ = makeProfileFolder();
+    startedFromSeed_ = ProfileSeed().copyTo(profileFolder_);
     pipeName_ = "pellin_office_" + uniqueSuffix();
     unoUrl_ = "uno:pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext";
     try {
@@ -149,6 +157,7 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings)
     std::vector<std::string> removeWords{"/bin/rm", "-rf", "--", profileFolder_};
     std::vector<char*> officeArgv = argvOf(officeWords);
     std::vector<char*> removeArgv = argvOf(removeWords);
+    const std::string pipeFile = "/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + pipeName_;
 
     int lifeline[2];
     int report[2];
@@ -171,7 +180,7 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings)
         ::dup2(keptReport, 4);
         ::dup2(keptDevNull, 5);
         ::close_range(6, ~0U, 0);
-        runGuard(3, 4, 5, officeArgv.data(), removeArgv.data());
+        runGuard(3, 4, 5, officeArgv.data(), removeArgv.data(), pipeFile.c_str());
     }
     ::close(lifeline[0]);
     ::close(report[1]);

@@ -29,6 +29,7 @@ public:
     const std::string& unoUrl() const { return unoUrl_; }
     const std::string& profileFolder() const { return profileFolder_; }
     pid_t officeProcessGroup() const { return officeGroup_; }
+    bool startedFromSeed() const { return startedFromSeed_; }
 
     bool isRunning();
     // Kills the office's process group at once; the guard then cleans up.
@@ -46,6 +47,7 @@ private:
     pid_t officeGroup_ = -1;
     int lifeline_ = -1;  // write end: closing it tells the guard to clean up
     bool guardEnded_ = false;
+    bool startedFromSeed_ = false;
 };
 
 }  // namespace platform::office

@@ -150,7 +150,9 @@ void WriterDocument::loadFirstTopic(const std::string& url)
     const auto desktop = connection_->desktop();
     document_.set(desktop->loadComponentFromURL(
                       toUno(url), "_blank", 0,
-                      properties({property("Hidden", Any(true)),
+                      // As a template: an untitled copy, so the office neither locks
+                      // the topic file nor would ever write to it.
+                      properties({property("Hidden", Any(true)), property("AsTemplate", Any(true)),
                                   property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))})),
                   UNO_QUERY);
     if (!document_.is()) throw css::uno::RuntimeException("the file could not be read as HTML");

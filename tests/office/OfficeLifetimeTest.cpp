@@ -1,0 +1,185 @@
+// The private office's life: started per object, ended with its whole process
+// group when the object goes, also when the client dies or a call hangs.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "OfficeTestSupport.h"
+#include "platform/automation/AutomationCreation.h"
+#include "platform/automation/AutomationRegistry.h"
+#include "platform/office/CallWatchdog.h"
+#include "platform/office/OfficeConnection.h"
+#include "platform/office/OfficeServers.h"
+#include "platform/office/WordApplication.h"
+
+using namespace officetest;
+using namespace std::chrono_literals;
+using platform::AutomationError;
+using platform::office::OfficeConnection;
+using platform::office::OfficeLaunchSettings;
+using platform::office::OfficeProcess;
+using platform::office::OfficeTimeouts;
+
+namespace {
+
+bool groupEndsWithin(pid_t group, std::chrono::milliseconds limit)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (processGroupExists(group)) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall)
+{
+    std::atomic<int> expiries{0};
+    platform::office::CallWatchdog watchdog([&] { ++expiries; });
+    {
+        platform::office::ArmedCall call(watchdog, 2000ms);
+    }
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(0, expiries);
+    EXPECT_FALSE(watchdog.expired());
+    {
+        platform::office::ArmedCall call(watchdog, 20ms);
+        std::this_thread::sleep_for(200ms);
+    }
+    EXPECT_EQ(1, expiries);
+    EXPECT_TRUE(watchdog.expired());
+}
+
+TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo)
+{
+    platform::ScopedRegistration word("Word.Application", "", [] {
+        return platform::office::WordApplication::create(OfficeLaunchSettings{"/nonexistent/soffice"}, {}, nullptr);
+    });
+    try {
+        platform::CreateAutomationObject("Word.Application");
+        FAIL() << "creation must fail";
+    } catch (const AutomationError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(std::string::npos, message.find("LibreOffice is not installed")) << message;
+        EXPECT_NE(std::string::npos, message.find(", ProgID: \"Word.Application\"")) << message;
+    }
+}
+
+TEST(OfficeLifetime, AnOfficeThatWillNotStartFailsTheCreation)
+{
+    ScratchFolder folder("nostart");
+    const auto fake = folder.write("soffice", "#!/bin/sh\nexit 3\n");
+    std::filesystem::permissions(fake, std::filesystem::perms::owner_all);
+    try {
+        OfficeConnection connection(OfficeLaunchSettings{fake.string()});
+        FAIL() << "connection must fail";
+    } catch (const AutomationError& e) {
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("LibreOffice ended during start-up")) << e.what();
+    }
+}
+
+TEST(OfficeLifetime, ReleasingTheConnectionEndsTheOfficeGroupAndRemovesItsProfile)
+{
+    SKIP_WITHOUT_OFFICE();
+    pid_t group = 0;
+    std::string profile;
+    {
+        OfficeConnection connection;
+        group = connection.processGroup();
+        profile = connection.profileFolder();
+        EXPECT_TRUE(processGroupExists(group));
+        EXPECT_TRUE(std::filesystem::exists(profile));
+    }
+    EXPECT_FALSE(processGroupExists(group));
+    EXPECT_FALSE(std::filesystem::exists(profile));
+}
+
+// The client is a forked copy of this test that is killed outright: the
+// office must still go away.
+TEST(OfficeLifetime, AKilledClientLeavesNoOfficeBehind)
+{
+    SKIP_WITHOUT_OFFICE();
+    int report[2];
+    ASSERT_EQ(0, ::pipe(report));
+    const pid_t client = ::fork();
+    if (client == 0) {
+        ::close(report[0]);
+        OfficeProcess office{OfficeLaunchSettings{}};
+        const pid_t group = office.officeProcessGroup();
+        (void)!::write(report[1], &group, sizeof group);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    pid_t group = 0;
+    ASSERT_EQ(static_cast<ssize_t>(sizeof group), ::read(report[0], &group, sizeof group));
+    ::close(report[0]);
+    std::this_thread::sleep_for(500ms);  // let the office get going
+    ASSERT_TRUE(processGroupExists(group));
+    ::kill(client, SIGKILL);
+    ::waitpid(client, nullptr, 0);
+    EXPECT_TRUE(groupEndsWithin(group, 5000ms));
+}
+
+TEST(OfficeLifetime, AnOverrunningCallStopsTheOfficeAndLaterCallsFailAtOnce)
+{
+    SKIP_WITHOUT_OFFICE();
+    OfficeTimeouts timeouts;
+    timeouts.quick = 300ms;
+    OfficeConnection connection({}, timeouts);
+    const pid_t group = connection.processGroup();
+    try {
+        // An office busy for ever looks like a call that never returns: the
+        // bridge call below stands in for it once the office is stopped.
+        connection.call(timeouts.quick, "a test call", [&] {
+            std::this_thread::sleep_for(1000ms);
+            connection.remoteContext()->getServiceManager();
+            return 0;
+        });
+        FAIL() << "the overrun must fail the call";
+    } catch (const AutomationError& e) {
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("did not finish a test call")) << e.what();
+    }
+    EXPECT_TRUE(groupEndsWithin(group, 5000ms));
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_THROW(connection.createInstance("com.sun.star.frame.Desktop"), AutomationError);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 1000ms);
+}
+
+TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce)
+{
+    SKIP_WITHOUT_OFFICE();
+    platform::office::RegisterOfficeServers();
+    ScratchFolder folder("threads");
+    const auto page = folder.write("t.htm", "<html><body><h1>Thread page</h1></body></html>");
+    std::vector<pid_t> groups(2);
+    std::vector<std::string> errors(2);
+    auto work = [&](int n) {
+        try {
+            const auto app = platform::CreateAutomationObject("Word.Application");
+            const auto document = app->get("Documents").toObject()->call("Add").toObject();
+            app->get("Selection").toObject()->call("InsertFile", {page.string(), "", false, false, false});
+            const auto pdf = folder.path() / ("t" + std::to_string(n) + ".pdf");
+            document->call("ExportAsFixedFormat", {pdf.string(), 17});
+            document->call("Close", {false});
+            app->call("Quit", {false});
+        } catch (const std::exception& e) {
+            errors[static_cast<std::size_t>(n)] = e.what();
+        }
+    };
+    std::thread first(work, 0);
+    std::thread second(work, 1);
+    first.join();
+    second.join();
+    EXPECT_EQ("", errors[0]);
+    EXPECT_EQ("", errors[1]);
+    EXPECT_NE(std::string::npos, pdfText(folder.path() / "t0.pdf").find("Thread page"));
+    EXPECT_NE(std::string::npos, pdfText(folder.path() / "t1.pdf").find("Thread page"));
+}
+
+}  // namespace
