@@ -80,13 +80,6 @@ TEST_F(Binding, DestroyedControlIsForgotten) {
     EXPECT_EQ(source.text(), "/s/");
 }
 
-TEST_F(Binding, DetachedControlsStillBindOnNextApply) {
-    project.DetachControls();
-    project.Options = {"Target=/t/"};
-    project.ApplyOptions();
-    EXPECT_EQ(target.text(), "/t/");
-}
-
 TEST(PropList, PropertiesByNameWithoutRegardToCase) {
     TestEdit edit{"eX", "Text"};
     TvxPropList props(&edit);
@@ -102,8 +95,6 @@ TEST(PropList, PropertiesByNameWithoutRegardToCase) {
     TvxPropList checkProps(&check);
     checkProps.SetPropText("Checked", "true");
     EXPECT_EQ(checkProps.GetPropText("Checked"), "True");
-    checkProps.SetPropText("mode", "partiallychecked");
-    EXPECT_EQ(checkProps.GetPropText("Mode"), "PartiallyChecked");
-    checkProps.SetPropText("mode", "Bogus");
-    EXPECT_EQ(check.mode(), TestCheck::PartiallyChecked);
+    checkProps.SetPropText("Checked", "0");
+    EXPECT_EQ(checkProps.GetPropText("Checked"), "False");
 }

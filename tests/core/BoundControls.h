@@ -29,22 +29,15 @@ private:
 class TestCheck : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool checked READ checked WRITE setChecked)
-    Q_PROPERTY(Mode mode READ mode WRITE setMode)
 
 public:
-    enum Mode { Unchecked, PartiallyChecked, Checked };
-    Q_ENUM(Mode)
-
     TestCheck(const QString& name, const QString& toolTip) {
         setObjectName(name);
         setProperty("toolTip", toolTip);
     }
     bool checked() const { return checked_; }
     void setChecked(bool checked) { checked_ = checked; }
-    Mode mode() const { return mode_; }
-    void setMode(Mode mode) { mode_ = mode; }
 
 private:
     bool checked_ = false;
-    Mode mode_ = Unchecked;
 };

@@ -39,46 +39,30 @@ TEST(CommandLine, OptionsWithoutTargetFillItFromTheSourceFolder) {
     EXPECT_EQ(bare.project->GetOption("Target"), "");
 }
 
-TEST(CommandLine, EmptyOptionsSwitchFallsBackToTheDefaultProject) {
-    for (const char* param : {"-P", "-P:"}) {
-        Harness h(param);
-        StartWith(h, "ThreadsCount=3\r\n");
-        EXPECT_EQ(h.project->CmdOptions, "") << param;
-        EXPECT_EQ(h.project->GetThreadsCount(), 3) << param;
-    }
-}
-
 TEST(CommandLine, IgnoredParametersLoadTheDefaultProject) {
-    for (const char* param : {"-X", "x", ""}) {
+    for (const char* param : {"", "x", "-X", "-P", "-P:"}) {
         Harness h(param);
         StartWith(h, "ThreadsCount=4\r\n");
+        EXPECT_EQ(h.project->CmdOptions, "") << param;
         EXPECT_EQ(h.project->ProjectFile, h.folder / "bin/pellin.batch-pellin") << param;
         EXPECT_EQ(h.project->GetThreadsCount(), 4) << param;
     }
-}
-
-TEST(CommandLine, NoParameterAndNoDefaultProjectLeavesOptionsEmpty) {
+    // Without a default project the options stay empty, and a later Save
+    // writes the default project without asking.
     Harness h;
     StartWith(h);
     EXPECT_TRUE(h.project->Options.empty());
     EXPECT_EQ(h.project->ProjectFile, h.folder / "bin/pellin.batch-pellin");
-    EXPECT_TRUE(h.project->Recent.empty());
 }
 
 TEST(CommandLine, SourceFileBecomesSourceAndFillsTarget) {
-    Harness h("/docs/a.chm");
-    StartWith(h);
-    EXPECT_EQ(h.project->ProjectFile, "");
-    EXPECT_EQ(h.project->GetSource(), "/docs/a.chm");
-    EXPECT_EQ(h.project->GetTarget(), "/docs/");
-}
-
-TEST(CommandLine, AbsolutePathsAreFilesNotSwitches) {
     // "/u..." and "/p..." begin ordinary absolute paths on this platform.
-    for (const char* path : {"/usr/share/doc/a.chm", "/proj/x.chm", "/index.chm", "/X"}) {
+    for (const std::string path : {"/docs/a.chm", "/usr/share/a.chm", "/proj/a.chm", "/X"}) {
         Harness h(path);
         EXPECT_NO_THROW(StartWith(h)) << path;
+        EXPECT_EQ(h.project->ProjectFile, "");
         EXPECT_EQ(h.project->GetSource(), path);
+        EXPECT_EQ(h.project->GetTarget(), path.substr(0, path.rfind('/') + 1));
         EXPECT_TRUE(h.shell.Opened().empty()) << path;
     }
 }

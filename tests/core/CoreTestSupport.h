@@ -50,42 +50,31 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Answers the dialogs from a script; an empty answer is a cancel.
+// Answers the dialogs from a script; an empty script is a cancel.
 class ScriptedChooser : public TvxPathChooser {
 public:
     std::deque<std::string> answers;
     std::string lastFilter, lastName, lastDefaultExt;
     int calls = 0;
 
-    std::string BrowseForFolder(const std::string& start) override {
-        const std::string answer = Next();
-        return answer.empty() ? start : answer;
-    }
+    std::string BrowseForFolder(const std::string& start) override { return start; }
     bool ChooseFiles(const std::string& filter, std::string& name, bool) override {
-        lastFilter = filter;
-        lastName = name;
-        return Answer(name);
+        return Answer(filter, {}, name);
     }
     bool ChooseSaveFile(const std::string& filter, const std::string& defaultExt,
                         std::string& name) override {
-        lastFilter = filter;
-        lastDefaultExt = defaultExt;
-        lastName = name;
-        return Answer(name);
+        return Answer(filter, defaultExt, name);
     }
 
 private:
-    std::string Next() {
+    bool Answer(const std::string& filter, const std::string& defaultExt, std::string& name) {
         ++calls;
-        if (answers.empty()) return {};
-        std::string answer = answers.front();
+        lastFilter = filter;
+        lastDefaultExt = defaultExt;
+        lastName = name;
+        if (answers.empty()) return false;
+        name = answers.front();
         answers.pop_front();
-        return answer;
-    }
-    bool Answer(std::string& name) {
-        const std::string answer = Next();
-        if (answer.empty()) return false;
-        name = answer;
         return true;
     }
 };

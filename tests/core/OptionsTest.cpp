@@ -61,17 +61,9 @@ protected:
     void Set(Lines lines) { project.Options = std::move(lines); }
 };
 
-TEST_F(Getters, DefaultsOfAnEmptyList) {
-    EXPECT_FALSE(project.GetSubdir());
-    EXPECT_TRUE(project.GetKeepTargetSubdirs());
-    EXPECT_EQ(project.GetThreadsCount(), 1);
-    EXPECT_EQ(project.GetDaemon(), 0);
-    EXPECT_FALSE(project.GetRunAndClose());
-    EXPECT_EQ(project.GetIsOverwrite(), OverwriteMode::Overwrite);
-    EXPECT_EQ(project.GetSource(), "");
-}
-
 TEST_F(Getters, ParsedAfreshOnEveryRead) {
+    EXPECT_TRUE(project.GetKeepTargetSubdirs());
+    EXPECT_EQ(project.GetIsOverwrite(), OverwriteMode::Overwrite);
     Set({"subdir=TRUE", "ThreadsCount=$10", "KeepTargetSubdirs=0", "DeleteSource=-1"});
     EXPECT_TRUE(project.GetSubdir());
     EXPECT_EQ(project.GetThreadsCount(), 16);

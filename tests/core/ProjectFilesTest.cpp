@@ -32,27 +32,16 @@ TEST(ProjectFile, UnreadableProjectKeepsOptionsAndIsNotRemembered) {
 TEST(ProjectFile, NameMustEndInTheExtensionAtItsFirstOccurrence) {
     Harness h;
     const TvxProject& p = *h.project;
+    // Compared with letter case: an upper-case extension names a source file.
+    h.project->ProjectFile = "/a/DEMO.BATCH-PELLIN";
+    h.project->LoadProject(true);
+    EXPECT_EQ(h.project->GetSource(), "/a/DEMO.BATCH-PELLIN");
     EXPECT_TRUE(p.IsProjectFile("/a/demo.batch-pellin"));
     EXPECT_TRUE(p.IsProjectFile(".batch-pellin"));
-    EXPECT_FALSE(p.IsProjectFile("/a/demo.BATCH-PELLIN"));
     EXPECT_FALSE(p.IsProjectFile("/a/x.batch-pellin.bak"));
     EXPECT_FALSE(p.IsProjectFile("/a/x.batch-pellin.batch-pellin"));
     EXPECT_FALSE(p.IsProjectFile("batch-pellin"));  // one character short of the extension
     EXPECT_FALSE(p.IsProjectFile(""));
-}
-
-TEST(ProjectFile, UpperCaseExtensionIsTakenAsSource) {
-    Harness h;
-    h.project->ProjectFile = "/a/DEMO.BATCH-PELLIN";
-    h.project->LoadProject(true);
-    EXPECT_EQ(h.project->GetSource(), "/a/DEMO.BATCH-PELLIN");
-    EXPECT_EQ(h.project->ProjectFile, "");
-}
-
-TEST(ProjectFile, DefaultProjectAndRecentListSitBesideTheProgram) {
-    Harness h;
-    EXPECT_EQ(h.project->DefaultProjectFile(), h.folder / "bin/pellin.batch-pellin");
-    EXPECT_EQ(h.project->RecentListFile(), h.folder / "bin/pellin.log");
 }
 
 TEST(ProjectFile, SaveWithoutFileAsksAndCancelWritesNothing) {
@@ -107,15 +96,6 @@ TEST(ProjectFile, CommandLineOptionsReturnWhenASourceIsOpened) {
     EXPECT_EQ(h.project->GetSource(), "/cmd/*.chm");
     EXPECT_EQ(h.project->GetTarget(), "/cmd/");
     EXPECT_EQ(h.project->ProjectFile, "");
-}
-
-TEST(ProjectFile, NewProjectClearsEverything) {
-    Harness h;
-    h.project->ProjectFile = "/p/x.batch-pellin";
-    h.project->Options = {"Source=/s/"};
-    h.project->NewProject();
-    EXPECT_EQ(h.project->ProjectFile, "");
-    EXPECT_TRUE(h.project->Options.empty());
 }
 
 TEST(RecentList, NewestFirstCaseInsensitiveNoDuplicates) {
