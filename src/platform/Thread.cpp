@@ -43,14 +43,16 @@ Thread::~Thread() {
 }
 
 void Thread::Start() {
-    std::lock_guard lock(startMutex_);
     if (started_.exchange(true))
         return;
+    if (freeOnTerminate_) {
+        // The new thread may end and delete this object at once, so nothing
+        // of it is touched after the launch; the handle is never kept.
+        std::thread(&Thread::Run, this).detach();
+        return;
+    }
+    std::lock_guard lock(startMutex_);
     thread_ = std::thread(&Thread::Run, this);
-    // A self-freeing object deletes itself on its own thread, and so must not
-    // own a joinable handle when it does.
-    if (freeOnTerminate_)
-        thread_.detach();
 }
 
 void Thread::Terminate() {

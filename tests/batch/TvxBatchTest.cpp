@@ -129,12 +129,6 @@ TEST_F(BatchTest, AddFileRefusedByTheFilterStillClosesTheList) {
     EXPECT_EQ(batch.NextNode(), nullptr);
 }
 
-TEST_F(BatchTest, AddFileOnAnUnsearchedControllerAcceptsAnyName) {
-    TvxBatch batch;
-    batch.AddFile("/in/readme.txt");
-    EXPECT_EQ(batch.NodeCount(), 1);
-}
-
 TEST_F(BatchTest, NodeAddedHandlerRunsOutsideTheLockAndMayTakeItAgain) {
     TvxBatch batch;
     std::vector<std::string> seen;

@@ -41,6 +41,19 @@ private:
     std::promise<void>* destroyed_;
 };
 
+// Ends as soon as it starts and counts its own destruction.
+class InstantThread : public platform::Thread {
+public:
+    explicit InstantThread(std::atomic<int>& destroyed) : platform::Thread(true), destroyed_(destroyed) {}
+    ~InstantThread() override { ++destroyed_; }
+
+protected:
+    void Execute() override {}
+
+private:
+    std::atomic<int>& destroyed_;
+};
+
 class ThrowingThread : public platform::Thread {
 public:
     ThrowingThread() : platform::Thread(false) {}
@@ -99,18 +112,20 @@ TEST(ThreadLifecycle, StaysSuspendedUntilStartAndStopsOnlyThroughItsOwnLoop) {
     EXPECT_TRUE(thread.doTerminateRan.load());
 }
 
-TEST(ThreadLifecycle, NeverStartedThreadIsDestroyedWithoutWaiting) {
-    auto thread = std::make_unique<LoopingThread>();
-    thread.reset();
-    SUCCEED();
-}
-
 TEST(ThreadLifecycle, SelfFreeingThreadDeletesItselfWhenItsBodyEnds) {
     std::promise<void> destroyed;
     auto* thread = new LoopingThread(true, &destroyed);
     thread->Start();
     thread->Terminate();
     EXPECT_EQ(destroyed.get_future().wait_for(5s), std::future_status::ready);
+}
+
+TEST(ThreadLifecycle, SelfFreeingThreadMayEndBeforeStartReturns) {
+    std::atomic<int> destroyed{0};
+    constexpr int count = 200;
+    for (int i = 0; i < count; ++i)
+        (new InstantThread(destroyed))->Start();
+    EXPECT_TRUE(WaitUntil([&] { return destroyed.load() == count; }));
 }
 
 TEST(ThreadLifecycle, ExceptionEscapingTheBodyEndsOnlyThatThread) {
