@@ -35,5 +35,11 @@ function(pellin_tests area)
     PELLIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     PELLIN_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared"
     PELLIN_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-  gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${area};${T_LABELS}")
+  # Test discovery flattens a list-valued property, keeping only its first
+  # item, so the labels are joined into one ("batch-threads"); ctest -L and
+  # -LE match labels as regular expressions, so "-L threads" still finds it.
+  set(labels ${area} ${T_LABELS})
+  list(REMOVE_DUPLICATES labels)
+  list(JOIN labels "-" label)
+  gtest_discover_tests(${exe} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${label}")
 endfunction()
