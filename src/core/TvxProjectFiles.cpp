@@ -68,7 +68,10 @@ void TvxProject::ParseCommandLine() {
                 break;
         }
     } else if (param.size() >= 2) {
-        ProjectFile = param;  // a project file or a source file; LoadProject decides
+        // A project file or a source file; LoadProject decides. A shell here
+        // passes names relative to its folder: made absolute, they still
+        // name the file in the recent list and as Target's folder.
+        ProjectFile = platform::AbsolutePath(param);
     }
     OpenAtStart();
 }

@@ -1,5 +1,7 @@
 #include "platform/PathText.h"
 
+#include <filesystem>
+
 namespace platform {
 
 namespace {
@@ -28,6 +30,13 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext) {
 
 std::string IncludeTrailingPathDelimiter(const std::string& path) {
     return (!path.empty() && path.back() == PathDelim) ? path : path + PathDelim;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path.front() == PathDelim) return path;
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // Path texts split the way the program splits them: at the last '/' (a colon
-// is an ordinary file-name character here). Pure text work, no disk access.
+// is an ordinary file-name character here). Text work only: nothing here
+// looks at the disk.
 
 #include <string>
 
@@ -18,5 +19,7 @@ std::string ExtractFileExt(const std::string& path);
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 // The path with a delimiter at its end.
 std::string IncludeTrailingPathDelimiter(const std::string& path);
+// A relative path taken from the current folder; an absolute one unchanged.
+std::string AbsolutePath(const std::string& path);
 
 }  // namespace platform

@@ -65,6 +65,11 @@ TEST(CommandLine, SourceFileBecomesSourceAndFillsTarget) {
         EXPECT_EQ(h.project->GetTarget(), path.substr(0, path.rfind('/') + 1));
         EXPECT_TRUE(h.shell.Opened().empty()) << path;
     }
+    Harness relative("docs/a.chm");
+    StartWith(relative);
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(relative.project->GetSource(), here + "/docs/a.chm");
+    EXPECT_EQ(relative.project->GetTarget(), here + "/docs/");
 }
 
 TEST(CommandLine, ProjectFileOnTheCommandLineIsLoadedAndRemembered) {
