@@ -35,7 +35,8 @@ std::string EncodeUnsafe(const std::string& text) {
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+    for (auto pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size()))
         text.replace(pos, from.size(), to);
     return text;
 }

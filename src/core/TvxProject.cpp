@@ -69,7 +69,9 @@ TvxProject::~TvxProject() {
     SaveRecent();
 }
 
-std::string TvxProject::GetOption(const std::string& key) const { return options::Read(Options, key); }
+std::string TvxProject::GetOption(const std::string& key) const {
+    return options::Read(Options, key);
+}
 
 void TvxProject::SetOption(const std::string& key, const std::string& value) {
     options::Write(Options, key, value);

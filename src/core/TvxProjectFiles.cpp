@@ -16,7 +16,8 @@
 namespace {
 
 std::string ReplaceAll(std::string text, char from, const std::string& to) {
-    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+    for (auto pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size()))
         text.replace(pos, 1, to);
     return text;
 }

@@ -1,10 +1,10 @@
 #include "core/TvxPropList.h"
 
 #include <QMetaEnum>
-#include <optional>
 #include <QMetaObject>
 #include <QObject>
 #include <QVariant>
+#include <optional>
 
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"

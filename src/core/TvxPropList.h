@@ -3,7 +3,8 @@
 // property up by name without regard to letter case ("Text" finds `text`).
 // Booleans and enumerations are read and set by value name ("True"/"False"
 // for a check box's `checked`; a boolean is also set from a number, zero
-// being false); integers read as decimal digits; any other property as text. Missing properties and refused values are ignored.
+// being false); integers read as decimal digits; any other property as text. Missing properties and
+// refused values are ignored.
 
 #include <QMetaProperty>
 #include <string>

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "BoundControls.h"
-#include "core/TvxPropList.h"
 #include "core/TvxProject.h"
+#include "core/TvxPropList.h"
 #include "platform/FileSystem.h"
 
 using Lines = std::vector<std::string>;
@@ -49,7 +49,8 @@ TEST_F(Binding, CollectWritesTrueFalseAndDeletesEmptyValues) {
     subdir.setChecked(false);
     target.setText("");
     project.CollectOptions();
-    EXPECT_EQ(project.Options, (Lines{"Source=/new/*.chm", "Source=B", "Other=kept", "Subdir=False"}));
+    EXPECT_EQ(project.Options,
+              (Lines{"Source=/new/*.chm", "Source=B", "Other=kept", "Subdir=False"}));
 }
 
 TEST_F(Binding, OlderKeyIsTakenOverOnce) {

@@ -2,14 +2,14 @@
 // A project in a private temporary folder: the executable lives at
 // <folder>/bin/pellin, the shell is recorded, the dialogs are scripted.
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "core/TvxApp.h"
 #include "core/TvxInfo.h"

@@ -35,7 +35,8 @@ TEST(OptionParsers, BooleanNumbersWordsAndGarbage) {
         EXPECT_EQ(options::ParseBoolean(yes), true) << yes;
     for (const char* no : {"0", "0.0", "-0", "False", "fALSE", "0e5"})
         EXPECT_EQ(options::ParseBoolean(no), false) << no;
-    for (const char* neither : {"", "yes", "on", "1x", "0x1", "inf", "nan", "e5", ".", "1e", "True "})
+    for (const char* neither :
+         {"", "yes", "on", "1x", "0x1", "inf", "nan", "e5", ".", "1e", "True "})
         EXPECT_EQ(options::ParseBoolean(neither), std::nullopt) << neither;
 }
 

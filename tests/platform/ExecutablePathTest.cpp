@@ -1,8 +1,8 @@
-#include "platform/ExecutablePath.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include "platform/ExecutablePath.h"
 
 TEST(ExecutablePath, IsTheRealAbsolutePathWhateverArgv0Says) {
     const std::filesystem::path path = platform::ExecutablePath("some/relative/name");

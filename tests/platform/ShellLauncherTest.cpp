@@ -1,11 +1,11 @@
-#include "platform/ShellLauncher.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <thread>
+
+#include "platform/ShellLauncher.h"
 
 namespace fs = std::filesystem;
 
@@ -15,8 +15,8 @@ TEST(XdgOpenLauncher, TargetReachesTheHandlerAsOneArgumentWithoutAShell) {
     fs::create_directories(dir);
     // A stand-in handler that writes its arguments, one per line.
     const fs::path handler = dir / "handler.sh", args = dir / "args";
-    std::ofstream(handler) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > " << args << ".tmp && mv "
-                           << args << ".tmp " << args << "\n";
+    std::ofstream(handler) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > " << args << ".tmp && mv " << args
+                           << ".tmp " << args << "\n";
     fs::permissions(handler, fs::perms::owner_all);
 
     platform::XdgOpenLauncher launcher(handler.string());
@@ -30,6 +30,7 @@ TEST(XdgOpenLauncher, TargetReachesTheHandlerAsOneArgumentWithoutAShell) {
 }
 
 TEST(XdgOpenLauncher, MissingHandlerOrEmptyTargetReportsFalse) {
-    EXPECT_FALSE(platform::XdgOpenLauncher("pellin-no-such-handler").Open("https://pellin.example"));
+    EXPECT_FALSE(
+        platform::XdgOpenLauncher("pellin-no-such-handler").Open("https://pellin.example"));
     EXPECT_FALSE(platform::XdgOpenLauncher("true").Open(""));
 }

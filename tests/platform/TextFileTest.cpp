@@ -1,5 +1,3 @@
-#include "platform/TextFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "platform/FileError.h"
+#include "platform/TextFile.h"
 
 namespace fs = std::filesystem;
 using platform::JoinLines;
