@@ -77,6 +77,18 @@ TEST_F(Forms, CancelKeepsTheOptions) {
     EXPECT_EQ(vxProject->GetThreadsCount(), 3);
 }
 
+TEST_F(Forms, HelpOpensTheDocumentBesideTheProgram) {
+    TvxFrmMain& window = MakeWindow();
+    TvxFrmCfg dialog(&window);
+    dialog.show();
+    dialog.btnHelp->click();
+    EXPECT_TRUE(dialog.isVisible());
+    WriteBytes(Path("bin/pellin.chm"), "x");
+    window.aHelpExecute();
+    EXPECT_EQ(shell.Opened(),
+              (std::vector<std::string>{Path("bin/pellin.pdf"), Path("bin/pellin.chm")}));
+}
+
 TEST_F(Forms, AboutStartUpCallShowsNothingAndTheFirstClickCloses) {
     MakeWindow();
     TvxFrmPellinAbout& about = *vxFrmPellinAbout;
@@ -85,11 +97,11 @@ TEST_F(Forms, AboutStartUpCallShowsNothingAndTheFirstClickCloses) {
     EXPECT_EQ(vxFrmMain->windowOpacity(), 1.0);
 
     bool shownWhenClicked = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &about, [&] {
         shownWhenClicked = about.isVisible();
         QTest::mouseClick(about.lblVersion, Qt::LeftButton);
     });
-    QTimer::singleShot(5000, [&] { about.hide(); });  // a safety net only
+    QTimer::singleShot(5000, &about, [&] { about.hide(); });  // a safety net only
     about.ShowAbout();
     EXPECT_TRUE(shownWhenClicked);
     EXPECT_FALSE(about.isVisible());
@@ -101,7 +113,7 @@ TEST_F(Forms, AboutShowsAnAmpersandInTheProductNameAsItself) {
     MakeWindow();
     vxProject->Title = "Help & PDF";
     vxFrmPellinAbout->ShowAbout();
-    QTimer::singleShot(0, [] { QTest::keyClick(vxFrmPellinAbout, Qt::Key_A); });
+    QTimer::singleShot(0, vxFrmPellinAbout, [] { QTest::keyClick(vxFrmPellinAbout, Qt::Key_A); });
     vxFrmPellinAbout->ShowAbout();
     EXPECT_EQ(vxFrmPellinAbout->lblProduct->text(), "Help & PDF");
     EXPECT_FALSE(vxFrmPellinAbout->isVisible());

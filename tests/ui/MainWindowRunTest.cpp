@@ -42,6 +42,19 @@ TEST_F(MainWindowRun, SearchListsMatchingFilesInSearchOrderAsWaitingRows) {
     }
 }
 
+TEST_F(MainWindowRun, ASearchReplacedWhileItsThreadAddsRowsNeitherHangsNorMixesRows) {
+    std::vector<std::string> many;
+    for (int i = 0; i < 300; ++i) many.push_back("f" + std::to_string(i) + ".chm");
+    TvxFrmMain& window = WindowOn(many);
+    window.aSearchExecute();
+    QTRY_VERIFY_WITH_TIMEOUT(RowCount(window) > 0, kWait);
+    // The first search thread may be waiting for its next row right now.
+    window.aSearchExecute();
+    QTRY_VERIFY_WITH_TIMEOUT(window.Batch->SearchDone.load(), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 300, kWait);
+    EXPECT_EQ(RowText(window, 299, 1), BatchOrder(window)[299]);
+}
+
 TEST_F(MainWindowRun, TwoThreadsTurnEachRowInPlaceAndReportFailuresOnce) {
     TvxFrmMain& window =
         WindowOn({"a.chm", "bad1.chm", "c.chm", "bad2.chm"}, {"ThreadsCount=2"});
@@ -88,6 +101,7 @@ TEST_F(MainWindowRun, PauseKeepsUntakenJobsAndTheNextConvertContinues) {
     Script().CloseGate();
     window.aConvertExecute();
     QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);
     window.aPauseExecute();
     EXPECT_FALSE(window.aPause->isEnabled());
     EXPECT_FALSE(window.aStop->isEnabled());

@@ -56,8 +56,37 @@ inline QApplication& App() {
 }
 
 using coretest::Bytes;
-using coretest::ScriptedChooser;
 using coretest::WriteBytes;
+
+// Answers the window's dialogs in order; an empty or missing answer is a
+// cancel (the folder chooser then gives back its start).
+class ScriptedChooser : public TvxPathChooser {
+public:
+    std::deque<std::string> answers;
+
+    std::string BrowseForFolder(const std::string& start) override {
+        const std::string answer = Next();
+        return answer.empty() ? start : answer;
+    }
+    bool ChooseFiles(const std::string&, std::string& name, bool) override { return Answer(name); }
+    bool ChooseSaveFile(const std::string&, const std::string&, std::string& name) override {
+        return Answer(name);
+    }
+
+private:
+    std::string Next() {
+        if (answers.empty()) return {};
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool Answer(std::string& name) {
+        const std::string answer = Next();
+        if (answer.empty()) return false;
+        name = answer;
+        return true;
+    }
+};
 
 // What the test converter does: files whose name holds "bad" fail with a
 // two-line message; with the gate closed, each job waits until it opens.
@@ -174,11 +203,14 @@ protected:
     std::string Path(const std::string& name) const { return (root / name).string(); }
 
     static int RowCount(TvxFrmMain& window) { return window.lViewer->topLevelItemCount(); }
+    // -1 and "<no row>" for a row that does not exist.
     static int RowStatus(TvxFrmMain& window, int row) {
-        return window.lViewer->topLevelItem(row)->data(0, Qt::UserRole).toInt();
+        const QTreeWidgetItem* item = window.lViewer->topLevelItem(row);
+        return item ? item->data(0, Qt::UserRole).toInt() : -1;
     }
     static std::string RowText(TvxFrmMain& window, int row, int column) {
-        return window.lViewer->topLevelItem(row)->text(column).toStdString();
+        const QTreeWidgetItem* item = window.lViewer->topLevelItem(row);
+        return item ? item->text(column).toStdString() : "<no row>";
     }
     static bool IsIdle(TvxFrmMain& window) {
         return !window.IsRunning() && window.aConvert->isEnabled();
