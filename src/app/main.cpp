@@ -89,6 +89,13 @@ int RunWindow(int& argc, char** argv) {
     // The application object, the main window, then the about window, its
     // start-up ShowAbout call, and the message loop.
 #ifdef PELLIN_HAVE_UI
+    // Without a desktop the window system would abort the process, and the
+    // recent list would be lost with it: say why and end normally instead.
+    if (!HasDisplay() && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        std::cerr << "No desktop to show the window on. Run without a window with the option "
+                     "PureConsole=1.\n";
+        return 1;
+    }
     return ui::RunWindowRoad(argc, argv);
 #else
     (void)argc;
