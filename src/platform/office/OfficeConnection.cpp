@@ -103,6 +103,13 @@ css::uno::Reference<css::frame::XComponentLoader> OfficeConnection::desktop()
     return desktop_;
 }
 
+AutomationError OfficeConnection::translateLost(const std::string& what)
+{
+    if (watchdog_.expired())
+        return AutomationError(kOfficeErrorCode, "LibreOffice did not finish " + what + " within the time allowed and was stopped");
+    return AutomationError(kOfficeErrorCode, "LibreOffice stopped while " + what);
+}
+
 AutomationError OfficeConnection::translate(const std::string& what, const css::uno::Exception& e)
 {
     if (watchdog_.expired())

@@ -5,6 +5,7 @@
 // the caller's thread. A call into an office that has ended fails at once.
 
 #include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
@@ -49,12 +50,17 @@ public:
         try {
             ArmedCall armed(watchdog_, limit);
             return work();
+        } catch (const css::lang::DisposedException&) {
+            // The connection is gone: the office went down, though its guard
+            // may not have noticed yet.
+            throw translateLost(what);
         } catch (const css::uno::Exception& e) {
             throw translate(what, e);
         }
     }
 
     AutomationError translate(const std::string& what, const css::uno::Exception& e);
+    AutomationError translateLost(const std::string& what);
 
 private:
     void connect();

@@ -134,30 +134,13 @@ void WriterDocument::insertHtml(const std::string& path)
     if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
     if (!std::filesystem::is_regular_file(path))
         throw AutomationError(kOfficeErrorCode, "The file " + path + " does not exist");
+    document();
     const int topic = links_.addTopic(std::filesystem::absolute(path).string());
     const std::string url = fileUrlOf(path);
     connection_->call(connection_->timeouts().load, "inserting " + fileName(path), [&] {
-        if (!document_.is())
-            loadFirstTopic(url);
-        else
-            appendTopic(url);
+        appendTopic(url);
         renameNewAnchors(topic);
     });
-}
-
-void WriterDocument::loadFirstTopic(const std::string& url)
-{
-    const auto desktop = connection_->desktop();
-    document_.set(desktop->loadComponentFromURL(
-                      toUno(url), "_blank", 0,
-                      // As a template: an untitled copy, so the office neither locks
-                      // the topic file nor would ever write to it.
-                      properties({property("Hidden", Any(true)), property("AsTemplate", Any(true)),
-                                  property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))})),
-                  UNO_QUERY);
-    if (!document_.is()) throw css::uno::RuntimeException("the file could not be read as HTML");
-    const auto text = document_->getText();
-    markTopicStart(0, text->getStart());
 }
 
 void WriterDocument::appendTopic(const std::string& url)
@@ -174,10 +157,18 @@ void WriterDocument::appendTopic(const std::string& url)
     if (!lastParagraphEmpty)
         text->insertControlCharacter(Reference<css::text::XTextRange>(cursor.get()),
                                      css::text::ControlCharacter::PARAGRAPH_BREAK, false);
-    markTopicStart(links_.topicCount() - 1, Reference<css::text::XTextRange>(cursor.get()));
+    // A position before the insertion point does not move with the insertion:
+    // the end of the paragraph before it leads to the topic's first paragraph.
+    Reference<css::text::XParagraphCursor> before(text->createTextCursorByRange(cursor->getEnd()), UNO_QUERY_THROW);
+    const bool hasParagraphBefore = before->gotoPreviousParagraph(false) && before->gotoEndOfParagraph(false);
     Reference<css::document::XDocumentInsertable> insertable(cursor, UNO_QUERY_THROW);
     insertable->insertDocumentFromURL(toUno(url),
                                       properties({property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))}));
+    const int topic = links_.topicCount() - 1;
+    if (hasParagraphBefore && before->gotoNextParagraph(false))
+        markTopicStart(topic, Reference<css::text::XTextRange>(before.get()));
+    else
+        markTopicStart(topic, text->getStart());
 }
 
 void WriterDocument::markTopicStart(int topic, const Reference<css::text::XTextRange>& where)
@@ -265,21 +256,24 @@ void WriterDocument::embed(const Reference<css::beans::XPropertySet>& graphic)
 
 namespace {
 
-// Calls visit(portion, bookmarkName) for every text portion of the text,
-// tables included, in reading order.
-using PortionVisitor = std::function<void(const Reference<css::beans::XPropertySet>&)>;
+// Visits every paragraph of the text, those in table cells included, in
+// reading order, and every text portion of each paragraph.
+struct TextVisitor {
+    std::function<void(const Reference<css::beans::XPropertySet>&)> paragraph;
+    std::function<void(const Reference<css::beans::XPropertySet>&)> portion;
+};
 
-void visitPortions(const Reference<css::text::XText>& text, const PortionVisitor& visit);
+void visitText(const Reference<css::text::XText>& text, const TextVisitor& visit);
 
-void visitTable(const Reference<css::text::XTextTable>& table, const PortionVisitor& visit)
+void visitTable(const Reference<css::text::XTextTable>& table, const TextVisitor& visit)
 {
     for (const OUString& name : table->getCellNames()) {
         Reference<css::text::XText> cell(table->getCellByName(name), UNO_QUERY);
-        if (cell.is()) visitPortions(cell, visit);
+        if (cell.is()) visitText(cell, visit);
     }
 }
 
-void visitPortions(const Reference<css::text::XText>& text, const PortionVisitor& visit)
+void visitText(const Reference<css::text::XText>& text, const TextVisitor& visit)
 {
     Reference<css::container::XEnumerationAccess> access(text, UNO_QUERY_THROW);
     const auto paragraphs = access->createEnumeration();
@@ -292,44 +286,70 @@ void visitPortions(const Reference<css::text::XText>& text, const PortionVisitor
         }
         Reference<css::container::XEnumerationAccess> paragraph(element, UNO_QUERY);
         if (!paragraph.is()) continue;
+        visit.paragraph(Reference<css::beans::XPropertySet>(paragraph, UNO_QUERY));
         const auto portions = paragraph->createEnumeration();
         while (portions->hasMoreElements()) {
             Reference<css::beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
-            if (portion.is()) visit(portion);
+            if (portion.is()) visit.portion(portion);
         }
     }
 }
 
+int topicStartedBy(const Reference<css::beans::XPropertySet>& portion)
+{
+    Reference<css::container::XNamed> mark(portion->getPropertyValue("Bookmark"), UNO_QUERY);
+    return mark.is() ? TopicLinks::topicOfBookmark(fromUno(mark->getName())) : -1;
+}
+
 }  // namespace
 
-void WriterDocument::retargetTopicLinks()
+// One pass over the text: links are pointed at the topics' bookmarks, and a
+// topic without any heading gets its first line into the outline, so that
+// every topic can be found from the PDF's outline.
+void WriterDocument::prepareForExport()
 {
     if (!document_.is() || links_.topicCount() == 0) return;
     connection_->call(connection_->timeouts().export_, "linking the topics", [&] {
         int current = -1;
-        visitPortions(document_->getText(), [&](const Reference<css::beans::XPropertySet>& portion) {
+        std::vector<bool> hasHeading(static_cast<std::size_t>(links_.topicCount()), false);
+        std::vector<Reference<css::beans::XPropertySet>> firstLine(hasHeading.size());
+        Reference<css::beans::XPropertySet> paragraph;
+        TextVisitor visit;
+        visit.paragraph = [&](const Reference<css::beans::XPropertySet>& p) { paragraph = p; };
+        visit.portion = [&](const Reference<css::beans::XPropertySet>& portion) {
             OUString type;
             portion->getPropertyValue("TextPortionType") >>= type;
             if (type == "Bookmark") {
-                Reference<css::container::XNamed> mark(portion->getPropertyValue("Bookmark"), UNO_QUERY);
-                const int topic = mark.is() ? TopicLinks::topicOfBookmark(fromUno(mark->getName())) : -1;
-                if (topic >= 0) current = topic;
+                if (const int topic = topicStartedBy(portion); topic >= 0) current = topic;
                 return;
             }
-            if (type != "Text") return;
+            if (type != "Text" || current < 0) return;
+            const auto topic = static_cast<std::size_t>(current);
+            if (!hasHeading[topic] && paragraph.is()) {
+                sal_Int16 level = 0;
+                paragraph->getPropertyValue("OutlineLevel") >>= level;
+                if (level > 0) hasHeading[topic] = true;
+                else if (!firstLine[topic].is() &&
+                         !Reference<css::text::XTextRange>(portion, UNO_QUERY_THROW)->getString().trim().isEmpty())
+                    firstLine[topic] = paragraph;
+            }
             OUString url;
             portion->getPropertyValue("HyperLinkURL") >>= url;
             if (url.isEmpty()) return;
             if (const auto target = links_.resolve(fromUno(url), current))
                 portion->setPropertyValue("HyperLinkURL", Any(toUno(*target)));
-        });
+        };
+        visitText(document_->getText(), visit);
+        for (std::size_t topic = 0; topic < hasHeading.size(); ++topic)
+            if (!hasHeading[topic] && firstLine[topic].is())
+                firstLine[topic]->setPropertyValue("OutlineLevel", Any(sal_Int16(1)));
     });
 }
 
 void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings& settings)
 {
     const auto doc = document();
-    retargetTopicLinks();
+    prepareForExport();
     std::vector<PropertyValue> filterData{
         property("ExportBookmarks", Any(settings.bookmarksFromHeadings)),
         property("UseTaggedPDF", Any(settings.taggedPdf)),

@@ -24,10 +24,9 @@ struct PdfExportSettings {
 
 class WriterDocument {
 public:
-    // A new document. It is made in the office on first use: when the first
-    // use is an HTML insertion, the document is loaded from that file, which
-    // keeps the page's style sheet (an insertion into an empty document
-    // would drop it).
+    // A new blank document, made in the office on first use. (Loading the
+    // first topic as the document would keep its style sheet, but some help
+    // pages loaded that way bring the office down; inserted, they do not.)
     explicit WriterDocument(std::shared_ptr<OfficeConnection> connection);
     // An existing file opened in the office.
     static std::unique_ptr<WriterDocument> open(std::shared_ptr<OfficeConnection> connection,
@@ -46,9 +45,10 @@ public:
     // Loads a linked picture's file into the document.
     void embed(const css::uno::Reference<css::beans::XPropertySet>& graphic);
 
-    // Points links between the inserted topics at their bookmarks and drops
-    // links into the folder of the topic files.
-    void retargetTopicLinks();
+    // Points links between the inserted topics at their bookmarks, drops
+    // links into the folder of the topic files, and puts the first line of
+    // each topic without headings into the outline.
+    void prepareForExport();
     void exportPdf(const std::string& path, const PdfExportSettings& settings);
     void print(const std::string& printer);
     void close();
@@ -58,7 +58,6 @@ private:
     WriterDocument(std::shared_ptr<OfficeConnection> connection,
                    css::uno::Reference<css::text::XTextDocument> document);
     css::uno::Reference<css::text::XTextDocument> document();
-    void loadFirstTopic(const std::string& url);
     void appendTopic(const std::string& url);
     void renameNewAnchors(int topic);
     void markTopicStart(int topic, const css::uno::Reference<css::text::XTextRange>& where);
