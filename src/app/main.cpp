@@ -23,6 +23,10 @@
 #include "ui/WindowRoad.h"
 #endif
 
+#ifdef PELLIN_HAVE_OFFICE
+#include "platform/office/OfficeServers.h"
+#endif
+
 #ifdef PELLIN_HAVE_WIDGETS
 #include <QApplication>
 #include <QMessageBox>
@@ -109,6 +113,9 @@ int RunWindow(int& argc, char** argv) {
 int main(int argc, char** argv) {
     platform::XdgOpenLauncher shell;
     ProcessObjects objects;
+#ifdef PELLIN_HAVE_OFFICE
+    platform::office::RegisterOfficeServers();
+#endif
 
     vxApp = new TvxApp(platform::ExecutablePath(argv[0]), argc > 1 ? argv[1] : "");
     vxInfo = new TvxInfo(shell, vxApp->ExeName);
