@@ -670,12 +670,18 @@ void TvxFrmMain::closeEvent(QCloseEvent* event) {
     // The converters use the batch and their office instances until their
     // current jobs are done: end them and wait, keeping the window serving
     // their last calls, before anything is freed.
+    if (waitingToClose_) {
+        event->ignore();  // already ending the run; the first close completes
+        return;
+    }
     closing_ = true;
     daemonTimer_->stop();
     if (IsRunning()) {
+        waitingToClose_ = true;
         StopRequested = true;
         aStopExecute();
         WaitForConverters();
+        waitingToClose_ = false;
     }
     event->accept();
 }

@@ -185,6 +185,7 @@ private:
     TvxWorkerChainRef chain_;
     QTimer* daemonTimer_;
     bool closing_ = false;
+    bool waitingToClose_ = false;
 };
 
 extern TvxFrmMain* vxFrmMain;
