@@ -63,21 +63,21 @@ inline std::string run(const std::string& command)
     return output;
 }
 
-inline std::string quoted(const fs::path& path)
+inline std::string shellQuoted(const fs::path& path)
 {
     std::string q = "'";
     for (char c : path.string()) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
-inline std::string pdfText(const fs::path& pdf) { return run("pdftotext -enc UTF-8 " + quoted(pdf) + " - 2>/dev/null"); }
-inline std::string pdfUrls(const fs::path& pdf) { return run("pdfinfo -url " + quoted(pdf) + " 2>/dev/null"); }
-inline std::string pdfFonts(const fs::path& pdf) { return run("pdffonts " + quoted(pdf) + " 2>/dev/null"); }
-inline std::string pdfJson(const fs::path& pdf) { return run("qpdf --json " + quoted(pdf) + " 2>/dev/null"); }
+inline std::string pdfText(const fs::path& pdf) { return run("pdftotext -enc UTF-8 " + shellQuoted(pdf) + " - 2>/dev/null"); }
+inline std::string pdfUrls(const fs::path& pdf) { return run("pdfinfo -url " + shellQuoted(pdf) + " 2>/dev/null"); }
+inline std::string pdfFonts(const fs::path& pdf) { return run("pdffonts " + shellQuoted(pdf) + " 2>/dev/null"); }
+inline std::string pdfJson(const fs::path& pdf) { return run("qpdf --json " + shellQuoted(pdf) + " 2>/dev/null"); }
 
 inline int pdfImageCount(const fs::path& pdf)
 {
-    const std::string list = run("pdfimages -list " + quoted(pdf) + " 2>/dev/null");
+    const std::string list = run("pdfimages -list " + shellQuoted(pdf) + " 2>/dev/null");
     int lines = 0;
     for (char c : list) lines += c == '\n';
     return lines > 2 ? lines - 2 : 0;  // two header lines
@@ -85,7 +85,7 @@ inline int pdfImageCount(const fs::path& pdf)
 
 inline int pdfPageCount(const fs::path& pdf)
 {
-    const std::string info = run("pdfinfo " + quoted(pdf) + " 2>/dev/null");
+    const std::string info = run("pdfinfo " + shellQuoted(pdf) + " 2>/dev/null");
     const auto at = info.find("Pages:");
     return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
@@ -94,7 +94,7 @@ inline int pdfPageCount(const fs::path& pdf)
 inline int pdfOutlineCount(const fs::path& pdf)
 {
     const std::string json = pdfJson(pdf);
-    const auto outlines = json.find("\"outlines\"");
+    const auto outlines = json.rfind("\"outlines\"");  // the document-wide list, after the pages
     if (outlines == std::string::npos) return 0;
     int count = 0;
     for (auto at = json.find("\"title\"", outlines); at != std::string::npos; at = json.find("\"title\"", at + 1))
@@ -112,6 +112,16 @@ inline bool appearInOrder(const std::string& text, const std::vector<std::string
         from = at + part.size();
     }
     return true;
+}
+
+// Link annotations and outline entries that jump inside the document.
+inline int pdfInternalJumps(const fs::path& pdf)
+{
+    const std::string json = pdfJson(pdf);
+    int count = 0;
+    for (const char* key : {"\"/Dest\"", "\"/GoTo\""})
+        for (auto at = json.find(key); at != std::string::npos; at = json.find(key, at + 1)) ++count;
+    return count;
 }
 
 // True while any process of the group exists.
