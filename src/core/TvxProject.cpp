@@ -70,11 +70,23 @@ TvxProject::~TvxProject() {
 }
 
 std::string TvxProject::GetOption(const std::string& key) const {
+    std::lock_guard lock(optionsLock_);
     return options::Read(Options, key);
 }
 
 void TvxProject::SetOption(const std::string& key, const std::string& value) {
+    std::lock_guard lock(optionsLock_);
     options::Write(Options, key, value);
+}
+
+std::vector<std::string> TvxProject::OptionLines() const {
+    std::lock_guard lock(optionsLock_);
+    return Options;
+}
+
+void TvxProject::SetOptionLines(std::vector<std::string> lines) {
+    std::lock_guard lock(optionsLock_);
+    Options = std::move(lines);
 }
 
 std::string TvxProject::GetSource() const { return GetOption("Source"); }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
 
     // Fields, in the order of the record they stand for.
     std::vector<QObject*> Controls;
+    // Converter threads read options while a run goes on, so once a run may
+    // have started, replace the list only through SetOptionLines.
     std::vector<std::string> Options;
     TvxConvertorClass ConvertorClass;
     bool FillTargetFromSource = true;
@@ -60,8 +63,11 @@ public:
     std::string Version;
 
     // Raw option access (first matching key, case-insensitive, no trimming).
+    // These and every getter are safe from any thread.
     std::string GetOption(const std::string& key) const;
     void SetOption(const std::string& key, const std::string& value);  // empty deletes
+    std::vector<std::string> OptionLines() const;
+    void SetOptionLines(std::vector<std::string> lines);
 
     std::string GetSource() const;
     std::string GetTarget() const;
@@ -108,7 +114,6 @@ private:
 
     const TvxApp* App() const;
     TvxInfo* Info() const;
-    void ReplaceOptions(const std::vector<std::string>& lines);
     void FillTargetFrom(const std::string& sourcePath);
     void LoadRecent();
     void SaveRecent() const;
@@ -118,6 +123,7 @@ private:
     TvxInfo* info_;
     TvxPathChooser* chooser_ = nullptr;
     std::unique_ptr<Binding> binding_;
+    mutable std::mutex optionsLock_;
 };
 
 extern TvxProject* vxProject;

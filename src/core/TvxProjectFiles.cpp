@@ -92,14 +92,14 @@ void TvxProject::LoadProject(bool withoutDialog) {
     const std::string name = ProjectFile;
     if (IsProjectFile(name)) {
         try {
-            ReplaceOptions(files_.ReadLines(name));
+            SetOptionLines(files_.ReadLines(name));
             AddToRecent();
         } catch (const platform::FileError&) {
             // An unreadable project leaves the options as they were.
         }
     } else if (!CmdOptions.empty()) {
         ProjectFile.clear();
-        ReplaceOptions(platform::SplitLines(CmdOptions));
+        SetOptionLines(platform::SplitLines(CmdOptions));
         FillTargetFrom(GetSource());
     } else if (!name.empty()) {
         ProjectFile.clear();
@@ -109,8 +109,6 @@ void TvxProject::LoadProject(bool withoutDialog) {
     ApplyOptions();
 }
 
-void TvxProject::ReplaceOptions(const std::vector<std::string>& lines) { Options = lines; }
-
 void TvxProject::FillTargetFrom(const std::string& sourcePath) {
     if (FillTargetFromSource && GetTarget().empty())
         SetOption("Target", platform::ExtractFilePath(sourcePath));
@@ -118,14 +116,14 @@ void TvxProject::FillTargetFrom(const std::string& sourcePath) {
 
 void TvxProject::NewProject() {
     ProjectFile.clear();
-    Options.clear();
+    SetOptionLines({});
     ApplyOptions();
 }
 
 void TvxProject::WriteProject(bool toFile) {
     CollectOptions();
     if (!toFile) return;
-    files_.WriteLines(ProjectFile, Options);  // failures reach the command that saved
+    files_.WriteLines(ProjectFile, OptionLines());  // failures reach the command that saved
     AddToRecent();
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
@@ -100,4 +103,23 @@ TEST_F(Getters, RunAndCloseFollowsPureConsoleAndDaemon) {
     EXPECT_TRUE(project.GetRunAndClose());
     Set({"RunAndClose=True"});
     EXPECT_TRUE(project.GetRunAndClose());
+}
+
+// Converter threads read options while the window replaces the list.
+TEST_F(Getters, ReadsFromOtherThreadsSeeWholeLists) {
+    std::atomic<bool> stop{false};
+    std::atomic<int> torn{0};
+    std::thread reader([&] {
+        while (!stop) {
+            const int threads = project.GetThreadsCount();
+            if (threads != 1 && threads != 2 && threads != 3) ++torn;
+        }
+    });
+    for (int i = 0; i < 2000; ++i) {
+        project.SetOptionLines({"Source=/a/", "ThreadsCount=2", std::string(i % 50, 'x')});
+        project.SetOption("ThreadsCount", i % 2 ? "3" : "");
+    }
+    stop = true;
+    reader.join();
+    EXPECT_EQ(torn, 0);
 }
