@@ -44,12 +44,23 @@ VariantList exportArguments(const std::string& target)
     return {target, 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false};
 }
 
+// The printers of a machine with exactly one installed.
+class OnePrinter : public platform::PrinterList {
+public:
+    std::vector<std::string> installedPrinters() const override { return {"Office Laser"}; }
+};
+
+class NoPrinter : public platform::PrinterList {
+public:
+    std::vector<std::string> installedPrinters() const override { return {}; }
+};
+
 class WordApplicationTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         if (!officeInstalled()) return;
-        platform::office::RegisterOfficeServers();
+        platform::office::RegisterOfficeServers({}, {}, std::make_shared<OnePrinter>());
         app_ = platform::CreateAutomationObject("Word.Application");
     }
     static void TearDownTestSuite()
@@ -130,4 +141,53 @@ TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf)
     // "to beta second" and "back to alpha" jump inside the document.
     EXPECT_GE(pdfInternalJumps(pdf), pdfOutlineCount(pdf) + 2);
 }
+TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes)
+{
+    EXPECT_GE(std::stoi(app_->get("Version").toText()), 7);
+    app_->put("Visible", true);
+    app_->put("WindowState", 2);
+    app_->put("DisplayAlerts", 0);
+    EXPECT_TRUE(app_->get("visible").toBool());
+    EXPECT_EQ(2, app_->get("WindowState").toInt());
+    EXPECT_TRUE(std::filesystem::is_directory(app_->get("Path").toText()));
+    const auto options = app_->get("Options").toObject();
+    options->put("UpdateFieldsAtPrint", false);
+    options->put("UpdateLinksAtPrint", false);
+    try {
+        app_->call("NoSuchMember");
+        FAIL() << "an unknown member must raise";
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(AutomationError::memberNotFound().code(), e.code());
+    }
+    const auto document = addDocument();
+    EXPECT_FALSE(document->get("HasVBProject").toBool());
+    EXPECT_EQ(0, document->get("InlineShapes").toObject()->get("Count").toInt());
+    EXPECT_THROW(document->call("ExportAsFixedFormat", {"/tmp/x.xps", 18}), AutomationError);
+    document->call("Close", {false});
+}
+
+TEST_F(WordApplicationTest, OnlyAnInstalledPrinterCanBeMadeActive)
+{
+    EXPECT_EQ("Office Laser", app_->get("ActivePrinter").toText());
+    try {
+        app_->put("ActivePrinter", "Adobe PDF");
+        FAIL() << "a printer that is not installed must raise";
+    } catch (const AutomationError& e) {
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("Adobe PDF"));
+    }
+    EXPECT_EQ("Office Laser", app_->get("ActivePrinter").toText());
+    EXPECT_NO_THROW(app_->put("ActivePrinter", "Office Laser"));
+}
+
+TEST(WordApplicationPrinting, WithoutAnyPrinterPrintingFails)
+{
+    SKIP_WITHOUT_OFFICE();
+    platform::office::RegisterOfficeServers({}, {}, std::make_shared<NoPrinter>());
+    const auto app = platform::CreateAutomationObject("Word.Application");
+    EXPECT_EQ("", app->get("ActivePrinter").toText());
+    const auto document = app->get("Documents").toObject()->call("Add").toObject();
+    EXPECT_THROW(document->call("PrintOut", {false, false, 0}), AutomationError);
+    app->call("Quit", {false});
+}
+
 }  // namespace
