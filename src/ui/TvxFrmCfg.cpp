@@ -50,7 +50,7 @@ void TvxFrmCfg::FormShow() {
 }
 
 void TvxFrmCfg::btnOkClick() {
-    vxProject->Options = platform::SplitLines(txtCfg->toPlainText().toStdString());
+    vxProject->SetOptionLines(platform::SplitLines(txtCfg->toPlainText().toStdString()));
     vxProject->ApplyOptions();
     CloseWith(mrOk);
 }
