@@ -5,7 +5,6 @@
 
 #include "BoundControls.h"
 #include "core/TvxProject.h"
-#include "core/TvxPropList.h"
 #include "platform/FileSystem.h"
 
 using Lines = std::vector<std::string>;
@@ -79,23 +78,4 @@ TEST_F(Binding, DestroyedControlIsForgotten) {
     project.Options = {"Source=/s/"};
     project.ApplyOptions();  // must not touch the destroyed control
     EXPECT_EQ(source.text(), "/s/");
-}
-
-TEST(PropList, PropertiesByNameWithoutRegardToCase) {
-    TestEdit edit{"eX", "Text"};
-    TvxPropList props(&edit);
-    EXPECT_EQ(props.PropCount, static_cast<int>(props.PropInfos.size()));
-    props.SetPropText("TEXT", "abc");
-    EXPECT_EQ(props.GetPropText("Text"), "abc");
-    props.SetPropText("Width", "12");
-    EXPECT_EQ(props.GetPropText("width"), "12");
-    props.SetPropText("NoSuchProperty", "x");
-    EXPECT_EQ(props.GetPropText("NoSuchProperty"), "");
-
-    TestCheck check{"cX", "Checked"};
-    TvxPropList checkProps(&check);
-    checkProps.SetPropText("Checked", "true");
-    EXPECT_EQ(checkProps.GetPropText("Checked"), "True");
-    checkProps.SetPropText("Checked", "0");
-    EXPECT_EQ(checkProps.GetPropText("Checked"), "False");
 }

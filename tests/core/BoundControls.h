@@ -9,7 +9,6 @@
 class TestEdit : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
-    Q_PROPERTY(int width READ width WRITE setWidth)
 
 public:
     TestEdit(const QString& name, const QString& hint) {
@@ -18,12 +17,9 @@ public:
     }
     QString text() const { return text_; }
     void setText(const QString& text) { text_ = text; }
-    int width() const { return width_; }
-    void setWidth(int width) { width_ = width; }
 
 private:
     QString text_;
-    int width_ = 0;
 };
 
 class TestCheck : public QObject {
