@@ -294,8 +294,8 @@ void TvxFrmMain::BuildMenus() {
 
 void TvxFrmMain::bSourceClick() {
     std::string start = FolderPart(ToStd(eSource->text()));
-    std::string folder = ui::Chooser().BrowseForFolder(start);
-    if (folder.empty() || folder.back() != vxProject->PathDelim) folder += vxProject->PathDelim;
+    const std::string folder =
+        platform::IncludeTrailingPathDelimiter(ui::Chooser().BrowseForFolder(start));
     eSource->setText(ToQ(folder + vxProject->FileMask));
     SuggestTarget(folder);
 }
@@ -318,9 +318,8 @@ void TvxFrmMain::AddChosenFiles(const QStringList& names) {
 }
 
 void TvxFrmMain::bTargetClick() {
-    std::string folder = ui::Chooser().BrowseForFolder(ToStd(eTarget->text()));
-    if (folder.empty() || folder.back() != vxProject->PathDelim) folder += vxProject->PathDelim;
-    eTarget->setText(ToQ(folder));
+    eTarget->setText(ToQ(platform::IncludeTrailingPathDelimiter(
+        ui::Chooser().BrowseForFolder(ToStd(eTarget->text())))));
 }
 
 void TvxFrmMain::SuggestTarget(const std::string& folder) {
