@@ -166,6 +166,19 @@ TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes)
     document->call("Close", {false});
 }
 
+TEST_F(WordApplicationTest, OpensAnExistingFileReadOnlyAndExportsIt)
+{
+    ScratchFolder folder("open");
+    const auto page = folder.write("page.htm", "<html><body><h1>Opened page</h1></body></html>");
+    const auto pdf = folder.path() / "opened.pdf";
+    const auto documents = app_->get("Documents").toObject();
+    const auto document = documents->call("Open", {page.string(), Variant::omitted(), true}).toObject();
+    document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
+    document->call("Close", {false});
+    EXPECT_NE(std::string::npos, pdfText(pdf).find("Opened page"));
+    EXPECT_THROW(documents->call("Open", {(folder.path() / "missing.doc").string()}), AutomationError);
+}
+
 TEST_F(WordApplicationTest, OnlyAnInstalledPrinterCanBeMadeActive)
 {
     EXPECT_EQ("Office Laser", app_->get("ActivePrinter").toText());

@@ -112,10 +112,7 @@ AutomationError OfficeConnection::translateLost(const std::string& what)
 
 AutomationError OfficeConnection::translate(const std::string& what, const css::uno::Exception& e)
 {
-    if (watchdog_.expired())
-        return AutomationError(kOfficeErrorCode, "LibreOffice did not finish " + what + " within the time allowed and was stopped");
-    if (!process_->isRunning())
-        return AutomationError(kOfficeErrorCode, "LibreOffice stopped while " + what);
+    if (watchdog_.expired() || !process_->isRunning()) return translateLost(what);
     std::string message = fromUno(e.Message);
     if (message.empty()) message = "no reason given";
     return AutomationError(kOfficeErrorCode, "LibreOffice failed " + what + ": " + message);

@@ -362,8 +362,12 @@ void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings&
     const Sequence<PropertyValue> data(filterData.data(), static_cast<sal_Int32>(filterData.size()));
     connection_->call(connection_->timeouts().export_, "writing " + fileName(path), [&] {
         Reference<css::frame::XStorable> storable(doc, UNO_QUERY_THROW);
+        // An HTML file opened as it is becomes a web document, which has its own PDF filter.
+        Reference<css::lang::XServiceInfo> info(doc, UNO_QUERY);
+        const bool web = info.is() && info->supportsService("com.sun.star.text.WebDocument");
+        const OUString filter = web ? OUString("writer_web_pdf_Export") : OUString("writer_pdf_Export");
         storable->storeToURL(toUno(fileUrlOf(path)),
-                             properties({property("FilterName", Any(OUString("writer_pdf_Export"))),
+                             properties({property("FilterName", Any(filter)),
                                          property("FilterData", Any(data))}));
     });
     if (!std::filesystem::is_regular_file(path))
