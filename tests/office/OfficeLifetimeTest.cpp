@@ -55,6 +55,20 @@ TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall)
     EXPECT_TRUE(watchdog.expired());
 }
 
+TEST(CallWatchdog, ACallInsideACallKeepsTheOuterLimit)
+{
+    std::atomic<int> expiries{0};
+    platform::office::CallWatchdog watchdog([&] { ++expiries; });
+    {
+        platform::office::ArmedCall outer(watchdog, 100ms);
+        {
+            platform::office::ArmedCall inner(watchdog, 5000ms);
+        }
+        std::this_thread::sleep_for(400ms);
+    }
+    EXPECT_EQ(1, expiries) << "the outer call overran after the inner one returned";
+}
+
 TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo)
 {
     platform::ScopedRegistration word("Word.Application", "", [] {

@@ -17,19 +17,25 @@ CallWatchdog::~CallWatchdog()
     thread_.join();
 }
 
-void CallWatchdog::arm(std::chrono::milliseconds limit)
+CallWatchdog::Deadline CallWatchdog::arm(std::chrono::milliseconds limit)
 {
+    Deadline previous;
     {
         std::lock_guard lock(mutex_);
+        previous = deadline_;
         deadline_ = std::chrono::steady_clock::now() + limit;
     }
     wake_.notify_all();
+    return previous;
 }
 
-void CallWatchdog::disarm()
+void CallWatchdog::restore(Deadline previous)
 {
-    std::lock_guard lock(mutex_);
-    deadline_.reset();
+    {
+        std::lock_guard lock(mutex_);
+        deadline_ = previous;
+    }
+    wake_.notify_all();
 }
 
 bool CallWatchdog::expired() const

@@ -20,8 +20,11 @@ public:
     CallWatchdog(const CallWatchdog&) = delete;
     CallWatchdog& operator=(const CallWatchdog&) = delete;
 
-    void arm(std::chrono::milliseconds limit);
-    void disarm();
+    using Deadline = std::optional<std::chrono::steady_clock::time_point>;
+
+    // Returns the deadline it replaces, for a call made inside another call.
+    Deadline arm(std::chrono::milliseconds limit);
+    void restore(Deadline previous);
     bool expired() const;
 
 private:
@@ -30,7 +33,7 @@ private:
     std::function<void()> onExpiry_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
-    std::optional<std::chrono::steady_clock::time_point> deadline_;
+    Deadline deadline_;
     bool expired_ = false;
     bool stopping_ = false;
     std::thread thread_;
@@ -39,16 +42,17 @@ private:
 // Arms a watchdog for one scope.
 class ArmedCall {
 public:
-    ArmedCall(CallWatchdog& watchdog, std::chrono::milliseconds limit) : watchdog_(watchdog)
+    ArmedCall(CallWatchdog& watchdog, std::chrono::milliseconds limit)
+        : watchdog_(watchdog), outer_(watchdog.arm(limit))
     {
-        watchdog_.arm(limit);
     }
-    ~ArmedCall() { watchdog_.disarm(); }
+    ~ArmedCall() { watchdog_.restore(outer_); }
     ArmedCall(const ArmedCall&) = delete;
     ArmedCall& operator=(const ArmedCall&) = delete;
 
 private:
     CallWatchdog& watchdog_;
+    CallWatchdog::Deadline outer_;
 };
 
 }  // namespace platform::office
