@@ -192,6 +192,32 @@ TEST_F(WordApplicationTest, OnlyAnInstalledPrinterCanBeMadeActive)
     EXPECT_NO_THROW(app_->put("ActivePrinter", "Office Laser"));
 }
 
+// One file that hangs the office must not fail every later job of the thread.
+TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument)
+{
+    SKIP_WITHOUT_OFFICE();
+    platform::office::OfficeTimeouts timeouts;
+    timeouts.load = std::chrono::milliseconds(1);
+    platform::office::RegisterOfficeServers({}, timeouts, std::make_shared<NoPrinter>());
+    ScratchFolder folder("recovery");
+    const auto page = folder.write("p.htm", "<html><body><p>x</p></body></html>");
+    const auto app = platform::CreateAutomationObject("Word.Application");
+    const auto documents = app->get("Documents").toObject();
+    const auto first = documents->call("Add").toObject();
+    try {
+        app->get("Selection").toObject()->call("InsertFile", {page.string(), "", false, false, false});
+        FAIL() << "the insertion overruns its limit";
+    } catch (const AutomationError& e) {
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("was stopped")) << e.what();
+    }
+    first->call("Close", {false});  // must not raise into the caller's clean-up
+    const auto second = documents->call("Add").toObject();
+    const auto pdf = folder.path() / "empty.pdf";
+    second->call("ExportAsFixedFormat", exportArguments(pdf.string()));
+    EXPECT_EQ(1, pdfPageCount(pdf)) << "an empty document is one blank page";
+    app->call("Quit", {false});
+}
+
 TEST(WordApplicationPrinting, WithoutAnyPrinterPrintingFails)
 {
     SKIP_WITHOUT_OFFICE();

@@ -121,7 +121,7 @@ Reference<css::text::XTextDocument> WriterDocument::document()
     if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
     if (document_.is()) return document_;
     const auto desktop = connection_->desktop();
-    connection_->call(connection_->timeouts().load, "creating a document", [&] {
+    connection_->call(connection_->timeouts().quick, "creating a document", [&] {
         document_.set(desktop->loadComponentFromURL("private:factory/swriter", "_blank", 0,
                                                     properties({property("Hidden", Any(true))})),
                       UNO_QUERY_THROW);
@@ -391,6 +391,7 @@ void WriterDocument::close()
     if (!document_.is()) return;
     auto doc = document_;
     document_.clear();
+    if (!connection_->isAlive()) return;  // the document went with its office
     connection_->call(connection_->timeouts().quick, "closing the document", [&] {
         Reference<css::util::XCloseable> closeable(doc, UNO_QUERY);
         if (closeable.is())
