@@ -1,8 +1,6 @@
 #include "platform/office/WriterDocument.h"
 
 #include <com/sun/star/beans/PropertyValue.hpp>
-#include <com/sun/star/container/XEnumeration.hpp>
-#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
@@ -18,14 +16,17 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
-#include <com/sun/star/text/XTextTable.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <com/sun/star/util/XPropertyReplace.hpp>
+#include <com/sun/star/util/XSearchable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/view/XPrintable.hpp>
 #include <osl/file.hxx>
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
+#include <fstream>
+#include <iterator>
 
 #include "platform/office/UnoRuntime.h"
 
@@ -53,6 +54,17 @@ PropertyValue property(const char* name, const Any& value)
 Sequence<PropertyValue> properties(std::initializer_list<PropertyValue> items)
 {
     return Sequence<PropertyValue>(items.begin(), static_cast<sal_Int32>(items.size()));
+}
+
+// Whether a topic brings headings of its own (h1 to h6).
+bool hasHeadingMarkup(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (std::size_t at = html.find('<'); at != std::string::npos && at + 2 < html.size(); at = html.find('<', at + 1)) {
+        if ((html[at + 1] == 'h' || html[at + 1] == 'H') && html[at + 2] >= '1' && html[at + 2] <= '6') return true;
+    }
+    return false;
 }
 
 std::string fileName(const std::string& path)
@@ -136,6 +148,7 @@ void WriterDocument::insertHtml(const std::string& path)
         throw AutomationError(kOfficeErrorCode, "The file " + path + " does not exist");
     document();
     const int topic = links_.addTopic(std::filesystem::absolute(path).string());
+    topicHasHeading_.push_back(hasHeadingMarkup(path));
     const std::string url = fileUrlOf(path);
     connection_->call(connection_->timeouts().load, "inserting " + fileName(path), [&] {
         appendTopic(url);
@@ -178,6 +191,7 @@ void WriterDocument::markTopicStart(int topic, const Reference<css::text::XTextR
                                                 UNO_QUERY_THROW);
     Reference<css::container::XNamed>(bookmark, UNO_QUERY_THROW)->setName(toUno(TopicLinks::topicBookmark(topic)));
     where->getText()->insertTextContent(where, bookmark, false);
+    topicStarts_.push_back(bookmark->getAnchor());
 }
 
 // The anchors a topic brings are renamed at once, so the next topic can bring
@@ -256,93 +270,86 @@ void WriterDocument::embed(const Reference<css::beans::XPropertySet>& graphic)
 
 namespace {
 
-// Visits every paragraph of the text, those in table cells included, in
-// reading order, and every text portion of each paragraph.
-struct TextVisitor {
-    std::function<void(const Reference<css::beans::XPropertySet>&)> paragraph;
-    std::function<void(const Reference<css::beans::XPropertySet>&)> portion;
-};
-
-void visitText(const Reference<css::text::XText>& text, const TextVisitor& visit);
-
-void visitTable(const Reference<css::text::XTextTable>& table, const TextVisitor& visit)
+// Every stretch of text that carries a hyperlink, found by the office in one
+// search instead of a walk over every paragraph (which costs a round trip to
+// the office per paragraph and portion).
+Reference<css::container::XIndexAccess> findLinks(const Reference<css::text::XTextDocument>& document)
 {
-    for (const OUString& name : table->getCellNames()) {
-        Reference<css::text::XText> cell(table->getCellByName(name), UNO_QUERY);
-        if (cell.is()) visitText(cell, visit);
-    }
+    Reference<css::util::XSearchable> searchable(document, UNO_QUERY_THROW);
+    const auto descriptor = searchable->createSearchDescriptor();
+    Reference<css::util::XPropertyReplace> attributes(descriptor, UNO_QUERY_THROW);
+    attributes->setSearchAttributes(properties({property("HyperLinkURL", Any(OUString()))}));
+    attributes->setValueSearch(false);
+    descriptor->setSearchString(OUString());
+    return searchable->findAll(descriptor);
 }
 
-void visitText(const Reference<css::text::XText>& text, const TextVisitor& visit)
+// The first paragraph with text at or after the position.
+Reference<css::beans::XPropertySet> firstLineFrom(const Reference<css::text::XTextRange>& start)
 {
-    Reference<css::container::XEnumerationAccess> access(text, UNO_QUERY_THROW);
-    const auto paragraphs = access->createEnumeration();
-    while (paragraphs->hasMoreElements()) {
-        const Any element = paragraphs->nextElement();
-        Reference<css::text::XTextTable> table(element, UNO_QUERY);
-        if (table.is()) {
-            visitTable(table, visit);
-            continue;
-        }
-        Reference<css::container::XEnumerationAccess> paragraph(element, UNO_QUERY);
-        if (!paragraph.is()) continue;
-        visit.paragraph(Reference<css::beans::XPropertySet>(paragraph, UNO_QUERY));
-        const auto portions = paragraph->createEnumeration();
-        while (portions->hasMoreElements()) {
-            Reference<css::beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
-            if (portion.is()) visit.portion(portion);
-        }
+    Reference<css::text::XParagraphCursor> cursor(start->getText()->createTextCursorByRange(start), UNO_QUERY_THROW);
+    for (int tries = 0; tries < 20; ++tries) {
+        cursor->gotoEndOfParagraph(true);
+        if (!cursor->getString().trim().isEmpty()) return Reference<css::beans::XPropertySet>(cursor, UNO_QUERY);
+        if (!cursor->gotoNextParagraph(false)) break;
     }
-}
-
-int topicStartedBy(const Reference<css::beans::XPropertySet>& portion)
-{
-    Reference<css::container::XNamed> mark(portion->getPropertyValue("Bookmark"), UNO_QUERY);
-    return mark.is() ? TopicLinks::topicOfBookmark(fromUno(mark->getName())) : -1;
+    return {};
 }
 
 }  // namespace
 
-// One pass over the text: links are pointed at the topics' bookmarks, and a
-// topic without any heading gets its first line into the outline, so that
-// every topic can be found from the PDF's outline.
+// The topic whose text holds the range, by comparing it with the topics'
+// start bookmarks; -1 where that cannot be told (a range in a table cell).
+int WriterDocument::topicAt(const Reference<css::text::XTextRange>& range)
+{
+    Reference<css::text::XTextRangeCompare> compare(document_->getText(), UNO_QUERY_THROW);
+    int low = 0;
+    int high = static_cast<int>(topicStarts_.size()) - 1;
+    int found = -1;
+    try {
+        while (low <= high) {
+            const int middle = (low + high) / 2;
+            if (compare->compareRegionStarts(topicStarts_[static_cast<std::size_t>(middle)], range) >= 0) {
+                found = middle;
+                low = middle + 1;
+            } else {
+                high = middle - 1;
+            }
+        }
+    } catch (const css::lang::IllegalArgumentException&) {
+        return -1;
+    }
+    return found;
+}
+
+void WriterDocument::retargetLinks()
+{
+    const auto links = findLinks(document_);
+    for (sal_Int32 i = 0; i < links->getCount(); ++i) {
+        Reference<css::beans::XPropertySet> link(links->getByIndex(i), UNO_QUERY);
+        if (!link.is()) continue;
+        OUString url;
+        link->getPropertyValue("HyperLinkURL") >>= url;
+        if (url.isEmpty()) continue;
+        const int topic = url.startsWith("#") ? topicAt(Reference<css::text::XTextRange>(link, UNO_QUERY)) : -1;
+        if (const auto target = links_.resolve(fromUno(url), topic))
+            link->setPropertyValue("HyperLinkURL", Any(toUno(*target)));
+    }
+}
+
+// Points links at the topics' bookmarks, and gives a topic without any
+// heading an outline entry from its first line, so that every topic can be
+// found from the PDF's outline.
 void WriterDocument::prepareForExport()
 {
     if (!document_.is() || links_.topicCount() == 0) return;
     connection_->call(connection_->timeouts().export_, "linking the topics", [&] {
-        int current = -1;
-        std::vector<bool> hasHeading(static_cast<std::size_t>(links_.topicCount()), false);
-        std::vector<Reference<css::beans::XPropertySet>> firstLine(hasHeading.size());
-        Reference<css::beans::XPropertySet> paragraph;
-        TextVisitor visit;
-        visit.paragraph = [&](const Reference<css::beans::XPropertySet>& p) { paragraph = p; };
-        visit.portion = [&](const Reference<css::beans::XPropertySet>& portion) {
-            OUString type;
-            portion->getPropertyValue("TextPortionType") >>= type;
-            if (type == "Bookmark") {
-                if (const int topic = topicStartedBy(portion); topic >= 0) current = topic;
-                return;
-            }
-            if (type != "Text" || current < 0) return;
-            const auto topic = static_cast<std::size_t>(current);
-            if (!hasHeading[topic] && paragraph.is()) {
-                sal_Int16 level = 0;
-                paragraph->getPropertyValue("OutlineLevel") >>= level;
-                if (level > 0) hasHeading[topic] = true;
-                else if (!firstLine[topic].is() &&
-                         !Reference<css::text::XTextRange>(portion, UNO_QUERY_THROW)->getString().trim().isEmpty())
-                    firstLine[topic] = paragraph;
-            }
-            OUString url;
-            portion->getPropertyValue("HyperLinkURL") >>= url;
-            if (url.isEmpty()) return;
-            if (const auto target = links_.resolve(fromUno(url), current))
-                portion->setPropertyValue("HyperLinkURL", Any(toUno(*target)));
-        };
-        visitText(document_->getText(), visit);
-        for (std::size_t topic = 0; topic < hasHeading.size(); ++topic)
-            if (!hasHeading[topic] && firstLine[topic].is())
-                firstLine[topic]->setPropertyValue("OutlineLevel", Any(sal_Int16(1)));
+        retargetLinks();
+        for (std::size_t topic = 0; topic < topicStarts_.size(); ++topic) {
+            if (topicHasHeading_[topic]) continue;
+            const auto line = firstLineFrom(topicStarts_[topic]);
+            if (line.is()) line->setPropertyValue("OutlineLevel", Any(sal_Int16(1)));
+        }
     });
 }
 

@@ -5,6 +5,7 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
 
 #include <memory>
 #include <optional>
@@ -60,12 +61,16 @@ private:
     css::uno::Reference<css::text::XTextDocument> document();
     void appendTopic(const std::string& url);
     void renameNewAnchors(int topic);
+    void retargetLinks();
+    int topicAt(const css::uno::Reference<css::text::XTextRange>& range);
     void markTopicStart(int topic, const css::uno::Reference<css::text::XTextRange>& where);
 
     std::shared_ptr<OfficeConnection> connection_;
     css::uno::Reference<css::text::XTextDocument> document_;
     TopicLinks links_;
     std::vector<std::string> knownBookmarks_;
+    std::vector<css::uno::Reference<css::text::XTextRange>> topicStarts_;
+    std::vector<bool> topicHasHeading_;
     bool closed_ = false;
 };
 
