@@ -31,7 +31,7 @@ int officesIn(const fs::path& folder)
     for (const auto& entry : fs::directory_iterator("/proc")) {
         std::ifstream cmdline(entry.path() / "cmdline", std::ios::binary);
         const std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
-        if (text.find(profiles) != std::string::npos) ++count;
+        if (text.find(profiles) != std::string::npos && text.find("soffice") != std::string::npos) ++count;
     }
     return count;
 }
