@@ -28,9 +28,15 @@ int officesIn(const fs::path& folder)
 {
     const std::string profiles = (folder / "pellin-office-").string();
     int count = 0;
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        std::ifstream cmdline(entry.path() / "cmdline", std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator("/proc", ignored)) {
+        std::string text;
+        try {  // the process may end while it is read
+            std::ifstream cmdline(entry.path() / "cmdline", std::ios::binary);
+            text.assign(std::istreambuf_iterator<char>(cmdline), std::istreambuf_iterator<char>());
+        } catch (const std::exception&) {
+            continue;
+        }
         if (text.find(profiles) != std::string::npos && text.find("soffice") != std::string::npos) ++count;
     }
     return count;
