@@ -65,8 +65,9 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node)
 
     TvxChmJobState state;
     std::string failure;
+    bool pagesRead = false;
     try {
-        BuildAndExport(batch, node, target, state);
+        BuildAndExport(batch, node, target, state, pagesRead);
     } catch (const std::exception& error) {
         failure = error.what();
         if (failure.empty()) failure = "Conversion failed";
@@ -76,7 +77,10 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node)
     if (!failure.empty()) {
         // The temporary folder goes on every way out, not only on success.
         RemoveTempFolder(state);
-        if (!ExportPdfViaServiceManager(node->FileName, target)) {
+        // A file that gave no readable page is no document for the office
+        // suite either: it would import the raw bytes as text and call the
+        // result a success.
+        if (!pagesRead || !ExportPdfViaServiceManager(node->FileName, target)) {
             ReportFailure(batch, node, failure);
             return;
         }
@@ -85,7 +89,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node)
 }
 
 void TvxPellin::BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string& target,
-                               TvxChmJobState& state)
+                               TvxChmJobState& state, bool& pagesRead)
 {
     MakeTempFolder(state, node->Index);
     DecompileChm(node->FileName, state, DecompileSettings);
@@ -93,6 +97,7 @@ void TvxPellin::BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string
     // An empty document is never a success.
     if (!AnyFileExists(state.TopicFiles))
         throw std::runtime_error("No topic found in the help file");
+    pagesRead = true;
     OpenDocument("");
     AssemblePages(state);
     ExportWithFallbacks(batch, node->FileName, target);

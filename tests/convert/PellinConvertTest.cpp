@@ -317,6 +317,17 @@ TEST_F(PellinConvert, NoExistingPageFailsInsteadOfExportingAnEmptyDocument)
     EXPECT_TRUE(tempFolderRemoved());
 }
 
+TEST_F(PellinConvert, UnreadableHelpFileFailsWithoutHandingItsBytesToTheOfficeSuite)
+{
+    setPages({});  // the decompiler writes nothing: not a help file
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(count("create com.sun.star.ServiceManager"), 0);
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
 // The real decompiler on a real help file: topics arrive in contents order,
 // each once, and links that leave the help file are never inserted.
 class PellinConvertRealChm : public PellinConvert {
