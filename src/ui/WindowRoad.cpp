@@ -1,7 +1,9 @@
 #include "ui/WindowRoad.h"
 
 #include <QApplication>
+#include <chrono>
 
+#include "convert/ChmDecompilation.h"
 #include "core/TvxProject.h"
 #include "ui/ImageList.h"
 #include "ui/QtMainThreadDispatcher.h"
@@ -29,6 +31,9 @@ int RunWindowRoad(int& argc, char** argv) {
     vxFrmPellinAbout = nullptr;
     delete vxFrmMain;
     vxFrmMain = nullptr;
+    // Job folders are removed on threads that end with the process: let the
+    // last ones finish, as the windowless run does.
+    WaitForTempFolderRemovals(std::chrono::seconds(30));
     return 0;
 }
 
