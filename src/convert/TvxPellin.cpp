@@ -5,6 +5,7 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
+#include "convert/TopicList.h"
 #include "core/TvxProject.h"
 #include "platform/Registry.h"
 
@@ -24,13 +25,6 @@ bool FileExists(const std::string& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
-}
-
-bool AnyFileExists(const std::vector<std::string>& paths)
-{
-    for (const std::string& path : paths)
-        if (FileExists(path)) return true;
-    return false;
 }
 
 // Holds the batch's lock for the printer step: the driver settings and the
