@@ -1,7 +1,9 @@
 #include "platform/ShellLauncher.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <thread>
 #include <vector>
@@ -25,9 +27,17 @@ bool XdgOpenLauncher::Open(const std::string& target) {
     if (target.empty()) return false;
     std::string argument = GuardLeadingDash(target);
     std::vector<char*> argv{program_.data(), argument.data(), nullptr};
+    // The handler and the browser it starts talk on their standard streams;
+    // none of that may reach the program's own (the windowless run is silent).
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null",
+                                         fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, program_.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        return false;
+    const int rc = posix_spawnp(&pid, program_.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return false;
     // Nobody waits for the handler; reap it so it does not linger as a zombie.
     std::thread([pid] {
         int status = 0;

@@ -15,7 +15,8 @@ public:
 };
 
 // Starts `xdg-open <target>` directly (no shell, so the target is never
-// interpreted) and reaps it in the background.
+// interpreted), its standard streams on /dev/null, and reaps it in the
+// background.
 class XdgOpenLauncher final : public ShellLauncher {
 public:
     explicit XdgOpenLauncher(std::string program = "xdg-open");
