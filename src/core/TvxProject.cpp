@@ -117,11 +117,15 @@ OverwriteMode TvxProject::GetIsOverwrite() const {
 }
 
 // An empty Target yields the empty text: appending the delimiter would turn
-// "no target" into the file system's root.
+// "no target" into the file system's root. A "file:" address (what a "file:"
+// source leaves in Target) is no folder name until the batch has normalised
+// it, and the batch creates it then; taken as a name it would create a
+// folder called "file:" in the current one.
 std::string TvxProject::GetTargetFolder() const {
     std::string folder = GetTarget();
     if (folder.empty()) return folder;
-    if (!files_.DirectoryExists(folder)) files_.ForceDirectories(folder);
+    if (folder.rfind("file:", 0) != 0 && !files_.DirectoryExists(folder))
+        files_.ForceDirectories(folder);
     if (folder.back() != PathDelim) folder += PathDelim;
     return folder;
 }

@@ -138,6 +138,22 @@ TEST(TargetFolder, CreatedWithParentsAndEndsInDelimiter) {
     EXPECT_EQ(h.project->GetTargetFolder(), target + "/");
 }
 
+TEST(TargetFolder, FileAddressCreatesNoFolderNamedAfterTheScheme) {
+    const std::string work = std::filesystem::temp_directory_path() / "pellin-core-file-target";
+    std::filesystem::remove_all(work);
+    std::filesystem::create_directories(work);
+    // The source's "file:" folder becomes Target when none is given.
+    Harness h("-P:Source=file://" + work + "/in/*.chm");
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(work);
+    h.project->ParseCommandLine();
+    const std::string folder = h.project->GetTargetFolder();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(folder, "file://" + work + "/in/");
+    EXPECT_FALSE(std::filesystem::exists(work + "/file:"));
+    std::filesystem::remove_all(work);
+}
+
 TEST(TargetFolder, EmptyTargetIsNotTheRootFolder) {
     Harness h;
     EXPECT_EQ(h.project->GetTargetFolder(), "");
