@@ -14,11 +14,6 @@ void TvxWorkerChain::Remove(TvxWorkBase* worker) {
     workers_.erase(std::remove(workers_.begin(), workers_.end(), worker), workers_.end());
 }
 
-bool TvxWorkerChain::Contains(const TvxWorkBase* worker) const {
-    std::lock_guard guard(mutex_);
-    return std::find(workers_.begin(), workers_.end(), worker) != workers_.end();
-}
-
 int TvxWorkerChain::LiveCount() const {
     std::lock_guard guard(mutex_);
     return static_cast<int>(workers_.size());

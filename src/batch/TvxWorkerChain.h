@@ -15,7 +15,6 @@ class TvxWorkerChain {
 public:
     void Add(TvxWorkBase* worker);
     void Remove(TvxWorkBase* worker);
-    bool Contains(const TvxWorkBase* worker) const;
     int LiveCount() const;
 
     // Starts `from` and every later worker, in chain order.

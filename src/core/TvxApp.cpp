@@ -5,12 +5,6 @@
 TvxApp* vxApp = nullptr;
 
 TvxApp::TvxApp(std::string exeName, std::string firstParam)
-    : ExeName(std::move(exeName)),
-      FirstParam(std::move(firstParam)),
-      clock_(&platform::SystemTickClock()) {}
+    : ExeName(std::move(exeName)), FirstParam(std::move(firstParam)) {}
 
-std::uint32_t TvxApp::TickCount() const { return clock_->TickCount(); }
-
-void TvxApp::SetClock(const platform::TickClock* clock) {
-    clock_ = clock ? clock : &platform::SystemTickClock();
-}
+std::uint32_t TvxApp::TickCount() const { return platform::SystemTickClock().TickCount(); }

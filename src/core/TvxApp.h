@@ -5,10 +5,6 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
-class TickClock;
-}
-
 class TvxApp {
 public:
     TvxApp(std::string exeName, std::string firstParam);
@@ -18,13 +14,6 @@ public:
 
     // Milliseconds of a steady clock, truncated to 32 bits (wraps).
     std::uint32_t TickCount() const;
-
-    // Tests replace the clock (for instance to cross the 32-bit wrap); the
-    // clock must outlive the object. nullptr returns to the steady clock.
-    void SetClock(const platform::TickClock* clock);
-
-private:
-    const platform::TickClock* clock_;
 };
 
 extern TvxApp* vxApp;

@@ -22,8 +22,6 @@ std::string ExtractFilePath(const std::string& path) { return path.substr(0, Nam
 
 std::string ExtractFileName(const std::string& path) { return path.substr(NameStart(path)); }
 
-std::string ExtractFileExt(const std::string& path) { return path.substr(ExtStart(path)); }
-
 std::string ChangeFileExt(const std::string& path, const std::string& ext) {
     return path.substr(0, ExtStart(path)) + ext;
 }

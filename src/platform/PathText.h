@@ -13,8 +13,6 @@ inline constexpr char PathDelim = '/';
 std::string ExtractFilePath(const std::string& path);
 // After the last delimiter.
 std::string ExtractFileName(const std::string& path);
-// From the last '.' of the name part on; empty when the name has none.
-std::string ExtractFileExt(const std::string& path);
 // The extension of the name part replaced by `ext` (appended when the name has none).
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 // The path with a delimiter at its end.
