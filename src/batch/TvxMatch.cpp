@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/TextReplace.h"
 #include "regex/VBScriptRegex.h"
 
 TvxMatchBase* vxMatch = nullptr;
@@ -20,15 +21,6 @@ bool TvxMatch::MatchName(const std::string& fileName, const std::string& pattern
     }
 }
 
-namespace {
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
-}  // namespace
-
 std::string WildcardToRegex(const std::string& mask) {
     // The order matters: dots are escaped before "*" and "?" bring their own.
     static const std::pair<const char*, const char*> steps[] = {
@@ -37,6 +29,6 @@ std::string WildcardToRegex(const std::string& mask) {
     };
     std::string pattern = mask;
     for (const auto& [from, to] : steps)
-        ReplaceAll(pattern, from, to);
+        pattern = platform::ReplaceAll(std::move(pattern), from, to);
     return pattern + "$";
 }

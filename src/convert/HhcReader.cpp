@@ -1,18 +1,12 @@
 #include "convert/HhcReader.h"
 
+#include "platform/TextReplace.h"
+
+using platform::ReplaceAll;
+
 namespace {
 
 constexpr std::string_view QuotedLocal = "\"Local\"";
-
-std::string ReplaceAll(const std::string& text, std::string_view from, std::string_view to) {
-    std::string result;
-    size_t pos = 0;
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, pos)) {
-        result.append(text, pos, at - pos).append(to);
-        pos = at + from.size();
-    }
-    return result.append(text, pos);
-}
 
 }  // namespace
 

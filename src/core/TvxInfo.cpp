@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/ShellLauncher.h"
+#include "platform/TextReplace.h"
 
 TvxInfo* vxInfo = nullptr;
 
@@ -32,13 +33,6 @@ std::string EncodeUnsafe(const std::string& text) {
         }
     }
     return out;
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (auto pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
 }
 
 }  // namespace
@@ -71,7 +65,7 @@ std::string TvxInfo::UpdatePageUrl() const { return PageUrl("download"); }
 
 std::string TvxInfo::SupportMailUrl() const {
     const TvxProject* product = Product();
-    const std::string title = product ? ReplaceAll(product->Title, "&", "And") : std::string();
+    const std::string title = product ? platform::ReplaceAll(product->Title, "&", "And") : std::string();
     const std::string version = product ? product->Version : std::string();
     const std::string subject = "?subject=Support required for " + title + " " + version + " - " +
                                 std::to_string(SupportNumber);

@@ -12,15 +12,9 @@
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/TextFile.h"
+#include "platform/TextReplace.h"
 
 namespace {
-
-std::string ReplaceAll(std::string text, char from, const std::string& to) {
-    for (auto pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, 1, to);
-    return text;
-}
 
 char SwitchLetter(const std::string& param) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(param[1])));
@@ -42,8 +36,8 @@ bool IsSwitch(const std::string& param) {
 // The options switch's text: a leading ":" dropped, "," and ";" separate lines.
 std::string CommandOptionsText(std::string text) {
     if (!text.empty() && text.front() == ':') text.erase(0, 1);
-    text = ReplaceAll(std::move(text), ',', ";");
-    return ReplaceAll(std::move(text), ';', "\r\n");
+    text = platform::ReplaceAll(std::move(text), ",", ";");
+    return platform::ReplaceAll(std::move(text), ";", "\r\n");
 }
 
 }  // namespace
@@ -85,7 +79,7 @@ void TvxProject::OpenAtStart() {
 void TvxProject::LoadProject(bool withoutDialog) {
     if (!withoutDialog) {
         if (!chooser_) return;
-        std::string chosen = ReplaceAll(ProjectFile, '?', "*");
+        std::string chosen = platform::ReplaceAll(ProjectFile, "?", "*");
         if (!chooser_->ChooseFiles(ProjectFilter + "|" + SourceFilter, chosen, false)) return;
         ProjectFile = chosen;
     }
