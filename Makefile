@@ -5,7 +5,7 @@ CMAKE_ARGS ?=
 SAMPLES    ?= samples
 OUT        ?= $(CURDIR)/out
 
-.PHONY: deps configure build run test test-asan test-tsan clean
+.PHONY: deps configure build run test test-asan test-tsan check-format clean
 
 deps:
 	./scripts/install-deps.sh
@@ -32,6 +32,10 @@ test-asan: deps
 test-tsan: deps
 	$(MAKE) BUILD=build-tsan CMAKE_ARGS="-DPELLIN_TSAN=ON -DPELLIN_WITH_OFFICE=OFF -DPELLIN_WITH_UI=OFF -DCMAKE_BUILD_TYPE=Debug" build
 	cd build-tsan && ctest --output-on-failure -j $(JOBS) --timeout 600 --no-tests=error -L threads
+
+# Every C++ file must follow the repository's .clang-format.
+check-format: deps
+	./scripts/check-format.sh
 
 clean:
 	rm -rf build build-asan build-tsan out

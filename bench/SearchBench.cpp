@@ -36,12 +36,12 @@ std::string TreeRoot() {
 }
 
 void BuildTree(const std::string& root) {
-    if (fs::exists(root + "done"))
-        return;
+    if (fs::exists(root + "done")) return;
     fs::remove_all(root);
     for (int g = 0; g < kGroups; ++g)
         for (int f = 0; f < kFoldersPerGroup; ++f) {
-            const std::string folder = root + "group" + std::to_string(g) + "/folder" + std::to_string(f) + "/";
+            const std::string folder =
+                root + "group" + std::to_string(g) + "/folder" + std::to_string(f) + "/";
             fs::create_directories(folder);
             for (int n = 0; n < kFilesPerFolder; ++n)
                 std::ofstream(folder + "file" + std::to_string(n) + ".chm");
@@ -75,8 +75,7 @@ void TimeSearch(const std::string& root, int& jobs, Timing& timing) {
     const auto started = std::chrono::steady_clock::now();
     TvxBatch batch;
     batch.Start(root + "*.chm", root + "out", true);
-    while (!batch.SearchDone.load())
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (!batch.SearchDone.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     const auto elapsed = std::chrono::steady_clock::now() - started;
     jobs = batch.NodeCount();
     timing.Keep(Seconds(elapsed), CpuSeconds(RUSAGE_SELF) - cpuBefore);
@@ -86,9 +85,9 @@ void TimeFind(const std::string& root, Timing& timing) {
     const std::string command = "find '" + root + "' -iname '*.chm' > /dev/null";
     const double cpuBefore = CpuSeconds(RUSAGE_CHILDREN);
     const auto started = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "find failed\n");
-    timing.Keep(Seconds(std::chrono::steady_clock::now() - started), CpuSeconds(RUSAGE_CHILDREN) - cpuBefore);
+    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "find failed\n");
+    timing.Keep(Seconds(std::chrono::steady_clock::now() - started),
+                CpuSeconds(RUSAGE_CHILDREN) - cpuBefore);
 }
 
 void CompareWithFind() {
@@ -102,12 +101,15 @@ void CompareWithFind() {
         TimeSearch(root, jobs, search);
         TimeFind(root, find);
     }
-    std::printf("tree: %d files in %d folders under %s\n", kGroups * kFoldersPerGroup * kFilesPerFolder,
-                kGroups * kFoldersPerGroup, root.c_str());
+    std::printf("tree: %d files in %d folders under %s\n",
+                kGroups * kFoldersPerGroup * kFilesPerFolder, kGroups * kFoldersPerGroup,
+                root.c_str());
     std::printf("best of 3          wall s   cpu s\n");
-    std::printf("batch search       %6.3f  %6.3f   (Subdirs true, %d jobs)\n", search.wall, search.cpu, jobs);
+    std::printf("batch search       %6.3f  %6.3f   (Subdirs true, %d jobs)\n", search.wall,
+                search.cpu, jobs);
     std::printf("find -iname        %6.3f  %6.3f\n", find.wall, find.cpu);
-    std::printf("ratio search/find  %6.1f  %6.1f\n\n", search.wall / find.wall, search.cpu / find.cpu);
+    std::printf("ratio search/find  %6.1f  %6.1f\n\n", search.wall / find.wall,
+                search.cpu / find.cpu);
 }
 
 // Accept as the search calls it: the mask, and RegExt when set, each through
@@ -115,8 +117,7 @@ void CompareWithFind() {
 void BM_AcceptMaskOnly(benchmark::State& state) {
     TvxBatch batch;
     batch.Mask = "*.chm";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(batch.Accept(kSamplePath));
+    for (auto _ : state) benchmark::DoNotOptimize(batch.Accept(kSamplePath));
 }
 BENCHMARK(BM_AcceptMaskOnly);
 
@@ -124,8 +125,7 @@ void BM_AcceptMaskAndRegExt(benchmark::State& state) {
     TvxBatch batch;
     batch.Mask = "*.chm";
     batch.RegExt = "folder0[0-9]+";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(batch.Accept(kSamplePath));
+    for (auto _ : state) benchmark::DoNotOptimize(batch.Accept(kSamplePath));
 }
 BENCHMARK(BM_AcceptMaskAndRegExt);
 
@@ -133,8 +133,7 @@ BENCHMARK(BM_AcceptMaskAndRegExt);
 // object creation costs is the difference to BM_AcceptMaskOnly.
 void BM_ReusedRegexObject(benchmark::State& state) {
     auto regex = vbregex::Regex::Create(WildcardToRegex("*.chm"), vbregex::IgnoreCase);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(regex->IsMatch(kSamplePath));
+    for (auto _ : state) benchmark::DoNotOptimize(regex->IsMatch(kSamplePath));
 }
 BENCHMARK(BM_ReusedRegexObject);
 
@@ -143,8 +142,7 @@ void BM_AcceptWithoutMatcher(benchmark::State& state) {
     vxMatch = nullptr;
     TvxBatch batch;
     batch.Mask = "*.chm";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(batch.Accept(kSamplePath));
+    for (auto _ : state) benchmark::DoNotOptimize(batch.Accept(kSamplePath));
     vxMatch = saved;
 }
 BENCHMARK(BM_AcceptWithoutMatcher);
@@ -159,16 +157,14 @@ int main(int argc, char** argv) {
 
     bool keepTree = false;
     for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--keep-tree")
-            keepTree = true;
+        if (std::string(argv[i]) == "--keep-tree") keepTree = true;
 
     CompareWithFind();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    if (!keepTree)
-        fs::remove_all(TreeRoot());
+    if (!keepTree) fs::remove_all(TreeRoot());
     vxMatch = nullptr;
     vxProject = nullptr;
     return 0;

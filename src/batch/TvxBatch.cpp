@@ -15,8 +15,7 @@ namespace {
 constexpr char kPlatformDelim = '/';
 
 void CreateTargetFolder(const std::string& folder) {
-    if (folder.empty())
-        throw std::runtime_error("Unable to create directory");
+    if (folder.empty()) throw std::runtime_error("Unable to create directory");
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
 }
@@ -38,8 +37,7 @@ void TvxBatch::Start(const std::string& source, const std::string& target, bool 
     const std::string normalTarget = NormalizePath(target);
     // Only where the project's delimiter is this platform's own does the
     // target name a local folder that can be created.
-    if (vxProject && vxProject->PathDelim == kPlatformDelim)
-        CreateTargetFolder(normalTarget);
+    if (vxProject && vxProject->PathDelim == kPlatformDelim) CreateTargetFolder(normalTarget);
     {
         std::lock_guard guard(*lock_);
         TargetDir = normalTarget;
@@ -48,8 +46,7 @@ void TvxBatch::Start(const std::string& source, const std::string& target, bool 
         SourceDir = cut == std::string::npos ? std::string() : normalSource.substr(0, cut + 1);
         Subdirs = subdirs;
     }
-    if (!SearchDone.load() && !Started())
-        platform::Thread::Start();
+    if (!SearchDone.load() && !Started()) platform::Thread::Start();
 }
 
 void TvxBatch::Execute() {
@@ -64,7 +61,8 @@ void TvxBatch::Execute() {
     {
         std::lock_guard guard(*lock_);
         RegExt = vxProject ? vxProject->GetOption("RegExt") : std::string();
-        SkipHidden = vxProject && options::ParseBoolean(vxProject->GetOption("SkipHidden")).value_or(false);
+        SkipHidden =
+            vxProject && options::ParseBoolean(vxProject->GetOption("SkipHidden")).value_or(false);
         attributeMask = SkipHidden ? SkipHiddenMask : WithHiddenMask;
         folder = SourceDir;
         mask = Mask;
@@ -79,17 +77,16 @@ void TvxBatch::Execute() {
 }
 
 void TvxBatch::AddNode(const std::string& fileName) {
-    if (!Accept(fileName))
-        return;
+    if (!Accept(fileName)) return;
     TvxNode* node = nullptr;
     {
         std::lock_guard guard(*lock_);
-        nodes_.push_back(std::make_unique<TvxNode>(fileName, static_cast<std::int32_t>(nodes_.size())));
+        nodes_.push_back(
+            std::make_unique<TvxNode>(fileName, static_cast<std::int32_t>(nodes_.size())));
         node = nodes_.back().get();
     }
     std::this_thread::yield();
-    if (OnNodeAdded)
-        OnNodeAdded(this, node);
+    if (OnNodeAdded) OnNodeAdded(this, node);
 }
 
 void TvxBatch::AddFile(const std::string& fileName) {
@@ -130,8 +127,7 @@ void TvxBatch::AddFailure(const std::string& message) {
     std::lock_guard guard(*lock_);
     ++Failures;
     for (const auto& known : FailureMessages)
-        if (platform::equalsNoCase(known, message))
-            return;
+        if (platform::equalsNoCase(known, message)) return;
     FailureMessages.push_back(message);
 }
 
@@ -140,9 +136,7 @@ TvxNodeList& TvxBatch::LockNodes() {
     return nodes_;
 }
 
-void TvxBatch::UnlockNodes() {
-    lock_->unlock();
-}
+void TvxBatch::UnlockNodes() { lock_->unlock(); }
 
 void TvxBatch::Clear() {
     std::lock_guard guard(*lock_);

@@ -90,7 +90,8 @@ protected:
 
 private:
     void Clear();
-    void AddFilesOf(const std::string& folder, const std::string& mask, std::uint32_t attributeMask);
+    void AddFilesOf(const std::string& folder, const std::string& mask,
+                    std::uint32_t attributeMask);
     void SearchSubfoldersOf(const std::string& folder, const std::string& mask, bool subdirs,
                             std::uint32_t attributeMask);
 

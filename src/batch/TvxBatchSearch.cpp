@@ -8,19 +8,14 @@
 
 namespace {
 
-bool IsDotEntry(const std::string& name) {
-    return name == "." || name == "..";
-}
+bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
 
 // `rest` is the address after "file:" and its slashes, `slashes` how many
 // slashes there were.
 std::string LocalPathOfFileAddress(const std::string& rest, std::size_t slashes) {
-    if (rest.empty())
-        return rest;
-    if (slashes == 0)
-        return rest;  // "file:x.chm": a relative name
-    if (slashes != 2)
-        return "/" + rest;  // "file:/a", "file:///a": a local absolute path
+    if (rest.empty()) return rest;
+    if (slashes == 0) return rest;        // "file:x.chm": a relative name
+    if (slashes != 2) return "/" + rest;  // "file:/a", "file:///a": a local absolute path
     // "file://host/path": the host names the machine that holds the file.
     const auto slash = rest.find('/');
     const std::string host = rest.substr(0, slash);
@@ -36,21 +31,17 @@ std::string LocalPathOfFileAddress(const std::string& rest, std::size_t slashes)
 }  // namespace
 
 std::string TvxBatch::NormalizePath(const std::string& path) {
-    if (path.rfind("file:", 0) != 0)
-        return path;
+    if (path.rfind("file:", 0) != 0) return path;
     const std::string rest = vbregex::Regex::Replace("^file:/*", path, "");
     const std::size_t slashes = path.size() - 5 - rest.size();
     return LocalPathOfFileAddress(rest, slashes);
 }
 
-TvxMatchBase* TvxBatch::Matcher() const {
-    return vxMatch;
-}
+TvxMatchBase* TvxBatch::Matcher() const { return vxMatch; }
 
 bool TvxBatch::Accept(const std::string& fileName) {
     TvxMatchBase* matcher = Matcher();
-    if (!matcher)
-        return true;
+    if (!matcher) return true;
     std::string mask, regExt;
     {
         // Start and Execute may replace these on other threads.
@@ -58,33 +49,29 @@ bool TvxBatch::Accept(const std::string& fileName) {
         mask = Mask;
         regExt = RegExt;
     }
-    if (!matcher->MatchName(fileName, WildcardToRegex(mask)))
-        return false;
+    if (!matcher->MatchName(fileName, WildcardToRegex(mask))) return false;
     return regExt.empty() || matcher->MatchName(fileName, regExt);
 }
 
 void TvxBatch::Search(const std::string& folder, const std::string& mask, bool subdirs,
                       std::uint32_t attributeMask) {
     const auto identity = platform::IdentifyFolder(folder);
-    if (!identity)
-        return;  // missing, or a plain file reached by the sub-folder pass
+    if (!identity) return;  // missing, or a plain file reached by the sub-folder pass
     // A link back to a folder already searched would otherwise recurse for
     // ever; a folder seen under two names is searched once.
-    if (!searchedFolders_.insert(*identity).second)
-        return;
+    if (!searchedFolders_.insert(*identity).second) return;
     AddFilesOf(folder, mask, attributeMask);
-    if (subdirs && !Terminated())
-        SearchSubfoldersOf(folder, mask, subdirs, attributeMask);
+    if (subdirs && !Terminated()) SearchSubfoldersOf(folder, mask, subdirs, attributeMask);
 }
 
-void TvxBatch::AddFilesOf(const std::string& folder, const std::string& mask, std::uint32_t attributeMask) {
+void TvxBatch::AddFilesOf(const std::string& folder, const std::string& mask,
+                          std::uint32_t attributeMask) {
     constexpr std::uint32_t lowSixBits = 63;
     platform::FolderListing listing(folder + mask, attributeMask);
     while (const auto entry = listing.Next()) {
         if (!IsDotEntry(entry->Name) && (entry->Attributes & lowSixBits & ~attributeMask) == 0)
             AddNode(folder + entry->Name);
-        if (Terminated())
-            return;
+        if (Terminated()) return;
     }
 }
 
@@ -97,7 +84,6 @@ void TvxBatch::SearchSubfoldersOf(const std::string& folder, const std::string& 
     while (const auto entry = listing.Next()) {
         if ((entry->Attributes & platform::faDirectory) && !IsDotEntry(entry->Name))
             Search(folder + entry->Name + "/", mask, subdirs, attributeMask);
-        if (Terminated())
-            return;
+        if (Terminated()) return;
     }
 }

@@ -7,9 +7,7 @@
 
 TvxMatchBase* vxMatch = nullptr;
 
-bool TvxMatchBase::MatchName(const std::string&, const std::string&) {
-    return true;
-}
+bool TvxMatchBase::MatchName(const std::string&, const std::string&) { return true; }
 
 bool TvxMatch::MatchName(const std::string& fileName, const std::string& pattern) {
     // The automation layer needs no per-thread start-up on this platform, so
@@ -24,7 +22,7 @@ bool TvxMatch::MatchName(const std::string& fileName, const std::string& pattern
 std::string WildcardToRegex(const std::string& mask) {
     // The order matters: dots are escaped before "*" and "?" bring their own.
     static const std::pair<const char*, const char*> steps[] = {
-        {".", "\\."}, {"*", ".*"}, {"?", ".?"}, {"+", "\\+"}, {"^", "\\^"}, {"$", "\\$"},
+        {".", "\\."}, {"*", ".*"},  {"?", ".?"},  {"+", "\\+"}, {"^", "\\^"}, {"$", "\\$"},
         {"(", "\\("}, {")", "\\)"}, {"[", "\\["}, {"]", "\\]"}, {"{", "\\{"}, {"}", "\\}"},
     };
     std::string pattern = mask;

@@ -14,11 +14,12 @@ public:
     static constexpr std::int32_t Done = 1;     // converted, or skipped as existing
     static constexpr std::int32_t Failed = 2;
 
-    TvxNode(std::string fileName, std::int32_t index) : Index(index), FileName(std::move(fileName)) {}
+    TvxNode(std::string fileName, std::int32_t index)
+        : Index(index), FileName(std::move(fileName)) {}
 
     std::int32_t Status = Waiting;
     std::int32_t Index;
     std::string FileName;
-    std::string ResultText;  // target path on success, error message on failure
+    std::string ResultText;    // target path on success, error message on failure
     std::int32_t Elapsed = 0;  // milliseconds spent on the job
 };

@@ -14,9 +14,7 @@ std::atomic<const platform::TickClock*> injectedClock{nullptr};
 TvxWorkBase::TvxWorkBase(TvxBatch* batch)
     : platform::Thread(true), Batch(batch), batchLock_(batch->SharedLock()) {}
 
-void TvxWorkBase::SetTickClock(const platform::TickClock* clock) {
-    injectedClock.store(clock);
-}
+void TvxWorkBase::SetTickClock(const platform::TickClock* clock) { injectedClock.store(clock); }
 
 std::uint32_t TvxWorkBase::TickCount() {
     const platform::TickClock* clock = injectedClock.load();

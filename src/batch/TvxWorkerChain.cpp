@@ -27,21 +27,17 @@ void TvxWorkerChain::StartFrom(const TvxWorkBase* from) {
     // A worker that ends at once blocks in Remove until this loop is done,
     // so every pointer stays valid here.
     std::lock_guard guard(mutex_);
-    for (auto it = find(from); it != workers_.end(); ++it)
-        (*it)->Start();
+    for (auto it = find(from); it != workers_.end(); ++it) (*it)->Start();
 }
 
 void TvxWorkerChain::StopFrom(const TvxWorkBase* from) {
     std::lock_guard guard(mutex_);
     const auto first = find(from);
-    if (first == workers_.end())
-        return;
-    for (auto it = workers_.end(); it != first;)
-        (*--it)->Terminate();
+    if (first == workers_.end()) return;
+    for (auto it = workers_.end(); it != first;) (*--it)->Terminate();
 }
 
 void TvxWorkerChain::Stop() {
     std::lock_guard guard(mutex_);
-    for (auto it = workers_.rbegin(); it != workers_.rend(); ++it)
-        (*it)->Terminate();
+    for (auto it = workers_.rbegin(); it != workers_.rend(); ++it) (*it)->Terminate();
 }

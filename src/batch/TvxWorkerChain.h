@@ -26,8 +26,7 @@ public:
     template <class Visit>
     void ForEachFrom(const TvxWorkBase* from, Visit visit) {
         std::lock_guard guard(mutex_);
-        for (auto it = find(from); it != workers_.end(); ++it)
-            visit(*it);
+        for (auto it = find(from); it != workers_.end(); ++it) visit(*it);
     }
     // Stops every live worker, the last one first.
     void Stop();

@@ -85,13 +85,15 @@ std::optional<std::string> FindHhcBelow(const std::string& root, const std::stri
     const auto candidates = FindFilesBelow(root, std::vector<std::string>{"*.hhc"});
     if (candidates.empty()) return std::nullopt;
     const auto slash = scannedMask.rfind('/');
-    const std::string hint = "*" + (slash == std::string::npos ? scannedMask : scannedMask.substr(slash + 1));
+    const std::string hint =
+        "*" + (slash == std::string::npos ? scannedMask : scannedMask.substr(slash + 1));
     for (const auto& candidate : candidates)
         if (scannedMask != "*.hhc" && MatchesMask(candidate, hint)) return candidate;
     return candidates.front();
 }
 
-std::optional<std::string> FindTableOfContents(const std::string& root, const TvxDecompileSettings& settings,
+std::optional<std::string> FindTableOfContents(const std::string& root,
+                                               const TvxDecompileSettings& settings,
                                                const TvxReadFile& readFile) {
     std::string mask = "*.hhc";
     for (int attemptsLeft = SearchAttempts;;) {
@@ -116,7 +118,8 @@ std::string ReadWithRetries(const std::string& path, const TvxDecompileSettings&
             return readFile(path);
         } catch (const std::exception& error) {
             if (std::chrono::steady_clock::now() - started >= settings.ReadRetryLimit)
-                throw std::runtime_error("The table of contents could not be read: " + std::string(error.what()));
+                throw std::runtime_error("The table of contents could not be read: " +
+                                         std::string(error.what()));
         }
         std::this_thread::sleep_for(settings.ReadRetryWait);
     }
@@ -152,7 +155,8 @@ void MakeTempFolder(TvxChmJobState& state, int jobIndex) {
         fs::create_directories(base);
         const std::uint32_t tick = platform::SystemTickClock().TickCount();
         for (int i = 0; i < TempFolderTries; ++i) {
-            const std::string folder = base + TempFolderLeaf(tick + static_cast<std::uint32_t>(i), jobIndex);
+            const std::string folder =
+                base + TempFolderLeaf(tick + static_cast<std::uint32_t>(i), jobIndex);
             if (fs::create_directory(folder)) {
                 state.TempFolderName = folder;
                 state.TempFolder = folder + "/";
@@ -168,7 +172,8 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state) {
     DecompileChm(sourceChm, state, TvxDecompileSettings{});
 }
 
-void DecompileChm(const std::string& sourceChm, TvxChmJobState& state, const TvxDecompileSettings& settings) {
+void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
+                  const TvxDecompileSettings& settings) {
     RequireTempFolder(state);
     std::error_code ignored;
     fs::copy_file(sourceChm, state.TempFolder + SourceCopyName, fs::copy_options::none, ignored);

@@ -9,9 +9,10 @@
 
 // Per-job state of the CHM job, shared with the decompilation steps.
 struct TvxChmJobState {
-    std::string TempFolder;               // with a trailing delimiter
-    std::string TempFolderName;           // the same without it
-    std::vector<std::string> TopicFiles;  // full paths, in reading order, each once (case-insensitive)
+    std::string TempFolder;      // with a trailing delimiter
+    std::string TempFolderName;  // the same without it
+    std::vector<std::string>
+        TopicFiles;  // full paths, in reading order, each once (case-insensitive)
 };
 
 // Fills TempFolder/TempFolderName from the tick count and the job index and
@@ -25,12 +26,14 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state);
 
 // The outside program and the waits of DecompileChm; tests shorten them.
 struct TvxDecompileSettings {
-    std::string HelpProgram = "hh.exe";                      // found beside the executable
-    std::chrono::milliseconds SearchWait{1000};              // between searches for the .hhc
-    std::chrono::milliseconds ReadRetryWait{1000};           // between reads of an unreadable .hhc
-    std::chrono::milliseconds ReadRetryLimit{60000};         // then the job fails
-    std::chrono::milliseconds DecompileLimit{10 * 60 * 1000};  // a decompiler still running is killed
-    std::function<std::string(const std::string& path)> ReadFile;  // empty: TvxFileUtils::ReadFileText
+    std::string HelpProgram = "hh.exe";               // found beside the executable
+    std::chrono::milliseconds SearchWait{1000};       // between searches for the .hhc
+    std::chrono::milliseconds ReadRetryWait{1000};    // between reads of an unreadable .hhc
+    std::chrono::milliseconds ReadRetryLimit{60000};  // then the job fails
+    std::chrono::milliseconds DecompileLimit{10 * 60 *
+                                             1000};  // a decompiler still running is killed
+    std::function<std::string(const std::string& path)>
+        ReadFile;  // empty: TvxFileUtils::ReadFileText
 };
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
                   const TvxDecompileSettings& settings);

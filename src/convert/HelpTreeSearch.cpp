@@ -44,7 +44,9 @@ std::string LowerText(std::string text) {
     return text;
 }
 
-size_t Depth(const std::string& relative) { return std::count(relative.begin(), relative.end(), '/'); }
+size_t Depth(const std::string& relative) {
+    return std::count(relative.begin(), relative.end(), '/');
+}
 
 }  // namespace
 
@@ -59,7 +61,8 @@ std::string FolderOf(const std::string& relativePath) {
 
 std::optional<std::string> FindFirstFile(const std::string& root, const std::string& relativeMask) {
     const auto slash = relativeMask.rfind('/');
-    const std::string namePart = slash == std::string::npos ? relativeMask : relativeMask.substr(slash + 1);
+    const std::string namePart =
+        slash == std::string::npos ? relativeMask : relativeMask.substr(slash + 1);
     std::string folder;
     if (slash != std::string::npos) {
         // The folder part comes from inside the help file: keep it inside the root.
@@ -82,14 +85,16 @@ std::optional<std::string> FindFirstFile(const std::string& root, const std::str
     return (located.empty() || located == ".") ? first : located + "/" + first;
 }
 
-std::vector<std::string> FindFilesBelow(const std::string& root, const std::vector<std::string>& masks) {
+std::vector<std::string> FindFilesBelow(const std::string& root,
+                                        const std::vector<std::string>& masks) {
     std::vector<std::string> found;
     std::error_code ec;
     fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec);
     for (fs::recursive_directory_iterator end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        const bool matches = std::any_of(masks.begin(), masks.end(),
-                                         [&](const std::string& mask) { return MatchesMask(name, mask); });
+        const bool matches = std::any_of(masks.begin(), masks.end(), [&](const std::string& mask) {
+            return MatchesMask(name, mask);
+        });
         if (matches && IsPlainFile(*it))
             found.push_back(it->path().lexically_relative(root).generic_string());
     }

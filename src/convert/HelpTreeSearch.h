@@ -16,7 +16,8 @@ std::optional<std::string> FindFirstFile(const std::string& root, const std::str
 
 // Every file below `root` whose name matches one of the masks, relative to `root`,
 // shallow ones first, then in name order.
-std::vector<std::string> FindFilesBelow(const std::string& root, const std::vector<std::string>& masks);
+std::vector<std::string> FindFilesBelow(const std::string& root,
+                                        const std::vector<std::string>& masks);
 
 // The folder part of a relative path, without its trailing "/" ("" at the top).
 std::string FolderOf(const std::string& relativePath);

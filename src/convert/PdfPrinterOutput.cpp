@@ -19,25 +19,23 @@ const char* const kSpoolerHost = "C:\\Windows\\splwow64.exe";
 const char* const kDevicesKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices";
 const char* const kAdobePdf = "Adobe PDF";
 
-void sleepFor(const TvxPrinterOutputWait& wait)
-{
+void sleepFor(const TvxPrinterOutputWait& wait) {
     if (wait.Sleep)
         wait.Sleep(wait.Step);
     else
         std::this_thread::sleep_for(wait.Step);
 }
 
-bool hasPendingOutput(const Registry& registry)
-{
-    const auto pending = registry.readValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName");
+bool hasPendingOutput(const Registry& registry) {
+    const auto pending =
+        registry.readValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName");
     return pending && !pending->empty();
 }
 
 // With MultiInstance, another process may have handed the driver a name it
 // has not taken yet; overwriting it would send that print to our file.
 void waitForDriver(const TvxProject& project, const Registry& registry,
-                   const TvxPrinterOutputWait& wait)
-{
+                   const TvxPrinterOutputWait& wait) {
     std::chrono::milliseconds waited{0};
     while (project.GetMultiInstance() && hasPendingOutput(registry)) {
         if (waited >= wait.Limit)
@@ -49,16 +47,14 @@ void waitForDriver(const TvxProject& project, const Registry& registry,
     }
 }
 
-void setupFreePdf(Registry& registry, const std::string& targetPath)
-{
+void setupFreePdf(Registry& registry, const std::string& targetPath) {
     if (!registry.keyExists(RegistryRoot::LocalMachine, kFreePdfKey)) return;
     registry.writeValue(RegistryRoot::LocalMachine, kFreePdfKey, "PDFFilename", targetPath);
 }
 
 void setupAdobe(const TvxProject& project, Registry& registry, const std::string& targetPath,
                 const std::function<std::string()>& printingAppPath,
-                const TvxPrinterOutputWait& wait)
-{
+                const TvxPrinterOutputWait& wait) {
     if (registry.keyExists(RegistryRoot::CurrentUser, kPdfWriterKey)) {
         waitForDriver(project, registry, wait);
         registry.writeValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName", targetPath);
@@ -69,18 +65,17 @@ void setupAdobe(const TvxProject& project, Registry& registry, const std::string
     registry.writeValue(RegistryRoot::CurrentUser, kDistillerKey, kSpoolerHost, targetPath);
 }
 
-bool isInstalled(const Registry& registry, const std::string& printer)
-{
+bool isInstalled(const Registry& registry, const std::string& printer) {
     const auto value = registry.readValue(RegistryRoot::CurrentUser, kDevicesKey, printer);
     return value && !value->empty();
 }
 
 }  // namespace
 
-void SetupPrinterOutput(const TvxProject& project, Registry& registry, const std::string& targetPath,
+void SetupPrinterOutput(const TvxProject& project, Registry& registry,
+                        const std::string& targetPath,
                         const std::function<std::string()>& printingAppPath,
-                        const TvxPrinterOutputWait& wait)
-{
+                        const TvxPrinterOutputWait& wait) {
     try {
         if (project.GetOption("PDFWriter") == kFreePdf)
             setupFreePdf(registry, targetPath);
@@ -94,12 +89,12 @@ void SetupPrinterOutput(const TvxProject& project, Registry& registry, const std
     }
 }
 
-std::string ChoosePdfPrinter(const TvxProject& project, const Registry& registry)
-{
+std::string ChoosePdfPrinter(const TvxProject& project, const Registry& registry) {
     std::string name = project.GetOption("PDFWriter");
     if (name.empty()) name = kPdfWriter;
     try {
-        if (registry.keyExists(RegistryRoot::CurrentUser, kDevicesKey) && !isInstalled(registry, name)) {
+        if (registry.keyExists(RegistryRoot::CurrentUser, kDevicesKey) &&
+            !isInstalled(registry, name)) {
             name = kPdfWriter;
             if (!isInstalled(registry, name)) name = kAdobePdf;
         }

@@ -18,7 +18,8 @@ std::vector<std::string> ExistingOnly(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-std::vector<std::string> TopicsFromIndex(const TopicPathResolver& resolver, const TvxReadFile& readFile) {
+std::vector<std::string> TopicsFromIndex(const TopicPathResolver& resolver,
+                                         const TvxReadFile& readFile) {
     for (const auto& index : FindFilesBelow(resolver.Root(), std::vector<std::string>{"*.hhk"})) {
         std::string text;
         try {
@@ -34,12 +35,14 @@ std::vector<std::string> TopicsFromIndex(const TopicPathResolver& resolver, cons
 
 std::vector<std::string> AllHtmlPages(const TopicPathResolver& resolver) {
     std::vector<std::string> pages;
-    for (const auto& page : FindFilesBelow(resolver.Root(), std::vector<std::string>{"*.htm", "*.html"}))
+    for (const auto& page :
+         FindFilesBelow(resolver.Root(), std::vector<std::string>{"*.htm", "*.html"}))
         pages.push_back(resolver.Root() + "/" + page);
     return pages;
 }
 
-std::vector<std::string> FallbackTopics(const TopicPathResolver& resolver, const TvxReadFile& readFile) {
+std::vector<std::string> FallbackTopics(const TopicPathResolver& resolver,
+                                        const TvxReadFile& readFile) {
     auto topics = TopicsFromIndex(resolver, readFile);
     if (topics.empty()) topics = AllHtmlPages(resolver);
     return topics;

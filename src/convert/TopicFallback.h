@@ -11,8 +11,10 @@
 
 using TvxReadFile = std::function<std::string(const std::string& path)>;
 
-std::vector<std::string> TopicsFromIndex(const TopicPathResolver& resolver, const TvxReadFile& readFile);
+std::vector<std::string> TopicsFromIndex(const TopicPathResolver& resolver,
+                                         const TvxReadFile& readFile);
 std::vector<std::string> AllHtmlPages(const TopicPathResolver& resolver);
 
 // The index topics when there are any, else all HTML pages.
-std::vector<std::string> FallbackTopics(const TopicPathResolver& resolver, const TvxReadFile& readFile);
+std::vector<std::string> FallbackTopics(const TopicPathResolver& resolver,
+                                        const TvxReadFile& readFile);

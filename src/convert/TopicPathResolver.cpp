@@ -52,7 +52,8 @@ std::optional<std::string> TopicPathResolver::Normalize(const std::string& baseF
                                                         const std::string& link) {
     if (HasControlCharacter(link)) return std::nullopt;
     const bool fromTop = !link.empty() && (link.front() == '/' || link.front() == '\\');
-    std::vector<std::string> stack = fromTop ? std::vector<std::string>{} : SplitComponents(baseFolder);
+    std::vector<std::string> stack =
+        fromTop ? std::vector<std::string>{} : SplitComponents(baseFolder);
     for (const auto& part : SplitComponents(link)) {
         if (part == ".") continue;
         if (part == "..") {

@@ -16,14 +16,16 @@ public:
     // The link's place relative to the root (components joined by "/"), or
     // nothing when it leaves the root, names the root itself or holds control
     // characters. `baseFolder` is relative to the root ("" for the root).
-    static std::optional<std::string> Normalize(const std::string& baseFolder, const std::string& link);
+    static std::optional<std::string> Normalize(const std::string& baseFolder,
+                                                const std::string& link);
 
     // The full path of a relative place, each component spelled as on disk
     // when only its letter case differs; missing parts are kept as given.
     std::string Locate(const std::string& relative) const;
 
     // Normalize followed by Locate.
-    std::optional<std::string> Resolve(const std::string& baseFolder, const std::string& link) const;
+    std::optional<std::string> Resolve(const std::string& baseFolder,
+                                       const std::string& link) const;
 
     const std::string& Root() const { return root_; }
 

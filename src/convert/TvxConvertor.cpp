@@ -8,7 +8,9 @@
 std::atomic<std::int32_t> LiveConverters{0};
 
 TvxConvertor::TvxConvertor(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
-    : TvxWorkBase(batch), OnJobDone(onJobDone), ChainCount(count),
+    : TvxWorkBase(batch),
+      OnJobDone(onJobDone),
+      ChainCount(count),
       chain_(std::make_shared<TvxWorkerChain>()) {
     chain_->Add(this);
     if (count > 1) {
@@ -22,9 +24,7 @@ TvxConvertor::TvxConvertor(TvxBatch* batch, std::int32_t count, const TvxNodeEve
     }
 }
 
-TvxConvertor::~TvxConvertor() {
-    RunFinishSteps();
-}
+TvxConvertor::~TvxConvertor() { RunFinishSteps(); }
 
 void TvxConvertor::RunFinishSteps() {
     // Leave the chain first: from here on nobody reaches this object through it.
@@ -40,13 +40,15 @@ void TvxConvertor::RunFinishSteps() {
     --LiveConverters;
 }
 
-TvxConvertor* TvxConvertor::Create(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone) {
+TvxConvertor* TvxConvertor::Create(TvxBatch* batch, std::int32_t count,
+                                   const TvxNodeEvent& onJobDone) {
     if (vxProject && vxProject->ConvertorClass)
         return vxProject->ConvertorClass(batch, count, onJobDone);
     return new TvxConvertor(batch, count, onJobDone);
 }
 
-TvxConvertor* TvxConvertor::StartChain(TvxBatch* batch, const std::string& target, const TvxNodeEvent& onJobDone) {
+TvxConvertor* TvxConvertor::StartChain(TvxBatch* batch, const std::string& target,
+                                       const TvxNodeEvent& onJobDone) {
     const std::string targetDir = TvxBatch::NormalizePath(target);
     {
         std::lock_guard guard(*batch->SharedLock());
@@ -56,9 +58,7 @@ TvxConvertor* TvxConvertor::StartChain(TvxBatch* batch, const std::string& targe
     return Create(batch, count, onJobDone);
 }
 
-void TvxConvertor::ResumeChain() {
-    chain_->StartFrom(this);
-}
+void TvxConvertor::ResumeChain() { chain_->StartFrom(this); }
 
 void TvxConvertor::SetFinishHandler(const TvxFinishHandler& handler) {
     chain_->ForEachFrom(this, [&](TvxWorkBase* worker) {
@@ -75,20 +75,13 @@ void TvxConvertor::StopChain() {
 
 void TvxConvertor::ProcessJob() {
     ConvertFile(Batch, Node);
-    if (OnJobDone)
-        OnJobDone(Batch, Node);
+    if (OnJobDone) OnJobDone(Batch, Node);
 }
 
 void TvxConvertor::ConvertFile(TvxBatch*, TvxNode*) {}
 
-std::string TvxConvertor::AdjustTargetName(const std::string& targetName) {
-    return targetName;
-}
+std::string TvxConvertor::AdjustTargetName(const std::string& targetName) { return targetName; }
 
-std::string TvxConvertor::PrintingAppPath() {
-    return {};
-}
+std::string TvxConvertor::PrintingAppPath() { return {}; }
 
-bool TvxConvertor::HasMacros() {
-    return true;
-}
+bool TvxConvertor::HasMacros() { return true; }

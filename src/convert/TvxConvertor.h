@@ -38,7 +38,8 @@ public:
     static TvxConvertor* Create(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone);
     // Sets the batch's target folder and builds a chain of ThreadsCount
     // converters (at least one); returns the first, suspended.
-    static TvxConvertor* StartChain(TvxBatch* batch, const std::string& target, const TvxNodeEvent& onJobDone);
+    static TvxConvertor* StartChain(TvxBatch* batch, const std::string& target,
+                                    const TvxNodeEvent& onJobDone);
 
     // Call these on the first converter. ResumeChain, SetFinishHandler and
     // StopChain reach only converters that have not ended yet. The member

@@ -50,7 +50,8 @@ std::string ChangeExtension(const std::string& path, const std::string& extensio
 
 bool SameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -60,7 +61,8 @@ std::string RelativeName(const TvxBatch& batch, const TvxNode& node) {
     std::string relative;
     // A file added from elsewhere (not below the searched folder) keeps only
     // its name rather than a cut-off piece of its path.
-    const bool belowSource = !batch.SourceDir.empty() && node.FileName.size() > batch.SourceDir.size() &&
+    const bool belowSource = !batch.SourceDir.empty() &&
+                             node.FileName.size() > batch.SourceDir.size() &&
                              node.FileName.compare(0, batch.SourceDir.size(), batch.SourceDir) == 0;
     if (Project().GetKeepTargetSubdirs() && belowSource)
         relative = node.FileName.substr(batch.SourceDir.size());
@@ -92,7 +94,8 @@ std::string TvxConvertor::MakeTargetName(TvxBatch* batch, TvxNode* node) {
             target = ChangeExtension(target, project.TargetExt);
         } else {
             const std::string current = ExtensionOf(target);
-            if (SameText(current, project.AltTargetExt) || SameText(current, project.MacroTargetExt))
+            if (SameText(current, project.AltTargetExt) ||
+                SameText(current, project.MacroTargetExt))
                 target = ChangeExtension(target, project.TargetExt);
             else if (project.GetMacroEnabled() && HasMacros())
                 target = ChangeExtension(target, project.MacroTargetExt);
@@ -134,7 +137,8 @@ void TvxConvertor::PostProcess(TvxBatch*, TvxNode* node, const std::string& targ
     const std::string suffix = project.GetRenameSource();
     // An existing file of the new name is kept rather than replaced.
     if (!suffix.empty())
-        ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, (source + suffix).c_str(), RENAME_NOREPLACE);
+        ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, (source + suffix).c_str(),
+                    RENAME_NOREPLACE);
 }
 
 void TvxConvertor::CopyFileTimes(const std::string& source, const std::string& target) {

@@ -21,8 +21,7 @@ constexpr int kBookmarksFromHeadings = 1;
 constexpr int kPrintAllDocument = 0;
 constexpr std::int64_t kLinkedPicture = 4;
 
-bool FileExists(const std::string& path)
-{
+bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
@@ -43,17 +42,13 @@ private:
 }  // namespace
 
 TvxPellin::TvxPellin(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
-    : TvxWordOle(batch, count, onJobDone)
-{
-}
+    : TvxWordOle(batch, count, onJobDone) {}
 
-TvxConvertor* TvxPellin::Make(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
-{
+TvxConvertor* TvxPellin::Make(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone) {
     return new TvxPellin(batch, count, onJobDone);
 }
 
-void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node)
-{
+void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
     const std::string target = MakeTargetName(batch, node);
     if (target.empty()) return;  // skipped: the target exists and is kept
 
@@ -83,8 +78,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node)
 }
 
 void TvxPellin::BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string& target,
-                               TvxChmJobState& state, bool& pagesRead)
-{
+                               TvxChmJobState& state, bool& pagesRead) {
     MakeTempFolder(state, node->Index);
     DecompileChm(node->FileName, state, DecompileSettings);
     DeleteTarget(target);
@@ -99,8 +93,8 @@ void TvxPellin::BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string
     state.TopicFiles.clear();
 }
 
-void TvxPellin::ExportWithFallbacks(TvxBatch* batch, const std::string& source, const std::string& target)
-{
+void TvxPellin::ExportWithFallbacks(TvxBatch* batch, const std::string& source,
+                                    const std::string& target) {
     try {
         ExportWithWordProcessor(target);
     } catch (const std::exception&) {
@@ -110,19 +104,17 @@ void TvxPellin::ExportWithFallbacks(TvxBatch* batch, const std::string& source, 
     }
 }
 
-void TvxPellin::ExportWithWordProcessor(const std::string& target)
-{
+void TvxPellin::ExportWithWordProcessor(const std::string& target) {
     if (IsWps) {
         Document->call("ExportPdf", {target});
         return;
     }
-    Document->call("ExportAsFixedFormat",
-                   {target, kFormatPdf, false, kOptimizeForPrint, kRangeAllDocument, 1, 1,
-                    kItemDocumentWithMarkup, false, false, kBookmarksFromHeadings, false, true, false});
+    Document->call("ExportAsFixedFormat", {target, kFormatPdf, false, kOptimizeForPrint,
+                                           kRangeAllDocument, 1, 1, kItemDocumentWithMarkup, false,
+                                           false, kBookmarksFromHeadings, false, true, false});
 }
 
-void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target)
-{
+void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target) {
     BatchLockGuard lock(batch);
     const std::string savedPrinter = WordApp->get("ActivePrinter").toText();
     auto restorePrinter = [&] {
@@ -134,7 +126,8 @@ void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target)
     };
     try {
         platform::Registry& registry = platform::ProcessRegistry();
-        SetupPrinterOutput(*vxProject, registry, target, [this] { return PrintingAppPath(); }, PrinterWait);
+        SetupPrinterOutput(
+            *vxProject, registry, target, [this] { return PrintingAppPath(); }, PrinterWait);
         WordApp->put("ActivePrinter", ChoosePdfPrinter(*vxProject, registry));
         Document->call("PrintOut", {false, false, kPrintAllDocument});
     } catch (...) {
@@ -144,17 +137,17 @@ void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target)
     restorePrinter();
 }
 
-void TvxPellin::AssemblePages(const TvxChmJobState& state)
-{
+void TvxPellin::AssemblePages(const TvxChmJobState& state) {
     for (const std::string& topic : state.TopicFiles) {
         if (!FileExists(topic)) continue;
-        WordApp->get("Selection").toObject()->call("InsertFile", {topic, std::string(), false, false, false});
+        WordApp->get("Selection")
+            .toObject()
+            ->call("InsertFile", {topic, std::string(), false, false, false});
     }
     EmbedLinkedPictures();
 }
 
-void TvxPellin::EmbedLinkedPictures()
-{
+void TvxPellin::EmbedLinkedPictures() {
     try {
         const ObjectRef shapes = Document->get("InlineShapes").toObject();
         const std::int64_t count = shapes->get("Count").toInt();
@@ -171,8 +164,7 @@ void TvxPellin::EmbedLinkedPictures()
     }
 }
 
-void TvxPellin::ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string& target)
-{
+void TvxPellin::ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string& target) {
     CloseDocument();
     try {
         PostProcess(batch, node, target);
@@ -184,8 +176,7 @@ void TvxPellin::ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string&
     batch->AddSuccess();
 }
 
-void TvxPellin::ReportFailure(TvxBatch* batch, TvxNode* node, const std::string& message)
-{
+void TvxPellin::ReportFailure(TvxBatch* batch, TvxNode* node, const std::string& message) {
     node->ResultText = message;
     node->Status = TvxNode::Failed;
     batch->AddFailure(message);

@@ -30,8 +30,8 @@ public:
     TvxPrinterOutputWait PrinterWait;
 
 private:
-    void BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string& target, TvxChmJobState& state,
-                        bool& pagesRead);
+    void BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string& target,
+                        TvxChmJobState& state, bool& pagesRead);
     void ExportWithFallbacks(TvxBatch* batch, const std::string& source, const std::string& target);
     void ExportWithWordProcessor(const std::string& target);
     void PrintOnPdfPrinter(TvxBatch* batch, const std::string& target);

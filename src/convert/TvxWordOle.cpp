@@ -17,31 +17,21 @@ constexpr int kAlertsNone = 0;
 constexpr std::int32_t kVersionWithVbProjectFlag = 12;
 constexpr std::int32_t kHighestPlainMajor = 77;
 
-bool FileExists(const std::string& path)
-{
+bool FileExists(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
-ObjectRef Member(const ObjectRef& object, const char* name)
-{
-    return object->get(name).toObject();
-}
+ObjectRef Member(const ObjectRef& object, const char* name) { return object->get(name).toObject(); }
 
 }  // namespace
 
 TvxWordOle::TvxWordOle(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
-    : TvxConvertor(batch, count, onJobDone)
-{
-}
+    : TvxConvertor(batch, count, onJobDone) {}
 
-TvxWordOle::~TvxWordOle()
-{
-    QuitApplication();
-}
+TvxWordOle::~TvxWordOle() { QuitApplication(); }
 
-void TvxWordOle::StartApplication()
-{
+void TvxWordOle::StartApplication() {
     try {
         WordApp = platform::CreateAutomationObject("Word.Application");
     } catch (const std::exception&) {
@@ -62,19 +52,19 @@ void TvxWordOle::StartApplication()
     }
 }
 
-void TvxWordOle::OpenDocument(const std::string& filePath)
-{
+void TvxWordOle::OpenDocument(const std::string& filePath) {
     if (!WordApp) StartApplication();
     if (Document) return;
     const ObjectRef documents = Member(WordApp, "Documents");
     if (FileExists(filePath) && SkipPasswordOption()) {
         // One blank as password: a protected document fails instead of asking.
         Document = documents
-                       ->call("Open", {filePath, Variant::omitted(), ReadOnlyOption(), Variant::omitted(),
-                                       std::string(" ")})
+                       ->call("Open", {filePath, Variant::omitted(), ReadOnlyOption(),
+                                       Variant::omitted(), std::string(" ")})
                        .toObject();
     } else if (FileExists(filePath)) {
-        Document = documents->call("Open", {filePath, Variant::omitted(), ReadOnlyOption()}).toObject();
+        Document =
+            documents->call("Open", {filePath, Variant::omitted(), ReadOnlyOption()}).toObject();
     } else {
         Document = documents->call("Add", {Variant::omitted()}).toObject();
     }
@@ -86,8 +76,7 @@ void TvxWordOle::OpenDocument(const std::string& filePath)
     }
 }
 
-void TvxWordOle::CloseDocument()
-{
+void TvxWordOle::CloseDocument() {
     if (!Document) return;
     try {
         Document->call("Close", {false});
@@ -96,8 +85,7 @@ void TvxWordOle::CloseDocument()
     Document.reset();
 }
 
-void TvxWordOle::QuitApplication()
-{
+void TvxWordOle::QuitApplication() {
     if (!WordApp) return;
     try {
         WordApp->call("Quit", {false});
@@ -106,14 +94,12 @@ void TvxWordOle::QuitApplication()
     WordApp.reset();
 }
 
-std::string TvxWordOle::PrintingAppPath()
-{
+std::string TvxWordOle::PrintingAppPath() {
     if (!WordApp) throw platform::AutomationError::objectRequired();
     return WordApp->get("Path").toText() + "/WINWORD.EXE";
 }
 
-bool TvxWordOle::HasMacros()
-{
+bool TvxWordOle::HasMacros() {
     if (MajorVersion >= kVersionWithVbProjectFlag && Document) {
         try {
             return Document->get("HasVBProject").toBool();
@@ -123,23 +109,15 @@ bool TvxWordOle::HasMacros()
     return TvxConvertor::HasMacros();
 }
 
-bool TvxWordOle::BooleanOption(const char* key) const
-{
+bool TvxWordOle::BooleanOption(const char* key) const {
     return options::ParseBoolean(vxProject->GetOption(key)).value_or(false);
 }
 
-bool TvxWordOle::ReadOnlyOption() const
-{
-    return BooleanOption("ReadOnly");
-}
+bool TvxWordOle::ReadOnlyOption() const { return BooleanOption("ReadOnly"); }
 
-bool TvxWordOle::SkipPasswordOption() const
-{
-    return BooleanOption("SkipPassword");
-}
+bool TvxWordOle::SkipPasswordOption() const { return BooleanOption("SkipPassword"); }
 
-std::int32_t TvxWordOle::ParseMajorVersion(const Variant& version)
-{
+std::int32_t TvxWordOle::ParseMajorVersion(const Variant& version) {
     std::int64_t major = 0;
     try {
         major = version.toInt();
@@ -158,28 +136,30 @@ std::int32_t TvxWordOle::ParseMajorVersion(const Variant& version)
     return static_cast<std::int32_t>(major);
 }
 
-std::string TvxWordOle::FileAddress(const std::string& path)
-{
+std::string TvxWordOle::FileAddress(const std::string& path) {
     // The path's own leading delimiter is the third slash of the address.
     const bool absolute = !path.empty() && path.front() == '/';
     return "file:///" + (absolute ? path.substr(1) : path);
 }
 
-bool TvxWordOle::ExportPdfViaServiceManager(const std::string& sourcePath, const std::string& targetPath)
-{
+bool TvxWordOle::ExportPdfViaServiceManager(const std::string& sourcePath,
+                                            const std::string& targetPath) {
     bool stored = false;
     try {
         const ObjectRef manager = platform::CreateAutomationObject("com.sun.star.ServiceManager");
-        const ObjectRef desktop = manager->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();
+        const ObjectRef desktop =
+            manager->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();
         const ObjectRef document =
             desktop
                 ->call("loadComponentFromURL",
                        {FileAddress(sourcePath), "_blank", 0, Variant(std::vector<Variant>{})})
                 .toObject();
-        const ObjectRef property = manager->call("Bridge_GetStruct", {"com.sun.star.beans.PropertyValue"}).toObject();
+        const ObjectRef property =
+            manager->call("Bridge_GetStruct", {"com.sun.star.beans.PropertyValue"}).toObject();
         property->put("Name", "FilterName");
         property->put("Value", "writer_pdf_Export");
-        document->call("storeToURL", {FileAddress(targetPath), Variant(std::vector<Variant>{Variant(property)})});
+        document->call("storeToURL",
+                       {FileAddress(targetPath), Variant(std::vector<Variant>{Variant(property)})});
         stored = true;
         document->call("close", {true});
     } catch (...) {

@@ -43,7 +43,8 @@ public:
     static std::string FileAddress(const std::string& path);
     // Has the office suite load `sourcePath` and store it as PDF at
     // `targetPath`. True when stored; never raises.
-    static bool ExportPdfViaServiceManager(const std::string& sourcePath, const std::string& targetPath);
+    static bool ExportPdfViaServiceManager(const std::string& sourcePath,
+                                           const std::string& targetPath);
 
     bool IsWps = false;
     platform::ObjectRef WordApp;   // none while not started

@@ -65,7 +65,8 @@ std::string TvxInfo::UpdatePageUrl() const { return PageUrl("download"); }
 
 std::string TvxInfo::SupportMailUrl() const {
     const TvxProject* product = Product();
-    const std::string title = product ? platform::ReplaceAll(product->Title, "&", "And") : std::string();
+    const std::string title =
+        product ? platform::ReplaceAll(product->Title, "&", "And") : std::string();
     const std::string version = product ? product->Version : std::string();
     const std::string subject = "?subject=Support required for " + title + " " + version + " - " +
                                 std::to_string(SupportNumber);

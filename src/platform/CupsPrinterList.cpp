@@ -18,8 +18,7 @@ namespace {
 // Runs the program with its arguments and returns what it wrote on standard
 // output, or nothing when it cannot start, fails or overruns the time limit.
 std::optional<std::string> captureOutput(const std::vector<std::string>& argv,
-                                         std::chrono::milliseconds timeout)
-{
+                                         std::chrono::milliseconds timeout) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
     posix_spawn_file_actions_t actions;
@@ -62,13 +61,13 @@ std::optional<std::string> captureOutput(const std::vector<std::string>& argv,
     ::close(fds[0]);
     if (overran) ::kill(pid, SIGKILL);
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
     if (overran || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     return output;
 }
 
-std::string trim(const std::string& text)
-{
+std::string trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
@@ -77,18 +76,14 @@ std::string trim(const std::string& text)
 }  // namespace
 
 CupsPrinterList::CupsPrinterList(std::string program, std::chrono::milliseconds timeout)
-    : program_(std::move(program)), timeout_(timeout)
-{
-}
+    : program_(std::move(program)), timeout_(timeout) {}
 
-std::vector<std::string> CupsPrinterList::installedPrinters() const
-{
+std::vector<std::string> CupsPrinterList::installedPrinters() const {
     const auto output = captureOutput({program_, "-e"}, timeout_);
     return output ? parseLpstatOutput(*output) : std::vector<std::string>{};
 }
 
-std::vector<std::string> CupsPrinterList::parseLpstatOutput(const std::string& output)
-{
+std::vector<std::string> CupsPrinterList::parseLpstatOutput(const std::string& output) {
     std::vector<std::string> names;
     std::size_t start = 0;
     while (start <= output.size()) {

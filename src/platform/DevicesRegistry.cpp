@@ -8,13 +8,11 @@ namespace platform {
 
 namespace {
 
-bool sameText(const std::string& a, const std::string& b)
-{
+bool sameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && ::strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
-std::string trimDelimiters(const std::string& key)
-{
+std::string trimDelimiters(const std::string& key) {
     const auto first = key.find_first_not_of('\\');
     if (first == std::string::npos) return {};
     return key.substr(first, key.find_last_not_of('\\') - first + 1);
@@ -23,28 +21,22 @@ std::string trimDelimiters(const std::string& key)
 }  // namespace
 
 DevicesRegistry::DevicesRegistry(Registry& store, const PrinterList& printers)
-    : store_(store), printers_(printers)
-{
-}
+    : store_(store), printers_(printers) {}
 
-bool DevicesRegistry::isDevicesKey(RegistryRoot root, const std::string& key)
-{
+bool DevicesRegistry::isDevicesKey(RegistryRoot root, const std::string& key) {
     return root == RegistryRoot::CurrentUser && sameText(trimDelimiters(key), kDevicesKey);
 }
 
-bool DevicesRegistry::keyExists(RegistryRoot root, const std::string& key) const
-{
+bool DevicesRegistry::keyExists(RegistryRoot root, const std::string& key) const {
     return isDevicesKey(root, key) || store_.keyExists(root, key);
 }
 
-void DevicesRegistry::createKey(RegistryRoot root, const std::string& key)
-{
+void DevicesRegistry::createKey(RegistryRoot root, const std::string& key) {
     if (!isDevicesKey(root, key)) store_.createKey(root, key);
 }
 
 std::optional<std::string> DevicesRegistry::readValue(RegistryRoot root, const std::string& key,
-                                                      const std::string& name) const
-{
+                                                      const std::string& name) const {
     if (!isDevicesKey(root, key)) return store_.readValue(root, key, name);
     for (const std::string& printer : printers_.installedPrinters())
         if (sameText(printer, name)) return std::string("cups,") + printer;
@@ -52,8 +44,7 @@ std::optional<std::string> DevicesRegistry::readValue(RegistryRoot root, const s
 }
 
 void DevicesRegistry::writeValue(RegistryRoot root, const std::string& key, const std::string& name,
-                                 const std::string& value)
-{
+                                 const std::string& value) {
     if (isDevicesKey(root, key))
         throw std::runtime_error("The installed-printer list cannot be written");
     store_.writeValue(root, key, name, value);

@@ -12,7 +12,8 @@ namespace platform {
 
 class DevicesRegistry : public Registry {
 public:
-    static constexpr const char* kDevicesKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices";
+    static constexpr const char* kDevicesKey =
+        "Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices";
 
     DevicesRegistry(Registry& store, const PrinterList& printers);
 

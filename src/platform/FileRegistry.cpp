@@ -18,10 +18,10 @@ namespace {
 class FileLock {
 public:
     explicit FileLock(const std::filesystem::path& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
-    {
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
         if (fd_ < 0) throw std::runtime_error("Cannot open registry lock " + path.string());
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {}
+        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
     }
     ~FileLock() { ::close(fd_); }
     FileLock(const FileLock&) = delete;
@@ -35,8 +35,7 @@ private:
 
 FileRegistry::FileRegistry(std::filesystem::path file) : file_(std::move(file)) {}
 
-std::filesystem::path FileRegistry::defaultPath()
-{
+std::filesystem::path FileRegistry::defaultPath() {
     std::filesystem::path base;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
         base = config;
@@ -47,8 +46,7 @@ std::filesystem::path FileRegistry::defaultPath()
     return base / "pellin" / "registry.txt";
 }
 
-void FileRegistry::withTree(const std::function<bool(RegistryTree&)>& work) const
-{
+void FileRegistry::withTree(const std::function<bool(RegistryTree&)>& work) const {
     std::lock_guard guard(mutex_);
     std::filesystem::create_directories(file_.parent_path());
     FileLock lock(file_.string() + ".lock");
@@ -56,8 +54,7 @@ void FileRegistry::withTree(const std::function<bool(RegistryTree&)>& work) cons
     if (work(tree)) save(tree);
 }
 
-RegistryTree FileRegistry::load() const
-{
+RegistryTree FileRegistry::load() const {
     std::ifstream in(file_, std::ios::binary);
     if (!in) return {};
     std::ostringstream text;
@@ -65,8 +62,7 @@ RegistryTree FileRegistry::load() const
     return RegistryTree::fromText(text.str());
 }
 
-void FileRegistry::save(const RegistryTree& tree) const
-{
+void FileRegistry::save(const RegistryTree& tree) const {
     // Written beside the file and renamed over it, so that a reader never
     // sees half a file.
     const std::filesystem::path temp = file_.string() + ".new";
@@ -79,8 +75,7 @@ void FileRegistry::save(const RegistryTree& tree) const
     std::filesystem::rename(temp, file_);
 }
 
-bool FileRegistry::keyExists(RegistryRoot root, const std::string& key) const
-{
+bool FileRegistry::keyExists(RegistryRoot root, const std::string& key) const {
     bool exists = false;
     withTree([&](RegistryTree& tree) {
         exists = tree.keyExists(root, key);
@@ -89,8 +84,7 @@ bool FileRegistry::keyExists(RegistryRoot root, const std::string& key) const
     return exists;
 }
 
-void FileRegistry::createKey(RegistryRoot root, const std::string& key)
-{
+void FileRegistry::createKey(RegistryRoot root, const std::string& key) {
     withTree([&](RegistryTree& tree) {
         if (tree.keyExists(root, key)) return false;
         tree.createKey(root, key);
@@ -99,8 +93,7 @@ void FileRegistry::createKey(RegistryRoot root, const std::string& key)
 }
 
 std::optional<std::string> FileRegistry::readValue(RegistryRoot root, const std::string& key,
-                                                   const std::string& name) const
-{
+                                                   const std::string& name) const {
     std::optional<std::string> value;
     withTree([&](RegistryTree& tree) {
         value = tree.readValue(root, key, name);
@@ -110,8 +103,7 @@ std::optional<std::string> FileRegistry::readValue(RegistryRoot root, const std:
 }
 
 void FileRegistry::writeValue(RegistryRoot root, const std::string& key, const std::string& name,
-                              const std::string& value)
-{
+                              const std::string& value) {
     withTree([&](RegistryTree& tree) {
         if (!tree.writeValue(root, key, name, value))
             throw std::runtime_error("Registry key not found: " + key);

@@ -11,9 +11,7 @@ namespace {
 
 constexpr std::uint32_t kFilteredAttributes = faHidden | faSysFile | faVolumeId | faDirectory;
 
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 std::uint32_t KindAttributes(DIR* dir, const char* name) {
     struct stat info {};
@@ -27,16 +25,14 @@ std::uint32_t KindAttributes(DIR* dir, const char* name) {
         attributes |= faArchive;
     else
         attributes |= faSysFile;
-    if ((info.st_mode & S_IWUSR) == 0)
-        attributes |= faReadOnly;
+    if ((info.st_mode & S_IWUSR) == 0) attributes |= faReadOnly;
     return attributes;
 }
 
 }  // namespace
 
 bool WildcardNameMatch(const std::string& pattern, const std::string& name) {
-    if (pattern == "*.*")
-        return true;
+    if (pattern == "*.*") return true;
     // Iterative match with one backtrack point for the last "*" seen.
     std::size_t p = 0, n = 0;
     std::size_t starAt = std::string::npos, resumeAt = 0;
@@ -44,7 +40,8 @@ bool WildcardNameMatch(const std::string& pattern, const std::string& name) {
         if (p < pattern.size() && pattern[p] == '*') {
             starAt = p++;
             resumeAt = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
             ++p;
             ++n;
         } else if (starAt != std::string::npos) {
@@ -54,8 +51,7 @@ bool WildcardNameMatch(const std::string& pattern, const std::string& name) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
+    while (p < pattern.size() && pattern[p] == '*') ++p;
     return p == pattern.size();
 }
 
@@ -72,28 +68,22 @@ FolderListing::FolderListing(const std::string& pattern, std::uint32_t attribute
     state_->folder = slash == std::string::npos ? std::string() : pattern.substr(0, slash + 1);
     state_->namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
     state_->excluded = kFilteredAttributes & ~attributeMask;
-    if (state_->namePattern.empty())
-        return;
+    if (state_->namePattern.empty()) return;
     state_->dir = opendir(state_->folder.empty() ? "." : state_->folder.c_str());
 }
 
 FolderListing::~FolderListing() {
-    if (state_->dir)
-        closedir(state_->dir);
+    if (state_->dir) closedir(state_->dir);
 }
 
 std::optional<FolderEntry> FolderListing::Next() {
-    if (!state_->dir)
-        return std::nullopt;
+    if (!state_->dir) return std::nullopt;
     while (const dirent* entry = readdir(state_->dir)) {
         std::string name = entry->d_name;
-        if (!WildcardNameMatch(state_->namePattern, name))
-            continue;
+        if (!WildcardNameMatch(state_->namePattern, name)) continue;
         std::uint32_t attributes = KindAttributes(state_->dir, entry->d_name);
-        if (name.front() == '.')
-            attributes |= faHidden;
-        if (attributes & state_->excluded)
-            continue;
+        if (name.front() == '.') attributes |= faHidden;
+        if (attributes & state_->excluded) continue;
         return FolderEntry{std::move(name), attributes};
     }
     return std::nullopt;
@@ -103,7 +93,8 @@ std::optional<FolderIdentity> IdentifyFolder(const std::string& folder) {
     struct stat info {};
     if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return std::nullopt;
-    return FolderIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    return FolderIdentity{static_cast<std::uint64_t>(info.st_dev),
+                          static_cast<std::uint64_t>(info.st_ino)};
 }
 
 }  // namespace platform

@@ -10,8 +10,7 @@ namespace {
 
 std::atomic<Registry*> overrideRegistry{nullptr};
 
-Registry& defaultRegistry()
-{
+Registry& defaultRegistry() {
     static FileRegistry file(FileRegistry::defaultPath());
     static CupsPrinterList printers;
     static DevicesRegistry registry(file, printers);
@@ -20,15 +19,11 @@ Registry& defaultRegistry()
 
 }  // namespace
 
-Registry& ProcessRegistry()
-{
+Registry& ProcessRegistry() {
     Registry* chosen = overrideRegistry.load();
     return chosen ? *chosen : defaultRegistry();
 }
 
-Registry* SetProcessRegistry(Registry* registry)
-{
-    return overrideRegistry.exchange(registry);
-}
+Registry* SetProcessRegistry(Registry* registry) { return overrideRegistry.exchange(registry); }
 
 }  // namespace platform

@@ -65,16 +65,18 @@ ProcessRunner::Handle PosixProcessRunner::Start(const std::string& program,
     SpawnFileActions actions;
     // Started as with a hidden window: the program's own output goes nowhere.
     for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-        posix_spawn_file_actions_addopen(actions.get(), fd, "/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(actions.get(), fd, "/dev/null",
+                                         fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
     if (!workingDir.empty() &&
         posix_spawn_file_actions_addchdir_np(actions.get(), workingDir.c_str()) != 0)
         return NoProcess;
 
     pid_t pid = 0;
     const bool searchPath = program.find('/') == std::string::npos;
-    const int rc = searchPath
-                       ? posix_spawnp(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ)
-                       : posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ);
+    const int rc =
+        searchPath
+            ? posix_spawnp(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ)
+            : posix_spawn(&pid, program.c_str(), actions.get(), nullptr, argv.data(), environ);
     // glibc reports a failed chdir or exec of the child here.
     return rc == 0 ? static_cast<Handle>(pid) : NoProcess;
 }

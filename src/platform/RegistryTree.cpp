@@ -12,39 +12,46 @@ namespace {
 const char* const kCurrentUser = "CurrentUser";
 const char* const kLocalMachine = "LocalMachine";
 
-std::string lower(std::string text)
-{
+std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
-std::string escape(const std::string& text)
-{
+std::string escape(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '%': out += "%25"; break;
-        case '=': out += "%3D"; break;
-        case '[': out += "%5B"; break;
-        case '\r': out += "%0D"; break;
-        case '\n': out += "%0A"; break;
-        default: out += c;
+            case '%':
+                out += "%25";
+                break;
+            case '=':
+                out += "%3D";
+                break;
+            case '[':
+                out += "%5B";
+                break;
+            case '\r':
+                out += "%0D";
+                break;
+            case '\n':
+                out += "%0A";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
 }
 
-int hexDigit(char c)
-{
+int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
-std::string unescape(const std::string& text)
-{
+std::string unescape(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
@@ -58,8 +65,7 @@ std::string unescape(const std::string& text)
     return out;
 }
 
-std::vector<std::string> splitLines(const std::string& text)
-{
+std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -78,8 +84,7 @@ std::vector<std::string> splitLines(const std::string& text)
 
 }  // namespace
 
-std::string RegistryTree::normalizeKey(const std::string& key)
-{
+std::string RegistryTree::normalizeKey(const std::string& key) {
     std::string out;
     for (char c : key) {
         if (c == '\\' && (out.empty() || out.back() == '\\')) continue;  // no empty levels
@@ -89,24 +94,20 @@ std::string RegistryTree::normalizeKey(const std::string& key)
     return out;
 }
 
-std::string RegistryTree::slot(RegistryRoot root, const std::string& normalizedKey)
-{
+std::string RegistryTree::slot(RegistryRoot root, const std::string& normalizedKey) {
     return (root == RegistryRoot::CurrentUser ? "u:" : "m:") + lower(normalizedKey);
 }
 
-const RegistryTree::Key* RegistryTree::find(RegistryRoot root, const std::string& key) const
-{
+const RegistryTree::Key* RegistryTree::find(RegistryRoot root, const std::string& key) const {
     auto it = keys_.find(slot(root, normalizeKey(key)));
     return it == keys_.end() ? nullptr : &it->second;
 }
 
-bool RegistryTree::keyExists(RegistryRoot root, const std::string& key) const
-{
+bool RegistryTree::keyExists(RegistryRoot root, const std::string& key) const {
     return find(root, key) != nullptr;
 }
 
-void RegistryTree::createKey(RegistryRoot root, const std::string& key)
-{
+void RegistryTree::createKey(RegistryRoot root, const std::string& key) {
     const std::string path = normalizeKey(key);
     for (std::size_t end = 0; end != std::string::npos;) {
         end = path.find('\\', end + 1);
@@ -116,8 +117,7 @@ void RegistryTree::createKey(RegistryRoot root, const std::string& key)
 }
 
 std::optional<std::string> RegistryTree::readValue(RegistryRoot root, const std::string& key,
-                                                   const std::string& name) const
-{
+                                                   const std::string& name) const {
     const Key* found = find(root, key);
     if (!found) return std::nullopt;
     auto it = found->values.find(lower(name));
@@ -126,8 +126,7 @@ std::optional<std::string> RegistryTree::readValue(RegistryRoot root, const std:
 }
 
 bool RegistryTree::writeValue(RegistryRoot root, const std::string& key, const std::string& name,
-                              const std::string& value)
-{
+                              const std::string& value) {
     auto it = keys_.find(slot(root, normalizeKey(key)));
     if (it == keys_.end()) return false;
     auto [entry, added] = it->second.values.try_emplace(lower(name), Value{name, value});
@@ -135,8 +134,7 @@ bool RegistryTree::writeValue(RegistryRoot root, const std::string& key, const s
     return true;
 }
 
-std::string RegistryTree::toText() const
-{
+std::string RegistryTree::toText() const {
     std::ostringstream out;
     for (const auto& [slotName, key] : keys_) {
         out << '[' << (key.root == RegistryRoot::CurrentUser ? kCurrentUser : kLocalMachine);
@@ -148,8 +146,7 @@ std::string RegistryTree::toText() const
     return out.str();
 }
 
-RegistryTree RegistryTree::fromText(const std::string& text)
-{
+RegistryTree RegistryTree::fromText(const std::string& text) {
     RegistryTree tree;
     std::optional<std::pair<RegistryRoot, std::string>> current;
     for (const std::string& line : splitLines(text)) {
@@ -157,7 +154,8 @@ RegistryTree RegistryTree::fromText(const std::string& text)
             const std::string inner = line.substr(1, line.size() - 2);
             const std::size_t cut = inner.find('\\');
             const std::string rootName = inner.substr(0, cut);
-            const std::string path = cut == std::string::npos ? "" : unescape(inner.substr(cut + 1));
+            const std::string path =
+                cut == std::string::npos ? "" : unescape(inner.substr(cut + 1));
             current.reset();
             if (rootName == kCurrentUser) current.emplace(RegistryRoot::CurrentUser, path);
             if (rootName == kLocalMachine) current.emplace(RegistryRoot::LocalMachine, path);

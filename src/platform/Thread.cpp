@@ -25,9 +25,7 @@ void SetMainThreadDispatcher(MainThreadDispatcher* dispatcher) {
     installedDispatcher.store(dispatcher);
 }
 
-MainThreadDispatcher* GetMainThreadDispatcher() {
-    return installedDispatcher.load();
-}
+MainThreadDispatcher* GetMainThreadDispatcher() { return installedDispatcher.load(); }
 
 Thread::Thread(bool freeOnTerminate) : freeOnTerminate_(freeOnTerminate) {}
 
@@ -43,8 +41,7 @@ Thread::~Thread() {
 }
 
 void Thread::Start() {
-    if (started_.exchange(true))
-        return;
+    if (started_.exchange(true)) return;
     if (freeOnTerminate_) {
         // The new thread may end and delete this object at once, so nothing
         // of it is touched after the launch; the handle is never kept.
@@ -55,26 +52,17 @@ void Thread::Start() {
     thread_ = std::thread(&Thread::Run, this);
 }
 
-void Thread::Terminate() {
-    terminated_.store(true);
-}
+void Thread::Terminate() { terminated_.store(true); }
 
-bool Thread::Terminated() const {
-    return terminated_.load();
-}
+bool Thread::Terminated() const { return terminated_.load(); }
 
-bool Thread::Started() const {
-    return started_.load();
-}
+bool Thread::Started() const { return started_.load(); }
 
-bool Thread::Finished() const {
-    return finished_.load();
-}
+bool Thread::Finished() const { return finished_.load(); }
 
 void Thread::WaitFor() {
     std::lock_guard lock(startMutex_);
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
-        thread_.join();
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
 }
 
 void Thread::Run() {
@@ -108,8 +96,7 @@ void Thread::Synchronize(const std::function<void()>& call) {
             failure = std::current_exception();
         }
     });
-    if (failure)
-        std::rethrow_exception(failure);
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace platform

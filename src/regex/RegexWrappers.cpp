@@ -8,49 +8,31 @@ namespace vbregex {
 
 using platform::Variant;
 
-TSubMatches::TSubMatches(platform::ObjectRef object) : object_(RequireInterface(std::move(object))) {}
+TSubMatches::TSubMatches(platform::ObjectRef object)
+    : object_(RequireInterface(std::move(object))) {}
 
-int TSubMatches::Count() const
-{
-    return static_cast<int>(object_->get("Count").toInt());
-}
+int TSubMatches::Count() const { return static_cast<int>(object_->get("Count").toInt()); }
 
-Variant TSubMatches::Item(int index) const
-{
-    return object_->get("Item", {Variant(index)});
-}
+Variant TSubMatches::Item(int index) const { return object_->get("Item", {Variant(index)}); }
 
 TMatch::TMatch(platform::ObjectRef object) : object_(RequireInterface(std::move(object))) {}
 
-std::string TMatch::Value() const
-{
-    return object_->get("Value").toText();
-}
+std::string TMatch::Value() const { return object_->get("Value").toText(); }
 
-int TMatch::FirstIndex() const
-{
-    return static_cast<int>(object_->get("FirstIndex").toInt());
-}
+int TMatch::FirstIndex() const { return static_cast<int>(object_->get("FirstIndex").toInt()); }
 
-int TMatch::Length() const
-{
-    return static_cast<int>(object_->get("Length").toInt());
-}
+int TMatch::Length() const { return static_cast<int>(object_->get("Length").toInt()); }
 
-SubMatchesRef TMatch::SubMatches() const
-{
+SubMatchesRef TMatch::SubMatches() const {
     return std::make_shared<TSubMatches>(object_->get("SubMatches").toObject());
 }
 
-TMatchCollection::TMatchCollection(platform::ObjectRef object) : object_(RequireInterface(std::move(object))) {}
+TMatchCollection::TMatchCollection(platform::ObjectRef object)
+    : object_(RequireInterface(std::move(object))) {}
 
-int TMatchCollection::Count() const
-{
-    return static_cast<int>(object_->get("Count").toInt());
-}
+int TMatchCollection::Count() const { return static_cast<int>(object_->get("Count").toInt()); }
 
-MatchRef TMatchCollection::Item(int index) const
-{
+MatchRef TMatchCollection::Item(int index) const {
     return std::make_shared<TMatch>(object_->get("Item", {Variant(index)}).toObject());
 }
 

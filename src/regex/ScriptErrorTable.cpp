@@ -57,11 +57,9 @@ static_assert(std::size(ScriptErrors) == 43);
 
 }  // namespace
 
-const TVBScriptErrRec* FindScriptError(std::int32_t lowCode)
-{
+const TVBScriptErrRec* FindScriptError(std::int32_t lowCode) {
     for (const TVBScriptErrRec& row : ScriptErrors) {
-        if (row.Code == lowCode)
-            return &row;
+        if (row.Code == lowCode) return &row;
     }
     return nullptr;
 }

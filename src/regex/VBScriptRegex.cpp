@@ -14,8 +14,7 @@ namespace {
 // 16 bits of the code are in the table, else the library's own message; the
 // full code is kept. Other exceptions pass unchanged.
 template <typename Operation>
-auto Converted(Operation&& operation) -> decltype(operation())
-{
+auto Converted(Operation&& operation) -> decltype(operation()) {
     try {
         return operation();
     } catch (const AutomationError& error) {
@@ -29,63 +28,48 @@ auto Converted(Operation&& operation) -> decltype(operation())
 
 TRegex::TRegex(platform::ObjectRef object) : object_(RequireInterface(std::move(object))) {}
 
-std::string TRegex::Pattern() const
-{
-    return object_->get("Pattern").toText();
-}
+std::string TRegex::Pattern() const { return object_->get("Pattern").toText(); }
 
-bool TRegex::IgnoreCase() const
-{
-    return object_->get("IgnoreCase").toBool();
-}
+bool TRegex::IgnoreCase() const { return object_->get("IgnoreCase").toBool(); }
 
-bool TRegex::Multiline() const
-{
-    return object_->get("Multiline").toBool();
-}
+bool TRegex::Multiline() const { return object_->get("Multiline").toBool(); }
 
-bool TRegex::IsMatch(const std::string& input)
-{
+bool TRegex::IsMatch(const std::string& input) {
     return Converted([&] {
         object_->put("Global", false);
         return object_->call("Test", {input}).toBool();
     });
 }
 
-MatchCollectionRef TRegex::Match(const std::string& input)
-{
+MatchCollectionRef TRegex::Match(const std::string& input) {
     return Converted([&] {
         object_->put("Global", false);
         return std::make_shared<TMatchCollection>(object_->call("Execute", {input}).toObject());
     });
 }
 
-MatchCollectionRef TRegex::Matches(const std::string& input)
-{
+MatchCollectionRef TRegex::Matches(const std::string& input) {
     return Converted([&] {
         object_->put("Global", true);
         return std::make_shared<TMatchCollection>(object_->call("Execute", {input}).toObject());
     });
 }
 
-std::string TRegex::Replace(const std::string& input, const std::string& replacement)
-{
+std::string TRegex::Replace(const std::string& input, const std::string& replacement) {
     return Converted([&] {
         object_->put("Global", false);
         return object_->call("Replace", {input, Variant(replacement)}).toText();
     });
 }
 
-std::string TRegex::ReplaceAll(const std::string& input, const std::string& replacement)
-{
+std::string TRegex::ReplaceAll(const std::string& input, const std::string& replacement) {
     return Converted([&] {
         object_->put("Global", true);
         return object_->call("Replace", {input, Variant(replacement)}).toText();
     });
 }
 
-RegexRef Regex::Create(const std::string& pattern, RegexOptions options)
-{
+RegexRef Regex::Create(const std::string& pattern, RegexOptions options) {
     platform::ObjectRef object = platform::CreateObjectByClassId(RegExpClassId);
     object->put("Pattern", pattern);
     object->put("IgnoreCase", (options & IgnoreCase) != 0);
@@ -93,18 +77,16 @@ RegexRef Regex::Create(const std::string& pattern, RegexOptions options)
     return std::make_shared<TRegex>(std::move(object));
 }
 
-bool Regex::IsMatch(const std::string& pattern, RegexOptions options, const std::string& input)
-{
+bool Regex::IsMatch(const std::string& pattern, RegexOptions options, const std::string& input) {
     return Create(pattern, options)->IsMatch(input);
 }
 
-MatchCollectionRef Regex::Match(const std::string& pattern, const std::string& input)
-{
+MatchCollectionRef Regex::Match(const std::string& pattern, const std::string& input) {
     return Create(pattern, None)->Match(input);
 }
 
-std::string Regex::Replace(const std::string& pattern, const std::string& input, const std::string& replacement)
-{
+std::string Regex::Replace(const std::string& pattern, const std::string& input,
+                           const std::string& replacement) {
     return Create(pattern, None)->Replace(input, replacement);
 }
 

@@ -98,8 +98,8 @@ void DrawDisk(QPainter& p, QRectF r) {
     p.setBrush(kPaper);
     p.drawRect(QRectF(r.left() + 2, r.top(), r.width() - 4, r.height() * 0.45));
     p.setBrush(QColor(190, 190, 190));
-    p.drawRect(QRectF(r.left() + 3, r.bottom() - r.height() * 0.35, r.width() - 6,
-                      r.height() * 0.35));
+    p.drawRect(
+        QRectF(r.left() + 3, r.bottom() - r.height() * 0.35, r.width() - 6, r.height() * 0.35));
 }
 
 void DrawSave(QPainter& p) { DrawDisk(p, QRectF(1.5, 1.5, 13, 13)); }
@@ -187,9 +187,8 @@ void DrawConfig(QPainter& p) {
 
 const std::array<Painter, ImageListCount>& Painters() {
     static const std::array<Painter, ImageListCount> painters = {
-        DrawWaiting, DrawSuccess, DrawFailure, DrawOpen, DrawNew,   DrawSave,
-        DrawSaveAs,  DrawUpdate,  DrawHelp,    DrawHome, DrawSupport, DrawAbout,
-        nullptr,     nullptr,     DrawConfig,
+        DrawWaiting, DrawSuccess, DrawFailure, DrawOpen,  DrawNew, DrawSave, DrawSaveAs, DrawUpdate,
+        DrawHelp,    DrawHome,    DrawSupport, DrawAbout, nullptr, nullptr,  DrawConfig,
     };
     return painters;
 }

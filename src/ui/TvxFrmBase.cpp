@@ -1,11 +1,11 @@
 #include "ui/TvxFrmBase.h"
 
 #include <QEventLoop>
-#include <QHideEvent>
-#include <QShowEvent>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "ui/ImageList.h"
 

@@ -201,12 +201,12 @@ void TvxFrmMain::BuildActionPanel() {
 
     pSource = MakePanel(pAction, "pSource", 32, "Choose or drag & drop source folder or file(s)");
     eSource = MakeBoundEdit(pSource, "eSource", "&Source", QRect(50, 10, 500, 21), &lSource);
-    bSource = MakeButton(pSource, "bSource", "Folder",
-                         "Choose a folder and click \"Search\" to list files",
-                         QRect(550, 10, 38, 21));
-    bSourceFile = MakeButton(pSource, "bSourceFile", "Files",
-                             "Choose file(s) and click \"Convert\" to convert them",
-                             QRect(588, 10, 38, 21));
+    bSource =
+        MakeButton(pSource, "bSource", "Folder",
+                   "Choose a folder and click \"Search\" to list files", QRect(550, 10, 38, 21));
+    bSourceFile =
+        MakeButton(pSource, "bSourceFile", "Files",
+                   "Choose file(s) and click \"Convert\" to convert them", QRect(588, 10, 38, 21));
     cSubdir = new QCheckBox("Su&b folders", pSource);
     cSubdir->setObjectName("cSubdir");
     cSubdir->setLayoutDirection(Qt::RightToLeft);  // caption left of the box
@@ -221,9 +221,9 @@ void TvxFrmMain::BuildActionPanel() {
 
     pTarget = MakePanel(pAction, "pTarget", 30, "Choose or drag & drop target folder");
     eTarget = MakeBoundEdit(pTarget, "eTarget", "&Target", QRect(50, 6, 500, 21), &lTarget);
-    bTarget = MakeButton(pTarget, "bTarget", "Folder",
-                         "Choose a target folder to save the converted file(s)",
-                         QRect(550, 6, 38, 21));
+    bTarget =
+        MakeButton(pTarget, "bTarget", "Folder",
+                   "Choose a target folder to save the converted file(s)", QRect(550, 6, 38, 21));
     bView = MakeActionButton(pTarget, "bView", aView, QRect(588, 6, 38, 21));
     bSearchConvert =
         MakeActionButton(pTarget, "bSearchConvert", aSearchConvert, QRect(630, 6, 76, 21));
@@ -381,9 +381,12 @@ bool TvxFrmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::MouseButtonDblClick:
-            if (watched == eSource) bSourceFileClick();
-            else if (watched == eTarget) bTargetClick();
-            else return false;
+            if (watched == eSource)
+                bSourceFileClick();
+            else if (watched == eTarget)
+                bTargetClick();
+            else
+                return false;
             return true;
         default:
             return TvxFrmBase::eventFilter(watched, event);
@@ -482,11 +485,11 @@ void TvxFrmMain::aConvertExecute() {
     aSearch->setEnabled(false);
     try {
         const unsigned generation = rowGeneration_;
-        Converter = TvxConvertor::StartChain(
-            Batch, ToStd(eTarget->text()),
-            [this, generation](TvxBatch* sender, TvxNode* node) {
-                if (generation == rowGeneration_) JobDone(sender, node);
-            });
+        Converter = TvxConvertor::StartChain(Batch, ToStd(eTarget->text()),
+                                             [this, generation](TvxBatch* sender, TvxNode* node) {
+                                                 if (generation == rowGeneration_)
+                                                     JobDone(sender, node);
+                                             });
     } catch (const std::exception& error) {
         Converter = nullptr;
         EnterIdleState();

@@ -162,8 +162,8 @@ private:
     void BuildActionPanel();
     void BuildViewer();
     void BuildMenus();
-    QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
-                        int image, void (TvxFrmMain::*handler)());
+    QAction* MakeAction(const char* name, const QString& caption, const QString& hint, int image,
+                        void (TvxFrmMain::*handler)());
     void FormCreate();
     void FormDestroy();
 

@@ -28,13 +28,18 @@ constexpr int StatusRole = Qt::UserRole;
 
 const char* StatusWord(int status) {
     switch (status) {
-        case 1: return "Success";
-        case 2: return "Failure";
-        default: return "Running";
+        case 1:
+            return "Success";
+        case 2:
+            return "Failure";
+        default:
+            return "Running";
     }
 }
 
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find_first_of("\r\n"));
+}
 
 void SetStatus(QTreeWidgetItem* row, int status) {
     row->setIcon(0, ui::ImageListIcon(status));

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "core/TvxInfo.h"
-#include "core/console/TvxErrorReport.h"
 #include "core/TvxProject.h"
+#include "core/console/TvxErrorReport.h"
 #include "platform/ShellLauncher.h"
 #include "ui/QtPathChooser.h"
 

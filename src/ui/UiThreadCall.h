@@ -7,14 +7,13 @@
 // batch to a generation and cancels it before it frees the batch, because
 // freeing waits for the batch's search thread, which may be waiting here.
 
+#include <QObject>
+#include <QPointer>
 #include <condition_variable>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
-
-#include <QObject>
-#include <QPointer>
 
 namespace ui {
 

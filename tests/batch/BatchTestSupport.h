@@ -20,8 +20,7 @@ inline bool WaitUntil(const std::function<bool()>& condition,
                       std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
+        if (std::chrono::steady_clock::now() > deadline) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
@@ -75,7 +74,9 @@ public:
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path) << "x";
     }
-    void Folder(const std::string& relative) { std::filesystem::create_directories(root_ / relative); }
+    void Folder(const std::string& relative) {
+        std::filesystem::create_directories(root_ / relative);
+    }
 
 private:
     std::filesystem::path root_;

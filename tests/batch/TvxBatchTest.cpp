@@ -1,5 +1,3 @@
-#include "batch/TvxBatch.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "BatchTestSupport.h"
+#include "batch/TvxBatch.h"
 
 using namespace std::chrono_literals;
 using pellintest::WaitUntil;
@@ -22,14 +21,15 @@ public:
 
 class ThrowingMatch : public TvxMatchBase {
 public:
-    bool MatchName(const std::string&, const std::string&) override { throw std::runtime_error("broken"); }
+    bool MatchName(const std::string&, const std::string&) override {
+        throw std::runtime_error("broken");
+    }
 };
 
 // Takes jobs until the batch has none left.
 std::vector<int> Drain(TvxBatch& batch) {
     std::vector<int> taken;
-    while (TvxNode* node = batch.NextNode())
-        taken.push_back(node->Index);
+    while (TvxNode* node = batch.NextNode()) taken.push_back(node->Index);
     return taken;
 }
 
@@ -42,8 +42,7 @@ protected:
 
 TEST_F(BatchTest, JobsAreIndexedAndHandedOutOnceInOrderOfAdding) {
     TvxBatch batch;
-    for (const char* name : {"/in/a.chm", "/in/b.chm", "/in/c.chm"})
-        batch.AddNode(name);
+    for (const char* name : {"/in/a.chm", "/in/b.chm", "/in/c.chm"}) batch.AddNode(name);
     batch.SearchDone = true;
 
     EXPECT_EQ(batch.NodeCount(), 3);
@@ -67,8 +66,7 @@ TEST_F(BatchTest, SeveralWorkersShareJobsAddedWhileTheyWait) {
     for (int i = 0; i < 3; ++i)
         workers.push_back(std::async(std::launch::async, [&] { return Drain(batch); }));
     std::thread search([&] {
-        for (int i = 0; i < jobs; ++i)
-            batch.AddNode("/in/" + std::to_string(i) + ".chm");
+        for (int i = 0; i < jobs; ++i) batch.AddNode("/in/" + std::to_string(i) + ".chm");
         batch.SearchDone = true;
     });
     search.join();
@@ -82,8 +80,7 @@ TEST_F(BatchTest, SeveralWorkersShareJobsAddedWhileTheyWait) {
     }
     std::sort(all.begin(), all.end());
     ASSERT_EQ(static_cast<int>(all.size()), jobs);
-    for (int i = 0; i < jobs; ++i)
-        ASSERT_EQ(all[i], i);
+    for (int i = 0; i < jobs; ++i) ASSERT_EQ(all[i], i);
     EXPECT_TRUE(batch.IsExhausted());
 }
 
@@ -116,7 +113,8 @@ TEST_F(BatchTest, FailureMessagesAreKeptOncePerSpellingIgnoringCase) {
     batch.AddSuccess();
     EXPECT_EQ(batch.Failures, 3);
     EXPECT_EQ(batch.Successes, 1);
-    EXPECT_EQ(batch.FailureMessages, (std::vector<std::string>{"CreateDir Failed: /out/a/", "Word is missing"}));
+    EXPECT_EQ(batch.FailureMessages,
+              (std::vector<std::string>{"CreateDir Failed: /out/a/", "Word is missing"}));
 }
 
 TEST_F(BatchTest, AddFileRefusedByTheFilterStillClosesTheList) {
@@ -190,8 +188,7 @@ TEST_F(BatchTest, FailingSearchStillEndsTheSupply) {
 TEST_F(BatchTest, DestroyingAControllerStopsItsSearchOrNeedsNone) {
     { TvxBatch neverStarted; }
     pellintest::TempTree tree;
-    for (int i = 0; i < 300; ++i)
-        tree.File("f" + std::to_string(i) + "/a.chm");
+    for (int i = 0; i < 300; ++i) tree.File("f" + std::to_string(i) + "/a.chm");
     auto batch = std::make_unique<TvxBatch>();
     batch->Start(tree.Path("*.chm"), tree.Path("out"), true);
     batch.reset();  // must neither hang nor touch freed jobs

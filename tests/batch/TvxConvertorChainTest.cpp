@@ -1,5 +1,3 @@
-#include "convert/TvxConvertor.h"
-
 #include <gtest/gtest.h>
 
 #include <condition_variable>
@@ -9,6 +7,7 @@
 #include "../platform/QueuedDispatcher.h"
 #include "BatchTestSupport.h"
 #include "batch/TvxBatch.h"
+#include "convert/TvxConvertor.h"
 
 using namespace std::chrono_literals;
 using pellintest::WaitUntil;
@@ -46,15 +45,15 @@ class ChainTest : public ::testing::Test {
 protected:
     void SetUp() override {
         convertScript = SucceedWithTarget;
-        scope_.project().ConvertorClass = [](TvxBatch* batch, int count, const TvxNodeEvent& onJobDone) {
+        scope_.project().ConvertorClass = [](TvxBatch* batch, int count,
+                                             const TvxNodeEvent& onJobDone) {
             return static_cast<TvxConvertor*>(new TestConvertor(batch, count, onJobDone));
         };
     }
     void TearDown() override { TvxWorkBase::SetTickClock(nullptr); }
 
     void AddJobs(int count, bool closeList = true) {
-        for (int i = 0; i < count; ++i)
-            batch_->AddNode("/in/" + std::to_string(i) + ".chm");
+        for (int i = 0; i < count; ++i) batch_->AddNode("/in/" + std::to_string(i) + ".chm");
         batch_->SearchDone = closeList;
     }
 
@@ -79,8 +78,7 @@ protected:
 
 std::vector<int> Counts(TvxConvertor* head) {
     std::vector<int> counts;
-    for (TvxConvertor* c = head; c; c = c->NextInChain)
-        counts.push_back(c->ChainCount);
+    for (TvxConvertor* c = head; c; c = c->NextInChain) counts.push_back(c->ChainCount);
     return counts;
 }
 
@@ -140,8 +138,7 @@ TEST_F(ChainTest, EmptyBatchEndsEveryWorkerWithOneFinishCallEach) {
 
 TEST_F(ChainTest, ErrorEscapingTheJobIsRecordedAndTheWorkerGoesOn) {
     convertScript = [](TvxBatch* batch, TvxNode* node) {
-        if (node->Index == 0)
-            throw std::runtime_error("Word crashed");
+        if (node->Index == 0) throw std::runtime_error("Word crashed");
         SucceedWithTarget(batch, node);
     };
     AddJobs(2);
@@ -161,8 +158,7 @@ TEST_F(ChainTest, ForeignThrowEndsOnlyThatWorkerWhichStillCountsDown) {
     scope_.project().SetOption("ThreadsCount", "2");
     std::atomic<bool> thrown{false};
     convertScript = [&](TvxBatch* batch, TvxNode* node) {
-        if (!thrown.exchange(true))
-            throw 7;
+        if (!thrown.exchange(true)) throw 7;
         SucceedWithTarget(batch, node);
     };
     AddJobs(20);

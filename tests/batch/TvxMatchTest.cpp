@@ -1,6 +1,6 @@
-#include "batch/TvxMatch.h"
-
 #include <gtest/gtest.h>
+
+#include "batch/TvxMatch.h"
 
 TEST(WildcardToRegex, EscapesRegexCharactersAndAnchorsAtTheEndOnly) {
     EXPECT_EQ(WildcardToRegex("*.chm"), ".*\\.chm$");

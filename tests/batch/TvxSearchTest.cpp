@@ -20,9 +20,10 @@ namespace {
 class SearchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* file : {"guide.chm", "GUIDE2.CHM", ".hidden.chm", "notes.chmx", "readme.txt", "~$lock.chm",
-                                 "folder.chm/inner.chm", ".secret/found.chm", "sub/s.chm", "sub/readme.txt",
-                                 "sub/deep/d.chm"})
+        for (const char* file :
+             {"guide.chm", "GUIDE2.CHM", ".hidden.chm", "notes.chmx", "readme.txt", "~$lock.chm",
+              "folder.chm/inner.chm", ".secret/found.chm", "sub/s.chm", "sub/readme.txt",
+              "sub/deep/d.chm"})
             tree_.File(file);
     }
 
@@ -34,13 +35,14 @@ protected:
         EXPECT_TRUE(WaitUntil([&] { return batch.SearchDone.load(); }));
         std::vector<std::string> found;
         TvxNodeList& nodes = batch.LockNodes();
-        for (const auto& node : nodes)
-            found.push_back(node->FileName.substr(tree_.Dir().size()));
+        for (const auto& node : nodes) found.push_back(node->FileName.substr(tree_.Dir().size()));
         batch.UnlockNodes();
         return found;
     }
 
-    static std::set<std::string> AsSet(const std::vector<std::string>& list) { return {list.begin(), list.end()}; }
+    static std::set<std::string> AsSet(const std::vector<std::string>& list) {
+        return {list.begin(), list.end()};
+    }
 
     pellintest::ProjectScope scope_;
     pellintest::TempTree tree_;
@@ -54,13 +56,15 @@ std::ptrdiff_t Position(const std::vector<std::string>& list, const std::string&
 
 TEST_F(SearchTest, TopFolderOnlyMatchesMaskIgnoringCaseAndNeverFolders) {
     const auto found = Run("*.chm", false);
-    EXPECT_EQ(AsSet(found), (std::set<std::string>{"guide.chm", "GUIDE2.CHM", ".hidden.chm", "~$lock.chm"}));
+    EXPECT_EQ(AsSet(found),
+              (std::set<std::string>{"guide.chm", "GUIDE2.CHM", ".hidden.chm", "~$lock.chm"}));
 }
 
 TEST_F(SearchTest, SubfoldersAreSearchedDepthFirstAfterTheFolderOwnFiles) {
     const auto found = Run("*.chm", true);
-    EXPECT_EQ(AsSet(found), (std::set<std::string>{"guide.chm", "GUIDE2.CHM", ".hidden.chm", "~$lock.chm",
-                                                   "folder.chm/inner.chm", "sub/s.chm", "sub/deep/d.chm"}));
+    EXPECT_EQ(AsSet(found),
+              (std::set<std::string>{"guide.chm", "GUIDE2.CHM", ".hidden.chm", "~$lock.chm",
+                                     "folder.chm/inner.chm", "sub/s.chm", "sub/deep/d.chm"}));
     // The four files of the root come first; a folder's files precede its sub-folders.
     for (const char* rootFile : {"guide.chm", "GUIDE2.CHM", ".hidden.chm", "~$lock.chm"})
         EXPECT_LT(Position(found, rootFile), 4);
@@ -112,8 +116,7 @@ TEST(SearchStop, StopDuringADeepSearchKeepsTheJobsFoundSoFar) {
     }
     TvxBatch batch;
     batch.OnNodeAdded = [](TvxBatch* sender, TvxNode* node) {
-        if (node->Index == 4)
-            sender->Terminate();
+        if (node->Index == 4) sender->Terminate();
     };
     batch.Start(tree.Path("*.chm"), tree.Path("out"), true);
     ASSERT_TRUE(WaitUntil([&] { return batch.SearchDone.load(); }));

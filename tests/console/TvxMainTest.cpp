@@ -49,7 +49,8 @@ protected:
         info.SetProject(&project);
         project.ShortName = "pellin";
         project.TargetExt = ".pdf";
-        project.ConvertorClass = [](TvxBatch* batch, int count, const TvxNodeEvent& onJobDone) -> TvxConvertor* {
+        project.ConvertorClass = [](TvxBatch* batch, int count,
+                                    const TvxNodeEvent& onJobDone) -> TvxConvertor* {
             return new ScriptedConvertor(batch, count, onJobDone);
         };
         root = fs::temp_directory_path() / ("pellin-console-" + std::to_string(::getpid()));

@@ -32,7 +32,8 @@ public:
         Args = args;
         WorkingDir = workingDir;
         std::error_code ec;
-        if (fs::exists(workingDir + "/1.chm", ec)) CopiedChm = TvxFileUtils::ReadFileText(workingDir + "/1.chm");
+        if (fs::exists(workingDir + "/1.chm", ec))
+            CopiedChm = TvxFileUtils::ReadFileText(workingDir + "/1.chm");
         for (const auto& [name, content] : Files) {
             const fs::path file = fs::path(workingDir) / name;
             fs::create_directories(file.parent_path());
@@ -44,7 +45,9 @@ public:
     void Kill(Handle) override {}
 };
 
-std::string Local(const std::string& value) { return "<param name=\"Local\" value=\"" + value + "\">\n"; }
+std::string Local(const std::string& value) {
+    return "<param name=\"Local\" value=\"" + value + "\">\n";
+}
 
 TvxDecompileSettings Quick() {
     TvxDecompileSettings settings;
@@ -73,7 +76,9 @@ protected:
     std::string chm = source.Write("guide.chm", "ITSF fake help file");
     JobFolder job;
 
-    void Decompile(const TvxDecompileSettings& settings = Quick()) { DecompileChm(chm, job.state, settings); }
+    void Decompile(const TvxDecompileSettings& settings = Quick()) {
+        DecompileChm(chm, job.state, settings);
+    }
 };
 
 }  // namespace
@@ -105,8 +110,9 @@ TEST(RemoveTempFolder, RemovesAJobFolderInTheBackgroundAndNothingElse) {
 
     ScratchFolder scratch;
     const auto kept = scratch.Write("nested/keep.htm", "x");
-    for (const std::string& folder : {std::string(), std::string("/"), fs::temp_directory_path().string(),
-                                      scratch / "nested", scratch / "nested/../nested/", scratch / ".."}) {
+    for (const std::string& folder :
+         {std::string(), std::string("/"), fs::temp_directory_path().string(), scratch / "nested",
+          scratch / "nested/../nested/", scratch / ".."}) {
         RemoveTempFolder(TvxChmJobState{folder + "/", folder, {}});
     }
     ASSERT_TRUE(WaitForTempFolderRemovals(10s));
@@ -131,14 +137,18 @@ TEST_F(DecompileChmTest, CopiesTheSourceAndRunsTheDecompilerInTheJobFolder) {
 TEST_F(DecompileChmTest, ATableOfContentsNamedInsideTheHelpFileIsFoundInItsSubFolder) {
     const char bytes[] = "ITSF\0\0/html/toc.hhc\0\x80/html/intro.htm";
     chm = source.Write("sub.chm", std::string(bytes, sizeof bytes - 1));
-    decompiler->Files = {{"html/toc.hhc", Local("intro.htm") + Local("topics/detail.htm") + Local("../top.htm")},
-                         {"html/intro.htm", ""}, {"html/topics/detail.htm", ""}, {"top.htm", ""},
-                         {"other/zzz.hhc", Local("top.htm")}};
+    decompiler->Files = {
+        {"html/toc.hhc", Local("intro.htm") + Local("topics/detail.htm") + Local("../top.htm")},
+        {"html/intro.htm", ""},
+        {"html/topics/detail.htm", ""},
+        {"top.htm", ""},
+        {"other/zzz.hhc", Local("top.htm")}};
     auto settings = Quick();
     settings.SearchWait = 200ms;
     const auto started = std::chrono::steady_clock::now();
     Decompile(settings);
-    EXPECT_GE(std::chrono::steady_clock::now() - started, 400ms);  // two waits between three searches
+    EXPECT_GE(std::chrono::steady_clock::now() - started,
+              400ms);  // two waits between three searches
     EXPECT_EQ((Paths{job / "html/intro.htm", job / "html/topics/detail.htm", job / "top.htm"}),
               job.state.TopicFiles);
 }
@@ -147,9 +157,10 @@ TEST_F(DecompileChmTest, LinksLeavingTheFolderNeverBecomeTopics) {
     ScratchFolder outside;
     const auto secret = outside.Write("secret.htm", "not for the document");
     const std::string climb = "../" + fs::path(outside.Path()).filename().string() + "/secret.htm";
-    decompiler->Files = {{"toc.hhc", Local(climb) + Local("sub/../../x/../" + climb) + Local("../../etc/passwd") +
-                                         Local(secret) + Local("safe.htm")},
-                         {"safe.htm", ""}};
+    decompiler->Files = {
+        {"toc.hhc", Local(climb) + Local("sub/../../x/../" + climb) + Local("../../etc/passwd") +
+                        Local(secret) + Local("safe.htm")},
+        {"safe.htm", ""}};
     Decompile();
     for (const auto& topic : job.state.TopicFiles)
         EXPECT_EQ(0u, topic.rfind(job.state.TempFolder, 0)) << topic;
@@ -181,9 +192,11 @@ TEST_F(DecompileChmTest, AnUnreadableTableOfContentsIsRetriedThenFailsTheJob) {
 
 TEST_F(DecompileChmTest, WithoutUsableContentsTheIndexGivesTheTopicsInItsOrder) {
     chm = source.Write("idx.chm", "ITSF /toc.hhc");
-    decompiler->Files = {{"toc.hhc", Local("gone.htm")},
-                         {"keywords.hhk", Local("beta.htm") + Local("alpha.htm") + Local("beta.htm#k")},
-                         {"alpha.htm", ""}, {"beta.htm", ""}};
+    decompiler->Files = {
+        {"toc.hhc", Local("gone.htm")},
+        {"keywords.hhk", Local("beta.htm") + Local("alpha.htm") + Local("beta.htm#k")},
+        {"alpha.htm", ""},
+        {"beta.htm", ""}};
     Decompile();
     EXPECT_EQ((Paths{job / "beta.htm", job / "alpha.htm"}), job.state.TopicFiles);
 }
@@ -230,7 +243,8 @@ protected:
         Paths relative;
         for (const auto& topic : job.state.TopicFiles) {
             EXPECT_EQ(0u, topic.rfind(job.state.TempFolder, 0)) << topic;
-            if (fs::is_regular_file(topic)) relative.push_back(topic.substr(job.state.TempFolder.size()));
+            if (fs::is_regular_file(topic))
+                relative.push_back(topic.substr(job.state.TempFolder.size()));
         }
         return relative;
     }
@@ -238,14 +252,20 @@ protected:
     bool skipped = false;
 };
 
-std::string Fixture(const std::string& name) { return std::string(PELLIN_SOURCE_DIR) + "/tests/fixtures/" + name; }
-std::string Shared(const std::string& name) { return std::string(PELLIN_SHARED_DIR) + "/chm/" + name; }
+std::string Fixture(const std::string& name) {
+    return std::string(PELLIN_SOURCE_DIR) + "/tests/fixtures/" + name;
+}
+std::string Shared(const std::string& name) {
+    return std::string(PELLIN_SHARED_DIR) + "/chm/" + name;
+}
 
 }  // namespace
 
 TEST_F(RealDecompileTest, CompiledFixturesGiveTheirTopicsInContentsOrder) {
-    EXPECT_EQ((Paths{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}), Topics(Fixture("toc-basic.chm")));
-    EXPECT_EQ((Paths{"html/intro.htm", "html/topics/detail.htm"}), Topics(Fixture("toc-subfolder.chm")));
+    EXPECT_EQ((Paths{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}),
+              Topics(Fixture("toc-basic.chm")));
+    EXPECT_EQ((Paths{"html/intro.htm", "html/topics/detail.htm"}),
+              Topics(Fixture("toc-subfolder.chm")));
     EXPECT_EQ((Paths{"alpha.htm", "beta.htm"}), Topics(Fixture("index-only.chm")));
     EXPECT_EQ((Paths{"first.htm", "second.htm"}), Topics(Fixture("no-toc.chm")));
     EXPECT_EQ((Paths{"safe.htm"}), Topics(Fixture("hostile-toc.chm")));
@@ -260,9 +280,9 @@ TEST_F(RealDecompileTest, PublicHelpFilesAllGiveExistingTopics) {
     ASSERT_FALSE(archmage.empty());
     EXPECT_NE(archmage.end(), std::find(archmage.begin(), archmage.end(), "page 1.html"));
 
-    for (const char* name : {"real/pychm-combined.chm", "real/pychm-combined2.chm", "real/dreamvb-mybasic-help.chm",
-                             "real/aoe-minder-help.chm", "real/faxir-courseproject-help.chm",
-                             "real/wkhtmltox-au3-help.chm"}) {
+    for (const char* name : {"real/pychm-combined.chm", "real/pychm-combined2.chm",
+                             "real/dreamvb-mybasic-help.chm", "real/aoe-minder-help.chm",
+                             "real/faxir-courseproject-help.chm", "real/wkhtmltox-au3-help.chm"}) {
         EXPECT_FALSE(Topics(Shared(name)).empty()) << name;
     }
 }
@@ -270,7 +290,8 @@ TEST_F(RealDecompileTest, PublicHelpFilesAllGiveExistingTopics) {
 TEST_F(RealDecompileTest, BrokenAndHostileFilesFailCleanlyOrStayInside) {
     for (const auto* folder : {"malformed", "hostile"}) {
         std::error_code ec;
-        for (fs::directory_iterator it(Shared(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        for (fs::directory_iterator it(Shared(folder), ec), end; !ec && it != end;
+             it.increment(ec)) {
             try {
                 Topics(it->path().string());  // checks every topic lies in the job folder
             } catch (const std::exception& error) {

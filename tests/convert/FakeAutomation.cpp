@@ -11,105 +11,103 @@ using platform::VariantList;
 
 namespace fake {
 
-void CallLog::add(std::string entry)
-{
+void CallLog::add(std::string entry) {
     std::lock_guard lock(mutex_);
     entries_.push_back(std::move(entry));
 }
 
-std::vector<std::string> CallLog::entries() const
-{
+std::vector<std::string> CallLog::entries() const {
     std::lock_guard lock(mutex_);
     return entries_;
 }
 
-std::vector<std::string> CallLog::startingWith(const std::string& prefix) const
-{
+std::vector<std::string> CallLog::startingWith(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const std::string& entry : entries())
         if (entry.rfind(prefix, 0) == 0) found.push_back(entry);
     return found;
 }
 
-bool CallLog::contains(const std::string& entry) const
-{
+bool CallLog::contains(const std::string& entry) const {
     for (const std::string& e : entries())
         if (e == entry) return true;
     return false;
 }
 
-std::string Describe(const Variant& value)
-{
+std::string Describe(const Variant& value) {
     switch (value.kind()) {
-    case Variant::Kind::Empty: return "<empty>";
-    case Variant::Kind::Null: return "<null>";
-    case Variant::Kind::Omitted: return "<omitted>";
-    case Variant::Kind::Bool: return value.toBool() ? "true" : "false";
-    case Variant::Kind::Int: return std::to_string(value.toInt());
-    case Variant::Kind::Double: {
-        std::ostringstream out;
-        out << value.toDouble();
-        return out.str();
-    }
-    case Variant::Kind::Text: return "\"" + value.toText() + "\"";
-    case Variant::Kind::Object: return "<object>";
-    case Variant::Kind::Array: {
-        std::string out = "[";
-        for (const Variant& item : value.toArray()) out += (out.size() > 1 ? ", " : "") + Describe(item);
-        return out + "]";
-    }
+        case Variant::Kind::Empty:
+            return "<empty>";
+        case Variant::Kind::Null:
+            return "<null>";
+        case Variant::Kind::Omitted:
+            return "<omitted>";
+        case Variant::Kind::Bool:
+            return value.toBool() ? "true" : "false";
+        case Variant::Kind::Int:
+            return std::to_string(value.toInt());
+        case Variant::Kind::Double: {
+            std::ostringstream out;
+            out << value.toDouble();
+            return out.str();
+        }
+        case Variant::Kind::Text:
+            return "\"" + value.toText() + "\"";
+        case Variant::Kind::Object:
+            return "<object>";
+        case Variant::Kind::Array: {
+            std::string out = "[";
+            for (const Variant& item : value.toArray())
+                out += (out.size() > 1 ? ", " : "") + Describe(item);
+            return out + "]";
+        }
     }
     return "?";
 }
 
 namespace {
 
-std::string describeArgs(const VariantList& args)
-{
+std::string describeArgs(const VariantList& args) {
     std::string out;
     for (const Variant& arg : args) out += (out.empty() ? "" : ", ") + Describe(arg);
     return out;
 }
 
-void writePdf(const std::string& path)
-{
+void writePdf(const std::string& path) {
     std::ofstream(path, std::ios::binary) << "%PDF-1.4\n%fake\n";
 }
 
-std::string pathOfUrl(const std::string& url)
-{
+std::string pathOfUrl(const std::string& url) {
     const std::string scheme = "file://";
     return url.rfind(scheme, 0) == 0 ? url.substr(scheme.size()) : url;
 }
 
-AutomationError notRegistered()
-{
-    return AutomationError::invalidClassString();
-}
+AutomationError notRegistered() { return AutomationError::invalidClassString(); }
 
 }  // namespace
 
 FakeObject::FakeObject(std::string name, std::shared_ptr<CallLog> log)
-    : name_(std::move(name)), log_(std::move(log)),
-      values_(std::make_shared<std::map<std::string, Variant>>())
-{
-}
+    : name_(std::move(name)),
+      log_(std::move(log)),
+      values_(std::make_shared<std::map<std::string, Variant>>()) {}
 
-Variant FakeObject::invoke(std::string_view member, InvokeKind kind, const VariantList& args)
-{
+Variant FakeObject::invoke(std::string_view member, InvokeKind kind, const VariantList& args) {
     const std::string target = name_ + "." + std::string(member);
     switch (kind) {
-    case InvokeKind::Method: log_->add(target + "(" + describeArgs(args) + ")"); break;
-    case InvokeKind::PropertyGet: log_->add(target); break;
-    case InvokeKind::PropertyPut:
-        log_->add(target + " = " + (args.empty() ? "?" : Describe(args.back())));
-        break;
+        case InvokeKind::Method:
+            log_->add(target + "(" + describeArgs(args) + ")");
+            break;
+        case InvokeKind::PropertyGet:
+            log_->add(target);
+            break;
+        case InvokeKind::PropertyPut:
+            log_->add(target + " = " + (args.empty() ? "?" : Describe(args.back())));
+            break;
     }
     return DispatchObject::invoke(member, kind, args);
 }
 
-void FakeObject::addValue(const std::string& name, Variant initial)
-{
+void FakeObject::addValue(const std::string& name, Variant initial) {
     (*values_)[name] = std::move(initial);
     auto values = values_;
     addProperty(
@@ -117,20 +115,16 @@ void FakeObject::addValue(const std::string& name, Variant initial)
         [values, name](const Variant& v, const VariantList&) { (*values)[name] = v; });
 }
 
-Variant FakeObject::value(const std::string& name) const
-{
-    return values_->at(name);
-}
+Variant FakeObject::value(const std::string& name) const { return values_->at(name); }
 
-void FakeObject::addFailingMethod(const std::string& name, const std::string& message)
-{
+void FakeObject::addFailingMethod(const std::string& name, const std::string& message) {
     addMethod(name, [message](const VariantList&) -> Variant {
         throw AutomationError::scriptError(1000, message);
     });
 }
 
-FakeOffice::FakeOffice(OfficeSetup setup) : setup_(std::move(setup)), activePrinter_(setup_.activePrinter)
-{
+FakeOffice::FakeOffice(OfficeSetup setup)
+    : setup_(std::move(setup)), activePrinter_(setup_.activePrinter) {
     auto product = [this](const std::string& progId, bool installed, auto make) {
         registrations_.push_back(std::make_unique<platform::ScopedRegistration>(
             progId, "", [this, progId, installed, make]() -> ObjectRef {
@@ -147,26 +141,22 @@ FakeOffice::FakeOffice(OfficeSetup setup) : setup_(std::move(setup)), activePrin
 
 FakeOffice::~FakeOffice() = default;
 
-std::string FakeOffice::activePrinter() const
-{
+std::string FakeOffice::activePrinter() const {
     std::lock_guard lock(mutex_);
     return activePrinter_;
 }
 
-int FakeOffice::applicationsCreated() const
-{
+int FakeOffice::applicationsCreated() const {
     std::lock_guard lock(mutex_);
     return applications_;
 }
 
-int FakeOffice::documentsCreated() const
-{
+int FakeOffice::documentsCreated() const {
     std::lock_guard lock(mutex_);
     return documents_;
 }
 
-ObjectRef FakeOffice::makeApplication(const std::string& name)
-{
+ObjectRef FakeOffice::makeApplication(const std::string& name) {
     {
         std::lock_guard lock(mutex_);
         ++applications_;
@@ -182,34 +172,40 @@ ObjectRef FakeOffice::makeApplication(const std::string& name)
     auto options = std::make_shared<FakeObject>("options", log_);
     options->addValue("UpdateFieldsAtPrint", true);
     options->addValue("UpdateLinksAtPrint", true);
-    app->addProperty("Options", [options](const VariantList&) { return Variant(ObjectRef(options)); });
+    app->addProperty("Options",
+                     [options](const VariantList&) { return Variant(ObjectRef(options)); });
 
     auto selection = std::make_shared<FakeObject>("selection", log_);
     selection->addMethod("InsertFile", [](const VariantList&) { return Variant(); });
-    app->addProperty("Selection", [selection](const VariantList&) { return Variant(ObjectRef(selection)); });
+    app->addProperty("Selection",
+                     [selection](const VariantList&) { return Variant(ObjectRef(selection)); });
 
     auto documents = std::make_shared<FakeObject>("docs", log_);
-    documents->addMethod("Add", [this](const VariantList&) { return Variant(makeDocument("doc")); });
-    documents->addMethod("Open", [this](const VariantList&) { return Variant(makeDocument("doc")); });
-    app->addProperty("Documents", [documents](const VariantList&) { return Variant(ObjectRef(documents)); });
+    documents->addMethod("Add",
+                         [this](const VariantList&) { return Variant(makeDocument("doc")); });
+    documents->addMethod("Open",
+                         [this](const VariantList&) { return Variant(makeDocument("doc")); });
+    app->addProperty("Documents",
+                     [documents](const VariantList&) { return Variant(ObjectRef(documents)); });
 
     app->addProperty(
         "ActivePrinter",
         [this](const VariantList&) -> Variant {
-            if (setup_.activePrinterReadFails) throw AutomationError::scriptError(1001, "No printer");
+            if (setup_.activePrinterReadFails)
+                throw AutomationError::scriptError(1001, "No printer");
             return activePrinter();
         },
         [this](const Variant& value, const VariantList&) {
             if (!setup_.printers.count(value.toText()))
-                throw AutomationError::scriptError(4608, "There is no printer called " + value.toText());
+                throw AutomationError::scriptError(4608,
+                                                   "There is no printer called " + value.toText());
             std::lock_guard lock(mutex_);
             activePrinter_ = value.toText();
         });
     return app;
 }
 
-ObjectRef FakeOffice::makeDocument(const std::string& name)
-{
+ObjectRef FakeOffice::makeDocument(const std::string& name) {
     {
         std::lock_guard lock(mutex_);
         ++documents_;
@@ -247,22 +243,24 @@ ObjectRef FakeOffice::makeDocument(const std::string& name)
         shape->addValue("Type", setup_.inlineShapeTypes[i]);
         auto link = std::make_shared<FakeObject>("link" + std::to_string(i + 1), log_);
         link->addValue("SavePictureWithDocument", false);
-        shape->addProperty("LinkFormat", [link](const VariantList&) { return Variant(ObjectRef(link)); });
+        shape->addProperty("LinkFormat",
+                           [link](const VariantList&) { return Variant(ObjectRef(link)); });
         items.push_back(shape);
     }
     shapes->addValue("Count", static_cast<int>(items.size()));
     shapes->addMethod("Item", [items](const VariantList& args) {
         const auto index = args.at(0).toInt();
         if (index < 1 || index > static_cast<std::int64_t>(items.size()))
-            throw AutomationError::scriptError(5941, "The requested member of the collection does not exist");
+            throw AutomationError::scriptError(
+                5941, "The requested member of the collection does not exist");
         return Variant(items[static_cast<std::size_t>(index - 1)]);
     });
-    doc->addProperty("InlineShapes", [shapes](const VariantList&) { return Variant(ObjectRef(shapes)); });
+    doc->addProperty("InlineShapes",
+                     [shapes](const VariantList&) { return Variant(ObjectRef(shapes)); });
     return doc;
 }
 
-ObjectRef FakeOffice::makeServiceManager()
-{
+ObjectRef FakeOffice::makeServiceManager() {
     auto manager = std::make_shared<FakeObject>("sm", log_);
     auto desktop = std::make_shared<FakeObject>("desktop", log_);
     desktop->addMethod("loadComponentFromURL",
@@ -280,8 +278,7 @@ ObjectRef FakeOffice::makeServiceManager()
     return manager;
 }
 
-ObjectRef FakeOffice::makeLoadedComponent()
-{
+ObjectRef FakeOffice::makeLoadedComponent() {
     auto loaded = std::make_shared<FakeObject>("loaded", log_);
     if (setup_.storeFails)
         loaded->addFailingMethod("storeToURL", "General Error");

@@ -64,9 +64,9 @@ struct OfficeSetup {
     bool serviceManagerInstalled = true;
     std::string version = "16.0";
     std::string path = "/opt/office";
-    bool exportFails = false;         // ExportAsFixedFormat / ExportPdf
-    bool storeFails = false;          // the service manager's storeToURL
-    bool printFails = false;          // PrintOut
+    bool exportFails = false;  // ExportAsFixedFormat / ExportPdf
+    bool storeFails = false;   // the service manager's storeToURL
+    bool printFails = false;   // PrintOut
     bool activePrinterReadFails = false;
     std::string activePrinter = "Office_Laser";
     std::set<std::string> printers = {"Office_Laser"};  // names ActivePrinter accepts

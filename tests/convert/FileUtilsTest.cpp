@@ -26,7 +26,8 @@ public:
     std::vector<std::string> Args;
 };
 
-int Spawn(const std::string& program, const std::string& parameters, const std::string& folder = "") {
+int Spawn(const std::string& program, const std::string& parameters,
+          const std::string& folder = "") {
     return TvxFileUtils::RunAndWait(program, parameters, folder, TvxFileUtils::SwHide, 5);
 }
 
@@ -42,7 +43,8 @@ TEST(RunAndWait, ReturnsTheExitCodeOrOneWhenNothingCouldBeStarted) {
 TEST(RunAndWait, PassesParametersUnchangedToAProgramInTheWorkingFolder) {
     ScratchFolder folder;
     // A shell would expand the star and the dollar; the program must get them as they are.
-    ASSERT_EQ(0, Spawn("/bin/sh", "-c \"printf '%s|' \\\"$@\\\" > out.txt\" sh \"*$HOME\" \"a b\"", folder.Path()));
+    ASSERT_EQ(0, Spawn("/bin/sh", "-c \"printf '%s|' \\\"$@\\\" > out.txt\" sh \"*$HOME\" \"a b\"",
+                       folder.Path()));
     EXPECT_EQ("*$HOME|a b|", TvxFileUtils::ReadFileText(folder / "out.txt"));
 }
 
@@ -66,9 +68,11 @@ TEST(RunAndWait, TheHelpProgramIsTheDecompilerBesideTheExecutable) {
 
 TEST(SplitParameters, BlanksSeparateAndQuotesGroup) {
     using V = std::vector<std::string>;
-    EXPECT_EQ((V{"-decompile", ".", "1.chm"}), TvxFileUtils::SplitParameters(" -decompile  . 1.chm "));
+    EXPECT_EQ((V{"-decompile", ".", "1.chm"}),
+              TvxFileUtils::SplitParameters(" -decompile  . 1.chm "));
     EXPECT_EQ((V{"a b", "c", ""}), TvxFileUtils::SplitParameters("\"a b\" c \"\""));
-    EXPECT_EQ((V{"say \"hi\"", "c:\\x"}), TvxFileUtils::SplitParameters("\"say \\\"hi\\\"\" c:\\x"));
+    EXPECT_EQ((V{"say \"hi\"", "c:\\x"}),
+              TvxFileUtils::SplitParameters("\"say \\\"hi\\\"\" c:\\x"));
 }
 
 TEST(ReadFileText, ReadsEveryByteOrRaisesTheFileOpenError) {
@@ -80,7 +84,8 @@ TEST(ReadFileText, ReadsEveryByteOrRaisesTheFileOpenError) {
         TvxFileUtils::ReadFileText(folder / "missing.hhc");
         ADD_FAILURE() << "no error raised";
     } catch (const EFOpenError& error) {
-        EXPECT_EQ(0u, std::string(error.what()).rfind("Cannot open file \"" + (folder / "missing.hhc") + "\".", 0));
+        EXPECT_EQ(0u, std::string(error.what())
+                          .rfind("Cannot open file \"" + (folder / "missing.hhc") + "\".", 0));
     }
     EXPECT_THROW(TvxFileUtils::ReadFileText(folder.Path()), EFOpenError);
 }

@@ -6,7 +6,8 @@ namespace {
 
 std::string Entry(const std::string& value) {
     return "<LI> <OBJECT type=\"text/sitemap\">\n\t<param name=\"Name\" value=\"x\">\n"
-           "\t<param name=\"Local\" value=\"" + value + "\">\n</OBJECT>\n";
+           "\t<param name=\"Local\" value=\"" +
+           value + "\">\n</OBJECT>\n";
 }
 
 using Values = std::vector<std::string>;
@@ -14,10 +15,13 @@ using Values = std::vector<std::string>;
 }  // namespace
 
 TEST(ReadLocalValues, KeepsTextOrderAndCutsAnchors) {
-    const std::string text = "<UL>" + Entry("a.htm") + Entry("b.htm#x") + Entry("a.htm#y") + Entry("B.HTM") + "</UL>";
+    const std::string text =
+        "<UL>" + Entry("a.htm") + Entry("b.htm#x") + Entry("a.htm#y") + Entry("B.HTM") + "</UL>";
     EXPECT_EQ((Values{"a.htm", "b.htm", "a.htm", "B.HTM"}), ReadLocalValues(text));
     // The parameter name is matched exactly, quotes included.
-    EXPECT_TRUE(ReadLocalValues("<param name=\"local\" value=\"a.htm\"><param name=Local value=\"b\">").empty());
+    EXPECT_TRUE(
+        ReadLocalValues("<param name=\"local\" value=\"a.htm\"><param name=Local value=\"b\">")
+            .empty());
 }
 
 TEST(ReadLocalValues, MalformedTextEndsTheScanWithoutGarbage) {

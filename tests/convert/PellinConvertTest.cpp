@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,25 +20,23 @@ using platform::RegistryRoot;
 
 namespace {
 
-std::string ReadText(const fs::path& file)
-{
+std::string ReadText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteText(const fs::path& file, const std::string& text)
-{
+void WriteText(const fs::path& file, const std::string& text) {
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << text;
 }
 
-std::string TocOf(const std::vector<std::string>& locals)
-{
+std::string TocOf(const std::vector<std::string>& locals) {
     std::string toc = "<HTML><BODY><UL>\n";
     for (const std::string& local : locals)
-        toc += "<LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"" + local + "\"></OBJECT>\n";
+        toc += "<LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"" + local +
+               "\"></OBJECT>\n";
     return toc + "</UL></BODY></HTML>\n";
 }
 
@@ -54,8 +51,7 @@ public:
 // the job's temporary folder and notes which folder that was.
 class PellinConvert : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         vxProject = &project;
         project.TargetExt = ".pdf";
         project.ShortName = "pellin";
@@ -70,7 +66,8 @@ protected:
         WriteText(script, "#!/bin/sh\npwd > '" + (root / "cwd").string() + "'\ncp -R '" +
                               (root / "pages").string() + "/.' .\n");
         fs::permissions(script, fs::perms::owner_all);
-        setPages({{"toc.hhc", TocOf({"a.htm", "b.htm"})}, {"a.htm", "<p>A</p>"}, {"b.htm", "<p>B</p>"}});
+        setPages(
+            {{"toc.hhc", TocOf({"a.htm", "b.htm"})}, {"a.htm", "<p>A</p>"}, {"b.htm", "<p>B</p>"}});
 
         batch.SourceDir = (root / "in").string() + "/";
         batch.TargetDir = (root / "out").string() + "/";
@@ -80,8 +77,7 @@ protected:
         install([](fake::OfficeSetup&) {});
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         converter.reset();
         WaitForTempFolderRemovals(std::chrono::seconds(10));
         platform::SetProcessRegistry(previousRegistry);
@@ -89,16 +85,14 @@ protected:
         fs::remove_all(root);
     }
 
-    void setPages(const std::vector<std::pair<std::string, std::string>>& files)
-    {
+    void setPages(const std::vector<std::pair<std::string, std::string>>& files) {
         fs::remove_all(root / "pages");
         fs::create_directories(root / "pages");
         for (const auto& [name, text] : files) WriteText(root / "pages" / name, text);
     }
 
     template <class Change>
-    void install(Change change)
-    {
+    void install(Change change) {
         fake::OfficeSetup setup;
         setup.printers = {"Office_Laser", "Adobe PDF"};
         change(setup);
@@ -111,37 +105,35 @@ protected:
         converter->PrinterWait.Sleep = [](std::chrono::milliseconds) {};
     }
 
-    void convert()
-    {
+    void convert() {
         converter->ConvertFile(&batch, node);
         converter->CloseDocument();
     }
 
-    std::string tempFolder() const
-    {
+    std::string tempFolder() const {
         std::string folder = ReadText(root / "cwd");
-        while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r')) folder.pop_back();
+        while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r'))
+            folder.pop_back();
         return folder;
     }
 
-    bool tempFolderRemoved() const
-    {
+    bool tempFolderRemoved() const {
         WaitForTempFolderRemovals(std::chrono::seconds(10));
         const std::string folder = tempFolder();
         return !folder.empty() && !fs::exists(folder);
     }
 
-    int count(const std::string& entry) const
-    {
+    int count(const std::string& entry) const {
         const auto entries = office->log()->entries();
         return static_cast<int>(std::count(entries.begin(), entries.end(), entry));
     }
 
     std::string quoted(const fs::path& path) const { return "\"" + path.string() + "\""; }
 
-    const fs::path root = fs::temp_directory_path() /
-                          ("pellin-convert-" + std::to_string(::getpid()) + "-" +
-                           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const fs::path root =
+        fs::temp_directory_path() /
+        ("pellin-convert-" + std::to_string(::getpid()) + "-" +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     const fs::path source = root / "in" / "guide.chm";
     const fs::path target = root / "out" / "guide.pdf";
     TvxProject project;
@@ -157,8 +149,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PellinConvert, WordExportsTheAssembledTopicsAsPdf)
-{
+TEST_F(PellinConvert, WordExportsTheAssembledTopicsAsPdf) {
     install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4, 1, 4}; });
     convert();
 
@@ -169,20 +160,22 @@ TEST_F(PellinConvert, WordExportsTheAssembledTopicsAsPdf)
 
     const std::string temp = tempFolder();
     EXPECT_EQ(office->log()->startingWith("selection."),
-              (std::vector<std::string>{"selection.InsertFile(\"" + temp + "/a.htm\", \"\", false, false, false)",
-                                        "selection.InsertFile(\"" + temp + "/b.htm\", \"\", false, false, false)"}));
+              (std::vector<std::string>{
+                  "selection.InsertFile(\"" + temp + "/a.htm\", \"\", false, false, false)",
+                  "selection.InsertFile(\"" + temp + "/b.htm\", \"\", false, false, false)"}));
     EXPECT_EQ(office->log()->startingWith("link"),
-              (std::vector<std::string>{"link1.SavePictureWithDocument = true", "link3.SavePictureWithDocument = true"}));
+              (std::vector<std::string>{"link1.SavePictureWithDocument = true",
+                                        "link3.SavePictureWithDocument = true"}));
     EXPECT_EQ(office->log()->startingWith("doc.ExportAsFixedFormat"),
-              (std::vector<std::string>{"doc.ExportAsFixedFormat(" + quoted(target) +
-                                        ", 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false)"}));
+              (std::vector<std::string>{
+                  "doc.ExportAsFixedFormat(" + quoted(target) +
+                  ", 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false)"}));
     EXPECT_EQ(count("doc.ExportPdf(" + quoted(target) + ")"), 0);
     EXPECT_EQ(count("doc.Close(false)"), 1);
     EXPECT_TRUE(tempFolderRemoved());
 }
 
-TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall)
-{
+TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall) {
     install([](fake::OfficeSetup& s) { s.wordInstalled = false; });
     convert();
 
@@ -191,20 +184,20 @@ TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall)
               (std::vector<std::string>{"doc.ExportPdf(" + quoted(target) + ")"}));
 }
 
-TEST_F(PellinConvert, FailedExportFallsBackToTheServiceManagerWithTheChmFile)
-{
+TEST_F(PellinConvert, FailedExportFallsBackToTheServiceManagerWithTheChmFile) {
     install([](fake::OfficeSetup& s) { s.exportFails = true; });
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Done);
     EXPECT_EQ(node->ResultText, target.string());
-    EXPECT_EQ(count("desktop.loadComponentFromURL(\"file://" + source.string() + "\", \"_blank\", 0, [])"), 1);
+    EXPECT_EQ(count("desktop.loadComponentFromURL(\"file://" + source.string() +
+                    "\", \"_blank\", 0, [])"),
+              1);
     EXPECT_TRUE(office->log()->startingWith("doc.PrintOut").empty());
     EXPECT_TRUE(fs::exists(target));
 }
 
-TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter)
-{
+TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter) {
     store.createKey(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter");
     bool lockedDuringPrint = false;
     install([&](fake::OfficeSetup& s) {
@@ -228,10 +221,13 @@ TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter)
     EXPECT_EQ(office->log()->startingWith("app.ActivePrinter"),
               (std::vector<std::string>{"app.ActivePrinter", "app.ActivePrinter = \"Adobe PDF\"",
                                         "app.ActivePrinter = \"Office_Laser\""}));
-    EXPECT_EQ(office->log()->startingWith("doc.PrintOut"), (std::vector<std::string>{"doc.PrintOut(false, false, 0)"}));
-    EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName"),
+    EXPECT_EQ(office->log()->startingWith("doc.PrintOut"),
+              (std::vector<std::string>{"doc.PrintOut(false, false, 0)"}));
+    EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter",
+                              "PDFFileName"),
               target.string());
-    EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl",
+    EXPECT_EQ(store.readValue(RegistryRoot::CurrentUser,
+                              "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl",
                               "/opt/office/WINWORD.EXE"),
               target.string());
 
@@ -244,8 +240,7 @@ TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter)
     EXPECT_TRUE(later.get());
 }
 
-TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError)
-{
+TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError) {
     install([](fake::OfficeSetup& s) {
         s.exportFails = true;
         s.storeFails = true;
@@ -263,8 +258,7 @@ TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError)
     EXPECT_TRUE(tempFolderRemoved());
 }
 
-TEST_F(PellinConvert, ExistingTargetIsDeletedEvenWhenTheConversionFails)
-{
+TEST_F(PellinConvert, ExistingTargetIsDeletedEvenWhenTheConversionFails) {
     WriteText(target, "old pdf");
     install([](fake::OfficeSetup& s) {
         s.wordInstalled = s.wpsInstalled = s.serviceManagerInstalled = false;
@@ -277,8 +271,7 @@ TEST_F(PellinConvert, ExistingTargetIsDeletedEvenWhenTheConversionFails)
     EXPECT_TRUE(tempFolderRemoved());
 }
 
-TEST_F(PellinConvert, SkippedJobTouchesNothing)
-{
+TEST_F(PellinConvert, SkippedJobTouchesNothing) {
     WriteText(target, "old pdf");
     project.SetOption("IsOverwrite", "SKIP");
     convert();
@@ -291,8 +284,7 @@ TEST_F(PellinConvert, SkippedJobTouchesNothing)
     EXPECT_FALSE(fs::exists(root / "cwd"));  // nothing was decompiled
 }
 
-TEST_F(PellinConvert, KeptTargetGivesANewName)
-{
+TEST_F(PellinConvert, KeptTargetGivesANewName) {
     WriteText(target, "old pdf");
     project.SetOption("IsOverwrite", "0");
     convert();
@@ -304,8 +296,7 @@ TEST_F(PellinConvert, KeptTargetGivesANewName)
     EXPECT_TRUE(fs::exists(renamed));
 }
 
-TEST_F(PellinConvert, NoExistingPageFailsInsteadOfExportingAnEmptyDocument)
-{
+TEST_F(PellinConvert, NoExistingPageFailsInsteadOfExportingAnEmptyDocument) {
     setPages({{"toc.hhc", TocOf({"missing.htm"})}});
     install([](fake::OfficeSetup& s) { s.serviceManagerInstalled = false; });
     convert();
@@ -317,8 +308,7 @@ TEST_F(PellinConvert, NoExistingPageFailsInsteadOfExportingAnEmptyDocument)
     EXPECT_TRUE(tempFolderRemoved());
 }
 
-TEST_F(PellinConvert, UnreadableHelpFileFailsWithoutHandingItsBytesToTheOfficeSuite)
-{
+TEST_F(PellinConvert, UnreadableHelpFileFailsWithoutHandingItsBytesToTheOfficeSuite) {
     setPages({});  // the decompiler writes nothing: not a help file
     convert();
 
@@ -332,20 +322,17 @@ TEST_F(PellinConvert, UnreadableHelpFileFailsWithoutHandingItsBytesToTheOfficeSu
 // each once, and links that leave the help file are never inserted.
 class PellinConvertRealChm : public PellinConvert {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         PellinConvert::SetUp();
         if (!fs::exists(decompiler)) GTEST_SKIP() << "pellin-hh is not built";
         converter->DecompileSettings.HelpProgram = decompiler.string();
     }
-    void convertFixture(const std::string& name)
-    {
+    void convertFixture(const std::string& name) {
         fs::copy_file(fs::path(PELLIN_SOURCE_DIR) / "tests" / "fixtures" / name, source,
                       fs::copy_options::overwrite_existing);
         converter->ConvertFile(&batch, node);
     }
-    std::vector<std::string> insertedNames() const
-    {
+    std::vector<std::string> insertedNames() const {
         std::vector<std::string> names;
         for (const std::string& entry : office->log()->startingWith("selection.InsertFile(\"")) {
             const auto end = entry.find('"', 22);
@@ -357,15 +344,14 @@ protected:
     const fs::path decompiler = fs::path(PELLIN_BIN_DIR) / "pellin-hh";
 };
 
-TEST_F(PellinConvertRealChm, TopicsFollowTheTableOfContents)
-{
+TEST_F(PellinConvertRealChm, TopicsFollowTheTableOfContents) {
     convertFixture("toc-basic.chm");
     EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
-    EXPECT_EQ(insertedNames(), (std::vector<std::string>{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}));
+    EXPECT_EQ(insertedNames(),
+              (std::vector<std::string>{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}));
 }
 
-TEST_F(PellinConvertRealChm, HostileLinksInsertNoFileOfTheMachine)
-{
+TEST_F(PellinConvertRealChm, HostileLinksInsertNoFileOfTheMachine) {
     convertFixture("hostile-toc.chm");
     EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
     EXPECT_EQ(insertedNames(), (std::vector<std::string>{"safe.htm"}));

@@ -23,13 +23,12 @@ public:
 class PrinterOutput : public ::testing::Test {
 protected:
     void install(std::vector<std::string> names) { printers.names = std::move(names); }
-    void setup(const TvxPrinterOutputWait& wait = {})
-    {
-        SetupPrinterOutput(project, registry, kTarget, [] { return std::string("/opt/office/WINWORD.EXE"); },
-                           wait);
+    void setup(const TvxPrinterOutputWait& wait = {}) {
+        SetupPrinterOutput(
+            project, registry, kTarget, [] { return std::string("/opt/office/WINWORD.EXE"); },
+            wait);
     }
-    std::optional<std::string> user(const char* key, const std::string& name) const
-    {
+    std::optional<std::string> user(const char* key, const std::string& name) const {
         return store.readValue(RegistryRoot::CurrentUser, key, name);
     }
 
@@ -41,8 +40,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PrinterOutput, AdobeDriversReceiveTheTargetAndTheFirstInstalledPrinterIsChosen)
-{
+TEST_F(PrinterOutput, AdobeDriversReceiveTheTargetAndTheFirstInstalledPrinterIsChosen) {
     store.createKey(RegistryRoot::CurrentUser, kPdfWriterKey);
     install({"Adobe PDF"});
 
@@ -58,15 +56,13 @@ TEST_F(PrinterOutput, AdobeDriversReceiveTheTargetAndTheFirstInstalledPrinterIsC
     EXPECT_EQ(ChoosePdfPrinter(project, registry), "Acrobat PDFWriter");
 }
 
-TEST_F(PrinterOutput, DistillerKeyIsCreatedButThePdfWriterKeyNever)
-{
+TEST_F(PrinterOutput, DistillerKeyIsCreatedButThePdfWriterKeyNever) {
     setup();
     EXPECT_FALSE(store.keyExists(RegistryRoot::CurrentUser, kPdfWriterKey));
     EXPECT_EQ(user(kDistillerKey, "C:\\Windows\\splwow64.exe"), kTarget);
 }
 
-TEST_F(PrinterOutput, FreePdfGetsOnlyItsOwnValue)
-{
+TEST_F(PrinterOutput, FreePdfGetsOnlyItsOwnValue) {
     project.SetOption("PDFWriter", "FreePDF XP");
     store.createKey(RegistryRoot::LocalMachine, kFreePdfKey);
     store.createKey(RegistryRoot::CurrentUser, kPdfWriterKey);
@@ -85,8 +81,7 @@ TEST_F(PrinterOutput, FreePdfGetsOnlyItsOwnValue)
     EXPECT_EQ(ChoosePdfPrinter(project, registry), "Adobe PDF");
 }
 
-TEST_F(PrinterOutput, FreePdfNameIsCaseSensitiveAndAnyInstalledPrinterIsAccepted)
-{
+TEST_F(PrinterOutput, FreePdfNameIsCaseSensitiveAndAnyInstalledPrinterIsAccepted) {
     project.SetOption("PDFWriter", "freepdf xp");
     install({"freepdf xp"});
     setup();
@@ -98,17 +93,15 @@ TEST_F(PrinterOutput, FreePdfNameIsCaseSensitiveAndAnyInstalledPrinterIsAccepted
     EXPECT_EQ(ChoosePdfPrinter(project, registry), "Office_Laser");
 }
 
-TEST_F(PrinterOutput, FailureOfThePrintingProgramPathIsSwallowed)
-{
+TEST_F(PrinterOutput, FailureOfThePrintingProgramPathIsSwallowed) {
     store.createKey(RegistryRoot::CurrentUser, kPdfWriterKey);
-    EXPECT_NO_THROW(SetupPrinterOutput(project, registry, kTarget,
-                                       []() -> std::string { throw std::runtime_error("no Path"); }));
+    EXPECT_NO_THROW(SetupPrinterOutput(
+        project, registry, kTarget, []() -> std::string { throw std::runtime_error("no Path"); }));
     EXPECT_EQ(user(kPdfWriterKey, "PDFFileName"), kTarget);
     EXPECT_FALSE(user(kDistillerKey, "C:\\Windows\\splwow64.exe"));
 }
 
-TEST_F(PrinterOutput, MultiInstanceWaitsUntilTheDriverHasTakenTheEarlierName)
-{
+TEST_F(PrinterOutput, MultiInstanceWaitsUntilTheDriverHasTakenTheEarlierName) {
     store.createKey(RegistryRoot::CurrentUser, kPdfWriterKey);
     store.writeValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName", "/out/earlier.pdf");
     project.SetOption("MultiInstance", "1");
@@ -116,7 +109,8 @@ TEST_F(PrinterOutput, MultiInstanceWaitsUntilTheDriverHasTakenTheEarlierName)
     TvxPrinterOutputWait wait;
     wait.Sleep = [&](std::chrono::milliseconds step) {
         EXPECT_EQ(step, std::chrono::milliseconds(1000));
-        if (++sleeps == 3) store.writeValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName", "");
+        if (++sleeps == 3)
+            store.writeValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName", "");
     };
 
     setup(wait);
@@ -125,8 +119,7 @@ TEST_F(PrinterOutput, MultiInstanceWaitsUntilTheDriverHasTakenTheEarlierName)
     EXPECT_EQ(user(kPdfWriterKey, "PDFFileName"), kTarget);
 }
 
-TEST_F(PrinterOutput, MultiInstanceWaitIsBoundedAndLeavesThePendingNameAlone)
-{
+TEST_F(PrinterOutput, MultiInstanceWaitIsBoundedAndLeavesThePendingNameAlone) {
     store.createKey(RegistryRoot::CurrentUser, kPdfWriterKey);
     store.writeValue(RegistryRoot::CurrentUser, kPdfWriterKey, "PDFFileName", "/out/earlier.pdf");
     project.SetOption("MultiInstance", "True");

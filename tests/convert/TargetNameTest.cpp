@@ -89,7 +89,8 @@ TEST_F(TargetNameTest, AFolderThatCannotBeMadeIsReportedOnceAndTheNameStillRetur
     EXPECT_EQ(out / "file/sub/x.pdf", Target(in / "x.chm"));
     EXPECT_EQ(out / "file/sub/y.pdf", Target(in / "y.chm"));
     EXPECT_EQ(2, batch.Failures);
-    EXPECT_EQ(std::vector<std::string>{"CreateDir Failed: " + (out / "file/sub/")}, batch.FailureMessages);
+    EXPECT_EQ(std::vector<std::string>{"CreateDir Failed: " + (out / "file/sub/")},
+              batch.FailureMessages);
 }
 
 TEST_F(TargetNameTest, AnExistingTargetIsSkippedRenamedOrOverwritten) {

@@ -9,15 +9,16 @@ using Paths = std::vector<std::string>;
 TEST(TopicPathNormalize, LinksAreRelativeToTheirOwnFolder) {
     EXPECT_EQ("page 1.html", TopicPathResolver::Normalize("Documents", "../page 1.html"));
     EXPECT_EQ("html/style.css", TopicPathResolver::Normalize("html/topics", "./../style.css"));
-    EXPECT_EQ("etc/passwd", TopicPathResolver::Normalize("html", "/etc/passwd"));  // top of the help file
+    EXPECT_EQ("etc/passwd",
+              TopicPathResolver::Normalize("html", "/etc/passwd"));  // top of the help file
     EXPECT_EQ("C:/Windows/win.ini", TopicPathResolver::Normalize("", "C:\\Windows\\win.ini"));
 }
 
 TEST(TopicPathNormalize, RefusesLinksThatLeaveTheFolder) {
-    const std::vector<std::string> links{"../../etc/passwd", "sub/../../../etc/passwd", "..\\..\\x.htm", "..",
-                                         "..\x01/x.htm", std::string("a\0/../../x", 10)};
-    for (const auto& link : links)
-        EXPECT_FALSE(TopicPathResolver::Normalize("a", link)) << link;
+    const std::vector<std::string> links{"../../etc/passwd", "sub/../../../etc/passwd",
+                                         "..\\..\\x.htm",    "..",
+                                         "..\x01/x.htm",     std::string("a\0/../../x", 10)};
+    for (const auto& link : links) EXPECT_FALSE(TopicPathResolver::Normalize("a", link)) << link;
 }
 
 TEST(TopicPathResolver, MatchesLetterCaseLooselyAndPrefersTheExactName) {
@@ -46,7 +47,8 @@ TEST(HelpTreeSearch, FirstFileLooksOnlyInTheMasksFolderAtPlainFiles) {
 
 TEST(HelpTreeSearch, FilesBelowComeShallowFirstThenInNameOrder) {
     ScratchFolder root;
-    for (const char* name : {"z/deep/one.htm", "b.HTML", "a/x.htm", "A.htm", "notes.txt", "x.htm.bak"})
+    for (const char* name :
+         {"z/deep/one.htm", "b.HTML", "a/x.htm", "A.htm", "notes.txt", "x.htm.bak"})
         root.Write(name, "");
     EXPECT_EQ((Paths{"A.htm", "b.HTML", "a/x.htm", "z/deep/one.htm"}),
               FindFilesBelow(root.Path(), {"*.htm", "*.html"}));

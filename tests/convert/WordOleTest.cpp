@@ -20,8 +20,7 @@ protected:
     std::vector<std::string> calls() const { return office->log()->entries(); }
     // Replaces the office installation by one changed by `change`.
     template <class Change>
-    void reinstall(Change change)
-    {
+    void reinstall(Change change) {
         fake::OfficeSetup setup;
         change(setup);
         office = nullptr;
@@ -34,8 +33,7 @@ protected:
     std::unique_ptr<TvxWordOle> ole = std::make_unique<TvxWordOle>(&batch, 1, TvxNodeEvent());
 };
 
-std::string WriteFile(const std::string& name)
-{
+std::string WriteFile(const std::string& name) {
     const auto path = std::filesystem::temp_directory_path() / name;
     std::ofstream(path) << "doc";
     return path.string();
@@ -43,16 +41,15 @@ std::string WriteFile(const std::string& name)
 
 }  // namespace
 
-TEST_F(WordOle, WordIsPreferredAndPreparedWithoutAlerts)
-{
+TEST_F(WordOle, WordIsPreferredAndPreparedWithoutAlerts) {
     ole->StartApplication();
     EXPECT_FALSE(ole->IsWps);
     EXPECT_EQ(ole->MajorVersion, 16);
-    EXPECT_EQ(calls(), (std::vector<std::string>{"create Word.Application", "app.Version", "app.DisplayAlerts = 0"}));
+    EXPECT_EQ(calls(), (std::vector<std::string>{"create Word.Application", "app.Version",
+                                                 "app.DisplayAlerts = 0"}));
 }
 
-TEST_F(WordOle, WpsIsTakenWhenWordIsAbsent)
-{
+TEST_F(WordOle, WpsIsTakenWhenWordIsAbsent) {
     reinstall([](fake::OfficeSetup& s) { s.wordInstalled = false; });
     ole->StartApplication();
     EXPECT_TRUE(ole->IsWps);
@@ -60,8 +57,7 @@ TEST_F(WordOle, WpsIsTakenWhenWordIsAbsent)
     EXPECT_EQ(calls().at(1), "create WPS.Application");
 }
 
-TEST_F(WordOle, NoWordProcessorRaisesTheWpsCreationError)
-{
+TEST_F(WordOle, NoWordProcessorRaisesTheWpsCreationError) {
     reinstall([](fake::OfficeSetup& s) { s.wordInstalled = s.wpsInstalled = false; });
     try {
         ole->OpenDocument("");
@@ -73,27 +69,27 @@ TEST_F(WordOle, NoWordProcessorRaisesTheWpsCreationError)
     EXPECT_FALSE(ole->WordApp);
 }
 
-TEST_F(WordOle, AppVisibleShowsTheWordProcessorMinimised)
-{
+TEST_F(WordOle, AppVisibleShowsTheWordProcessorMinimised) {
     project.SetOption("AppVisible", "True");
     ole->StartApplication();
-    EXPECT_EQ(calls(), (std::vector<std::string>{"create Word.Application", "app.Version", "app.Visible = true",
-                                                 "app.WindowState = 2", "app.DisplayAlerts = 0"}));
+    EXPECT_EQ(calls(), (std::vector<std::string>{"create Word.Application", "app.Version",
+                                                 "app.Visible = true", "app.WindowState = 2",
+                                                 "app.DisplayAlerts = 0"}));
 }
 
-TEST_F(WordOle, BlankDocumentIsAddedOnceAndPrintUpdatesAreTurnedOff)
-{
+TEST_F(WordOle, BlankDocumentIsAddedOnceAndPrintUpdatesAreTurnedOff) {
     ole->OpenDocument("");
     ole->OpenDocument("");
     EXPECT_EQ(office->documentsCreated(), 1);
     EXPECT_EQ(office->applicationsCreated(), 1);
-    EXPECT_EQ(office->log()->startingWith("docs."), (std::vector<std::string>{"docs.Add(<omitted>)"}));
+    EXPECT_EQ(office->log()->startingWith("docs."),
+              (std::vector<std::string>{"docs.Add(<omitted>)"}));
     EXPECT_EQ(office->log()->startingWith("options."),
-              (std::vector<std::string>{"options.UpdateFieldsAtPrint = false", "options.UpdateLinksAtPrint = false"}));
+              (std::vector<std::string>{"options.UpdateFieldsAtPrint = false",
+                                        "options.UpdateLinksAtPrint = false"}));
 }
 
-TEST_F(WordOle, ExistingFilesOpenWithTheReadOnlyAndPasswordOptions)
-{
+TEST_F(WordOle, ExistingFilesOpenWithTheReadOnlyAndPasswordOptions) {
     const std::string file = WriteFile("pellin-wordole-open.doc");
     project.SetOption("ReadOnly", "1");
     ole->OpenDocument(file);
@@ -104,23 +100,24 @@ TEST_F(WordOle, ExistingFilesOpenWithTheReadOnlyAndPasswordOptions)
     std::filesystem::remove(file);
 
     EXPECT_EQ(office->log()->startingWith("docs."),
-              (std::vector<std::string>{"docs.Open(\"" + file + "\", <omitted>, true)",
-                                        "docs.Open(\"" + file + "\", <omitted>, false, <omitted>, \" \")"}));
+              (std::vector<std::string>{
+                  "docs.Open(\"" + file + "\", <omitted>, true)",
+                  "docs.Open(\"" + file + "\", <omitted>, false, <omitted>, \" \")"}));
 }
 
-TEST_F(WordOle, CloseAndQuitDiscardChangesAndForgetTheObjects)
-{
+TEST_F(WordOle, CloseAndQuitDiscardChangesAndForgetTheObjects) {
     ole->OpenDocument("");
     ole->CloseDocument();
     ole->CloseDocument();
     EXPECT_FALSE(ole->Document);
     ole = nullptr;  // the converter quits its word processor when destroyed
-    EXPECT_EQ(office->log()->startingWith("doc.Close"), (std::vector<std::string>{"doc.Close(false)"}));
-    EXPECT_EQ(office->log()->startingWith("app.Quit"), (std::vector<std::string>{"app.Quit(false)"}));
+    EXPECT_EQ(office->log()->startingWith("doc.Close"),
+              (std::vector<std::string>{"doc.Close(false)"}));
+    EXPECT_EQ(office->log()->startingWith("app.Quit"),
+              (std::vector<std::string>{"app.Quit(false)"}));
 }
 
-TEST_F(WordOle, MacrosAreAskedOfTheDocumentFromVersion12On)
-{
+TEST_F(WordOle, MacrosAreAskedOfTheDocumentFromVersion12On) {
     reinstall([](fake::OfficeSetup& s) { s.hasVBProject = false; });
     ole->OpenDocument("");
     EXPECT_FALSE(ole->HasMacros());
@@ -133,8 +130,7 @@ TEST_F(WordOle, MacrosAreAskedOfTheDocumentFromVersion12On)
     EXPECT_TRUE(ole->HasMacros());
 }
 
-TEST(WordOleVersion, MajorNumberOfVersionValues)
-{
+TEST(WordOleVersion, MajorNumberOfVersionValues) {
     EXPECT_EQ(TvxWordOle::ParseMajorVersion(Variant("16.0")), 16);
     EXPECT_EQ(TvxWordOle::ParseMajorVersion(Variant(120)), 12);
     EXPECT_EQ(TvxWordOle::ParseMajorVersion(Variant(77)), 77);
@@ -142,29 +138,28 @@ TEST(WordOleVersion, MajorNumberOfVersionValues)
     EXPECT_EQ(TvxWordOle::ParseMajorVersion(Variant("not a version")), 0);
 }
 
-TEST_F(WordOle, ServiceManagerStoresTheSourceAsPdf)
-{
+TEST_F(WordOle, ServiceManagerStoresTheSourceAsPdf) {
     const auto target = std::filesystem::temp_directory_path() / "pellin-wordole sm.pdf";
     std::filesystem::remove(target);
     EXPECT_TRUE(TvxWordOle::ExportPdfViaServiceManager("/in/My Docs/a.chm", target.string()));
     EXPECT_TRUE(std::filesystem::exists(target));
     std::filesystem::remove(target);
 
-    EXPECT_EQ(calls(), (std::vector<std::string>{
-                           "create com.sun.star.ServiceManager",
-                           "sm.createInstance(\"com.sun.star.frame.Desktop\")",
-                           "desktop.loadComponentFromURL(\"file:///in/My Docs/a.chm\", \"_blank\", 0, [])",
-                           "sm.Bridge_GetStruct(\"com.sun.star.beans.PropertyValue\")",
-                           "prop.Name = \"FilterName\"",
-                           "prop.Value = \"writer_pdf_Export\"",
-                           "loaded.storeToURL(\"file://" + target.string() + "\", [<object>])",
-                           "loaded.close(true)",
-                       }));
+    EXPECT_EQ(calls(),
+              (std::vector<std::string>{
+                  "create com.sun.star.ServiceManager",
+                  "sm.createInstance(\"com.sun.star.frame.Desktop\")",
+                  "desktop.loadComponentFromURL(\"file:///in/My Docs/a.chm\", \"_blank\", 0, [])",
+                  "sm.Bridge_GetStruct(\"com.sun.star.beans.PropertyValue\")",
+                  "prop.Name = \"FilterName\"",
+                  "prop.Value = \"writer_pdf_Export\"",
+                  "loaded.storeToURL(\"file://" + target.string() + "\", [<object>])",
+                  "loaded.close(true)",
+              }));
     EXPECT_FALSE(ole->WordApp);  // no word processor is needed for it
 }
 
-TEST_F(WordOle, ServiceManagerFailuresGiveFalse)
-{
+TEST_F(WordOle, ServiceManagerFailuresGiveFalse) {
     reinstall([](fake::OfficeSetup& s) { s.storeFails = true; });
     EXPECT_FALSE(TvxWordOle::ExportPdfViaServiceManager("/in/a.chm", "/out/a.pdf"));
     EXPECT_FALSE(office->log()->contains("loaded.close(true)"));

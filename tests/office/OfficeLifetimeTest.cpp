@@ -27,8 +27,7 @@ using platform::office::OfficeTimeouts;
 
 namespace {
 
-bool groupEndsWithin(pid_t group, std::chrono::milliseconds limit)
-{
+bool groupEndsWithin(pid_t group, std::chrono::milliseconds limit) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (processGroupExists(group)) {
         if (std::chrono::steady_clock::now() > deadline) return false;
@@ -37,13 +36,10 @@ bool groupEndsWithin(pid_t group, std::chrono::milliseconds limit)
     return true;
 }
 
-TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall)
-{
+TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall) {
     std::atomic<int> expiries{0};
     platform::office::CallWatchdog watchdog([&] { ++expiries; });
-    {
-        platform::office::ArmedCall call(watchdog, 2000ms);
-    }
+    { platform::office::ArmedCall call(watchdog, 2000ms); }
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(0, expiries);
     EXPECT_FALSE(watchdog.expired());
@@ -55,24 +51,21 @@ TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall)
     EXPECT_TRUE(watchdog.expired());
 }
 
-TEST(CallWatchdog, ACallInsideACallKeepsTheOuterLimit)
-{
+TEST(CallWatchdog, ACallInsideACallKeepsTheOuterLimit) {
     std::atomic<int> expiries{0};
     platform::office::CallWatchdog watchdog([&] { ++expiries; });
     {
         platform::office::ArmedCall outer(watchdog, 100ms);
-        {
-            platform::office::ArmedCall inner(watchdog, 5000ms);
-        }
+        { platform::office::ArmedCall inner(watchdog, 5000ms); }
         std::this_thread::sleep_for(400ms);
     }
     EXPECT_EQ(1, expiries) << "the outer call overran after the inner one returned";
 }
 
-TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo)
-{
+TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo) {
     platform::ScopedRegistration word("Word.Application", "", [] {
-        return platform::office::WordApplication::create(OfficeLaunchSettings{"/nonexistent/soffice"}, {}, nullptr);
+        return platform::office::WordApplication::create(
+            OfficeLaunchSettings{"/nonexistent/soffice"}, {}, nullptr);
     });
     try {
         platform::CreateAutomationObject("Word.Application");
@@ -84,8 +77,7 @@ TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo)
     }
 }
 
-TEST(OfficeLifetime, AnOfficeThatWillNotStartFailsTheCreation)
-{
+TEST(OfficeLifetime, AnOfficeThatWillNotStartFailsTheCreation) {
     ScratchFolder folder("nostart");
     const auto fake = folder.write("soffice", "#!/bin/sh\nexit 3\n");
     std::filesystem::permissions(fake, std::filesystem::perms::owner_all);
@@ -93,12 +85,13 @@ TEST(OfficeLifetime, AnOfficeThatWillNotStartFailsTheCreation)
         OfficeConnection connection(OfficeLaunchSettings{fake.string()});
         FAIL() << "connection must fail";
     } catch (const AutomationError& e) {
-        EXPECT_NE(std::string::npos, std::string(e.what()).find("LibreOffice ended during start-up")) << e.what();
+        EXPECT_NE(std::string::npos,
+                  std::string(e.what()).find("LibreOffice ended during start-up"))
+            << e.what();
     }
 }
 
-TEST(OfficeLifetime, ReleasingTheConnectionEndsTheOfficeGroupAndRemovesItsProfile)
-{
+TEST(OfficeLifetime, ReleasingTheConnectionEndsTheOfficeGroupAndRemovesItsProfile) {
     SKIP_WITHOUT_OFFICE();
     pid_t group = 0;
     std::string profile;
@@ -115,8 +108,7 @@ TEST(OfficeLifetime, ReleasingTheConnectionEndsTheOfficeGroupAndRemovesItsProfil
 
 // The client is a forked copy of this test that is killed outright: the
 // office must still go away.
-TEST(OfficeLifetime, AKilledClientLeavesNoOfficeBehind)
-{
+TEST(OfficeLifetime, AKilledClientLeavesNoOfficeBehind) {
     SKIP_WITHOUT_OFFICE();
     int report[2];
     ASSERT_EQ(0, ::pipe(report));
@@ -140,8 +132,7 @@ TEST(OfficeLifetime, AKilledClientLeavesNoOfficeBehind)
     EXPECT_TRUE(groupEndsWithin(group, 5000ms));
 }
 
-TEST(OfficeLifetime, AnOverrunningCallStopsTheOfficeAndLaterCallsFailAtOnce)
-{
+TEST(OfficeLifetime, AnOverrunningCallStopsTheOfficeAndLaterCallsFailAtOnce) {
     SKIP_WITHOUT_OFFICE();
     OfficeTimeouts timeouts;
     timeouts.quick = 300ms;
@@ -157,7 +148,8 @@ TEST(OfficeLifetime, AnOverrunningCallStopsTheOfficeAndLaterCallsFailAtOnce)
         });
         FAIL() << "the overrun must fail the call";
     } catch (const AutomationError& e) {
-        EXPECT_NE(std::string::npos, std::string(e.what()).find("did not finish a test call")) << e.what();
+        EXPECT_NE(std::string::npos, std::string(e.what()).find("did not finish a test call"))
+            << e.what();
     }
     EXPECT_TRUE(groupEndsWithin(group, 5000ms));
     const auto started = std::chrono::steady_clock::now();
@@ -165,8 +157,7 @@ TEST(OfficeLifetime, AnOverrunningCallStopsTheOfficeAndLaterCallsFailAtOnce)
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1000ms);
 }
 
-TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce)
-{
+TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce) {
     SKIP_WITHOUT_OFFICE();
     platform::office::RegisterOfficeServers();
     ScratchFolder folder("threads");
@@ -177,7 +168,9 @@ TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce)
         try {
             const auto app = platform::CreateAutomationObject("Word.Application");
             const auto document = app->get("Documents").toObject()->call("Add").toObject();
-            app->get("Selection").toObject()->call("InsertFile", {page.string(), "", false, false, false});
+            app->get("Selection")
+                .toObject()
+                ->call("InsertFile", {page.string(), "", false, false, false});
             const auto pdf = folder.path() / ("t" + std::to_string(n) + ".pdf");
             document->call("ExportAsFixedFormat", {pdf.string(), 17});
             document->call("Close", {false});

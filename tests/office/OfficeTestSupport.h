@@ -14,32 +14,31 @@ namespace officetest {
 
 namespace fs = std::filesystem;
 
-inline bool officeInstalled()
-{
-    return fs::exists(PELLIN_OFFICE_PROGRAM_DIR "/soffice") && fs::exists(PELLIN_OFFICE_PROGRAM_DIR "/soffice.bin");
+inline bool officeInstalled() {
+    return fs::exists(PELLIN_OFFICE_PROGRAM_DIR "/soffice") &&
+           fs::exists(PELLIN_OFFICE_PROGRAM_DIR "/soffice.bin");
 }
 
-#define SKIP_WITHOUT_OFFICE()                                                                     \
-    do {                                                                                          \
-        if (!officetest::officeInstalled())                                                       \
-            GTEST_SKIP() << "LibreOffice is not installed (" PELLIN_OFFICE_PROGRAM_DIR "/soffice)"; \
+#define SKIP_WITHOUT_OFFICE()                                                          \
+    do {                                                                               \
+        if (!officetest::officeInstalled())                                            \
+            GTEST_SKIP() << "LibreOffice is not installed (" PELLIN_OFFICE_PROGRAM_DIR \
+                            "/soffice)";                                               \
     } while (0)
 
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::string& name)
-    {
-        std::string pattern = (fs::temp_directory_path() / ("pellin-officetest-" + name + "-XXXXXX")).string();
+    explicit ScratchFolder(const std::string& name) {
+        std::string pattern =
+            (fs::temp_directory_path() / ("pellin-officetest-" + name + "-XXXXXX")).string();
         path_ = ::mkdtemp(pattern.data());
     }
-    ~ScratchFolder()
-    {
+    ~ScratchFolder() {
         std::error_code ignored;
         fs::remove_all(path_, ignored);
     }
     const fs::path& path() const { return path_; }
-    fs::path write(const std::string& name, const std::string& bytes) const
-    {
+    fs::path write(const std::string& name, const std::string& bytes) const {
         const fs::path file = path_ / name;
         fs::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
@@ -51,8 +50,7 @@ private:
 };
 
 // Runs a shell command line and returns its standard output.
-inline std::string run(const std::string& command)
-{
+inline std::string run(const std::string& command) {
     std::string output;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return output;
@@ -63,48 +61,52 @@ inline std::string run(const std::string& command)
     return output;
 }
 
-inline std::string shellQuoted(const fs::path& path)
-{
+inline std::string shellQuoted(const fs::path& path) {
     std::string q = "'";
     for (char c : path.string()) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
-inline std::string pdfText(const fs::path& pdf) { return run("pdftotext -enc UTF-8 " + shellQuoted(pdf) + " - 2>/dev/null"); }
-inline std::string pdfUrls(const fs::path& pdf) { return run("pdfinfo -url " + shellQuoted(pdf) + " 2>/dev/null"); }
-inline std::string pdfFonts(const fs::path& pdf) { return run("pdffonts " + shellQuoted(pdf) + " 2>/dev/null"); }
-inline std::string pdfJson(const fs::path& pdf) { return run("qpdf --json " + shellQuoted(pdf) + " 2>/dev/null"); }
+inline std::string pdfText(const fs::path& pdf) {
+    return run("pdftotext -enc UTF-8 " + shellQuoted(pdf) + " - 2>/dev/null");
+}
+inline std::string pdfUrls(const fs::path& pdf) {
+    return run("pdfinfo -url " + shellQuoted(pdf) + " 2>/dev/null");
+}
+inline std::string pdfFonts(const fs::path& pdf) {
+    return run("pdffonts " + shellQuoted(pdf) + " 2>/dev/null");
+}
+inline std::string pdfJson(const fs::path& pdf) {
+    return run("qpdf --json " + shellQuoted(pdf) + " 2>/dev/null");
+}
 
-inline int pdfImageCount(const fs::path& pdf)
-{
+inline int pdfImageCount(const fs::path& pdf) {
     const std::string list = run("pdfimages -list " + shellQuoted(pdf) + " 2>/dev/null");
     int lines = 0;
     for (char c : list) lines += c == '\n';
     return lines > 2 ? lines - 2 : 0;  // two header lines
 }
 
-inline int pdfPageCount(const fs::path& pdf)
-{
+inline int pdfPageCount(const fs::path& pdf) {
     const std::string info = run("pdfinfo " + shellQuoted(pdf) + " 2>/dev/null");
     const auto at = info.find("Pages:");
     return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
 }
 
 // Outline entries: the "/Title" keys under the outline in qpdf's JSON.
-inline int pdfOutlineCount(const fs::path& pdf)
-{
+inline int pdfOutlineCount(const fs::path& pdf) {
     const std::string json = pdfJson(pdf);
     const auto outlines = json.rfind("\"outlines\"");  // the document-wide list, after the pages
     if (outlines == std::string::npos) return 0;
     int count = 0;
-    for (auto at = json.find("\"title\"", outlines); at != std::string::npos; at = json.find("\"title\"", at + 1))
+    for (auto at = json.find("\"title\"", outlines); at != std::string::npos;
+         at = json.find("\"title\"", at + 1))
         ++count;
     return count;
 }
 
 // Positions of the texts in the PDF's text, npos for a missing one.
-inline bool appearInOrder(const std::string& text, const std::vector<std::string>& parts)
-{
+inline bool appearInOrder(const std::string& text, const std::vector<std::string>& parts) {
     std::size_t from = 0;
     for (const auto& part : parts) {
         const auto at = text.find(part, from);
@@ -115,12 +117,12 @@ inline bool appearInOrder(const std::string& text, const std::vector<std::string
 }
 
 // Link annotations and outline entries that jump inside the document.
-inline int pdfInternalJumps(const fs::path& pdf)
-{
+inline int pdfInternalJumps(const fs::path& pdf) {
     const std::string json = pdfJson(pdf);
     int count = 0;
     for (const char* key : {"\"/Dest\"", "\"/GoTo\""})
-        for (auto at = json.find(key); at != std::string::npos; at = json.find(key, at + 1)) ++count;
+        for (auto at = json.find(key); at != std::string::npos; at = json.find(key, at + 1))
+            ++count;
     return count;
 }
 

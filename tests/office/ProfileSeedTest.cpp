@@ -10,8 +10,7 @@ using platform::office::ProfileSeed;
 
 namespace {
 
-TEST(ProfileSeed, KeepsTheFirstWorkingProfileWithoutItsLock)
-{
+TEST(ProfileSeed, KeepsTheFirstWorkingProfileWithoutItsLock) {
     ScratchFolder folder("seed");
     const fs::path running = folder.path() / "running";
     folder.write("running/user/registrymodifications.xcu", "first");
@@ -26,15 +25,16 @@ TEST(ProfileSeed, KeepsTheFirstWorkingProfileWithoutItsLock)
     fs::create_directories(fresh);
     ASSERT_TRUE(seed.copyTo(fresh));
     std::ifstream copied(fresh / "user" / "registrymodifications.xcu");
-    EXPECT_EQ("first", std::string((std::istreambuf_iterator<char>(copied)), std::istreambuf_iterator<char>()));
+    EXPECT_EQ("first", std::string((std::istreambuf_iterator<char>(copied)),
+                                   std::istreambuf_iterator<char>()));
     EXPECT_FALSE(fs::exists(fresh / ".lock"));
 }
 
-TEST(ProfileSeed, AFolderOthersCanWriteIsNotTrusted)
-{
+TEST(ProfileSeed, AFolderOthersCanWriteIsNotTrusted) {
     ScratchFolder folder("seed-planted");
     folder.write("seed/user/registrymodifications.xcu", "planted");
-    fs::permissions(folder.path() / "seed", fs::perms::group_write | fs::perms::others_write, fs::perm_options::add);
+    fs::permissions(folder.path() / "seed", fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::add);
     const ProfileSeed seed(folder.path() / "seed");
     EXPECT_FALSE(seed.available());
     const fs::path fresh = folder.path() / "fresh";

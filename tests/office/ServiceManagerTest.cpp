@@ -17,8 +17,7 @@ namespace {
 
 class ServiceManagerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         if (!officeInstalled()) return;
         platform::office::RegisterOfficeServers();
         manager_ = platform::CreateAutomationObject("com.sun.star.ServiceManager");
@@ -26,9 +25,9 @@ protected:
     static void TearDownTestSuite() { manager_.reset(); }
     void SetUp() override { SKIP_WITHOUT_OFFICE(); }
 
-    static ObjectRef pdfFilterProperty()
-    {
-        const auto property = manager_->call("Bridge_GetStruct", {"com.sun.star.beans.PropertyValue"}).toObject();
+    static ObjectRef pdfFilterProperty() {
+        const auto property =
+            manager_->call("Bridge_GetStruct", {"com.sun.star.beans.PropertyValue"}).toObject();
         property->put("Name", "FilterName");
         property->put("Value", "writer_pdf_Export");
         return property;
@@ -37,24 +36,27 @@ protected:
     static inline ObjectRef manager_;
 };
 
-TEST_F(ServiceManagerTest, LoadsStoresAsPdfAndClosesByName)
-{
+TEST_F(ServiceManagerTest, LoadsStoresAsPdfAndClosesByName) {
     ScratchFolder folder("sm");
-    const auto page = folder.write("my page.htm", "<html><body><h1>Loaded page</h1><p>Body</p></body></html>");
+    const auto page =
+        folder.write("my page.htm", "<html><body><h1>Loaded page</h1><p>Body</p></body></html>");
     const auto pdf = folder.path() / "my out.pdf";
 
-    const auto desktop = manager_->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();
+    const auto desktop =
+        manager_->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();
     // Addresses built the converter's way: blanks are not escaped.
     const auto document =
-        desktop->call("loadComponentFromURL", {"file://" + page.string(), "_blank", 0, VariantList{}}).toObject();
-    document->call("storeToURL", {"file://" + pdf.string(), VariantList{Variant(pdfFilterProperty())}});
+        desktop
+            ->call("loadComponentFromURL", {"file://" + page.string(), "_blank", 0, VariantList{}})
+            .toObject();
+    document->call("storeToURL",
+                   {"file://" + pdf.string(), VariantList{Variant(pdfFilterProperty())}});
     document->call("close", {true});
 
     EXPECT_NE(std::string::npos, pdfText(pdf).find("Loaded page"));
 }
 
-TEST_F(ServiceManagerTest, UnknownMembersAreRefusedAndTheOfficeStaysUsable)
-{
+TEST_F(ServiceManagerTest, UnknownMembersAreRefusedAndTheOfficeStaysUsable) {
     try {
         manager_->call("noSuchMethod", {1});
         FAIL() << "an unknown member must raise";
@@ -62,17 +64,19 @@ TEST_F(ServiceManagerTest, UnknownMembersAreRefusedAndTheOfficeStaysUsable)
         EXPECT_EQ(AutomationError::memberNotFound().code(), e.code());
     }
     EXPECT_THROW(manager_->call("Bridge_GetStruct", {"com.sun.star.no.Such"}), AutomationError);
-    const auto desktop = manager_->call("CREATEINSTANCE", {"com.sun.star.frame.Desktop"}).toObject();
+    const auto desktop =
+        manager_->call("CREATEINSTANCE", {"com.sun.star.frame.Desktop"}).toObject();
     EXPECT_THROW(desktop->get("NoSuchProperty"), AutomationError);
     EXPECT_NO_THROW(desktop->call("getComponents"));
 }
 
-TEST_F(ServiceManagerTest, AHelpFileItselfLoadsAsNothingAndTheStoreFails)
-{
+TEST_F(ServiceManagerTest, AHelpFileItselfLoadsAsNothingAndTheStoreFails) {
     const std::string chm = PELLIN_SHARED_DIR "/chm/real/wkhtmltox-au3-help.chm";
     if (!std::filesystem::exists(chm)) GTEST_SKIP() << "sample " << chm << " is missing";
-    const auto desktop = manager_->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();
-    const Variant loaded = desktop->call("loadComponentFromURL", {"file://" + chm, "_blank", 0, VariantList{}});
+    const auto desktop =
+        manager_->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();
+    const Variant loaded =
+        desktop->call("loadComponentFromURL", {"file://" + chm, "_blank", 0, VariantList{}});
     EXPECT_THROW(loaded.toObject(), AutomationError);
 }
 

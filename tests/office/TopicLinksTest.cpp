@@ -10,8 +10,7 @@ namespace {
 
 class TopicLinksTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         index_ = links_.addTopic("/tmp/job/index.htm");
         page_ = links_.addTopic("/tmp/job/sub/My Page.htm");
         intro_ = links_.addAnchor(page_, "Intro");
@@ -24,33 +23,33 @@ protected:
     std::string sameNameInIndex_;
 };
 
-TEST_F(TopicLinksTest, LinksToTopicsAndTheirAnchorsBecomeBookmarks)
-{
-    EXPECT_EQ("#" + TopicLinks::topicBookmark(page_), links_.resolve("file:///tmp/job/sub/My%20Page.htm", index_));
+TEST_F(TopicLinksTest, LinksToTopicsAndTheirAnchorsBecomeBookmarks) {
+    EXPECT_EQ("#" + TopicLinks::topicBookmark(page_),
+              links_.resolve("file:///tmp/job/sub/My%20Page.htm", index_));
     EXPECT_EQ("#" + intro_, links_.resolve("file:///tmp/job/sub/My%20Page.htm#Intro", index_));
     EXPECT_EQ("#" + intro_, links_.resolve("file:///tmp/job/SUB/my%20page.HTM#intro", index_))
         << "help viewers match names without regard to case";
-    EXPECT_EQ("#" + intro_, links_.resolve("file://localhost/tmp/job/other/../sub/My%20Page.htm#Intro", index_));
+    EXPECT_EQ("#" + intro_,
+              links_.resolve("file://localhost/tmp/job/other/../sub/My%20Page.htm#Intro", index_));
     // An anchor the topic does not have still leads to the topic.
-    EXPECT_EQ("#" + TopicLinks::topicBookmark(page_), links_.resolve("file:///tmp/job/sub/My%20Page.htm#gone", 0));
+    EXPECT_EQ("#" + TopicLinks::topicBookmark(page_),
+              links_.resolve("file:///tmp/job/sub/My%20Page.htm#gone", 0));
 }
 
-TEST_F(TopicLinksTest, AnchorNamesOfDifferentTopicsStayApart)
-{
+TEST_F(TopicLinksTest, AnchorNamesOfDifferentTopicsStayApart) {
     EXPECT_NE(intro_, sameNameInIndex_);
     EXPECT_EQ("#" + sameNameInIndex_, links_.resolve("#Intro", index_));
     EXPECT_EQ("#" + intro_, links_.resolve("#Intro", page_));
-    EXPECT_EQ(std::nullopt, links_.resolve("#Intro", -1)) << "outside any topic the link is left alone";
+    EXPECT_EQ(std::nullopt, links_.resolve("#Intro", -1))
+        << "outside any topic the link is left alone";
 }
 
-TEST_F(TopicLinksTest, RelativeAddressesResolveFromTheTopicsFolder)
-{
+TEST_F(TopicLinksTest, RelativeAddressesResolveFromTheTopicsFolder) {
     EXPECT_EQ("#" + TopicLinks::topicBookmark(index_), links_.resolve("../index.htm", page_));
     EXPECT_EQ("#" + intro_, links_.resolve("My%20Page.htm#Intro", page_));
 }
 
-TEST_F(TopicLinksTest, OtherLocalFilesAreDroppedAndWebLinksKept)
-{
+TEST_F(TopicLinksTest, OtherLocalFilesAreDroppedAndWebLinksKept) {
     EXPECT_EQ(std::string(), links_.resolve("file:///tmp/job/images/big.png", index_));
     EXPECT_EQ(std::string(), links_.resolve("notInTheToc.htm", index_));
     EXPECT_EQ(std::nullopt, links_.resolve("http://example.com/index.htm", index_));
@@ -58,8 +57,7 @@ TEST_F(TopicLinksTest, OtherLocalFilesAreDroppedAndWebLinksKept)
     EXPECT_EQ(std::nullopt, links_.resolve("", index_));
 }
 
-TEST(TopicLinks, TopicBookmarksAreRecognisedAndAnchorsAreNot)
-{
+TEST(TopicLinks, TopicBookmarksAreRecognisedAndAnchorsAreNot) {
     EXPECT_EQ(12, TopicLinks::topicOfBookmark(TopicLinks::topicBookmark(12)));
     TopicLinks links;
     const int topic = links.addTopic("/a.htm");

@@ -22,25 +22,26 @@ const std::string kAlpha =
     "<a href=\"http://example.com/page\">web page</a> <a href=\"mailto:x@example.com\">mail</a></p>"
     "<p><img src=\"pics/dot.png\" width=\"40\" height=\"40\"></p></body></html>";
 
-std::string betaTopic()
-{
+std::string betaTopic() {
     std::string filler;
     for (int i = 0; i < 60; ++i) filler += "<p>Beta filler line " + std::to_string(i) + "</p>";
     // "Привет мир" in windows-1251
-    return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+    return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+           "charset=windows-1251\">"
            "</head><body><h1>Beta topic</h1><p>\xCF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0</p>" +
            filler + "<h2><a name=\"second\">Second part</a></h2><p>Beta end</p></body></html>";
 }
 
 // "中文测试" in gb2312
 const std::string kGamma =
-    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"></head><body>"
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=gb2312\"></head><body>"
     "<h1>Gamma topic</h1><p>\xD6\xD0\xCE\xC4\xB2\xE2\xCA\xD4</p>"
-    "<p><a href=\"A.HTM\">back to alpha</a> <a href=\"missing.htm\">gone</a> <a href=\"#top\">top</a></p>"
+    "<p><a href=\"A.HTM\">back to alpha</a> <a href=\"missing.htm\">gone</a> <a "
+    "href=\"#top\">top</a></p>"
     "</body></html>";
 
-VariantList exportArguments(const std::string& target)
-{
+VariantList exportArguments(const std::string& target) {
     return {target, 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false};
 }
 
@@ -57,27 +58,27 @@ public:
 
 class WordApplicationTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         if (!officeInstalled()) return;
         platform::office::RegisterOfficeServers({}, {}, std::make_shared<OnePrinter>());
         app_ = platform::CreateAutomationObject("Word.Application");
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         if (app_) app_->call("Quit", {false});
         app_.reset();
     }
     void SetUp() override { SKIP_WITHOUT_OFFICE(); }
 
-    ObjectRef addDocument() { return app_->get("Documents").toObject()->call("Add", {Variant::omitted()}).toObject(); }
-    void insert(const std::filesystem::path& file)
-    {
-        app_->get("Selection").toObject()->call("InsertFile", {file.string(), "", false, false, false});
+    ObjectRef addDocument() {
+        return app_->get("Documents").toObject()->call("Add", {Variant::omitted()}).toObject();
+    }
+    void insert(const std::filesystem::path& file) {
+        app_->get("Selection")
+            .toObject()
+            ->call("InsertFile", {file.string(), "", false, false, false});
     }
     // The converter's picture step: embed every linked picture.
-    static int embedLinkedPictures(const ObjectRef& document)
-    {
+    static int embedLinkedPictures(const ObjectRef& document) {
         const auto shapes = document->get("InlineShapes").toObject();
         int linked = 0;
         for (std::int64_t i = 1; i <= shapes->get("Count").toInt(); ++i) {
@@ -93,8 +94,7 @@ protected:
     static inline ObjectRef app_;
 };
 
-TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScripts)
-{
+TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScripts) {
     ScratchFolder folder("word");
     folder.write("pics/dot.png", tinyPng());
     const auto a = folder.write("a.htm", kAlpha);
@@ -107,22 +107,24 @@ TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScript
     insert(b);
     insert(c);
     EXPECT_EQ(1, embedLinkedPictures(document));
-    std::filesystem::remove_all(folder.path() / "pics");  // the folder goes before the export in a job
+    std::filesystem::remove_all(folder.path() /
+                                "pics");  // the folder goes before the export in a job
     document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
     document->call("Close", {false});
 
     const std::string text = pdfText(pdf);
-    EXPECT_TRUE(appearInOrder(text, {"Alpha topic", "Alpha body text", "Beta topic", "Привет мир", "Second part",
-                                     "Gamma topic", "中文测试", "back to alpha"}))
+    EXPECT_TRUE(appearInOrder(text, {"Alpha topic", "Alpha body text", "Beta topic", "Привет мир",
+                                     "Second part", "Gamma topic", "中文测试", "back to alpha"}))
         << text;
     EXPECT_EQ(1, pdfImageCount(pdf));
     const std::string fonts = pdfFonts(pdf);
-    EXPECT_NE(std::string::npos, fonts.find("WenQuanYi")) << "Chinese needs a font that has its glyphs:\n" << fonts;
+    EXPECT_NE(std::string::npos, fonts.find("WenQuanYi"))
+        << "Chinese needs a font that has its glyphs:\n"
+        << fonts;
     EXPECT_GE(pdfOutlineCount(pdf), 4) << "one outline entry per heading";
 }
 
-TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf)
-{
+TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf) {
     ScratchFolder folder("links");
     folder.write("pics/dot.png", tinyPng());
     const auto pdf = folder.path() / "links.pdf";
@@ -141,8 +143,7 @@ TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf)
     // "to beta second" and "back to alpha" jump inside the document.
     EXPECT_GE(pdfInternalJumps(pdf), pdfOutlineCount(pdf) + 2);
 }
-TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes)
-{
+TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes) {
     EXPECT_GE(std::stoi(app_->get("Version").toText()), 7);
     app_->put("Visible", true);
     app_->put("WindowState", 2);
@@ -166,21 +167,21 @@ TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes)
     document->call("Close", {false});
 }
 
-TEST_F(WordApplicationTest, OpensAnExistingFileReadOnlyAndExportsIt)
-{
+TEST_F(WordApplicationTest, OpensAnExistingFileReadOnlyAndExportsIt) {
     ScratchFolder folder("open");
     const auto page = folder.write("page.htm", "<html><body><h1>Opened page</h1></body></html>");
     const auto pdf = folder.path() / "opened.pdf";
     const auto documents = app_->get("Documents").toObject();
-    const auto document = documents->call("Open", {page.string(), Variant::omitted(), true}).toObject();
+    const auto document =
+        documents->call("Open", {page.string(), Variant::omitted(), true}).toObject();
     document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
     document->call("Close", {false});
     EXPECT_NE(std::string::npos, pdfText(pdf).find("Opened page"));
-    EXPECT_THROW(documents->call("Open", {(folder.path() / "missing.doc").string()}), AutomationError);
+    EXPECT_THROW(documents->call("Open", {(folder.path() / "missing.doc").string()}),
+                 AutomationError);
 }
 
-TEST_F(WordApplicationTest, OnlyAnInstalledPrinterCanBeMadeActive)
-{
+TEST_F(WordApplicationTest, OnlyAnInstalledPrinterCanBeMadeActive) {
     EXPECT_EQ("Office Laser", app_->get("ActivePrinter").toText());
     try {
         app_->put("ActivePrinter", "Adobe PDF");
@@ -193,8 +194,7 @@ TEST_F(WordApplicationTest, OnlyAnInstalledPrinterCanBeMadeActive)
 }
 
 // One file that hangs the office must not fail every later job of the thread.
-TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument)
-{
+TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument) {
     SKIP_WITHOUT_OFFICE();
     platform::office::OfficeTimeouts timeouts;
     timeouts.load = std::chrono::milliseconds(1);
@@ -205,7 +205,9 @@ TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument)
     const auto documents = app->get("Documents").toObject();
     const auto first = documents->call("Add").toObject();
     try {
-        app->get("Selection").toObject()->call("InsertFile", {page.string(), "", false, false, false});
+        app->get("Selection")
+            .toObject()
+            ->call("InsertFile", {page.string(), "", false, false, false});
         FAIL() << "the insertion overruns its limit";
     } catch (const AutomationError& e) {
         EXPECT_NE(std::string::npos, std::string(e.what()).find("was stopped")) << e.what();
@@ -218,8 +220,7 @@ TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument)
     app->call("Quit", {false});
 }
 
-TEST(WordApplicationPrinting, WithoutAnyPrinterPrintingFails)
-{
+TEST(WordApplicationPrinting, WithoutAnyPrinterPrintingFails) {
     SKIP_WITHOUT_OFFICE();
     platform::office::RegisterOfficeServers({}, {}, std::make_shared<NoPrinter>());
     const auto app = platform::CreateAutomationObject("Word.Application");

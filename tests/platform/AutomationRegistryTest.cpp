@@ -13,8 +13,7 @@ namespace {
 
 class Counter : public DispatchObject {
 public:
-    Counter()
-    {
+    Counter() {
         addProperty("Value", [this](const VariantList&) { return Variant(value_); });
         addProperty(
             "Step", [this](const VariantList&) { return Variant(step_); },
@@ -33,15 +32,13 @@ private:
 const char* const FakeProgId = "Pellin.TestCounter";
 const char* const FakeClassId = "{11111111-2222-3333-4444-555555555555}";
 
-AutomationFactory counterFactory()
-{
+AutomationFactory counterFactory() {
     return [] { return std::make_shared<Counter>(); };
 }
 
 }  // namespace
 
-TEST(AutomationDispatchTest, MembersAreFoundWithoutRegardToCase)
-{
+TEST(AutomationDispatchTest, MembersAreFoundWithoutRegardToCase) {
     Counter counter;
     counter.put("STEP", 5);
     EXPECT_EQ(counter.call("add").toInt(), 5);
@@ -50,8 +47,7 @@ TEST(AutomationDispatchTest, MembersAreFoundWithoutRegardToCase)
     EXPECT_EQ(counter.get("Add").toInt(), 12);  // a method read as a property is called
 }
 
-TEST(AutomationDispatchTest, UnknownMembersAndReadOnlyWritesFail)
-{
+TEST(AutomationDispatchTest, UnknownMembersAndReadOnlyWritesFail) {
     Counter counter;
     const auto expectMemberNotFound = [](const std::function<void()>& action) {
         try {
@@ -67,8 +63,7 @@ TEST(AutomationDispatchTest, UnknownMembersAndReadOnlyWritesFail)
     expectMemberNotFound([&] { counter.put("Add", 3); });
 }
 
-TEST(AutomationCreationTest, UnknownNamesAreReportedWithTheNameAppended)
-{
+TEST(AutomationCreationTest, UnknownNamesAreReportedWithTheNameAppended) {
     try {
         CreateAutomationObject("Foo.Bar");
         FAIL();
@@ -80,13 +75,13 @@ TEST(AutomationCreationTest, UnknownNamesAreReportedWithTheNameAppended)
         CreateObjectByClassId(FakeClassId);
         FAIL();
     } catch (const AutomationError& error) {
-        EXPECT_EQ(std::string(error.what()), std::string("Class not registered, ClassID: ") + FakeClassId);
+        EXPECT_EQ(std::string(error.what()),
+                  std::string("Class not registered, ClassID: ") + FakeClassId);
         EXPECT_EQ(error.code(), static_cast<std::int32_t>(0x80040154u));
     }
 }
 
-TEST(AutomationCreationTest, OnlyAutomationFailuresOfAServerAreReworded)
-{
+TEST(AutomationCreationTest, OnlyAutomationFailuresOfAServerAreReworded) {
     {
         ScopedRegistration failing(FakeProgId, FakeClassId, []() -> ObjectRef {
             throw AutomationError::scriptError(429, "ActiveX component can't create object");
@@ -96,11 +91,13 @@ TEST(AutomationCreationTest, OnlyAutomationFailuresOfAServerAreReworded)
             FAIL();
         } catch (const AutomationError& error) {
             EXPECT_EQ(std::string(error.what()),
-                      std::string("ActiveX component can't create object, ProgID: \"") + FakeProgId + "\"");
+                      std::string("ActiveX component can't create object, ProgID: \"") +
+                          FakeProgId + "\"");
             EXPECT_EQ(error.code(), static_cast<std::int32_t>(0x800A01ADu));
         }
     }
-    ScopedRegistration throwing(FakeProgId, "", []() -> ObjectRef { throw std::runtime_error("plain"); });
+    ScopedRegistration throwing(FakeProgId, "",
+                                []() -> ObjectRef { throw std::runtime_error("plain"); });
     try {
         CreateAutomationObject(FakeProgId);
         FAIL();
@@ -111,8 +108,7 @@ TEST(AutomationCreationTest, OnlyAutomationFailuresOfAServerAreReworded)
     }
 }
 
-TEST(AutomationRegistryTest, ScopedRegistrationsNestAndRestoreWhatWasThere)
-{
+TEST(AutomationRegistryTest, ScopedRegistrationsNestAndRestoreWhatWasThere) {
     {
         ScopedRegistration outer(FakeProgId, FakeClassId, counterFactory());
         EXPECT_TRUE(CreateAutomationObject("pellin.testcounter"));  // ProgIDs ignore case
@@ -128,29 +124,24 @@ TEST(AutomationRegistryTest, ScopedRegistrationsNestAndRestoreWhatWasThere)
     EXPECT_THROW(CreateObjectByClassId(FakeClassId), AutomationError);
 }
 
-TEST(AutomationRegistryTest, TheRegularExpressionServerIsBuiltIn)
-{
+TEST(AutomationRegistryTest, TheRegularExpressionServerIsBuiltIn) {
     ObjectRef regExp = CreateObjectByClassId("{3f4daca4-160d-11d2-a8e9-00104b365c9f}");
     regExp->put("Pattern", "b+");
     EXPECT_TRUE(regExp->call("Test", {"abbc"}).toBool());
 }
 
-TEST(AutomationRegistryTest, ObjectsAreCreatedConcurrentlyWhileRegistrationsChange)
-{
+TEST(AutomationRegistryTest, ObjectsAreCreatedConcurrentlyWhileRegistrationsChange) {
     ScopedRegistration counter(FakeProgId, FakeClassId, counterFactory());
     std::atomic<int> created{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&] {
             for (int i = 0; i < 200; ++i) {
-                if (CreateAutomationObject(FakeProgId)->call("Add").toInt() == 1)
-                    ++created;
+                if (CreateAutomationObject(FakeProgId)->call("Add").toInt() == 1) ++created;
             }
         });
     }
-    for (int i = 0; i < 200; ++i)
-        ScopedRegistration other("Pellin.Other", "", counterFactory());
-    for (auto& thread : threads)
-        thread.join();
+    for (int i = 0; i < 200; ++i) ScopedRegistration other("Pellin.Other", "", counterFactory());
+    for (auto& thread : threads) thread.join();
     EXPECT_EQ(created.load(), 800);
 }

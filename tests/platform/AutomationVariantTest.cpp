@@ -8,8 +8,7 @@ using platform::Variant;
 
 namespace {
 
-std::int32_t codeOf(const std::function<void()>& action)
-{
+std::int32_t codeOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const AutomationError& error) {
@@ -23,8 +22,7 @@ constexpr std::int32_t TypeMismatch = static_cast<std::int32_t>(0x800A000Du);
 
 }  // namespace
 
-TEST(AutomationVariantTest, TextConvertsToNumbersAndBooleansLikeAutomation)
-{
+TEST(AutomationVariantTest, TextConvertsToNumbersAndBooleansLikeAutomation) {
     EXPECT_EQ(Variant(" 42 ").toInt(), 42);
     EXPECT_DOUBLE_EQ(Variant("-1.5").toDouble(), -1.5);
     EXPECT_TRUE(Variant("true").toBool());
@@ -36,8 +34,7 @@ TEST(AutomationVariantTest, TextConvertsToNumbersAndBooleansLikeAutomation)
     EXPECT_EQ(codeOf([] { Variant("12abc").toDouble(); }), TypeMismatch);
 }
 
-TEST(AutomationVariantTest, NumbersNarrowWithHalfToEvenRoundingAndOverflowIsAnError)
-{
+TEST(AutomationVariantTest, NumbersNarrowWithHalfToEvenRoundingAndOverflowIsAnError) {
     EXPECT_EQ(Variant(2.5).toInt(), 2);
     EXPECT_EQ(Variant(3.5).toInt(), 4);
     EXPECT_EQ(Variant(-2.5).toInt(), -2);
@@ -45,8 +42,7 @@ TEST(AutomationVariantTest, NumbersNarrowWithHalfToEvenRoundingAndOverflowIsAnEr
     EXPECT_EQ(codeOf([] { Variant(1e30).toInt(); }), static_cast<std::int32_t>(0x800A0006u));
 }
 
-TEST(AutomationVariantTest, TextOfEachKind)
-{
+TEST(AutomationVariantTest, TextOfEachKind) {
     EXPECT_EQ(Variant(true).toText(), "True");
     EXPECT_EQ(Variant(false).toText(), "False");
     EXPECT_EQ(Variant(std::int64_t{-7}).toText(), "-7");
@@ -61,8 +57,7 @@ TEST(AutomationVariantTest, TextOfEachKind)
     EXPECT_EQ(codeOf([] { Variant(Variant::omitted()).toText(); }), TypeMismatch);
 }
 
-TEST(AutomationVariantTest, ObjectsAndArraysAreOnlyWhatTheyAre)
-{
+TEST(AutomationVariantTest, ObjectsAndArraysAreOnlyWhatTheyAre) {
     EXPECT_EQ(codeOf([] { Variant("x").toObject(); }), static_cast<std::int32_t>(0x800A01A8u));
     EXPECT_EQ(codeOf([] { Variant(1).toArray(); }), TypeMismatch);
     const Variant list(std::vector<Variant>{1, "two"});
@@ -72,8 +67,7 @@ TEST(AutomationVariantTest, ObjectsAndArraysAreOnlyWhatTheyAre)
     EXPECT_EQ(Variant::null().kind(), Variant::Kind::Null);
 }
 
-TEST(AutomationVariantTest, EqualityComparesNumbersAcrossKindsButNotTextWithNumbers)
-{
+TEST(AutomationVariantTest, EqualityComparesNumbersAcrossKindsButNotTextWithNumbers) {
     EXPECT_EQ(Variant(3), Variant(3.0));
     EXPECT_FALSE(Variant(3) == Variant("3"));
     EXPECT_FALSE(Variant() == Variant::null());

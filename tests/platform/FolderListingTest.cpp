@@ -1,5 +1,3 @@
-#include "platform/FolderListing.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,6 +5,8 @@
 #include <fstream>
 #include <map>
 #include <random>
+
+#include "platform/FolderListing.h"
 
 namespace fs = std::filesystem;
 using platform::FolderListing;
@@ -37,11 +37,11 @@ protected:
     void Touch(const std::string& name) { std::ofstream(root_ / name) << "x"; }
 
     // Name -> attributes of everything the listing returns.
-    std::map<std::string, std::uint32_t> List(const std::string& mask, std::uint32_t attributeMask) {
+    std::map<std::string, std::uint32_t> List(const std::string& mask,
+                                              std::uint32_t attributeMask) {
         std::map<std::string, std::uint32_t> found;
         FolderListing listing(root_.string() + "/" + mask, attributeMask);
-        while (auto entry = listing.Next())
-            found[entry->Name] = entry->Attributes;
+        while (auto entry = listing.Next()) found[entry->Name] = entry->Attributes;
         return found;
     }
 

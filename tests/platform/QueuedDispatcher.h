@@ -30,8 +30,7 @@ public:
     // Runs one queued call on the calling thread; false when none came in time.
     bool ServeOne(std::chrono::milliseconds timeout) {
         std::unique_lock lock(mutex_);
-        if (!queued_.wait_for(lock, timeout, [&] { return !queue_.empty(); }))
-            return false;
+        if (!queued_.wait_for(lock, timeout, [&] { return !queue_.empty(); })) return false;
         auto call = std::move(queue_.front());
         queue_.pop_front();
         lock.unlock();
@@ -47,7 +46,9 @@ private:
 
 // Installs a dispatcher for one test, from the thread that will serve it.
 struct DispatcherGuard {
-    explicit DispatcherGuard(platform::MainThreadDispatcher* d) { platform::SetMainThreadDispatcher(d); }
+    explicit DispatcherGuard(platform::MainThreadDispatcher* d) {
+        platform::SetMainThreadDispatcher(d);
+    }
     ~DispatcherGuard() { platform::SetMainThreadDispatcher(nullptr); }
 };
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/CupsPrinterList.h"
 #include "platform/DevicesRegistry.h"
@@ -26,8 +26,7 @@ public:
     ScratchFolder()
         : path_(fs::temp_directory_path() /
                 ("pellin-registry-" + std::to_string(::getpid()) + "-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())))
-    {
+                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()))) {
         fs::create_directories(path_);
     }
     ~ScratchFolder() { fs::remove_all(path_); }
@@ -37,8 +36,7 @@ private:
     fs::path path_;
 };
 
-std::string readAll(const fs::path& file)
-{
+std::string readAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -56,22 +54,22 @@ private:
 
 }  // namespace
 
-TEST(RegistryTree, KeysAndValueNamesIgnoreCaseAndRootsAreSeparate)
-{
+TEST(RegistryTree, KeysAndValueNamesIgnoreCaseAndRootsAreSeparate) {
     platform::RegistryTree tree;
     tree.createKey(kUser, "Software\\Adobe\\Acrobat PDFWriter");
     EXPECT_TRUE(tree.keyExists(kUser, "software\\adobe"));
     EXPECT_TRUE(tree.keyExists(kUser, "SOFTWARE\\ADOBE\\ACROBAT PDFWRITER\\"));
     EXPECT_FALSE(tree.keyExists(kMachine, "Software\\Adobe"));
 
-    EXPECT_TRUE(tree.writeValue(kUser, "software\\adobe\\acrobat pdfwriter", "PDFFileName", "/a.pdf"));
-    EXPECT_TRUE(tree.writeValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "pdffilename", "/b.pdf"));
+    EXPECT_TRUE(
+        tree.writeValue(kUser, "software\\adobe\\acrobat pdfwriter", "PDFFileName", "/a.pdf"));
+    EXPECT_TRUE(
+        tree.writeValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "pdffilename", "/b.pdf"));
     EXPECT_EQ(tree.readValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFILENAME"), "/b.pdf");
     EXPECT_FALSE(tree.readValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "bExecViewer"));
 }
 
-TEST(RegistryTree, TextFormKeepsAnyNameAndValueAndEndsLinesInCrLf)
-{
+TEST(RegistryTree, TextFormKeepsAnyNameAndValueAndEndsLinesInCrLf) {
     platform::RegistryTree tree;
     tree.createKey(kUser, "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl");
     tree.createKey(kMachine, "Software\\shbox\\FreePdfXp");
@@ -88,23 +86,24 @@ TEST(RegistryTree, TextFormKeepsAnyNameAndValueAndEndsLinesInCrLf)
         }
 
     const auto back = platform::RegistryTree::fromText(text);
-    EXPECT_EQ(back.readValue(kUser, "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl", awkwardName),
-              awkwardValue);
-    EXPECT_EQ(back.readValue(kMachine, "Software\\shbox\\FreePdfXp", "PDFFilename"), "C:\\out\\x.pdf");
+    EXPECT_EQ(
+        back.readValue(kUser, "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl", awkwardName),
+        awkwardValue);
+    EXPECT_EQ(back.readValue(kMachine, "Software\\shbox\\FreePdfXp", "PDFFilename"),
+              "C:\\out\\x.pdf");
     EXPECT_TRUE(back.keyExists(kUser, "Software\\Adobe"));
 }
 
-TEST(RegistryTree, ReadsAnyLineEndAndSkipsWhatItDoesNotUnderstand)
-{
+TEST(RegistryTree, ReadsAnyLineEndAndSkipsWhatItDoesNotUnderstand) {
     const auto tree = platform::RegistryTree::fromText(
-        "junk before any key\n[Elsewhere\\k]\rx=1\r[CurrentUser\\A\\B]\nname=value\r\nno equals sign\n");
+        "junk before any key\n[Elsewhere\\k]\rx=1\r[CurrentUser\\A\\B]\nname=value\r\nno equals "
+        "sign\n");
     EXPECT_EQ(tree.readValue(kUser, "A\\B", "name"), "value");
     EXPECT_FALSE(tree.keyExists(kUser, "Elsewhere\\k"));
     EXPECT_FALSE(tree.readValue(kUser, "A\\B", "no equals sign"));
 }
 
-TEST(MemoryRegistry, WritingIntoAMissingKeyThrows)
-{
+TEST(MemoryRegistry, WritingIntoAMissingKeyThrows) {
     platform::MemoryRegistry registry;
     EXPECT_THROW(registry.writeValue(kUser, "Software\\Missing", "a", "b"), std::runtime_error);
     registry.createKey(kUser, "Software\\Present");
@@ -112,24 +111,24 @@ TEST(MemoryRegistry, WritingIntoAMissingKeyThrows)
     EXPECT_EQ(registry.readValue(kUser, "Software\\Present", "A"), "b");
 }
 
-TEST(FileRegistry, ValuesOutliveTheObjectAndTheFolderIsCreated)
-{
+TEST(FileRegistry, ValuesOutliveTheObjectAndTheFolderIsCreated) {
     ScratchFolder scratch;
     const fs::path file = scratch.path() / "config" / "pellin" / "registry.txt";
     {
         platform::FileRegistry registry(file);
         EXPECT_FALSE(registry.keyExists(kUser, "Software\\Adobe"));
         registry.createKey(kUser, "Software\\Adobe\\Acrobat PDFWriter");
-        registry.writeValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName", "/out/a b.pdf");
+        registry.writeValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName",
+                            "/out/a b.pdf");
     }
     platform::FileRegistry again(file);
-    EXPECT_EQ(again.readValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName"), "/out/a b.pdf");
+    EXPECT_EQ(again.readValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName"),
+              "/out/a b.pdf");
     EXPECT_NE(readAll(file).find("PDFFileName=/out/a b.pdf\r\n"), std::string::npos);
     EXPECT_THROW(again.writeValue(kUser, "Software\\Missing", "a", "b"), std::runtime_error);
 }
 
-TEST(FileRegistry, ConcurrentWritersLoseNoValue)
-{
+TEST(FileRegistry, ConcurrentWritersLoseNoValue) {
     ScratchFolder scratch;
     const fs::path file = scratch.path() / "registry.txt";
     platform::FileRegistry shared(file);
@@ -151,8 +150,7 @@ TEST(FileRegistry, ConcurrentWritersLoseNoValue)
             EXPECT_EQ(shared.readValue(kUser, "K", prefix + std::to_string(i)), "v") << prefix << i;
 }
 
-TEST(DevicesRegistry, PrinterListKeyAnswersInstalledPrintersOnly)
-{
+TEST(DevicesRegistry, PrinterListKeyAnswersInstalledPrintersOnly) {
     platform::MemoryRegistry store;
     FixedPrinters printers({"Adobe PDF", "Office_Laser"});
     platform::DevicesRegistry registry(store, printers);
@@ -168,8 +166,7 @@ TEST(DevicesRegistry, PrinterListKeyAnswersInstalledPrintersOnly)
     EXPECT_FALSE(registry.readValue(kUser, devices, "Fake"));
 }
 
-TEST(CupsPrinterList, RunsTheProgramAndSurvivesOneThatIsMissingFailsOrHangs)
-{
+TEST(CupsPrinterList, RunsTheProgramAndSurvivesOneThatIsMissingFailsOrHangs) {
     ScratchFolder scratch;
     auto script = [&](const std::string& name, const std::string& body) {
         const fs::path path = scratch.path() / name;
@@ -184,9 +181,13 @@ TEST(CupsPrinterList, RunsTheProgramAndSurvivesOneThatIsMissingFailsOrHangs)
     EXPECT_EQ(platform::CupsPrinterList(lists).installedPrinters(),
               (std::vector<std::string>{"PDF", "Laser"}));
     EXPECT_TRUE(platform::CupsPrinterList(fails).installedPrinters().empty());
-    EXPECT_TRUE(platform::CupsPrinterList((scratch.path() / "absent").string()).installedPrinters().empty());
+    EXPECT_TRUE(platform::CupsPrinterList((scratch.path() / "absent").string())
+                    .installedPrinters()
+                    .empty());
 
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(platform::CupsPrinterList(hangs, std::chrono::milliseconds(200)).installedPrinters().empty());
+    EXPECT_TRUE(platform::CupsPrinterList(hangs, std::chrono::milliseconds(200))
+                    .installedPrinters()
+                    .empty());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }

@@ -34,7 +34,8 @@ TEST(XdgOpenLauncher, WhatTheHandlerPrintsStaysOffTheProgramsStreams) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path handler = dir / "handler.sh", done = dir / "done";
-    std::ofstream(handler) << "#!/bin/sh\necho to-stdout\necho to-stderr >&2\ntouch " << done << "\n";
+    std::ofstream(handler) << "#!/bin/sh\necho to-stdout\necho to-stderr >&2\ntouch " << done
+                           << "\n";
     fs::permissions(handler, fs::perms::owner_all);
 
     testing::internal::CaptureStdout();

@@ -1,12 +1,11 @@
-#include "platform/Thread.h"
-
 #include <gtest/gtest.h>
-
-#include "QueuedDispatcher.h"
 
 #include <chrono>
 #include <future>
 #include <stdexcept>
+
+#include "QueuedDispatcher.h"
+#include "platform/Thread.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ public:
             Terminate();
             WaitFor();
         }
-        if (destroyed_)
-            destroyed_->set_value();
+        if (destroyed_) destroyed_->set_value();
     }
     std::atomic<int> rounds{0};
     std::atomic<bool> doTerminateRan{false};
@@ -44,7 +42,8 @@ private:
 // Ends as soon as it starts and counts its own destruction.
 class InstantThread : public platform::Thread {
 public:
-    explicit InstantThread(std::atomic<int>& destroyed) : platform::Thread(true), destroyed_(destroyed) {}
+    explicit InstantThread(std::atomic<int>& destroyed)
+        : platform::Thread(true), destroyed_(destroyed) {}
     ~InstantThread() override { ++destroyed_; }
 
 protected:
@@ -65,7 +64,8 @@ protected:
 
 class SynchronizingThread : public platform::Thread {
 public:
-    explicit SynchronizingThread(std::function<void()> call) : platform::Thread(false), call_(std::move(call)) {}
+    explicit SynchronizingThread(std::function<void()> call)
+        : platform::Thread(false), call_(std::move(call)) {}
     ~SynchronizingThread() override { WaitFor(); }
     std::atomic<bool> rethrown{false};
 
@@ -85,8 +85,7 @@ private:
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5s) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
+        if (std::chrono::steady_clock::now() > deadline) return false;
         std::this_thread::sleep_for(1ms);
     }
     return true;
@@ -123,8 +122,7 @@ TEST(ThreadLifecycle, SelfFreeingThreadDeletesItselfWhenItsBodyEnds) {
 TEST(ThreadLifecycle, SelfFreeingThreadMayEndBeforeStartReturns) {
     std::atomic<int> destroyed{0};
     constexpr int count = 200;
-    for (int i = 0; i < count; ++i)
-        (new InstantThread(destroyed))->Start();
+    for (int i = 0; i < count; ++i) (new InstantThread(destroyed))->Start();
     EXPECT_TRUE(WaitUntil([&] { return destroyed.load() == count; }));
 }
 

@@ -20,8 +20,7 @@ public:
     std::vector<std::string>& log;
     std::function<void()> failure;
 
-    explicit RecordingRegExp(std::vector<std::string>& sharedLog) : log(sharedLog)
-    {
+    explicit RecordingRegExp(std::vector<std::string>& sharedLog) : log(sharedLog) {
         for (const char* name : {"Pattern", "IgnoreCase", "Global", "Multiline"}) {
             addProperty(
                 name,
@@ -37,16 +36,15 @@ public:
             addMethod(name, [this, name](const VariantList&) {
                 log.push_back(name);
                 fail();
-                return std::string(name) == "Execute" ? Variant(shared_from_this()) : Variant(false);
+                return std::string(name) == "Execute" ? Variant(shared_from_this())
+                                                      : Variant(false);
             });
         }
     }
 
 private:
-    void fail()
-    {
-        if (failure)
-            failure();
+    void fail() {
+        if (failure) failure();
     }
 };
 
@@ -62,9 +60,7 @@ public:
               auto object = std::make_shared<RecordingRegExp>(log);
               object->failure = failure;
               return ObjectRef(object);
-          })
-    {
-    }
+          }) {}
 
 private:
     platform::ScopedRegistration registration_;
@@ -72,19 +68,18 @@ private:
 
 }  // namespace
 
-TEST(VBScriptRegexTest, ErrorTableHasItsRowsInOrder)
-{
+TEST(VBScriptRegexTest, ErrorTableHasItsRowsInOrder) {
     ASSERT_NE(FindScriptError(429), nullptr);
     EXPECT_STREQ(FindScriptError(429)->Message, "ActiveX component can't create object");
     EXPECT_STREQ(FindScriptError(5017)->Message, "Syntax error in regular expression");
-    EXPECT_STREQ(FindScriptError(450)->Message, "Wrong number of arguments or invalid property assignment");
+    EXPECT_STREQ(FindScriptError(450)->Message,
+                 "Wrong number of arguments or invalid property assignment");
     EXPECT_EQ(FindScriptError(429) + 42, FindScriptError(450));  // 43 rows, first to last
     EXPECT_EQ(FindScriptError(0x1399), FindScriptError(5017));
     EXPECT_EQ(FindScriptError(1234), nullptr);
 }
 
-TEST(VBScriptRegexTest, TheOneCallHelpersDoWhatTheProgramNeeds)
-{
+TEST(VBScriptRegexTest, TheOneCallHelpersDoWhatTheProgramNeeds) {
     EXPECT_EQ(Regex::Replace("^file:/*", "file:///C:/docs/a.chm", ""), "C:/docs/a.chm");
     EXPECT_EQ(Regex::Replace("^file:/*", "/home/a/file:/x.chm", ""), "/home/a/file:/x.chm");
     EXPECT_EQ(Regex::Replace("^file:/*", "FILE:///x", ""), "FILE:///x");  // letter case respected
@@ -96,8 +91,7 @@ TEST(VBScriptRegexTest, TheOneCallHelpersDoWhatTheProgramNeeds)
     EXPECT_EQ(found->Item(0)->Value(), "one/toc.hhc");
 }
 
-TEST(VBScriptRegexTest, WrapperReadsMatchesAndSubMatches)
-{
+TEST(VBScriptRegexTest, WrapperReadsMatchesAndSubMatches) {
     RegexRef regex = Regex::Create("(\\w+)@(\\w+)?", IgnoreCase | Multiline);
     EXPECT_EQ(regex->Pattern(), "(\\w+)@(\\w+)?");
     EXPECT_TRUE(regex->IgnoreCase());
@@ -118,8 +112,7 @@ TEST(VBScriptRegexTest, WrapperReadsMatchesAndSubMatches)
     EXPECT_THROW(all->Item(2), AutomationError);  // out of range: the library's error, unconverted
 }
 
-TEST(VBScriptRegexTest, PatternErrorsBecomeRegexExceptionsWithTheFullCode)
-{
+TEST(VBScriptRegexTest, PatternErrorsBecomeRegexExceptionsWithTheFullCode) {
     try {
         Regex::IsMatch("(unbalanced", None, "text");
         FAIL();
@@ -137,8 +130,7 @@ TEST(VBScriptRegexTest, PatternErrorsBecomeRegexExceptionsWithTheFullCode)
     EXPECT_THROW(Regex::Replace("[z-a]", "x", ""), ERegexException);
 }
 
-TEST(VBScriptRegexTest, EachMatchingOperationSetsTheGlobalFlagItself)
-{
+TEST(VBScriptRegexTest, EachMatchingOperationSetsTheGlobalFlagItself) {
     FakeLibrary library;
     RegexRef regex = Regex::Create("p", IgnoreCase);
     regex->Matches("x");
@@ -146,14 +138,13 @@ TEST(VBScriptRegexTest, EachMatchingOperationSetsTheGlobalFlagItself)
     regex->ReplaceAll("x", "y");
     regex->Match("x");
     regex->Replace("x", "y");
-    EXPECT_EQ(library.log, (std::vector<std::string>{"Pattern=p", "IgnoreCase=True", "Multiline=False",
-                                                     "Global=True", "Execute", "Global=False", "Test",
-                                                     "Global=True", "Replace", "Global=False", "Execute",
-                                                     "Global=False", "Replace"}));
+    EXPECT_EQ(library.log, (std::vector<std::string>{
+                               "Pattern=p", "IgnoreCase=True", "Multiline=False", "Global=True",
+                               "Execute", "Global=False", "Test", "Global=True", "Replace",
+                               "Global=False", "Execute", "Global=False", "Replace"}));
 }
 
-TEST(VBScriptRegexTest, EveryClassLevelCallCreatesAFreshObject)
-{
+TEST(VBScriptRegexTest, EveryClassLevelCallCreatesAFreshObject) {
     FakeLibrary library;
     Regex::IsMatch("a", None, "a");
     Regex::IsMatch("a", None, "a");
@@ -161,10 +152,11 @@ TEST(VBScriptRegexTest, EveryClassLevelCallCreatesAFreshObject)
     EXPECT_EQ(library.created, 3);
 }
 
-TEST(VBScriptRegexTest, OnlyMatchingOperationsConvertLibraryFailures)
-{
+TEST(VBScriptRegexTest, OnlyMatchingOperationsConvertLibraryFailures) {
     FakeLibrary library;
-    library.failure = [] { throw AutomationError(static_cast<std::int32_t>(0x80041234u), "library words"); };
+    library.failure = [] {
+        throw AutomationError(static_cast<std::int32_t>(0x80041234u), "library words");
+    };
     RegexRef regex = Regex::Create("p", None);
     try {
         regex->IsMatch("x");
@@ -175,7 +167,9 @@ TEST(VBScriptRegexTest, OnlyMatchingOperationsConvertLibraryFailures)
     }
     EXPECT_THROW(regex->Pattern(), AutomationError);
 
-    library.failure = [] { throw AutomationError(static_cast<std::int32_t>(0x800A000Du), "whatever"); };
+    library.failure = [] {
+        throw AutomationError(static_cast<std::int32_t>(0x800A000Du), "whatever");
+    };
     try {
         Regex::Create("p", None)->Matches("x");
         FAIL();
@@ -187,8 +181,7 @@ TEST(VBScriptRegexTest, OnlyMatchingOperationsConvertLibraryFailures)
     EXPECT_THROW(Regex::Create("p", None)->ReplaceAll("x", ""), std::logic_error);
 }
 
-TEST(VBScriptRegexTest, AMissingLibraryFailsCreationNamingTheClass)
-{
+TEST(VBScriptRegexTest, AMissingLibraryFailsCreationNamingTheClass) {
     platform::ScopedRegistration hidden("", RegExpClassId, nullptr);
     try {
         Regex::IsMatch("a", None, "a");
@@ -196,7 +189,8 @@ TEST(VBScriptRegexTest, AMissingLibraryFailsCreationNamingTheClass)
     } catch (const ERegexException&) {
         FAIL() << "creation failures are not converted";
     } catch (const AutomationError& error) {
-        EXPECT_EQ(std::string(error.what()), std::string("Class not registered, ClassID: ") + RegExpClassId);
+        EXPECT_EQ(std::string(error.what()),
+                  std::string("Class not registered, ClassID: ") + RegExpClassId);
     }
     EXPECT_THROW(TRegex(nullptr), AutomationError);
 }

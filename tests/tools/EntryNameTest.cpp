@@ -1,7 +1,7 @@
-#include "EntryName.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "EntryName.h"
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -9,8 +9,8 @@ using ::testing::HasSubstr;
 namespace {
 
 TEST(EntryNameTest, InternalEntriesAreNeverWritten) {
-    for (const char* raw : {"/#SYSTEM", "/$OBJINST", "/$WWKeywordLinks/Property", "::DataSpace/NameList",
-                            "::DataSpace/Storage/MSCompressed/Content"})
+    for (const char* raw : {"/#SYSTEM", "/$OBJINST", "/$WWKeywordLinks/Property",
+                            "::DataSpace/NameList", "::DataSpace/Storage/MSCompressed/Content"})
         EXPECT_EQ(ClassifyEntryName(raw).Kind, EntryKind::Internal) << raw;
 }
 
@@ -58,11 +58,11 @@ TEST(EntryNameTest, NamesThatCouldEscapeOrBreakAreRefused) {
         {"/del\x7F.htm", "control character"},
         {"/..\\escape.htm", "backslash"},
         {"/bad\xFF\xFE.htm", "UTF-8"},
-        {"/\xC0\xAF.htm", "UTF-8"},            // over-long encoding of "/"
-        {"/\xE0\x80\xAF.htm", "UTF-8"},        // over-long encoding of "/"
-        {"/\xED\xA0\x80.htm", "UTF-8"},        // a surrogate
-        {"/cut\xE2\x82", "UTF-8"},             // sequence cut at the end
-        {"/\xF4\x90\x80\x80.htm", "UTF-8"},    // beyond U+10FFFF
+        {"/\xC0\xAF.htm", "UTF-8"},          // over-long encoding of "/"
+        {"/\xE0\x80\xAF.htm", "UTF-8"},      // over-long encoding of "/"
+        {"/\xED\xA0\x80.htm", "UTF-8"},      // a surrogate
+        {"/cut\xE2\x82", "UTF-8"},           // sequence cut at the end
+        {"/\xF4\x90\x80\x80.htm", "UTF-8"},  // beyond U+10FFFF
     };
     for (const auto& [raw, reason] : refused) {
         const EntryName name = ClassifyEntryName(raw);

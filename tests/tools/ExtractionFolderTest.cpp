@@ -1,9 +1,8 @@
-#include "ExtractionFolder.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "ExtractionFolder.h"
 #include "ToolTestSupport.h"
 
 using namespace tooltest;

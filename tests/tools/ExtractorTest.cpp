@@ -1,5 +1,3 @@
-#include "Extractor.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,6 +5,7 @@
 #include <cstring>
 
 #include "ExtractionFolder.h"
+#include "Extractor.h"
 #include "ToolTestSupport.h"
 
 using namespace tooltest;
@@ -24,16 +23,19 @@ struct FakeEntry {
 
 class FakeArchive : public ArchiveReader {
 public:
-    FakeArchive(std::vector<FakeEntry> entries, bool complete = true) : entries_(std::move(entries)), complete_(complete) {}
+    FakeArchive(std::vector<FakeEntry> entries, bool complete = true)
+        : entries_(std::move(entries)), complete_(complete) {}
 
     ArchiveListing List() override {
         ArchiveListing listing{{}, complete_};
         for (const auto& e : entries_)
-            listing.Entries.push_back({e.Name, e.Claimed == UINT64_MAX ? e.Content.size() : e.Claimed});
+            listing.Entries.push_back(
+                {e.Name, e.Claimed == UINT64_MAX ? e.Content.size() : e.Claimed});
         return listing;
     }
 
-    std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer, std::size_t size) override {
+    std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer,
+                     std::size_t size) override {
         const std::string& content = entries_.at(index).Content;
         if (offset >= content.size()) return 0;
         // Small pieces, so the copy loop runs more than once.
@@ -52,7 +54,8 @@ protected:
     ScratchFolder scratch;
     fs::path out = scratch.Path() / "out";
 
-    ExtractionReport Extract(std::vector<FakeEntry> entries, ExtractionLimits limits = {}, bool complete = true) {
+    ExtractionReport Extract(std::vector<FakeEntry> entries, ExtractionLimits limits = {},
+                             bool complete = true) {
         FakeArchive archive(std::move(entries), complete);
         ExtractionFolder folder(out.string(), "");
         return Extractor(archive, folder, limits).Run();
@@ -69,8 +72,8 @@ TEST_F(ExtractorTest, WritesUserEntriesAndSkipsInternalOnes) {
                                  {"/html/topics/a.htm", "<html>start</html>"},
                                  {"/empty.css", ""}});
     EXPECT_TRUE(report.Complete());
-    EXPECT_THAT(TreeBelow(out), ElementsAre("empty.css", "html/", "html/topics/", "html/topics/a.htm", "images/",
-                                            "images/pic.png"));
+    EXPECT_THAT(TreeBelow(out), ElementsAre("empty.css", "html/", "html/topics/",
+                                            "html/topics/a.htm", "images/", "images/pic.png"));
     EXPECT_EQ(ReadBytes(out / "html/topics/a.htm"), "<html>start</html>");
     EXPECT_EQ(report.FilesWritten, 3u);
 }
@@ -93,7 +96,8 @@ TEST_F(ExtractorTest, BadEntriesAreReportedAndTheGoodOnesStillWritten) {
 }
 
 TEST_F(ExtractorTest, AnEntryClaimingMoreThanTheLimitIsLeftOutAlone) {
-    const auto report = Extract({{"/bomb.htm", "tiny", UINT64_MAX - 1}, {"/page.htm", "page"}}, {10'000, 100});
+    const auto report =
+        Extract({{"/bomb.htm", "tiny", UINT64_MAX - 1}, {"/page.htm", "page"}}, {10'000, 100});
     EXPECT_THAT(TreeBelow(out), ElementsAre("page.htm"));
     ASSERT_EQ(report.Problems.size(), 1u);
     EXPECT_THAT(report.Problems[0], HasSubstr("left out entry \"/bomb.htm\""));

@@ -1,10 +1,10 @@
-#include "IsolatedRun.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <thread>
+
+#include "IsolatedRun.h"
 
 namespace {
 

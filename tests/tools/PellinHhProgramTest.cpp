@@ -24,10 +24,12 @@ protected:
 
 TEST_F(PellinHhProgramTest, WritesEveryUserEntryAndNoInternalOne) {
     const std::vector<std::pair<std::string, std::set<std::string>>> fixtures = {
-        {"toc-basic.chm", {"A&B.htm", "My Page.htm", "_#_README_#_", "a.htm", "b.htm", "images/", "images/pic.png",
-                           "index.hhk", "index.htm", "style.css", "toc.hhc"}},
-        {"toc-subfolder.chm", {"_#_README_#_", "html/", "html/intro.htm", "html/style.css", "html/toc.hhc",
-                               "html/topics/", "html/topics/detail.htm"}},
+        {"toc-basic.chm",
+         {"A&B.htm", "My Page.htm", "_#_README_#_", "a.htm", "b.htm", "images/", "images/pic.png",
+          "index.hhk", "index.htm", "style.css", "toc.hhc"}},
+        {"toc-subfolder.chm",
+         {"_#_README_#_", "html/", "html/intro.htm", "html/style.css", "html/toc.hhc",
+          "html/topics/", "html/topics/detail.htm"}},
         {"no-toc.chm", {"_#_README_#_", "first.htm", "second.htm"}},
         {"index-only.chm", {"_#_README_#_", "alpha.htm", "beta.htm", "keywords.hhk"}},
     };
@@ -59,8 +61,8 @@ TEST_F(PellinHhProgramTest, EscapingNamesAreRefusedAndTheRestWritten) {
     const ProgramResult result = Decompile("hostile-names.chm");
     ASSERT_TRUE(result.Exited);
     EXPECT_EQ(result.ExitCode, 2);
-    EXPECT_THAT(TreeBelow(scratch.Path()),
-                ElementsAre("out/", "out/_#_README_#_", "out/good.htm", "out/sub/", "out/sub/inner.htm"));
+    EXPECT_THAT(TreeBelow(scratch.Path()), ElementsAre("out/", "out/_#_README_#_", "out/good.htm",
+                                                       "out/sub/", "out/sub/inner.htm"));
     EXPECT_THAT(result.Errors, HasSubstr("refused entry \"/sub/../../escape-sub.htm\""));
 }
 
@@ -68,7 +70,8 @@ TEST_F(PellinHhProgramTest, ContentsPointingOutsideAreOnlyText) {
     // The container is sound; what its .hhc says is the converter's business.
     const ProgramResult result = Decompile("hostile-toc.chm");
     EXPECT_EQ(result.ExitCode, 0) << result.Errors;
-    EXPECT_THAT(TreeBelow(scratch.Path()), ElementsAre("out/", "out/_#_README_#_", "out/safe.htm", "out/toc.hhc"));
+    EXPECT_THAT(TreeBelow(scratch.Path()),
+                ElementsAre("out/", "out/_#_README_#_", "out/safe.htm", "out/toc.hhc"));
 }
 
 TEST_F(PellinHhProgramTest, OutputIsBounded) {
@@ -90,7 +93,8 @@ TEST_F(PellinHhProgramTest, UnusableCallsEndWithCodeOne) {
         {{"-timeout=0", "-decompile", out.string(), chm}, "bad value"},
         {{"-max-bytes=1k", "-decompile", out.string(), chm}, "bad value"},
         {{"-decompile", out.string(), chm, "extra"}, "unknown argument"},
-        {{"-decompile", out.string(), (scratch.Path() / "none.chm").string()}, "cannot open the file"},
+        {{"-decompile", out.string(), (scratch.Path() / "none.chm").string()},
+         "cannot open the file"},
         {{"-decompile", (scratch.Path() / "file").string(), chm}, "cannot open the folder"},
     };
     for (const auto& [args, message] : calls) {
@@ -103,7 +107,8 @@ TEST_F(PellinHhProgramTest, UnusableCallsEndWithCodeOne) {
 
 TEST_F(PellinHhProgramTest, NotAHelpFileEndsWithCodeThree) {
     WriteBytes(scratch.Path() / "page.chm", "<html>not a help file</html>");
-    const ProgramResult result = RunHh({"-decompile", out.string(), (scratch.Path() / "page.chm").string()});
+    const ProgramResult result =
+        RunHh({"-decompile", out.string(), (scratch.Path() / "page.chm").string()});
     EXPECT_EQ(result.ExitCode, 3);
     EXPECT_THAT(result.Errors, HasSubstr("not a CHM file"));
 }

@@ -12,11 +12,11 @@
 using namespace tooltest;
 using ::testing::AllOf;
 using ::testing::AnyOf;
-using ::testing::Not;
-using ::testing::StartsWith;
 using ::testing::Contains;
 using ::testing::Eq;
 using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -30,8 +30,8 @@ std::vector<fs::path> SamplesIn(const std::string& kind) {
     return files;
 }
 
-#define SKIP_WITHOUT_SAMPLES(files) \
-    if ((files).empty()) { \
+#define SKIP_WITHOUT_SAMPLES(files)                                        \
+    if ((files).empty()) {                                                 \
         GTEST_SKIP() << "no shared sample files in " << SharedChmFolder(); \
     }
 
@@ -46,16 +46,20 @@ TEST(SharedSamplesTest, RealHelpFilesComeOutWhole) {
     SKIP_WITHOUT_SAMPLES(files);
     for (const auto& chm : files) {
         ScratchFolder scratch;
-        const ProgramResult result = RunHh({"-decompile", (scratch.Path() / "out").string(), chm.string()});
+        const ProgramResult result =
+            RunHh({"-decompile", (scratch.Path() / "out").string(), chm.string()});
         EXPECT_TRUE(result.Exited && result.ExitCode == 0) << chm << ": " << result.Errors;
         const auto tree = TreeBelow(scratch.Path() / "out");
         EXPECT_THAT(tree, AllOf(Contains(HasSubstr(".htm")), Not(Contains(StartsWith("#"))),
-                                Not(Contains(StartsWith("$"))))) << chm;
+                                Not(Contains(StartsWith("$")))))
+            << chm;
     }
     // A contents file in a sub-folder, with blanks in its name.
-    if (std::find(files.begin(), files.end(), SharedChmFolder() / "real/archmage-example.chm") != files.end()) {
+    if (std::find(files.begin(), files.end(), SharedChmFolder() / "real/archmage-example.chm") !=
+        files.end()) {
         ScratchFolder scratch;
-        RunHh({"-decompile", scratch.Path().string(), (SharedChmFolder() / "real/archmage-example.chm").string()});
+        RunHh({"-decompile", scratch.Path().string(),
+               (SharedChmFolder() / "real/archmage-example.chm").string()});
         EXPECT_TRUE(fs::is_regular_file(scratch.Path() / "Documents/Table of Contents.hhc"));
     }
 }
@@ -69,7 +73,8 @@ void ExpectContained(const std::vector<fs::path>& files) {
         ScratchFolder scratch;
         const fs::path out = scratch.Path() / "out";
         const auto started = std::chrono::steady_clock::now();
-        const ProgramResult result = RunHh({"-timeout=60", "-decompile", out.string(), chm.string()});
+        const ProgramResult result =
+            RunHh({"-timeout=60", "-decompile", out.string(), chm.string()});
         const auto took = std::chrono::steady_clock::now() - started;
 
         ASSERT_TRUE(result.Exited) << chm << " killed pellin-hh itself";
@@ -79,11 +84,13 @@ void ExpectContained(const std::vector<fs::path>& files) {
         }
         EXPECT_LT(took, std::chrono::seconds(30)) << chm;
         const auto beside = TreeBelow(scratch.Path());
-        for (const auto& name : beside) EXPECT_TRUE(name.starts_with("out/") || name == "out/") << chm << ": " << name;
+        for (const auto& name : beside)
+            EXPECT_TRUE(name.starts_with("out/") || name == "out/") << chm << ": " << name;
         EXPECT_FALSE(HasUnfinishedFile(scratch.Path())) << chm;
         if (chm.filename().string().starts_with("segv-")) {
             EXPECT_EQ(result.ExitCode, 3) << chm;
-            EXPECT_THAT(result.Errors, AnyOf(HasSubstr("crashed"), HasSubstr("ended unexpectedly"))) << chm;
+            EXPECT_THAT(result.Errors, AnyOf(HasSubstr("crashed"), HasSubstr("ended unexpectedly")))
+                << chm;
         }
     }
     if (!probeExisted) {
@@ -104,7 +111,8 @@ TEST(SharedSamplesTest, HostileNamesNeverEscape) {
     for (const auto& chm : files) {
         if (chm.filename() == "raw-benign.chm") continue;
         ScratchFolder scratch;
-        const ProgramResult result = RunHh({"-decompile", (scratch.Path() / "out").string(), chm.string()});
+        const ProgramResult result =
+            RunHh({"-decompile", (scratch.Path() / "out").string(), chm.string()});
         EXPECT_EQ(result.ExitCode, 2) << chm;
         EXPECT_THAT(result.Errors, HasSubstr("refused entry")) << chm;
         EXPECT_THAT(TreeBelow(scratch.Path() / "out"), Contains("index.htm")) << chm;

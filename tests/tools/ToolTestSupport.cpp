@@ -32,7 +32,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     if (child == 0) {
         const int errors = ::open(errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int nothing = ::open("/dev/null", O_WRONLY);
-        if (errors < 0 || nothing < 0 || ::dup2(errors, 2) < 0 || ::dup2(nothing, 1) < 0) ::_exit(126);
+        if (errors < 0 || nothing < 0 || ::dup2(errors, 2) < 0 || ::dup2(nothing, 1) < 0)
+            ::_exit(126);
         if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0) ::_exit(126);
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -68,7 +69,8 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
 
 std::set<std::string> TreeBelow(const fs::path& root) {
     std::set<std::string> tree;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+         ++it) {
         std::string relative = it->path().lexically_relative(root).generic_string();
         if (it->is_directory() && !it->is_symlink()) relative += '/';
         tree.insert(relative);
@@ -76,7 +78,9 @@ std::set<std::string> TreeBelow(const fs::path& root) {
     return tree;
 }
 
-fs::path FixtureFile(const std::string& name) { return fs::path(PELLIN_SOURCE_DIR) / "tests" / "fixtures" / name; }
+fs::path FixtureFile(const std::string& name) {
+    return fs::path(PELLIN_SOURCE_DIR) / "tests" / "fixtures" / name;
+}
 
 fs::path SharedChmFolder() { return fs::path(PELLIN_SHARED_DIR) / "chm"; }
 

@@ -27,7 +27,7 @@ private:
 struct ProgramResult {
     bool Exited = false;  // false: killed by a signal
     int ExitCode = -1;
-    std::string Errors;   // standard error
+    std::string Errors;  // standard error
 };
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,

@@ -56,8 +56,7 @@ TEST_F(MainWindowRun, ASearchReplacedWhileItsThreadAddsRowsNeitherHangsNorMixesR
 }
 
 TEST_F(MainWindowRun, TwoThreadsTurnEachRowInPlaceAndReportFailuresOnce) {
-    TvxFrmMain& window =
-        WindowOn({"a.chm", "bad1.chm", "c.chm", "bad2.chm"}, {"ThreadsCount=2"});
+    TvxFrmMain& window = WindowOn({"a.chm", "bad1.chm", "c.chm", "bad2.chm"}, {"ThreadsCount=2"});
     window.aConvertExecute();
     EXPECT_EQ(window.bCreate->text(), "Pause");
     QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
@@ -69,8 +68,10 @@ TEST_F(MainWindowRun, TwoThreadsTurnEachRowInPlaceAndReportFailuresOnce) {
         EXPECT_EQ(RowText(window, row, 1), order[static_cast<size_t>(row)]);
         EXPECT_EQ(RowStatus(window, row), bad ? 2 : 1);
         // Only the first line of a result shows.
-        if (bad) EXPECT_EQ(RowText(window, row, 2), "Cannot convert");
-        else EXPECT_EQ(RowText(window, row, 2).substr(0, Path("out").size()), Path("out"));
+        if (bad)
+            EXPECT_EQ(RowText(window, row, 2), "Cannot convert");
+        else
+            EXPECT_EQ(RowText(window, row, 2).substr(0, Path("out").size()), Path("out"));
     }
     EXPECT_EQ(window.bCreate->text(), "&Convert");
     EXPECT_FALSE(window.bSearchConvert->isVisible());
@@ -178,8 +179,8 @@ TEST_F(MainWindowRun, ExportOfAnEmptyListWritesAnEmptyFile) {
 }
 
 TEST_F(MainWindowRun, RunAndCloseConvertsAtStartWritesTheLogAndCloses) {
-    TvxFrmMain& window = WindowOn({"a.chm", "bad.chm"},
-                                  {"RunAndClose=1", "LogFile=" + Path("run.log")});
+    TvxFrmMain& window =
+        WindowOn({"a.chm", "bad.chm"}, {"RunAndClose=1", "LogFile=" + Path("run.log")});
     window.show();
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
     const std::string log = Bytes(Path("run.log"));

@@ -4,10 +4,12 @@
 // folder, recorded shell, scripted dialogs), a test converter that needs no
 // office, and the main window and about window.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
-#include <QTest>
 #include <QLabel>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <atomic>
@@ -20,8 +22,6 @@
 #include <mutex>
 #include <sstream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "../core/CoreTestSupport.h"
 #include "batch/TvxBatch.h"

@@ -66,7 +66,8 @@ TEST(UiThreadCall, CancelReleasesAWaitingCallerAndRefusesItsGenerationLater) {
     ASSERT_EQ(worker.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     EXPECT_FALSE(worker.get());
 
-    auto late = std::async(std::launch::async, [&] { return calls.RunFor(generation, [&] { ++ran; }); });
+    auto late =
+        std::async(std::launch::async, [&] { return calls.RunFor(generation, [&] { ++ran; }); });
     ASSERT_EQ(late.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     EXPECT_FALSE(late.get());
     QCoreApplication::processEvents();

@@ -26,18 +26,22 @@ public:
         std::size_t at = 0;
         while (at < all.size() && entries_.size() < 64) {
             const auto nameEnd = std::min(all.find('\0', at), all.size());
-            const auto contentEnd = std::min(all.find('\0', std::min(nameEnd + 1, all.size())), all.size());
-            entries_.push_back({all.substr(at, nameEnd - at), all.substr(std::min(nameEnd + 1, all.size()),
-                                                                         contentEnd - std::min(nameEnd + 1, all.size()))});
+            const auto contentEnd =
+                std::min(all.find('\0', std::min(nameEnd + 1, all.size())), all.size());
+            entries_.push_back({all.substr(at, nameEnd - at),
+                                all.substr(std::min(nameEnd + 1, all.size()),
+                                           contentEnd - std::min(nameEnd + 1, all.size()))});
             at = contentEnd + 1;
         }
     }
     ArchiveListing List() override {
         ArchiveListing listing;
-        for (const auto& [name, content] : entries_) listing.Entries.push_back({name, content.size()});
+        for (const auto& [name, content] : entries_)
+            listing.Entries.push_back({name, content.size()});
         return listing;
     }
-    std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer, std::size_t size) override {
+    std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer,
+                     std::size_t size) override {
         const std::string& content = entries_.at(index).second;
         if (offset >= content.size()) return 0;
         const std::size_t count = std::min<std::size_t>(size, content.size() - offset);

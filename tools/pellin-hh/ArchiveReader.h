@@ -8,7 +8,7 @@
 #include <vector>
 
 struct ArchiveEntry {
-    std::string Name;     // raw bytes as stored in the directory
+    std::string Name;          // raw bytes as stored in the directory
     std::uint64_t Length = 0;  // as claimed by the directory; may be a lie
 };
 
@@ -23,5 +23,6 @@ public:
     virtual ArchiveListing List() = 0;
     // Copies up to size bytes of entry `index` (of the last List) from
     // `offset` into buffer; returns how many, 0 at the end or on damage.
-    virtual std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer, std::size_t size) = 0;
+    virtual std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer,
+                             std::size_t size) = 0;
 };

@@ -33,7 +33,8 @@ ArchiveListing ChmArchive::List() {
     return listing;
 }
 
-std::size_t ChmArchive::Read(std::size_t index, std::uint64_t offset, unsigned char* buffer, std::size_t size) {
+std::size_t ChmArchive::Read(std::size_t index, std::uint64_t offset, unsigned char* buffer,
+                             std::size_t size) {
     if (index >= locations_.size()) return 0;
     const Location& where = locations_[index];
     if (offset >= where.Length || size == 0) return 0;
@@ -41,7 +42,8 @@ std::size_t ChmArchive::Read(std::size_t index, std::uint64_t offset, unsigned c
     unit.start = where.Start;
     unit.length = where.Length;
     unit.space = where.Space;
-    const auto wanted = static_cast<LONGINT64>(std::min<std::uint64_t>(size, where.Length - offset));
+    const auto wanted =
+        static_cast<LONGINT64>(std::min<std::uint64_t>(size, where.Length - offset));
     if (offset > static_cast<std::uint64_t>(std::numeric_limits<LONGINT64>::max())) return 0;
     const LONGINT64 got = chm_retrieve_object(handle_, &unit, buffer, offset, wanted);
     return got > 0 ? static_cast<std::size_t>(got) : 0;

@@ -19,7 +19,8 @@ public:
     ChmArchive& operator=(const ChmArchive&) = delete;
 
     ArchiveListing List() override;
-    std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer, std::size_t size) override;
+    std::size_t Read(std::size_t index, std::uint64_t offset, unsigned char* buffer,
+                     std::size_t size) override;
 
     // A directory holding more entries than this is treated as damaged.
     static constexpr std::size_t MaxEntries = 1'000'000;

@@ -32,7 +32,8 @@ bool IsValidUtf8(std::string_view text) {
             code = (code << 6) | (next & 0x3F);
         }
         static constexpr char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
-        if (code < smallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        if (code < smallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
         i += extra + 1;
     }
     return true;
@@ -83,7 +84,8 @@ EntryName ClassifyEntryName(std::string_view raw) {
     while (true) {
         const auto slash = rest.find('/');
         const auto component = rest.substr(0, slash);
-        if (auto problem = ComponentProblem(component); !problem.empty()) return Refuse(std::move(problem));
+        if (auto problem = ComponentProblem(component); !problem.empty())
+            return Refuse(std::move(problem));
         name.Components.emplace_back(component);
         if (slash == std::string_view::npos) break;
         rest.remove_prefix(slash + 1);

@@ -31,7 +31,8 @@ std::pair<UniqueFd, std::string> CreateTemporary(int folder) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = TemporaryPrefix(::getpid()) + std::to_string(counter++) + ".part";
-        const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        const int fd = ::openat(folder, name.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) return {UniqueFd(fd), std::move(name)};
         if (errno != EEXIST) throw SystemError("cannot create a file", errno);
     }
@@ -40,8 +41,12 @@ std::pair<UniqueFd, std::string> CreateTemporary(int folder) {
 
 class RenamingFileWriter final : public FileWriter {
 public:
-    RenamingFileWriter(UniqueFd folder, std::string finalName, std::string shownName, const struct stat* keep)
-        : folder_(std::move(folder)), finalName_(std::move(finalName)), shownName_(std::move(shownName)), keep_(keep) {
+    RenamingFileWriter(UniqueFd folder, std::string finalName, std::string shownName,
+                       const struct stat* keep)
+        : folder_(std::move(folder)),
+          finalName_(std::move(finalName)),
+          shownName_(std::move(shownName)),
+          keep_(keep) {
         auto [file, name] = CreateTemporary(folder_.Get());
         file_ = std::move(file);
         temporaryName_ = std::move(name);
@@ -55,7 +60,8 @@ public:
         while (size > 0) {
             const ssize_t written = ::write(file_.Get(), data, size);
             if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) throw SystemError("cannot write \"" + shownName_ + "\"", written < 0 ? errno : EIO);
+            if (written <= 0)
+                throw SystemError("cannot write \"" + shownName_ + "\"", written < 0 ? errno : EIO);
             data += written;
             size -= static_cast<std::size_t>(written);
         }
@@ -64,7 +70,8 @@ public:
     void Commit() override {
         CheckReplaceable();
         file_.Reset();
-        if (::renameat(folder_.Get(), temporaryName_.c_str(), folder_.Get(), finalName_.c_str()) != 0)
+        if (::renameat(folder_.Get(), temporaryName_.c_str(), folder_.Get(), finalName_.c_str()) !=
+            0)
             throw SystemError("cannot write \"" + shownName_ + "\"", errno);
         committed_ = true;
     }
@@ -72,11 +79,15 @@ public:
 private:
     void CheckReplaceable() const {
         struct stat existing {};
-        if (::fstatat(folder_.Get(), finalName_.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0) return;
+        if (::fstatat(folder_.Get(), finalName_.c_str(), &existing, AT_SYMLINK_NOFOLLOW) != 0)
+            return;
         if (S_ISDIR(existing.st_mode))
-            throw std::runtime_error("cannot write \"" + shownName_ + "\": a folder of that name exists");
-        if (keep_ != nullptr && existing.st_dev == keep_->st_dev && existing.st_ino == keep_->st_ino)
-            throw std::runtime_error("refused \"" + shownName_ + "\": it would replace the help file being read");
+            throw std::runtime_error("cannot write \"" + shownName_ +
+                                     "\": a folder of that name exists");
+        if (keep_ != nullptr && existing.st_dev == keep_->st_dev &&
+            existing.st_ino == keep_->st_ino)
+            throw std::runtime_error("refused \"" + shownName_ +
+                                     "\": it would replace the help file being read");
     }
 
     UniqueFd folder_;
@@ -95,7 +106,8 @@ ExtractionFolder::ExtractionFolder(const std::string& folder, const std::string&
     std::filesystem::create_directories(folder, error);
     root_ = UniqueFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!root_.Valid()) throw SystemError("cannot open the folder \"" + folder + "\"", errno);
-    if (!protectedFile.empty() && ::stat(protectedFile.c_str(), &protected_) == 0) hasProtected_ = true;
+    if (!protectedFile.empty() && ::stat(protectedFile.c_str(), &protected_) == 0)
+        hasProtected_ = true;
 }
 
 UniqueFd ExtractionFolder::OpenFolder(const EntryPath& path, std::size_t count) {
@@ -105,7 +117,8 @@ UniqueFd ExtractionFolder::OpenFolder(const EntryPath& path, std::size_t count) 
         const char* component = path[i].c_str();
         if (::mkdirat(current.Get(), component, 0755) != 0 && errno != EEXIST)
             throw SystemError("cannot create the folder \"" + Joined(path, i + 1) + "\"", errno);
-        UniqueFd next(::openat(current.Get(), component, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        UniqueFd next(
+            ::openat(current.Get(), component, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.Valid()) {
             const int error = errno;
             if (error == ENOTDIR || error == ELOOP)
@@ -123,7 +136,8 @@ void ExtractionFolder::MakeFolder(const EntryPath& path) { OpenFolder(path, path
 std::unique_ptr<FileWriter> ExtractionFolder::BeginFile(const EntryPath& path) {
     if (path.empty()) throw std::runtime_error("cannot write a file without a name");
     UniqueFd folder = OpenFolder(path, path.size() - 1);
-    return std::make_unique<RenamingFileWriter>(std::move(folder), path.back(), Joined(path, path.size()),
+    return std::make_unique<RenamingFileWriter>(std::move(folder), path.back(),
+                                                Joined(path, path.size()),
                                                 hasProtected_ ? &protected_ : nullptr);
 }
 
@@ -131,7 +145,8 @@ void ExtractionFolder::RemoveUnfinished(const std::string& folder, int writerPro
     namespace fs = std::filesystem;
     const std::string prefix = TemporaryPrefix(writerProcess);
     std::error_code error;
-    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         const auto name = it->path().filename().string();
         if (name.starts_with(prefix) && name.ends_with(".part") && it->is_regular_file(error))
             fs::remove(it->path(), error);

@@ -27,7 +27,8 @@ ExtractionReport Extractor::Run() {
     const ArchiveListing listing = archive_.List();
     report_.EntriesListed = listing.Entries.size();
     if (!listing.Complete)
-        report_.Problems.push_back("the directory of the file is damaged: entries after the damage are missing");
+        report_.Problems.push_back(
+            "the directory of the file is damaged: entries after the damage are missing");
     for (std::size_t index = 0; index < listing.Entries.size(); ++index) {
         const ArchiveEntry& entry = listing.Entries[index];
         const EntryName name = ClassifyEntryName(entry.Name);
@@ -48,7 +49,8 @@ ExtractionReport Extractor::Run() {
             outcome = ExtractFile(index, entry, name.Components);
         }
         if (outcome == Outcome::OutOfBudget) {
-            report_.Problems.push_back("stopped at entry " + Quoted(entry.Name) + ": the output reached its limit of " +
+            report_.Problems.push_back("stopped at entry " + Quoted(entry.Name) +
+                                       ": the output reached its limit of " +
                                        std::to_string(limits_.MaxBytes) + " bytes");
             break;
         }
@@ -56,13 +58,15 @@ ExtractionReport Extractor::Run() {
     return report_;
 }
 
-Extractor::Outcome Extractor::ExtractFile(std::size_t index, const ArchiveEntry& entry, const EntryPath& path) {
+Extractor::Outcome Extractor::ExtractFile(std::size_t index, const ArchiveEntry& entry,
+                                          const EntryPath& path) {
     if (!Charge(limits_.CostPerEntry)) return Outcome::OutOfBudget;
     // The claimed length is charged whole before anything is read: a single
     // entry that claims too much is left out, the others still fit.
     if (!Charge(entry.Length)) {
         report_.Problems.push_back("left out entry " + Quoted(entry.Name) + ": it claims " +
-                                   std::to_string(entry.Length) + " bytes, more than the output limit leaves");
+                                   std::to_string(entry.Length) +
+                                   " bytes, more than the output limit leaves");
         return Outcome::Skipped;
     }
     try {
@@ -79,15 +83,16 @@ Extractor::Outcome Extractor::ExtractFile(std::size_t index, const ArchiveEntry&
     return Outcome::Written;
 }
 
-Extractor::Outcome Extractor::CopyContent(std::size_t index, const ArchiveEntry& entry, FileWriter& file) {
+Extractor::Outcome Extractor::CopyContent(std::size_t index, const ArchiveEntry& entry,
+                                          FileWriter& file) {
     std::vector<unsigned char> buffer(ChunkBytes);
     std::uint64_t copied = 0;
     while (copied < entry.Length) {
         const std::size_t got = archive_.Read(index, copied, buffer.data(), buffer.size());
         if (got == 0 || got > buffer.size()) {
             report_.Problems.push_back("left out damaged entry " + Quoted(entry.Name) + ": only " +
-                                       std::to_string(copied) + " of " + std::to_string(entry.Length) +
-                                       " bytes could be read");
+                                       std::to_string(copied) + " of " +
+                                       std::to_string(entry.Length) + " bytes could be read");
             return Outcome::Skipped;
         }
         file.Write(buffer.data(), got);

@@ -13,7 +13,8 @@ const char* const HhUsage =
     "  -max-bytes=<bytes>   write at most this much in all (default 2147483648)\n"
     "Exit codes: 0 every entry written; 1 bad command line or unusable folder or file;\n"
     "2 some entries refused, damaged or left out (the others are written);\n"
-    "3 the file could not be read (not a CHM file, no entries, the reader crashed or ran out of time).\n";
+    "3 the file could not be read (not a CHM file, no entries, the reader crashed or ran out of "
+    "time).\n";
 
 namespace {
 
@@ -23,7 +24,8 @@ std::string Lowered(std::string text) {
     return text;
 }
 
-std::uint64_t PositiveNumber(const std::string& text, const std::string& option, std::uint64_t largest) {
+std::uint64_t PositiveNumber(const std::string& text, const std::string& option,
+                             std::uint64_t largest) {
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value == 0 || value > largest)
@@ -50,12 +52,14 @@ HhOptions ParseHhCommandLine(const std::vector<std::string>& args) {
             options.Help = true;
         } else if (lowered == "-decompile") {
             if (decompile) throw std::invalid_argument("-decompile given twice");
-            if (i + 2 >= args.size()) throw std::invalid_argument("-decompile needs a folder and a file");
+            if (i + 2 >= args.size())
+                throw std::invalid_argument("-decompile needs a folder and a file");
             options.Folder = args[++i];
             options.ChmFile = args[++i];
             decompile = true;
         } else if (TakeValue(arg, "-timeout=", value)) {
-            options.TimeLimit = std::chrono::seconds(PositiveNumber(value, "-timeout", 7 * 24 * 3600));
+            options.TimeLimit =
+                std::chrono::seconds(PositiveNumber(value, "-timeout", 7 * 24 * 3600));
         } else if (TakeValue(arg, "-max-bytes=", value)) {
             options.MaxBytes = PositiveNumber(value, "-max-bytes", UINT64_MAX);
         } else {

@@ -56,24 +56,26 @@ int ExtractAndReport(const HhOptions& options) {
 }
 
 // Runs in the child: everything that touches the untrusted bytes.
-int ExtractInChild(const HhOptions& options) {
-    return ChildCodeBase + ExtractAndReport(options);
-}
+int ExtractInChild(const HhOptions& options) { return ChildCodeBase + ExtractAndReport(options); }
 
 int ExitCodeFor(const IsolatedOutcome& outcome, const HhOptions& options) {
     using Ending = IsolatedOutcome::Ending;
     switch (outcome.How) {
         case Ending::Exited:
-            if (outcome.ExitCode >= ChildCodeBase + HhComplete && outcome.ExitCode <= ChildCodeBase + HhUnreadable)
+            if (outcome.ExitCode >= ChildCodeBase + HhComplete &&
+                outcome.ExitCode <= ChildCodeBase + HhUnreadable)
                 return outcome.ExitCode - ChildCodeBase;
-            Complain(options.ChmFile, "reading ended unexpectedly (exit code " + std::to_string(outcome.ExitCode) + ")");
+            Complain(options.ChmFile, "reading ended unexpectedly (exit code " +
+                                          std::to_string(outcome.ExitCode) + ")");
             return HhUnreadable;
         case Ending::Signalled:
-            Complain(options.ChmFile, "reading the file crashed with " + DescribeSignal(outcome.Signal) +
+            Complain(options.ChmFile, "reading the file crashed with " +
+                                          DescribeSignal(outcome.Signal) +
                                           "; the file is damaged or hostile");
             return HhUnreadable;
         case Ending::TimedOut:
-            Complain(options.ChmFile, "reading took longer than " + std::to_string(options.TimeLimit.count()) +
+            Complain(options.ChmFile, "reading took longer than " +
+                                          std::to_string(options.TimeLimit.count()) +
                                           " s and was stopped");
             return HhUnreadable;
         case Ending::NotStarted:
@@ -95,7 +97,8 @@ int Decompile(const HhOptions& options) {
         Complain(options.ChmFile, "cannot open the file");
         return HhUnusable;
     }
-    const auto outcome = RunIsolated([&options] { return ExtractInChild(options); }, options.TimeLimit);
+    const auto outcome =
+        RunIsolated([&options] { return ExtractInChild(options); }, options.TimeLimit);
     const int code = ExitCodeFor(outcome, options);
     if (outcome.How != IsolatedOutcome::Ending::Exited && outcome.Process > 0)
         ExtractionFolder::RemoveUnfinished(options.Folder, outcome.Process);

@@ -5,10 +5,10 @@
 #include "HhCommandLine.h"
 
 enum HhExitCode : int {
-    HhComplete = 0,     // every user entry written
-    HhUnusable = 1,     // bad command line, folder or file cannot be used
-    HhPartial = 2,      // some entries refused, damaged or left out; the rest written
-    HhUnreadable = 3,   // not a CHM file, no entries, or the reader crashed or ran out of time
+    HhComplete = 0,    // every user entry written
+    HhUnusable = 1,    // bad command line, folder or file cannot be used
+    HhPartial = 2,     // some entries refused, damaged or left out; the rest written
+    HhUnreadable = 3,  // not a CHM file, no entries, or the reader crashed or ran out of time
 };
 
 int Decompile(const HhOptions& options);

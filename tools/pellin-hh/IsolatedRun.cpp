@@ -22,7 +22,8 @@ void PrepareChild(std::chrono::milliseconds timeLimit, pid_t parent) {
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
     // A backstop behind the parent's clock: CPU time is bounded as well.
-    const auto seconds = static_cast<rlim_t>(std::chrono::ceil<std::chrono::seconds>(timeLimit).count() + 1);
+    const auto seconds =
+        static_cast<rlim_t>(std::chrono::ceil<std::chrono::seconds>(timeLimit).count() + 1);
     const rlimit cpu{seconds, seconds + 1};
     ::setrlimit(RLIMIT_CPU, &cpu);
 }

@@ -46,8 +46,9 @@ void TvxMain::Run() {
     const std::string source = vxProject->GetSource();
     Batch->Start(source, target, subdir);
 
-    Workers = TvxConvertor::StartChain(Batch.get(), vxProject->GetTargetFolder(),
-                                       [this](TvxBatch* sender, TvxNode* node) { ReportJob(sender, node); });
+    Workers = TvxConvertor::StartChain(
+        Batch.get(), vxProject->GetTargetFolder(),
+        [this](TvxBatch* sender, TvxNode* node) { ReportJob(sender, node); });
     LiveConverters = Workers->ChainCount;
     Workers->ResumeChain();
     Workers = nullptr;  // the converters free themselves as they end

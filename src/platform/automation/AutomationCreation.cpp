@@ -7,17 +7,16 @@ namespace platform {
 // Only the automation layer's own failure is reworded (same code, the name
 // appended); anything else a server throws passes unchanged.
 
-ObjectRef CreateAutomationObject(const std::string& progId)
-{
+ObjectRef CreateAutomationObject(const std::string& progId) {
     try {
         return AutomationRegistry::instance().createByProgId(progId);
     } catch (const AutomationError& error) {
-        throw AutomationError(error.code(), std::string(error.what()) + ", ProgID: \"" + progId + "\"");
+        throw AutomationError(error.code(),
+                              std::string(error.what()) + ", ProgID: \"" + progId + "\"");
     }
 }
 
-ObjectRef CreateObjectByClassId(const std::string& classId)
-{
+ObjectRef CreateObjectByClassId(const std::string& classId) {
     try {
         return AutomationRegistry::instance().createByClassId(classId);
     } catch (const AutomationError& error) {

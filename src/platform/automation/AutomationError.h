@@ -15,13 +15,16 @@ public:
     std::int32_t code() const { return code_; }
 
     // The well-known failures, with their platform wording.
-    static AutomationError invalidClassString();    // 0x800401F3 "Invalid class string"
-    static AutomationError classNotRegistered();    // 0x80040154 "Class not registered"
-    static AutomationError memberNotFound();         // 0x800A01B6 (438) "Object doesn't support this property or method"
-    static AutomationError typeMismatch();           // 0x800A000D (13) "Type mismatch"
-    static AutomationError objectRequired();         // 0x800A01A8 (424) "Object required"
-    static AutomationError wrongArgumentCount();     // 0x800A01C2 (450) "Wrong number of arguments or invalid property assignment"
-    static AutomationError scriptError(int number, const std::string& message);  // 0x800A0000 | number
+    static AutomationError invalidClassString();  // 0x800401F3 "Invalid class string"
+    static AutomationError classNotRegistered();  // 0x80040154 "Class not registered"
+    static AutomationError
+    memberNotFound();  // 0x800A01B6 (438) "Object doesn't support this property or method"
+    static AutomationError typeMismatch();        // 0x800A000D (13) "Type mismatch"
+    static AutomationError objectRequired();      // 0x800A01A8 (424) "Object required"
+    static AutomationError wrongArgumentCount();  // 0x800A01C2 (450) "Wrong number of arguments or
+                                                  // invalid property assignment"
+    static AutomationError scriptError(int number,
+                                       const std::string& message);  // 0x800A0000 | number
 
 private:
     std::int32_t code_;

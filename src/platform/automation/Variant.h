@@ -25,11 +25,9 @@ public:
     // Any other integer type (sizes, unsigned counts) without ambiguity; an
     // unsigned value beyond the signed 64-bit range is kept as a double.
     template <typename Integer>
-        requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, bool> &&
-                 !std::is_same_v<Integer, int> && !std::is_same_v<Integer, std::int64_t> &&
-                 !std::is_same_v<Integer, char>)
-    Variant(Integer value)
-    {
+    requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, bool> &&
+             !std::is_same_v<Integer, int> && !std::is_same_v<Integer, std::int64_t> &&
+             !std::is_same_v<Integer, char>) Variant(Integer value) {
         if constexpr (std::is_unsigned_v<Integer> && sizeof(Integer) >= sizeof(std::int64_t)) {
             if (value > static_cast<Integer>(INT64_MAX)) {
                 kind_ = Kind::Double;

@@ -3,12 +3,9 @@
 namespace platform::office {
 
 CallWatchdog::CallWatchdog(std::function<void()> onExpiry)
-    : onExpiry_(std::move(onExpiry)), thread_([this] { run(); })
-{
-}
+    : onExpiry_(std::move(onExpiry)), thread_([this] { run(); }) {}
 
-CallWatchdog::~CallWatchdog()
-{
+CallWatchdog::~CallWatchdog() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -17,8 +14,7 @@ CallWatchdog::~CallWatchdog()
     thread_.join();
 }
 
-CallWatchdog::Deadline CallWatchdog::arm(std::chrono::milliseconds limit)
-{
+CallWatchdog::Deadline CallWatchdog::arm(std::chrono::milliseconds limit) {
     Deadline previous;
     {
         std::lock_guard lock(mutex_);
@@ -29,8 +25,7 @@ CallWatchdog::Deadline CallWatchdog::arm(std::chrono::milliseconds limit)
     return previous;
 }
 
-void CallWatchdog::restore(Deadline previous)
-{
+void CallWatchdog::restore(Deadline previous) {
     {
         std::lock_guard lock(mutex_);
         deadline_ = previous;
@@ -38,14 +33,12 @@ void CallWatchdog::restore(Deadline previous)
     wake_.notify_all();
 }
 
-bool CallWatchdog::expired() const
-{
+bool CallWatchdog::expired() const {
     std::lock_guard lock(mutex_);
     return expired_;
 }
 
-void CallWatchdog::run()
-{
+void CallWatchdog::run() {
     std::unique_lock lock(mutex_);
     while (!stopping_) {
         if (!deadline_) {

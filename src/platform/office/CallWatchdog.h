@@ -43,9 +43,7 @@ private:
 class ArmedCall {
 public:
     ArmedCall(CallWatchdog& watchdog, std::chrono::milliseconds limit)
-        : watchdog_(watchdog), outer_(watchdog.arm(limit))
-    {
-    }
+        : watchdog_(watchdog), outer_(watchdog.arm(limit)) {}
     ~ArmedCall() { watchdog_.restore(outer_); }
     ArmedCall(const ArmedCall&) = delete;
     ArmedCall& operator=(const ArmedCall&) = delete;

@@ -2,7 +2,6 @@
 
 #include <com/sun/star/bridge/XUnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
-
 #include <thread>
 
 #include "platform/office/ProfileSeed.h"
@@ -12,18 +11,17 @@ namespace platform::office {
 
 namespace {
 
-std::string secondsText(std::chrono::milliseconds limit)
-{
+std::string secondsText(std::chrono::milliseconds limit) {
     return std::to_string((limit.count() + 999) / 1000) + " s";
 }
 
 }  // namespace
 
-OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings, const OfficeTimeouts& timeouts)
+OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings,
+                                   const OfficeTimeouts& timeouts)
     : timeouts_(timeouts), watchdog_([this] {
           if (process_) process_->kill();
-      })
-{
+      }) {
     try {
         process_ = std::make_unique<OfficeProcess>(settings);
         connect();
@@ -36,8 +34,7 @@ OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings, const O
     }
 }
 
-OfficeConnection::~OfficeConnection()
-{
+OfficeConnection::~OfficeConnection() {
     // Release the remote references while the bridge still stands, then let
     // the guard end the office.
     try {
@@ -50,12 +47,11 @@ OfficeConnection::~OfficeConnection()
     process_.reset();
 }
 
-void OfficeConnection::connect()
-{
+void OfficeConnection::connect() {
     const auto local = localContext();
     css::uno::Reference<css::bridge::XUnoUrlResolver> resolver(
-        local->getServiceManager()->createInstanceWithContext(OUString("com.sun.star.bridge.UnoUrlResolver"),
-                                                              local),
+        local->getServiceManager()->createInstanceWithContext(
+            OUString("com.sun.star.bridge.UnoUrlResolver"), local),
         css::uno::UNO_QUERY_THROW);
     const auto deadline = std::chrono::steady_clock::now() + timeouts_.startup;
     const OUString url = toUno(process_->unoUrl());
@@ -73,45 +69,42 @@ void OfficeConnection::connect()
             throw std::runtime_error("LibreOffice could not be reached: " + fromUno(e.Message));
         }
         if (std::chrono::steady_clock::now() > deadline)
-            throw std::runtime_error("LibreOffice did not start within " + secondsText(timeouts_.startup));
+            throw std::runtime_error("LibreOffice did not start within " +
+                                     secondsText(timeouts_.startup));
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
 
-bool OfficeConnection::isAlive()
-{
+bool OfficeConnection::isAlive() {
     return process_ && process_->isRunning() && !watchdog_.expired();
 }
 
-void OfficeConnection::ensureAlive(const std::string& what)
-{
+void OfficeConnection::ensureAlive(const std::string& what) {
     if (!isAlive())
         throw AutomationError(kOfficeErrorCode, "LibreOffice is no longer running (" + what + ")");
 }
 
-css::uno::Reference<css::uno::XInterface> OfficeConnection::createInstance(const std::string& service)
-{
+css::uno::Reference<css::uno::XInterface> OfficeConnection::createInstance(
+    const std::string& service) {
     return call(timeouts_.quick, "creating " + service,
                 [&] { return factory_->createInstanceWithContext(toUno(service), context_); });
 }
 
-css::uno::Reference<css::frame::XComponentLoader> OfficeConnection::desktop()
-{
+css::uno::Reference<css::frame::XComponentLoader> OfficeConnection::desktop() {
     if (!desktop_.is())
         desktop_.set(createInstance("com.sun.star.frame.Desktop"), css::uno::UNO_QUERY);
     if (!desktop_.is()) throw AutomationError(kOfficeErrorCode, "LibreOffice has no desktop");
     return desktop_;
 }
 
-AutomationError OfficeConnection::translateLost(const std::string& what)
-{
+AutomationError OfficeConnection::translateLost(const std::string& what) {
     if (watchdog_.expired())
-        return AutomationError(kOfficeErrorCode, "LibreOffice did not finish " + what + " within the time allowed and was stopped");
+        return AutomationError(kOfficeErrorCode, "LibreOffice did not finish " + what +
+                                                     " within the time allowed and was stopped");
     return AutomationError(kOfficeErrorCode, "LibreOffice stopped while " + what);
 }
 
-AutomationError OfficeConnection::translate(const std::string& what, const css::uno::Exception& e)
-{
+AutomationError OfficeConnection::translate(const std::string& what, const css::uno::Exception& e) {
     if (watchdog_.expired() || !process_->isRunning()) return translateLost(what);
     std::string message = fromUno(e.Message);
     if (message.empty()) message = "no reason given";

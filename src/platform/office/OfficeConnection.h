@@ -4,20 +4,19 @@
 // killed, and the call fails with a message that says so instead of hanging
 // the caller's thread. A call into an office that has ended fails at once.
 
+#include <chrono>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
-
-#include <chrono>
 #include <memory>
 #include <string>
 
 #include "platform/automation/AutomationError.h"
 #include "platform/office/CallWatchdog.h"
-#include "platform/office/OfficeSettings.h"
 #include "platform/office/OfficeProcess.h"
+#include "platform/office/OfficeSettings.h"
 
 namespace platform::office {
 
@@ -37,15 +36,16 @@ public:
     const std::string& profileFolder() const { return process_->profileFolder(); }
 
     css::uno::Reference<css::uno::XComponentContext> remoteContext() const { return context_; }
-    css::uno::Reference<css::lang::XMultiComponentFactory> serviceManager() const { return factory_; }
+    css::uno::Reference<css::lang::XMultiComponentFactory> serviceManager() const {
+        return factory_;
+    }
     css::uno::Reference<css::uno::XInterface> createInstance(const std::string& service);
     css::uno::Reference<css::frame::XComponentLoader> desktop();
 
     // Runs work() within the limit. UNO exceptions become AutomationError
     // naming `what`; an overrun kills the office.
     template <class Work>
-    auto call(std::chrono::milliseconds limit, const std::string& what, Work&& work)
-    {
+    auto call(std::chrono::milliseconds limit, const std::string& what, Work&& work) {
         ensureAlive(what);
         try {
             ArmedCall armed(watchdog_, limit);

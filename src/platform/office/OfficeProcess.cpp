@@ -1,7 +1,5 @@
 #include "platform/office/OfficeProcess.h"
 
-#include "platform/office/ProfileSeed.h"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -18,38 +16,37 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/office/ProfileSeed.h"
+
 namespace platform::office {
 
 namespace {
 
 std::atomic<unsigned> instanceCounter{0};
 
-std::string uniqueSuffix()
-{
+std::string uniqueSuffix() {
     std::random_device random;
     return std::to_string(::getpid()) + "_" + std::to_string(++instanceCounter) + "_" +
            std::to_string(random() % 1000000);
 }
 
-std::string makeProfileFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellin-office-XXXXXX").string();
+std::string makeProfileFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "pellin-office-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("Cannot create the office profile folder in " +
                                  std::filesystem::temp_directory_path().string());
     return pattern;
 }
 
-std::vector<char*> argvOf(std::vector<std::string>& words)
-{
+std::vector<char*> argvOf(std::vector<std::string>& words) {
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
     return argv;
 }
 
-void closeQuietly(int& fd)
-{
+void closeQuietly(int& fd) {
     if (fd >= 0) ::close(fd);
     fd = -1;
 }
@@ -57,14 +54,13 @@ void closeQuietly(int& fd)
 // Everything below runs in the forked guard, a copy of a possibly
 // multi-threaded client: only async-signal-safe calls are allowed there.
 
-void waitChild(pid_t pid)
-{
+void waitChild(pid_t pid) {
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
 }
 
-void runDetached(char* const* argv, int devNull)
-{
+void runDetached(char* const* argv, int devNull) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(devNull, 0);
@@ -77,8 +73,7 @@ void runDetached(char* const* argv, int devNull)
 }
 
 [[noreturn]] void runGuard(int lifeline, int report, int devNull, char* const* officeArgv,
-                           char* const* removeArgv, const char* pipeFile)
-{
+                           char* const* removeArgv, const char* pipeFile) {
     ::setpgid(0, 0);  // out of the client's group: a Ctrl-C there must not stop the cleanup
     // The office's own children (soffice.bin under oosplash) come to the
     // guard when their parent dies, so they are reaped here, not left as
@@ -117,7 +112,8 @@ void runDetached(char* const* argv, int devNull)
     }
     if (office > 0) ::kill(-office, SIGKILL);  // the whole group: oosplash and soffice.bin
     int status = 0;
-    while (::waitpid(-1, &status, 0) > 0 || errno == EINTR) {}
+    while (::waitpid(-1, &status, 0) > 0 || errno == EINTR) {
+    }
     runDetached(removeArgv, devNull);
     ::unlink(pipeFile);  // a killed office leaves its pipe's socket file behind
     ::_exit(0);
@@ -125,10 +121,10 @@ void runDetached(char* const* argv, int devNull)
 
 }  // namespace
 
-OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings)
-{
+OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings) {
     if (::access(settings.program.c_str(), X_OK) != 0)
-        throw std::runtime_error("LibreOffice is not installed: " + settings.program + " was not found");
+        throw std::runtime_error("LibreOffice is not installed: " + settings.program +
+                                 " was not found");
     profileFolder_ = makeProfileFolder();
     startedFromSeed_ = ProfileSeed().copyTo(profileFolder_);
     pipeName_ = "pellin_office_" + uniqueSuffix();
@@ -142,16 +138,18 @@ OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings)
     }
 }
 
-OfficeProcess::~OfficeProcess()
-{
-    stop();
-}
+OfficeProcess::~OfficeProcess() { stop(); }
 
-void OfficeProcess::start(const OfficeLaunchSettings& settings)
-{
+void OfficeProcess::start(const OfficeLaunchSettings& settings) {
     std::vector<std::string> officeWords{
-        settings.program, "--headless", "--invisible", "--nologo", "--norestore", "--nodefault",
-        "--nolockcheck", "--nofirststartwizard",
+        settings.program,
+        "--headless",
+        "--invisible",
+        "--nologo",
+        "--norestore",
+        "--nodefault",
+        "--nolockcheck",
+        "--nofirststartwizard",
         "-env:UserInstallation=file://" + profileFolder_,
         "--accept=pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext"};
     std::vector<std::string> removeWords{"/bin/rm", "-rf", "--", profileFolder_};
@@ -161,7 +159,8 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings)
 
     int lifeline[2];
     int report[2];
-    if (::pipe2(lifeline, O_CLOEXEC) != 0) throw std::runtime_error("Cannot create a pipe for the office");
+    if (::pipe2(lifeline, O_CLOEXEC) != 0)
+        throw std::runtime_error("Cannot create a pipe for the office");
     if (::pipe2(report, O_CLOEXEC) != 0) {
         ::close(lifeline[0]);
         ::close(lifeline[1]);
@@ -204,25 +203,23 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings)
     officeGroup_ = office;
 }
 
-bool OfficeProcess::isRunning()
-{
+bool OfficeProcess::isRunning() {
     if (guardEnded_ || guard_ <= 0) return false;
     int status = 0;
     if (::waitpid(guard_, &status, WNOHANG) == guard_) guardEnded_ = true;
     return !guardEnded_;
 }
 
-void OfficeProcess::kill()
-{
+void OfficeProcess::kill() {
     if (officeGroup_ > 0) ::kill(-officeGroup_, SIGKILL);
 }
 
-void OfficeProcess::stop()
-{
+void OfficeProcess::stop() {
     closeQuietly(lifeline_);
     if (guard_ > 0 && !guardEnded_) {
         int status = 0;
-        while (::waitpid(guard_, &status, 0) < 0 && errno == EINTR) {}
+        while (::waitpid(guard_, &status, 0) < 0 && errno == EINTR) {
+        }
         guardEnded_ = true;
     }
 }

@@ -10,14 +10,13 @@ namespace platform::office {
 const char* const kWordProgId = "Word.Application";
 const char* const kServiceManagerProgId = "com.sun.star.ServiceManager";
 
-void RegisterOfficeServers()
-{
-    RegisterOfficeServers(OfficeLaunchSettings{}, OfficeTimeouts{}, std::make_shared<CupsPrinterList>());
+void RegisterOfficeServers() {
+    RegisterOfficeServers(OfficeLaunchSettings{}, OfficeTimeouts{},
+                          std::make_shared<CupsPrinterList>());
 }
 
 void RegisterOfficeServers(const OfficeLaunchSettings& settings, const OfficeTimeouts& timeouts,
-                           std::shared_ptr<PrinterList> printers)
-{
+                           std::shared_ptr<PrinterList> printers) {
     auto& registry = AutomationRegistry::instance();
     registry.add(kWordProgId, "",
                  [=] { return WordApplication::create(settings, timeouts, printers); });

@@ -10,7 +10,8 @@ namespace platform::office {
 class ServiceManagerObject : public UnoObject {
 public:
     // Starts a private office; throws AutomationError when it cannot.
-    static ObjectRef create(const OfficeLaunchSettings& settings = {}, const OfficeTimeouts& timeouts = {});
+    static ObjectRef create(const OfficeLaunchSettings& settings = {},
+                            const OfficeTimeouts& timeouts = {});
 
     explicit ServiceManagerObject(std::shared_ptr<OfficeConnection> connection);
 

@@ -10,17 +10,16 @@ namespace {
 
 constexpr const char* kTopicPrefix = "PellinTopic";
 
-bool startsWithNoCase(const std::string& text, const std::string& prefix)
-{
+bool startsWithNoCase(const std::string& text, const std::string& prefix) {
     if (text.size() < prefix.size()) return false;
     return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
     });
 }
 
 // A scheme is letters, digits, "+", "-" and "." before the first ":".
-bool hasScheme(const std::string& url)
-{
+bool hasScheme(const std::string& url) {
     const auto colon = url.find(':');
     if (colon == std::string::npos || colon == 0) return false;
     return std::all_of(url.begin(), url.begin() + static_cast<std::ptrdiff_t>(colon), [](char c) {
@@ -28,8 +27,7 @@ bool hasScheme(const std::string& url)
     });
 }
 
-std::pair<std::string, std::string> splitFragment(const std::string& url)
-{
+std::pair<std::string, std::string> splitFragment(const std::string& url) {
     const auto hash = url.find('#');
     if (hash == std::string::npos) return {url, {}};
     return {url.substr(0, hash), url.substr(hash + 1)};
@@ -37,36 +35,32 @@ std::pair<std::string, std::string> splitFragment(const std::string& url)
 
 }  // namespace
 
-int TopicLinks::addTopic(const std::string& filePath)
-{
+int TopicLinks::addTopic(const std::string& filePath) {
     topics_.push_back(normalizedPath(filePath));
     return static_cast<int>(topics_.size()) - 1;
 }
 
-std::string TopicLinks::addAnchor(int topic, const std::string& name)
-{
+std::string TopicLinks::addAnchor(int topic, const std::string& name) {
     std::string bookmark = topicBookmark(topic) + "_" + std::to_string(++anchorCount_);
     anchors_[{topic, name}] = bookmark;
     return bookmark;
 }
 
-std::string TopicLinks::topicBookmark(int topic)
-{
-    return kTopicPrefix + std::to_string(topic);
-}
+std::string TopicLinks::topicBookmark(int topic) { return kTopicPrefix + std::to_string(topic); }
 
-int TopicLinks::topicOfBookmark(const std::string& bookmark)
-{
+int TopicLinks::topicOfBookmark(const std::string& bookmark) {
     const std::string prefix = kTopicPrefix;
-    if (bookmark.compare(0, prefix.size(), prefix) != 0 || bookmark.size() == prefix.size()) return -1;
+    if (bookmark.compare(0, prefix.size(), prefix) != 0 || bookmark.size() == prefix.size())
+        return -1;
     const std::string digits = bookmark.substr(prefix.size());
-    if (digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+    if (digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
         return -1;
     return std::stoi(digits);
 }
 
-std::optional<std::string> TopicLinks::resolve(const std::string& url, int current) const
-{
+std::optional<std::string> TopicLinks::resolve(const std::string& url, int current) const {
     if (url.empty()) return std::nullopt;
     if (url[0] == '#') {
         if (current < 0) return std::nullopt;
@@ -81,7 +75,8 @@ std::optional<std::string> TopicLinks::resolve(const std::string& url, int curre
         // A relative address: relative to the folder of the topic it is in.
         const auto [relative, fragment] = splitFragment(url);
         path = (std::filesystem::path(topics_[static_cast<std::size_t>(current)]).parent_path() /
-                percentDecoded(relative)).string();
+                percentDecoded(relative))
+                   .string();
         if (!fragment.empty()) path += "#" + fragment;
     } else {
         return std::nullopt;
@@ -93,20 +88,21 @@ std::optional<std::string> TopicLinks::resolve(const std::string& url, int curre
     return "#" + topicBookmark(topic);
 }
 
-std::optional<std::string> TopicLinks::resolveInTopic(int topic, const std::string& fragment) const
-{
+std::optional<std::string> TopicLinks::resolveInTopic(int topic,
+                                                      const std::string& fragment) const {
     if (fragment.empty()) return "#" + topicBookmark(topic);
-    if (const auto exact = anchors_.find({topic, fragment}); exact != anchors_.end()) return "#" + exact->second;
+    if (const auto exact = anchors_.find({topic, fragment}); exact != anchors_.end())
+        return "#" + exact->second;
     // Help viewers match anchor names without regard to case.
     for (const auto& [key, bookmark] : anchors_) {
-        if (key.first == topic && key.second.size() == fragment.size() && startsWithNoCase(key.second, fragment))
+        if (key.first == topic && key.second.size() == fragment.size() &&
+            startsWithNoCase(key.second, fragment))
             return "#" + bookmark;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> TopicLinks::pathOfFileUrl(const std::string& url)
-{
+std::optional<std::string> TopicLinks::pathOfFileUrl(const std::string& url) {
     if (!startsWithNoCase(url, "file:")) return std::nullopt;
     std::string rest = url.substr(5);
     if (rest.compare(0, 2, "//") == 0) {
@@ -119,11 +115,11 @@ std::optional<std::string> TopicLinks::pathOfFileUrl(const std::string& url)
     return decoded;
 }
 
-std::string TopicLinks::percentDecoded(const std::string& text)
-{
+std::string TopicLinks::percentDecoded(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+        if (text[i] == '%' && i + 2 < text.size() &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
             std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
             out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
             i += 2;
@@ -134,8 +130,7 @@ std::string TopicLinks::percentDecoded(const std::string& text)
     return out;
 }
 
-int TopicLinks::topicOfPath(const std::string& path) const
-{
+int TopicLinks::topicOfPath(const std::string& path) const {
     const std::string wanted = normalizedPath(path);
     for (std::size_t i = 0; i < topics_.size(); ++i)
         if (topics_[i] == wanted) return static_cast<int>(i);
@@ -144,8 +139,7 @@ int TopicLinks::topicOfPath(const std::string& path) const
 
 // Decompiled help files are matched the way the help viewer matches them:
 // without regard to case, after "." and ".." are resolved.
-std::string TopicLinks::normalizedPath(const std::string& path)
-{
+std::string TopicLinks::normalizedPath(const std::string& path) {
     std::string normal = std::filesystem::path(path).lexically_normal().string();
     std::transform(normal.begin(), normal.end(), normal.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

@@ -6,7 +6,6 @@
 
 #include <com/sun/star/script/XInvocation.hpp>
 #include <com/sun/star/uno/Any.hxx>
-
 #include <memory>
 
 #include "platform/automation/AutomationObject.h"

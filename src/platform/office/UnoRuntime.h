@@ -4,7 +4,6 @@
 
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <rtl/ustring.hxx>
-
 #include <string>
 
 namespace platform::office {

@@ -14,8 +14,7 @@ namespace {
 // the insertion point stands after every insertion.
 class Selection : public DispatchObject {
 public:
-    explicit Selection(std::shared_ptr<WordSession> session) : session_(std::move(session))
-    {
+    explicit Selection(std::shared_ptr<WordSession> session) : session_(std::move(session)) {
         addMethod("InsertFile", [this](const VariantList& args) {
             requireArguments(args, 1, 5);
             const auto document = session_->activeDocument();
@@ -32,12 +31,13 @@ private:
 // Options that only matter to printing from a live document: kept, not used.
 class Options : public DispatchObject {
 public:
-    Options()
-    {
+    Options() {
         for (const char* name : {"UpdateFieldsAtPrint", "UpdateLinksAtPrint"}) {
             addProperty(
                 name, [this, name](const VariantList&) { return Variant(values_[name]); },
-                [this, name](const Variant& value, const VariantList&) { values_[name] = value.toBool(); });
+                [this, name](const Variant& value, const VariantList&) {
+                    values_[name] = value.toBool();
+                });
         }
     }
 
@@ -47,16 +47,17 @@ private:
 
 }  // namespace
 
-ObjectRef WordApplication::create(const OfficeLaunchSettings& settings, const OfficeTimeouts& timeouts,
-                                  std::shared_ptr<PrinterList> printers)
-{
+ObjectRef WordApplication::create(const OfficeLaunchSettings& settings,
+                                  const OfficeTimeouts& timeouts,
+                                  std::shared_ptr<PrinterList> printers) {
     auto session = std::make_shared<WordSession>(settings, timeouts, std::move(printers));
     return std::make_shared<WordApplication>(std::move(session));
 }
 
-WordApplication::WordApplication(std::shared_ptr<WordSession> session) : session_(std::move(session))
-{
-    addProperty("Version", [this](const VariantList&) { return Variant(session_->officeVersion()); });
+WordApplication::WordApplication(std::shared_ptr<WordSession> session)
+    : session_(std::move(session)) {
+    addProperty("Version",
+                [this](const VariantList&) { return Variant(session_->officeVersion()); });
     addProperty("Name", [](const VariantList&) { return Variant("LibreOffice"); });
     addProperty("Path", [](const VariantList&) { return Variant(PELLIN_OFFICE_PROGRAM_DIR); });
     addMethod("Quit", [this](const VariantList&) {
@@ -65,33 +66,39 @@ WordApplication::WordApplication(std::shared_ptr<WordSession> session) : session
     });
     addProperty(
         "ActivePrinter", [this](const VariantList&) { return Variant(session_->activePrinter()); },
-        [this](const Variant& value, const VariantList&) { session_->setActivePrinter(value.toText()); });
+        [this](const Variant& value, const VariantList&) {
+            session_->setActivePrinter(value.toText());
+        });
     addWindowProperties();
     addCollections();
 }
 
 // The office runs without a window; these are kept so that callers can set
 // and read them back.
-void WordApplication::addWindowProperties()
-{
+void WordApplication::addWindowProperties() {
     addProperty(
         "Visible", [this](const VariantList&) { return Variant(visible_); },
         [this](const Variant& value, const VariantList&) { visible_ = value.toBool(); });
     addProperty(
         "WindowState", [this](const VariantList&) { return Variant(windowState_); },
-        [this](const Variant& value, const VariantList&) { windowState_ = static_cast<int>(value.toInt()); });
+        [this](const Variant& value, const VariantList&) {
+            windowState_ = static_cast<int>(value.toInt());
+        });
     addProperty(
         "DisplayAlerts", [this](const VariantList&) { return Variant(displayAlerts_); },
-        [this](const Variant& value, const VariantList&) { displayAlerts_ = static_cast<int>(value.toInt()); });
+        [this](const Variant& value, const VariantList&) {
+            displayAlerts_ = static_cast<int>(value.toInt());
+        });
 }
 
-void WordApplication::addCollections()
-{
+void WordApplication::addCollections() {
     auto documents = std::make_shared<WordDocuments>(session_);
     auto selection = std::make_shared<Selection>(session_);
     auto options = std::make_shared<Options>();
-    addProperty("Documents", [documents](const VariantList&) { return Variant(ObjectRef(documents)); });
-    addProperty("Selection", [selection](const VariantList&) { return Variant(ObjectRef(selection)); });
+    addProperty("Documents",
+                [documents](const VariantList&) { return Variant(ObjectRef(documents)); });
+    addProperty("Selection",
+                [selection](const VariantList&) { return Variant(ObjectRef(selection)); });
     addProperty("Options", [options](const VariantList&) { return Variant(ObjectRef(options)); });
 }
 

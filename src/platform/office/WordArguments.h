@@ -5,13 +5,11 @@
 
 namespace platform::office {
 
-inline bool isGiven(const VariantList& args, std::size_t index)
-{
+inline bool isGiven(const VariantList& args, std::size_t index) {
     return index < args.size() && !args[index].isOmitted() && !args[index].isEmpty();
 }
 
-inline Variant argumentOr(const VariantList& args, std::size_t index, const Variant& fallback)
-{
+inline Variant argumentOr(const VariantList& args, std::size_t index, const Variant& fallback) {
     return isGiven(args, index) ? args[index] : fallback;
 }
 

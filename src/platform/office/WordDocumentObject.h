@@ -11,7 +11,8 @@ namespace platform::office {
 
 class WordDocumentObject : public DispatchObject {
 public:
-    WordDocumentObject(std::shared_ptr<WordSession> session, std::shared_ptr<WriterDocument> document);
+    WordDocumentObject(std::shared_ptr<WordSession> session,
+                       std::shared_ptr<WriterDocument> document);
 
     static constexpr int kFormatPdf = 17;
     static constexpr int kRangeAll = 0;

@@ -7,16 +7,14 @@
 
 namespace platform::office {
 
-WordDocuments::WordDocuments(std::shared_ptr<WordSession> session) : session_(std::move(session))
-{
+WordDocuments::WordDocuments(std::shared_ptr<WordSession> session) : session_(std::move(session)) {
     addMethod("Add", [this](const VariantList& args) { return add(args); });
     addMethod("Open", [this](const VariantList& args) { return open(args); });
 }
 
 // Template, NewTemplate, DocumentType, Visible: documents are always built
 // from the office's default template.
-Variant WordDocuments::add(const VariantList& args)
-{
+Variant WordDocuments::add(const VariantList& args) {
     requireArguments(args, 0, 4);
     if (isGiven(args, 0))
         throw AutomationError(kOfficeErrorCode, "Documents cannot be based on a template here");
@@ -25,8 +23,7 @@ Variant WordDocuments::add(const VariantList& args)
     return Variant(ObjectRef(std::make_shared<WordDocumentObject>(session_, document)));
 }
 
-Variant WordDocuments::open(const VariantList& args)
-{
+Variant WordDocuments::open(const VariantList& args) {
     requireArguments(args, 1, 16);
     const std::string path = args[0].toText();
     if (!std::filesystem::is_regular_file(path))

@@ -6,9 +6,9 @@ namespace {
 
 class LinkFormat : public DispatchObject {
 public:
-    LinkFormat(std::shared_ptr<WriterDocument> document, css::uno::Reference<css::beans::XPropertySet> graphic)
-        : document_(std::move(document)), graphic_(std::move(graphic))
-    {
+    LinkFormat(std::shared_ptr<WriterDocument> document,
+               css::uno::Reference<css::beans::XPropertySet> graphic)
+        : document_(std::move(document)), graphic_(std::move(graphic)) {
         addProperty(
             "SavePictureWithDocument",
             [this](const VariantList&) { return Variant(!document_->isLinked(graphic_)); },
@@ -26,8 +26,7 @@ private:
 
 WordInlineShape::WordInlineShape(std::shared_ptr<WriterDocument> document,
                                  css::uno::Reference<css::beans::XPropertySet> graphic)
-    : document_(std::move(document)), graphic_(std::move(graphic))
-{
+    : document_(std::move(document)), graphic_(std::move(graphic)) {
     addProperty("Type", [this](const VariantList&) {
         return Variant(document_->isLinked(graphic_) ? kLinkedPicture : kPicture);
     });

@@ -4,7 +4,6 @@
 // SavePictureWithDocument = true stores the linked file in the document.
 
 #include <com/sun/star/beans/XPropertySet.hpp>
-
 #include <memory>
 
 #include "platform/automation/AutomationObject.h"
@@ -14,7 +13,8 @@ namespace platform::office {
 
 class WordInlineShape : public DispatchObject {
 public:
-    WordInlineShape(std::shared_ptr<WriterDocument> document, css::uno::Reference<css::beans::XPropertySet> graphic);
+    WordInlineShape(std::shared_ptr<WriterDocument> document,
+                    css::uno::Reference<css::beans::XPropertySet> graphic);
 
     static constexpr int kLinkedPicture = 4;
     static constexpr int kPicture = 3;

@@ -1,10 +1,9 @@
 #include "platform/office/WordSession.h"
 
+#include <algorithm>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
-
-#include <algorithm>
 
 #include "platform/office/UnoRuntime.h"
 
@@ -12,13 +11,11 @@ namespace platform::office {
 
 WordSession::WordSession(OfficeLaunchSettings settings, OfficeTimeouts timeouts,
                          std::shared_ptr<PrinterList> printers)
-    : settings_(std::move(settings)), timeouts_(timeouts), printers_(std::move(printers))
-{
+    : settings_(std::move(settings)), timeouts_(timeouts), printers_(std::move(printers)) {
     connection_ = std::make_shared<OfficeConnection>(settings_, timeouts_);
 }
 
-std::shared_ptr<OfficeConnection> WordSession::connection()
-{
+std::shared_ptr<OfficeConnection> WordSession::connection() {
     if (!connection_ || !connection_->isAlive()) {
         activeDocument_.reset();
         connection_.reset();
@@ -27,19 +24,16 @@ std::shared_ptr<OfficeConnection> WordSession::connection()
     return connection_;
 }
 
-void WordSession::quit()
-{
+void WordSession::quit() {
     activeDocument_.reset();
     connection_.reset();
 }
 
-void WordSession::forgetDocument(const std::shared_ptr<WriterDocument>& document)
-{
+void WordSession::forgetDocument(const std::shared_ptr<WriterDocument>& document) {
     if (activeDocument_ == document) activeDocument_.reset();
 }
 
-std::string WordSession::activePrinter()
-{
+std::string WordSession::activePrinter() {
     if (activePrinter_.empty() && printers_) {
         const auto installed = printers_->installedPrinters();
         if (!installed.empty()) activePrinter_ = installed.front();
@@ -47,21 +41,21 @@ std::string WordSession::activePrinter()
     return activePrinter_;
 }
 
-void WordSession::setActivePrinter(const std::string& name)
-{
+void WordSession::setActivePrinter(const std::string& name) {
     if (name == activePrinter_) return;
     const auto installed = printers_ ? printers_->installedPrinters() : std::vector<std::string>{};
     if (std::find(installed.begin(), installed.end(), name) == installed.end())
-        throw AutomationError(kOfficeErrorCode, "There is no printer named \"" + name + "\" installed");
+        throw AutomationError(kOfficeErrorCode,
+                              "There is no printer named \"" + name + "\" installed");
     activePrinter_ = name;
 }
 
-std::string WordSession::officeVersion()
-{
+std::string WordSession::officeVersion() {
     if (!version_.empty()) return version_;
     const auto office = connection();
     css::uno::Reference<css::lang::XMultiServiceFactory> provider(
-        office->createInstance("com.sun.star.configuration.ConfigurationProvider"), css::uno::UNO_QUERY);
+        office->createInstance("com.sun.star.configuration.ConfigurationProvider"),
+        css::uno::UNO_QUERY);
     if (!provider.is()) return version_;
     version_ = office->call(timeouts_.quick, "reading the version", [&] {
         css::beans::PropertyValue path;

@@ -16,14 +16,17 @@ namespace platform::office {
 class WordSession {
 public:
     // Starts the office at once, so a missing office fails the creation.
-    WordSession(OfficeLaunchSettings settings, OfficeTimeouts timeouts, std::shared_ptr<PrinterList> printers);
+    WordSession(OfficeLaunchSettings settings, OfficeTimeouts timeouts,
+                std::shared_ptr<PrinterList> printers);
 
     std::shared_ptr<OfficeConnection> connection();
     void quit();
 
     // The document Selection inserts into: the one added or opened last.
     std::shared_ptr<WriterDocument> activeDocument() const { return activeDocument_; }
-    void setActiveDocument(std::shared_ptr<WriterDocument> document) { activeDocument_ = std::move(document); }
+    void setActiveDocument(std::shared_ptr<WriterDocument> document) {
+        activeDocument_ = std::move(document);
+    }
     void forgetDocument(const std::shared_ptr<WriterDocument>& document);
 
     std::string activePrinter();

@@ -1,5 +1,6 @@
 #include "platform/office/WriterDocument.h"
 
+#include <algorithm>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
@@ -17,16 +18,14 @@
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
 #include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XPropertyReplace.hpp>
 #include <com/sun/star/util/XSearchable.hpp>
-#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/view/XPrintable.hpp>
-#include <osl/file.hxx>
-
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <osl/file.hxx>
 
 #include "platform/office/UnoRuntime.h"
 
@@ -43,39 +42,38 @@ using css::uno::UNO_QUERY_THROW;
 
 const char* const kHtmlFilter = "HTML (StarWriter)";
 
-PropertyValue property(const char* name, const Any& value)
-{
+PropertyValue property(const char* name, const Any& value) {
     PropertyValue p;
     p.Name = OUString::createFromAscii(name);
     p.Value = value;
     return p;
 }
 
-Sequence<PropertyValue> properties(std::initializer_list<PropertyValue> items)
-{
+Sequence<PropertyValue> properties(std::initializer_list<PropertyValue> items) {
     return Sequence<PropertyValue>(items.begin(), static_cast<sal_Int32>(items.size()));
 }
 
 // Whether a topic brings headings of its own (h1 to h6).
-bool hasHeadingMarkup(const std::string& path)
-{
+bool hasHeadingMarkup(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    for (std::size_t at = html.find('<'); at != std::string::npos && at + 2 < html.size(); at = html.find('<', at + 1)) {
-        if ((html[at + 1] == 'h' || html[at + 1] == 'H') && html[at + 2] >= '1' && html[at + 2] <= '6') return true;
+    const std::string html((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    for (std::size_t at = html.find('<'); at != std::string::npos && at + 2 < html.size();
+         at = html.find('<', at + 1)) {
+        if ((html[at + 1] == 'h' || html[at + 1] == 'H') && html[at + 2] >= '1' &&
+            html[at + 2] <= '6')
+            return true;
     }
     return false;
 }
 
-std::string fileName(const std::string& path)
-{
+std::string fileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
 }  // namespace
 
-std::string fileUrlOf(const std::string& path)
-{
+std::string fileUrlOf(const std::string& path) {
     const std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
     OUString url;
     if (osl::FileBase::getFileURLFromSystemPath(toUno(absolute), url) != osl::FileBase::E_None)
@@ -84,27 +82,24 @@ std::string fileUrlOf(const std::string& path)
 }
 
 WriterDocument::WriterDocument(std::shared_ptr<OfficeConnection> connection)
-    : connection_(std::move(connection))
-{
-}
+    : connection_(std::move(connection)) {}
 
 WriterDocument::WriterDocument(std::shared_ptr<OfficeConnection> connection,
                                Reference<css::text::XTextDocument> document)
-    : connection_(std::move(connection)), document_(std::move(document))
-{
-}
+    : connection_(std::move(connection)), document_(std::move(document)) {}
 
 std::unique_ptr<WriterDocument> WriterDocument::open(std::shared_ptr<OfficeConnection> connection,
                                                      const std::string& path, bool readOnly,
-                                                     const std::optional<std::string>& password)
-{
+                                                     const std::optional<std::string>& password) {
     const auto desktop = connection->desktop();
-    std::vector<PropertyValue> args{property("Hidden", Any(true)), property("ReadOnly", Any(readOnly))};
+    std::vector<PropertyValue> args{property("Hidden", Any(true)),
+                                    property("ReadOnly", Any(readOnly))};
     if (password) args.push_back(property("Password", Any(toUno(*password))));
     const Reference<css::lang::XComponent> component =
         connection->call(connection->timeouts().load, "opening " + fileName(path), [&] {
-            return desktop->loadComponentFromURL(toUno(fileUrlOf(path)), "_blank", 0,
-                                                 Sequence<PropertyValue>(args.data(), static_cast<sal_Int32>(args.size())));
+            return desktop->loadComponentFromURL(
+                toUno(fileUrlOf(path)), "_blank", 0,
+                Sequence<PropertyValue>(args.data(), static_cast<sal_Int32>(args.size())));
         });
     Reference<css::text::XTextDocument> text(component, UNO_QUERY);
     if (!text.is()) {
@@ -115,21 +110,20 @@ std::unique_ptr<WriterDocument> WriterDocument::open(std::shared_ptr<OfficeConne
             } catch (...) {
             }
         }
-        throw AutomationError(kOfficeErrorCode, "LibreOffice could not open " + path + " as a text document");
+        throw AutomationError(kOfficeErrorCode,
+                              "LibreOffice could not open " + path + " as a text document");
     }
     return std::unique_ptr<WriterDocument>(new WriterDocument(std::move(connection), text));
 }
 
-WriterDocument::~WriterDocument()
-{
+WriterDocument::~WriterDocument() {
     try {
         if (!closed_ && document_.is() && connection_->isAlive()) close();
     } catch (...) {
     }
 }
 
-Reference<css::text::XTextDocument> WriterDocument::document()
-{
+Reference<css::text::XTextDocument> WriterDocument::document() {
     if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
     if (document_.is()) return document_;
     const auto desktop = connection_->desktop();
@@ -141,8 +135,7 @@ Reference<css::text::XTextDocument> WriterDocument::document()
     return document_;
 }
 
-void WriterDocument::insertHtml(const std::string& path)
-{
+void WriterDocument::insertHtml(const std::string& path) {
     if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
     if (!std::filesystem::is_regular_file(path))
         throw AutomationError(kOfficeErrorCode, "The file " + path + " does not exist");
@@ -156,8 +149,7 @@ void WriterDocument::insertHtml(const std::string& path)
     });
 }
 
-void WriterDocument::appendTopic(const std::string& url)
-{
+void WriterDocument::appendTopic(const std::string& url) {
     const auto text = document_->getText();
     const auto cursor = text->createTextCursor();
     cursor->gotoEnd(false);
@@ -172,11 +164,14 @@ void WriterDocument::appendTopic(const std::string& url)
                                      css::text::ControlCharacter::PARAGRAPH_BREAK, false);
     // A position before the insertion point does not move with the insertion:
     // the end of the paragraph before it leads to the topic's first paragraph.
-    Reference<css::text::XParagraphCursor> before(text->createTextCursorByRange(cursor->getEnd()), UNO_QUERY_THROW);
-    const bool hasParagraphBefore = before->gotoPreviousParagraph(false) && before->gotoEndOfParagraph(false);
+    Reference<css::text::XParagraphCursor> before(text->createTextCursorByRange(cursor->getEnd()),
+                                                  UNO_QUERY_THROW);
+    const bool hasParagraphBefore =
+        before->gotoPreviousParagraph(false) && before->gotoEndOfParagraph(false);
     Reference<css::document::XDocumentInsertable> insertable(cursor, UNO_QUERY_THROW);
-    insertable->insertDocumentFromURL(toUno(url),
-                                      properties({property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))}));
+    insertable->insertDocumentFromURL(
+        toUno(url),
+        properties({property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))}));
     const int topic = links_.topicCount() - 1;
     if (hasParagraphBefore && before->gotoNextParagraph(false))
         markTopicStart(topic, Reference<css::text::XTextRange>(before.get()));
@@ -184,20 +179,19 @@ void WriterDocument::appendTopic(const std::string& url)
         markTopicStart(topic, text->getStart());
 }
 
-void WriterDocument::markTopicStart(int topic, const Reference<css::text::XTextRange>& where)
-{
+void WriterDocument::markTopicStart(int topic, const Reference<css::text::XTextRange>& where) {
     Reference<css::lang::XMultiServiceFactory> factory(document_, UNO_QUERY_THROW);
-    Reference<css::text::XTextContent> bookmark(factory->createInstance("com.sun.star.text.Bookmark"),
-                                                UNO_QUERY_THROW);
-    Reference<css::container::XNamed>(bookmark, UNO_QUERY_THROW)->setName(toUno(TopicLinks::topicBookmark(topic)));
+    Reference<css::text::XTextContent> bookmark(
+        factory->createInstance("com.sun.star.text.Bookmark"), UNO_QUERY_THROW);
+    Reference<css::container::XNamed>(bookmark, UNO_QUERY_THROW)
+        ->setName(toUno(TopicLinks::topicBookmark(topic)));
     where->getText()->insertTextContent(where, bookmark, false);
     topicStarts_.push_back(bookmark->getAnchor());
 }
 
 // The anchors a topic brings are renamed at once, so the next topic can bring
 // the same names again.
-void WriterDocument::renameNewAnchors(int topic)
-{
+void WriterDocument::renameNewAnchors(int topic) {
     Reference<css::text::XBookmarksSupplier> supplier(document_, UNO_QUERY_THROW);
     const auto bookmarks = supplier->getBookmarks();
     std::vector<std::string> names;
@@ -209,26 +203,27 @@ void WriterDocument::renameNewAnchors(int topic)
         if (named.is()) named->setName(toUno(links_.addAnchor(topic, name)));
     }
     knownBookmarks_.clear();
-    for (const OUString& name : bookmarks->getElementNames()) knownBookmarks_.push_back(fromUno(name));
+    for (const OUString& name : bookmarks->getElementNames())
+        knownBookmarks_.push_back(fromUno(name));
     std::sort(knownBookmarks_.begin(), knownBookmarks_.end());
 }
 
-int WriterDocument::graphicCount()
-{
+int WriterDocument::graphicCount() {
     const auto doc = document();
     return connection_->call(connection_->timeouts().quick, "counting pictures", [&] {
         Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
-        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(), UNO_QUERY_THROW);
+        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(),
+                                                         UNO_QUERY_THROW);
         return static_cast<int>(graphics->getCount());
     });
 }
 
-Reference<css::beans::XPropertySet> WriterDocument::graphic(int index)
-{
+Reference<css::beans::XPropertySet> WriterDocument::graphic(int index) {
     const auto doc = document();
     return connection_->call(connection_->timeouts().quick, "reading a picture", [&] {
         Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
-        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(), UNO_QUERY_THROW);
+        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(),
+                                                         UNO_QUERY_THROW);
         return Reference<css::beans::XPropertySet>(graphics->getByIndex(index), UNO_QUERY_THROW);
     });
 }
@@ -236,9 +231,9 @@ Reference<css::beans::XPropertySet> WriterDocument::graphic(int index)
 namespace {
 
 // The file a linked picture was read from; empty for a stored one.
-OUString originOf(const Reference<css::beans::XPropertySet>& graphicObject)
-{
-    Reference<css::beans::XPropertySet> picture(graphicObject->getPropertyValue("Graphic"), UNO_QUERY);
+OUString originOf(const Reference<css::beans::XPropertySet>& graphicObject) {
+    Reference<css::beans::XPropertySet> picture(graphicObject->getPropertyValue("Graphic"),
+                                                UNO_QUERY);
     OUString origin;
     if (picture.is()) picture->getPropertyValue("OriginURL") >>= origin;
     return origin;
@@ -246,24 +241,23 @@ OUString originOf(const Reference<css::beans::XPropertySet>& graphicObject)
 
 }  // namespace
 
-bool WriterDocument::isLinked(const Reference<css::beans::XPropertySet>& graphic)
-{
+bool WriterDocument::isLinked(const Reference<css::beans::XPropertySet>& graphic) {
     return connection_->call(connection_->timeouts().quick, "reading a picture",
                              [&] { return !originOf(graphic).isEmpty(); });
 }
 
-void WriterDocument::embed(const Reference<css::beans::XPropertySet>& graphic)
-{
+void WriterDocument::embed(const Reference<css::beans::XPropertySet>& graphic) {
     connection_->call(connection_->timeouts().load, "embedding a picture", [&] {
         const OUString origin = originOf(graphic);
         // Only local files: a document must not make the office fetch from the web.
         if (!origin.startsWithIgnoreAsciiCase("file:")) return;
         Reference<css::graphic::XGraphicProvider> provider(
-            connection_->serviceManager()->createInstanceWithContext("com.sun.star.graphic.GraphicProvider",
-                                                                     connection_->remoteContext()),
+            connection_->serviceManager()->createInstanceWithContext(
+                "com.sun.star.graphic.GraphicProvider", connection_->remoteContext()),
             UNO_QUERY_THROW);
         const auto picture = provider->queryGraphic(properties({property("URL", Any(origin))}));
-        if (!picture.is()) throw css::uno::RuntimeException("the picture " + origin + " could not be read");
+        if (!picture.is())
+            throw css::uno::RuntimeException("the picture " + origin + " could not be read");
         graphic->setPropertyValue("Graphic", Any(picture));
     });
 }
@@ -273,8 +267,8 @@ namespace {
 // Every stretch of text that carries a hyperlink, found by the office in one
 // search instead of a walk over every paragraph (which costs a round trip to
 // the office per paragraph and portion).
-Reference<css::container::XIndexAccess> findLinks(const Reference<css::text::XTextDocument>& document)
-{
+Reference<css::container::XIndexAccess> findLinks(
+    const Reference<css::text::XTextDocument>& document) {
     Reference<css::util::XSearchable> searchable(document, UNO_QUERY_THROW);
     const auto descriptor = searchable->createSearchDescriptor();
     Reference<css::util::XPropertyReplace> attributes(descriptor, UNO_QUERY_THROW);
@@ -285,12 +279,13 @@ Reference<css::container::XIndexAccess> findLinks(const Reference<css::text::XTe
 }
 
 // The first paragraph with text at or after the position.
-Reference<css::beans::XPropertySet> firstLineFrom(const Reference<css::text::XTextRange>& start)
-{
-    Reference<css::text::XParagraphCursor> cursor(start->getText()->createTextCursorByRange(start), UNO_QUERY_THROW);
+Reference<css::beans::XPropertySet> firstLineFrom(const Reference<css::text::XTextRange>& start) {
+    Reference<css::text::XParagraphCursor> cursor(start->getText()->createTextCursorByRange(start),
+                                                  UNO_QUERY_THROW);
     for (int tries = 0; tries < 20; ++tries) {
         cursor->gotoEndOfParagraph(true);
-        if (!cursor->getString().trim().isEmpty()) return Reference<css::beans::XPropertySet>(cursor, UNO_QUERY);
+        if (!cursor->getString().trim().isEmpty())
+            return Reference<css::beans::XPropertySet>(cursor, UNO_QUERY);
         if (!cursor->gotoNextParagraph(false)) break;
     }
     return {};
@@ -300,8 +295,7 @@ Reference<css::beans::XPropertySet> firstLineFrom(const Reference<css::text::XTe
 
 // The topic whose text holds the range, by comparing it with the topics'
 // start bookmarks; -1 where that cannot be told (a range in a table cell).
-int WriterDocument::topicAt(const Reference<css::text::XTextRange>& range)
-{
+int WriterDocument::topicAt(const Reference<css::text::XTextRange>& range) {
     Reference<css::text::XTextRangeCompare> compare(document_->getText(), UNO_QUERY_THROW);
     int low = 0;
     int high = static_cast<int>(topicStarts_.size()) - 1;
@@ -309,7 +303,8 @@ int WriterDocument::topicAt(const Reference<css::text::XTextRange>& range)
     try {
         while (low <= high) {
             const int middle = (low + high) / 2;
-            if (compare->compareRegionStarts(topicStarts_[static_cast<std::size_t>(middle)], range) >= 0) {
+            if (compare->compareRegionStarts(topicStarts_[static_cast<std::size_t>(middle)],
+                                             range) >= 0) {
                 found = middle;
                 low = middle + 1;
             } else {
@@ -322,8 +317,7 @@ int WriterDocument::topicAt(const Reference<css::text::XTextRange>& range)
     return found;
 }
 
-void WriterDocument::retargetLinks()
-{
+void WriterDocument::retargetLinks() {
     const auto links = findLinks(document_);
     for (sal_Int32 i = 0; i < links->getCount(); ++i) {
         Reference<css::beans::XPropertySet> link(links->getByIndex(i), UNO_QUERY);
@@ -331,7 +325,8 @@ void WriterDocument::retargetLinks()
         OUString url;
         link->getPropertyValue("HyperLinkURL") >>= url;
         if (url.isEmpty()) continue;
-        const int topic = url.startsWith("#") ? topicAt(Reference<css::text::XTextRange>(link, UNO_QUERY)) : -1;
+        const int topic =
+            url.startsWith("#") ? topicAt(Reference<css::text::XTextRange>(link, UNO_QUERY)) : -1;
         if (const auto target = links_.resolve(fromUno(url), topic))
             link->setPropertyValue("HyperLinkURL", Any(toUno(*target)));
     }
@@ -340,8 +335,7 @@ void WriterDocument::retargetLinks()
 // Points links at the topics' bookmarks, and gives a topic without any
 // heading an outline entry from its first line, so that every topic can be
 // found from the PDF's outline.
-void WriterDocument::prepareForExport()
-{
+void WriterDocument::prepareForExport() {
     if (!document_.is() || links_.topicCount() == 0) return;
     connection_->call(connection_->timeouts().export_, "linking the topics", [&] {
         retargetLinks();
@@ -353,8 +347,7 @@ void WriterDocument::prepareForExport()
     });
 }
 
-void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings& settings)
-{
+void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings& settings) {
     const auto doc = document();
     prepareForExport();
     std::vector<PropertyValue> filterData{
@@ -364,25 +357,27 @@ void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings&
         property("ExportLinksRelativeFsys", Any(false)),
     };
     if (settings.pageRange)
-        filterData.push_back(property("PageRange", Any(toUno(std::to_string(settings.pageRange->first) + "-" +
-                                                             std::to_string(settings.pageRange->second)))));
-    const Sequence<PropertyValue> data(filterData.data(), static_cast<sal_Int32>(filterData.size()));
+        filterData.push_back(
+            property("PageRange", Any(toUno(std::to_string(settings.pageRange->first) + "-" +
+                                            std::to_string(settings.pageRange->second)))));
+    const Sequence<PropertyValue> data(filterData.data(),
+                                       static_cast<sal_Int32>(filterData.size()));
     connection_->call(connection_->timeouts().export_, "writing " + fileName(path), [&] {
         Reference<css::frame::XStorable> storable(doc, UNO_QUERY_THROW);
         // An HTML file opened as it is becomes a web document, which has its own PDF filter.
         Reference<css::lang::XServiceInfo> info(doc, UNO_QUERY);
         const bool web = info.is() && info->supportsService("com.sun.star.text.WebDocument");
-        const OUString filter = web ? OUString("writer_web_pdf_Export") : OUString("writer_pdf_Export");
-        storable->storeToURL(toUno(fileUrlOf(path)),
-                             properties({property("FilterName", Any(filter)),
-                                         property("FilterData", Any(data))}));
+        const OUString filter =
+            web ? OUString("writer_web_pdf_Export") : OUString("writer_pdf_Export");
+        storable->storeToURL(
+            toUno(fileUrlOf(path)),
+            properties({property("FilterName", Any(filter)), property("FilterData", Any(data))}));
     });
     if (!std::filesystem::is_regular_file(path))
         throw AutomationError(kOfficeErrorCode, "LibreOffice did not write " + path);
 }
 
-void WriterDocument::print(const std::string& printer)
-{
+void WriterDocument::print(const std::string& printer) {
     const auto doc = document();
     connection_->call(connection_->timeouts().export_, "printing on " + printer, [&] {
         Reference<css::view::XPrintable> printable(doc, UNO_QUERY_THROW);
@@ -391,8 +386,7 @@ void WriterDocument::print(const std::string& printer)
     });
 }
 
-void WriterDocument::close()
-{
+void WriterDocument::close() {
     if (closed_) return;
     closed_ = true;
     if (!document_.is()) return;

@@ -6,7 +6,6 @@
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
-
 #include <memory>
 #include <optional>
 #include <string>

@@ -26,15 +26,15 @@ std::atomic<std::int64_t> timeLimitMs{10'000};
 
 // Start positions tried per PCRE2 call: the longer the subject, the fewer,
 // so that the time limit is checked often even when every attempt scans far.
-std::size_t sliceFor(std::size_t subjectSize)
-{
-    return std::clamp<std::size_t>((std::size_t{1} << 26) / (subjectSize + 1), 16, std::size_t{1} << 20);
+std::size_t sliceFor(std::size_t subjectSize) {
+    return std::clamp<std::size_t>((std::size_t{1} << 26) / (subjectSize + 1), 16,
+                                   std::size_t{1} << 20);
 }
 
-bool endsInLoneBackslash(const std::string& pattern)
-{
+bool endsInLoneBackslash(const std::string& pattern) {
     const auto lastOther = pattern.find_last_not_of('\\');
-    const std::size_t backslashes = pattern.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
+    const std::size_t backslashes =
+        pattern.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
     return backslashes % 2 == 1;
 }
 
@@ -47,8 +47,7 @@ struct CompiledPattern::Code {
     bool jitTried = false;
     std::uint32_t captureCount = 0;
 
-    Code(const std::string& pattern, PatternOptions options, bool utf8Mode) : utf8(utf8Mode)
-    {
+    Code(const std::string& pattern, PatternOptions options, bool utf8Mode) : utf8(utf8Mode) {
         pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
         pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
         pcre2_set_max_pattern_length(context, MaxPatternLength);
@@ -57,17 +56,14 @@ struct CompiledPattern::Code {
         std::uint32_t flags = PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF |
                               PCRE2_USE_OFFSET_LIMIT;
         flags |= options.multiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
-        if (options.ignoreCase)
-            flags |= PCRE2_CASELESS;
-        if (utf8Mode)
-            flags |= PCRE2_UTF;
+        if (options.ignoreCase) flags |= PCRE2_CASELESS;
+        if (utf8Mode) flags |= PCRE2_UTF;
         int error = 0;
         PCRE2_SIZE errorOffset = 0;
-        code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(), flags, &error,
-                             &errorOffset, context);
+        code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(), flags,
+                             &error, &errorOffset, context);
         pcre2_compile_context_free(context);
-        if (!code)
-            throw PatternError(error);
+        if (!code) throw PatternError(error);
         std::uint32_t allOptions = 0;
         pcre2_pattern_info(code, PCRE2_INFO_ALLOPTIONS, &allOptions);
         anchored = (allOptions & PCRE2_ANCHORED) != 0;
@@ -77,10 +73,8 @@ struct CompiledPattern::Code {
     Code(const Code&) = delete;
     Code& operator=(const Code&) = delete;
 
-    void useJitFor(std::size_t subjectSize)
-    {
-        if (jitTried || subjectSize < JitSubjectSize)
-            return;
+    void useJitFor(std::size_t subjectSize) {
+        if (jitTried || subjectSize < JitSubjectSize) return;
         jitTried = true;
         pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);  // without JIT the interpreter serves
     }
@@ -92,18 +86,18 @@ namespace {
 class Search {
 public:
     Search(pcre2_code* code, bool utf8, bool anchored, std::string_view subject)
-        : code_(code), utf8_(utf8), anchored_(anchored), subject_(subject),
+        : code_(code),
+          utf8_(utf8),
+          anchored_(anchored),
+          subject_(subject),
           deadline_(Clock::now() + CompiledPattern::timeLimit()),
           data_(pcre2_match_data_create_from_pattern(code, nullptr)),
-          context_(pcre2_match_context_create(nullptr))
-    {
-        if (!data_ || !context_)
-            throw MatchError(PCRE2_ERROR_NOMEMORY);
+          context_(pcre2_match_context_create(nullptr)) {
+        if (!data_ || !context_) throw MatchError(PCRE2_ERROR_NOMEMORY);
         pcre2_set_match_limit(context_, MatchLimit);
         pcre2_set_depth_limit(context_, DepthLimit);
     }
-    ~Search()
-    {
+    ~Search() {
         pcre2_match_context_free(context_);
         pcre2_match_data_free(data_);
     }
@@ -111,45 +105,38 @@ public:
     Search& operator=(const Search&) = delete;
 
     // The leftmost match starting at or after `start` (a character start).
-    std::optional<FoundMatch> from(std::size_t start, std::uint32_t groupCount)
-    {
+    std::optional<FoundMatch> from(std::size_t start, std::uint32_t groupCount) {
         const std::size_t slice = sliceFor(subject_.size());
         for (std::size_t position = start;;) {
-            if (Clock::now() > deadline_)
-                throw MatchTimeExceeded();
+            if (Clock::now() > deadline_) throw MatchTimeExceeded();
             const std::size_t lastStart = std::min(subject_.size(), position + slice);
             pcre2_set_offset_limit(context_, lastStart);
             const int result = matchAt(position);
-            if (result >= 0)
-                return groups(groupCount);
-            if (result != PCRE2_ERROR_NOMATCH)
-                throw MatchError(result);
-            if (lastStart >= subject_.size() || anchored_)
-                return std::nullopt;
+            if (result >= 0) return groups(groupCount);
+            if (result != PCRE2_ERROR_NOMATCH) throw MatchError(result);
+            if (lastStart >= subject_.size() || anchored_) return std::nullopt;
             position = NextCharacterStart(subject_, lastStart, utf8_);
         }
     }
 
 private:
-    int matchAt(std::size_t position)
-    {
+    int matchAt(std::size_t position) {
         const std::uint32_t flags = utf8_ ? PCRE2_NO_UTF_CHECK : 0;  // validated once by the caller
         const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
         int result = pcre2_match(code_, subject, subject_.size(), position, flags, data_, context_);
         if (result == PCRE2_ERROR_JIT_STACKLIMIT)  // the interpreter keeps its frames on the heap
-            result = pcre2_match(code_, subject, subject_.size(), position, flags | PCRE2_NO_JIT, data_, context_);
+            result = pcre2_match(code_, subject, subject_.size(), position, flags | PCRE2_NO_JIT,
+                                 data_, context_);
         return result;
     }
 
-    FoundMatch groups(std::uint32_t groupCount) const
-    {
+    FoundMatch groups(std::uint32_t groupCount) const {
         const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer(data_);
         FoundMatch found(groupCount + 1);
         for (std::uint32_t i = 0; i <= groupCount; ++i) {
             const PCRE2_SIZE begin = offsets[2 * i];
             const PCRE2_SIZE end = offsets[2 * i + 1];
-            if (begin == PCRE2_UNSET || end == PCRE2_UNSET)
-                continue;
+            if (begin == PCRE2_UNSET || end == PCRE2_UNSET) continue;
             // "\K" can report a start after the end; keep the range well-formed.
             found[i] = {std::min(begin, end), end, true};
         }
@@ -168,8 +155,7 @@ private:
 }  // namespace
 
 CompiledPattern::CompiledPattern(const std::string& pattern, PatternOptions options)
-    : pattern_(pattern), options_(options)
-{
+    : pattern_(pattern), options_(options) {
     if (endsInLoneBackslash(pattern))  // PCRE2 would take it as a literal backslash
         throw PatternError(PCRE2_ERROR_END_BACKSLASH);
     if (IsValidUtf8(pattern))
@@ -180,41 +166,34 @@ CompiledPattern::CompiledPattern(const std::string& pattern, PatternOptions opti
 
 CompiledPattern::~CompiledPattern() = default;
 
-CompiledPattern::Code& CompiledPattern::codeFor(bool utf8Subject)
-{
-    if (utf8Subject && utf8Code_)
-        return *utf8Code_;
-    if (!byteCode_)
-        byteCode_ = std::make_unique<Code>(pattern_, options_, false);
+CompiledPattern::Code& CompiledPattern::codeFor(bool utf8Subject) {
+    if (utf8Subject && utf8Code_) return *utf8Code_;
+    if (!byteCode_) byteCode_ = std::make_unique<Code>(pattern_, options_, false);
     return *byteCode_;
 }
 
-std::vector<FoundMatch> CompiledPattern::find(std::string_view subject, bool global)
-{
+std::vector<FoundMatch> CompiledPattern::find(std::string_view subject, bool global) {
     Code& code = codeFor(IsValidUtf8(subject));
     code.useJitFor(subject.size());
     Search search(code.code, code.utf8, code.anchored, subject);
     std::vector<FoundMatch> matches;
     for (std::size_t start = 0; start <= subject.size();) {
         auto found = search.from(start, code.captureCount);
-        if (!found)
-            break;
+        if (!found) break;
         const CapturedGroup whole = found->front();
         matches.push_back(std::move(*found));
-        if (!global)
-            break;
-        start = whole.end > whole.begin ? whole.end : NextCharacterStart(subject, whole.end, code.utf8);
+        if (!global) break;
+        start =
+            whole.end > whole.begin ? whole.end : NextCharacterStart(subject, whole.end, code.utf8);
     }
     return matches;
 }
 
-std::chrono::milliseconds CompiledPattern::timeLimit()
-{
+std::chrono::milliseconds CompiledPattern::timeLimit() {
     return std::chrono::milliseconds(timeLimitMs.load());
 }
 
-void CompiledPattern::setTimeLimit(std::chrono::milliseconds limit)
-{
+void CompiledPattern::setTimeLimit(std::chrono::milliseconds limit) {
     timeLimitMs.store(limit.count());
 }
 

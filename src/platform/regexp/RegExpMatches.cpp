@@ -7,38 +7,39 @@ namespace platform {
 namespace {
 
 // The index argument of Item, checked against the number of entries.
-std::size_t itemIndex(const VariantList& args, std::size_t count)
-{
-    if (args.size() != 1)
-        throw AutomationError::wrongArgumentCount();
+std::size_t itemIndex(const VariantList& args, std::size_t count) {
+    if (args.size() != 1) throw AutomationError::wrongArgumentCount();
     const std::int64_t index = args.front().toInt();
-    if (index < 0 || static_cast<std::uint64_t>(index) >= count)
-        throw InvalidArgument();
+    if (index < 0 || static_cast<std::uint64_t>(index) >= count) throw InvalidArgument();
     return static_cast<std::size_t>(index);
 }
 
-Variant groupText(const std::string& subject, const CapturedGroup& group)
-{
-    if (!group.matched)
-        return {};  // a group that took no part reads as Empty
+Variant groupText(const std::string& subject, const CapturedGroup& group) {
+    if (!group.matched) return {};  // a group that took no part reads as Empty
     return subject.substr(group.begin, group.end - group.begin);
 }
 
 }  // namespace
 
-MatchCollectionObject::MatchCollectionObject(MatchResultsRef results) : results_(std::move(results))
-{
-    addProperty("Count", [this](const VariantList&) { return Variant(static_cast<std::int64_t>(results_->matches.size())); });
+MatchCollectionObject::MatchCollectionObject(MatchResultsRef results)
+    : results_(std::move(results)) {
+    addProperty("Count", [this](const VariantList&) {
+        return Variant(static_cast<std::int64_t>(results_->matches.size()));
+    });
     addProperty("Item", [this](const VariantList& args) {
         const std::size_t index = itemIndex(args, results_->matches.size());
         return Variant(ObjectRef(std::make_shared<MatchObject>(results_, index)));
     });
 }
 
-MatchObject::MatchObject(MatchResultsRef results, std::size_t index) : results_(std::move(results)), index_(index)
-{
-    addProperty("Value", [this](const VariantList&) { return groupText(results_->subject, match().front()); });
-    addProperty("FirstIndex", [this](const VariantList&) { return Variant(static_cast<std::int64_t>(match().front().begin)); });
+MatchObject::MatchObject(MatchResultsRef results, std::size_t index)
+    : results_(std::move(results)), index_(index) {
+    addProperty("Value", [this](const VariantList&) {
+        return groupText(results_->subject, match().front());
+    });
+    addProperty("FirstIndex", [this](const VariantList&) {
+        return Variant(static_cast<std::int64_t>(match().front().begin));
+    });
     addProperty("Length", [this](const VariantList&) {
         const CapturedGroup& whole = match().front();
         return Variant(static_cast<std::int64_t>(whole.end - whole.begin));
@@ -48,9 +49,11 @@ MatchObject::MatchObject(MatchResultsRef results, std::size_t index) : results_(
     });
 }
 
-SubMatchesObject::SubMatchesObject(MatchResultsRef results, std::size_t index) : results_(std::move(results)), index_(index)
-{
-    addProperty("Count", [this](const VariantList&) { return Variant(static_cast<std::int64_t>(match().size() - 1)); });
+SubMatchesObject::SubMatchesObject(MatchResultsRef results, std::size_t index)
+    : results_(std::move(results)), index_(index) {
+    addProperty("Count", [this](const VariantList&) {
+        return Variant(static_cast<std::int64_t>(match().size() - 1));
+    });
     addProperty("Item", [this](const VariantList& args) {
         const std::size_t index = itemIndex(args, match().size() - 1);
         return groupText(results_->subject, match()[index + 1]);

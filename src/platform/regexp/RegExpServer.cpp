@@ -4,9 +4,9 @@
 
 namespace platform {
 
-void RegisterRegExpServer(AutomationRegistry& registry)
-{
-    registry.add(RegExpProgId, RegExpServerClassId, [] { return std::make_shared<RegExpObject>(); });
+void RegisterRegExpServer(AutomationRegistry& registry) {
+    registry.add(RegExpProgId, RegExpServerClassId,
+                 [] { return std::make_shared<RegExpObject>(); });
 }
 
 }  // namespace platform

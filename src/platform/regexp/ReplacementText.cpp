@@ -4,38 +4,32 @@ namespace platform {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-void appendGroup(std::string& out, std::string_view subject, const CapturedGroup& group)
-{
-    if (group.matched)
-        out.append(subject.substr(group.begin, group.end - group.begin));
+void appendGroup(std::string& out, std::string_view subject, const CapturedGroup& group) {
+    if (group.matched) out.append(subject.substr(group.begin, group.end - group.begin));
 }
 
 // Handles the "$" sequence at replacement[at]; returns how many characters it used.
 std::size_t appendDollarSequence(std::string& out, std::string_view replacement, std::size_t at,
-                                 std::string_view subject, const FoundMatch& match)
-{
+                                 std::string_view subject, const FoundMatch& match) {
     const CapturedGroup& whole = match.front();
     const char next = at + 1 < replacement.size() ? replacement[at + 1] : '\0';
     switch (next) {
-    case '$':
-        out += '$';
-        return 2;
-    case '&':
-        appendGroup(out, subject, whole);
-        return 2;
-    case '`':
-        out.append(subject.substr(0, whole.begin));
-        return 2;
-    case '\'':
-        out.append(subject.substr(whole.end));
-        return 2;
-    default:
-        break;
+        case '$':
+            out += '$';
+            return 2;
+        case '&':
+            appendGroup(out, subject, whole);
+            return 2;
+        case '`':
+            out.append(subject.substr(0, whole.begin));
+            return 2;
+        case '\'':
+            out.append(subject.substr(whole.end));
+            return 2;
+        default:
+            break;
     }
     const std::size_t groupCount = match.size() - 1;
     if (isDigit(next)) {
@@ -60,8 +54,7 @@ std::size_t appendDollarSequence(std::string& out, std::string_view replacement,
 }  // namespace
 
 void AppendReplacement(std::string& out, std::string_view replacement, std::string_view subject,
-                       const FoundMatch& match)
-{
+                       const FoundMatch& match) {
     for (std::size_t at = 0; at < replacement.size();) {
         const auto dollar = replacement.find('$', at);
         if (dollar == std::string_view::npos) {
