@@ -15,7 +15,7 @@
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
 #include "core/TvxRoad.h"
-#include "core/console/TvxMain.h"
+#include "console/TvxMain.h"
 #include "platform/ExecutablePath.h"
 #include "platform/ShellLauncher.h"
 

@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "batch/TvxNodeEvent.h"
+#include "core/TvxConvertorClass.h"
 
 class QObject;
-class TvxConvertor;
 class TvxPathChooser;
 class TvxApp;
 class TvxInfo;
@@ -20,11 +19,6 @@ class TvxInfo;
 namespace platform {
 class FileSystem;
 }
-
-// Stands in for the class reference of the converter: makes the chain of
-// converters (batch, count, job-done notification) of the product's class.
-using TvxConvertorClass =
-    std::function<TvxConvertor*(TvxBatch* batch, int count, const TvxNodeEvent& onJobDone)>;
 
 enum class OverwriteMode : int { NewName = 0, Overwrite = 1, Skip = 9 };
 

@@ -5,7 +5,7 @@
 
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "core/console/TvxErrorReport.h"
+#include "console/TvxErrorReport.h"
 #include "platform/ShellLauncher.h"
 #include "ui/QtPathChooser.h"
 

@@ -10,8 +10,8 @@
 #include "convert/TvxFileUtils.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "core/console/TvxErrorReport.h"
-#include "core/console/TvxMain.h"
+#include "console/TvxErrorReport.h"
+#include "console/TvxMain.h"
 #include "platform/RecordingShellLauncher.h"
 
 namespace fs = std::filesystem;

@@ -36,7 +36,12 @@ protected:
 
 TEST_F(Program, UninstallNoticeEndsAtOnceWithCodeZero) {
     EXPECT_EQ(Run("-U"), 0);
-    for (int i = 0; i < 300 && !fs::exists(folder / "bin/xdg-open.log"); ++i) usleep(10000);
+    // The launcher is not waited for: wait until its whole line is there.
+    const auto logged = [&] {
+        const std::string text = Bytes(folder / "bin/xdg-open.log");
+        return !text.empty() && text.back() == '\n';
+    };
+    for (int i = 0; i < 300 && !logged(); ++i) usleep(10000);
     EXPECT_EQ(Bytes(folder / "bin/xdg-open.log"),
               "https://pellin.example/net/?a=uni&p=pellin&v=2025.17.420.2241\n");
 }

@@ -1,4 +1,4 @@
-#include "core/console/TvxMain.h"
+#include "console/TvxMain.h"
 
 #include <thread>
 
@@ -7,7 +7,7 @@
 #include "convert/ChmDecompilation.h"
 #include "convert/TvxConvertor.h"
 #include "core/TvxProject.h"
-#include "core/console/TvxErrorReport.h"
+#include "console/TvxErrorReport.h"
 #include "platform/TextFile.h"
 
 TvxMain* vxMain = nullptr;

@@ -1,4 +1,4 @@
-#include "core/console/TvxErrorReport.h"
+#include "console/TvxErrorReport.h"
 
 #include <algorithm>
 
