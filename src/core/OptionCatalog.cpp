@@ -1,0 +1,155 @@
+#include "core/OptionCatalog.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/OptionParsers.h"
+
+namespace options {
+
+namespace {
+
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// Edit distance over lower-cased letters, enough for short keys.
+std::size_t Distance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            const std::size_t change = diagonal + (Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1);
+            row[j] = std::min({above + 1, row[j - 1] + 1, change});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+bool ParsesAsShard(std::string_view value) {
+    const auto slash = value.find('/');
+    if (slash == std::string_view::npos) return false;
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 6 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const auto k = value.substr(0, slash);
+    const auto n = value.substr(slash + 1);
+    if (!digits(k) || !digits(n)) return false;
+    return std::stoul(std::string(k)) < std::stoul(std::string(n));
+}
+
+std::optional<std::string> ChoiceProblem(const OptionInfo& option, std::string_view value) {
+    for (const char* choice : option.choices)
+        if (SameNoCase(value, choice)) return std::nullopt;
+    std::string words;
+    for (const char* choice : option.choices)
+        words += std::string(words.empty() ? "" : ", ") + choice;
+    return "expects one of " + words;
+}
+
+}  // namespace
+
+const std::vector<OptionInfo>& OptionCatalog() {
+    using K = OptionKind;
+    static const std::vector<OptionInfo> catalog{
+        {"Source", K::Text, "empty",
+         "what to convert: a folder and a file pattern (/docs/*.chm), a single file or a file: "
+         "address"},
+        {"Target", K::Text, "the source's folder", "folder that receives the PDF files"},
+        {"Subdir", K::Boolean, "False", "search the sub-folders of the source folder too"},
+        {"ThreadsCount", K::Integer, "1", "number of files converted at the same time"},
+        {"IsOverwrite", K::Overwrite, "True",
+         "when the PDF exists: True replaces it, False writes -pellin-<name>, skip leaves it"},
+        {"KeepTargetSubdirs", K::Boolean, "True",
+         "rebuild the source's sub-folders below the target"},
+        {"KeepFileTime", K::Boolean, "False", "give each PDF the times of its help file"},
+        {"DeleteSource", K::Boolean, "False", "delete the help file after a successful conversion"},
+        {"RenameSource", K::Text, "empty",
+         "after a successful conversion, rename the help file by appending this text to its name"},
+        {"MacroEnabled", K::Boolean, "False",
+         "use the macro target extension for documents with macros"},
+        {"PDFWriter", K::Text, "Acrobat PDFWriter",
+         "PDF printer used when the office cannot export"},
+        {"MultiInstance", K::Boolean, "False",
+         "wait until the PDF printer has taken the previous output name"},
+        {"AppVisible", K::Boolean, "False", "show the word processor's window, minimised"},
+        {"ReadOnly", K::Boolean, "False", "open existing documents read-only"},
+        {"SkipPassword", K::Boolean, "False", "open existing documents with a blank password"},
+        {"RegExt", K::Text, "empty",
+         "regular expression that a found file's full path must also match"},
+        {"SkipHidden", K::Boolean, "False", "leave hidden files out of the search"},
+        {"PureConsole", K::Boolean, "False", "run without a window and end when the run is done"},
+        {"RunAndClose", K::Boolean, "False",
+         "the window converts at its first show and closes after the run"},
+        {"Daemon", K::Integer, "0",
+         "above 0: the window repeats the run after this many milliseconds"},
+        {"LogFile", K::Text, "empty", "file that receives the run log at the end of a run"},
+        {"Outline",
+         K::Choice,
+         "Contents",
+         "PDF outline: Contents (the help file's contents tree), Headings, or None",
+         {"Contents", "Headings", "None"}},
+        {"PdfA", K::Boolean, "False", "write archival PDF/A-2b"},
+        {"Tagged", K::Boolean, "False", "write a tagged (accessible) PDF"},
+        {"Quiet", K::Boolean, "False", "no progress lines on standard error in a windowless run"},
+        {"Timings", K::Boolean, "False",
+         "print how long each step of each job took (windowless run)"},
+        {"Shard", K::Shard, "empty",
+         "K/N: convert only the files of shard K of N (0 <= K < N), for splitting a shelf across "
+         "machines"},
+    };
+    return catalog;
+}
+
+const OptionInfo* FindOption(std::string_view key) {
+    for (const auto& option : OptionCatalog())
+        if (SameNoCase(key, option.key)) return &option;
+    return nullptr;
+}
+
+std::optional<std::string> ValueProblem(const OptionInfo& option, std::string_view value) {
+    if (value.empty()) return std::nullopt;
+    switch (option.kind) {
+        case OptionKind::Text:
+            return std::nullopt;
+        case OptionKind::Boolean:
+            if (ParseBoolean(value)) return std::nullopt;
+            return "expects True, False or a number";
+        case OptionKind::Integer:
+            if (ParseInteger(value)) return std::nullopt;
+            return "expects a whole number";
+        case OptionKind::Choice:
+            return ChoiceProblem(option, value);
+        case OptionKind::Overwrite:
+            if (SameNoCase(value, "skip") || ParseBoolean(value)) return std::nullopt;
+            return "expects True, False or skip";
+        case OptionKind::Shard:
+            if (ParsesAsShard(value)) return std::nullopt;
+            return "expects K/N with 0 <= K < N, such as 0/4";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ClosestKey(std::string_view unknown) {
+    const OptionInfo* best = nullptr;
+    std::size_t bestDistance = 3;
+    for (const auto& option : OptionCatalog()) {
+        const std::size_t d = Distance(unknown, option.key);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = &option;
+        }
+    }
+    if (best == nullptr) return std::nullopt;
+    return std::string(best->key);
+}
+
+}  // namespace options
