@@ -8,6 +8,7 @@
 #include <string>
 
 #include "batch/TvxMatch.h"
+#include "console/TvxMain.h"
 #include "convert/TvxPellin.h"
 #include "core/TvxApp.h"
 #include "core/TvxEndProcess.h"
@@ -15,7 +16,6 @@
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
 #include "core/TvxRoad.h"
-#include "console/TvxMain.h"
 #include "platform/ExecutablePath.h"
 #include "platform/ShellLauncher.h"
 

@@ -22,4 +22,10 @@ public:
     std::string FileName;
     std::string ResultText;    // target path on success, error message on failure
     std::int32_t Elapsed = 0;  // milliseconds spent on the job
+    // What a user should know about a job that succeeded all the same (topics
+    // left out of a damaged help file), empty otherwise.
+    std::string Note;
+    // How long each step of the job took ("decompile=1.20 book=0.31 ..."),
+    // in seconds; empty for a job that was not converted.
+    std::string Timings;
 };

@@ -4,10 +4,10 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
+#include "console/TvxErrorReport.h"
 #include "convert/ChmDecompilation.h"
 #include "convert/TvxConvertor.h"
 #include "core/TvxProject.h"
-#include "console/TvxErrorReport.h"
 #include "platform/TextFile.h"
 
 TvxMain* vxMain = nullptr;

@@ -177,9 +177,9 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
     RequireTempFolder(state);
     std::error_code ignored;
     fs::copy_file(sourceChm, state.TempFolder + SourceCopyName, fs::copy_options::none, ignored);
-    TvxFileUtils::RunAndWait(settings.HelpProgram, std::string("-decompile . ") + SourceCopyName,
-                             state.TempFolderName, TvxFileUtils::SwHide, DecompilePollMs,
-                             settings.DecompileLimit);
+    state.DecompilerExit = TvxFileUtils::RunAndWait(
+        settings.HelpProgram, std::string("-decompile . ") + SourceCopyName, state.TempFolderName,
+        TvxFileUtils::SwHide, DecompilePollMs, settings.DecompileLimit);
 
     const TopicPathResolver resolver(state.TempFolderName);
     const TvxReadFile readFile = ReaderOf(settings);

@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "convert/ContentsTree.h"
+
 // Per-job state of the CHM job, shared with the decompilation steps.
 struct TvxChmJobState {
     std::string TempFolder;      // with a trailing delimiter
     std::string TempFolderName;  // the same without it
     std::vector<std::string>
-        TopicFiles;  // full paths, in reading order, each once (case-insensitive)
+        TopicFiles;          // full paths, in reading order, each once (case-insensitive)
+    ContentsTree Contents;   // the contents tree, names in UTF-8
+    int DecompilerExit = 0;  // 2: partly read, 3: unreadable
 };
 
 // Fills TempFolder/TempFolderName from the tick count and the job index and

@@ -1,14 +1,26 @@
 #include "convert/TvxPellin.h"
 
+#include <cmath>
 #include <filesystem>
 #include <stdexcept>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
-#include "convert/TopicList.h"
+#include "convert/HelpFileFacts.h"
+#include "convert/JobMessages.h"
+#include "convert/JobTimings.h"
+#include "convert/OutlinePlan.h"
+#include "convert/PartialTarget.h"
+#include "convert/TopicIsolation.h"
+#include "convert/TvxFileUtils.h"
+#include "convert/book/AnchorNames.h"
+#include "convert/book/BookBuilder.h"
+#include "core/OptionParsers.h"
 #include "core/TvxProject.h"
 #include "platform/Registry.h"
+#include "platform/pdf/PdfFinisher.h"
 
+using platform::AutomationError;
 using platform::ObjectRef;
 
 namespace {
@@ -17,14 +29,19 @@ constexpr int kFormatPdf = 17;
 constexpr int kOptimizeForPrint = 0;
 constexpr int kRangeAllDocument = 0;
 constexpr int kItemDocumentWithMarkup = 7;
+constexpr int kBookmarksNone = 0;
 constexpr int kBookmarksFromHeadings = 1;
 constexpr int kPrintAllDocument = 0;
 constexpr std::int64_t kLinkedPicture = 4;
+constexpr const char* kBookName = "#pellin-book.html";
+constexpr const char* kProbeName = "#pellin-probe";
 
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
+
+std::string ReadFile(const std::string& path) { return TvxFileUtils::ReadFileText(path); }
 
 // Holds the batch's lock for the printer step: the driver settings and the
 // active printer are shared by all workers of the batch.
@@ -39,10 +56,36 @@ private:
     TvxBatch* batch_;
 };
 
+bool OptionOn(const char* key) {
+    return options::ParseBoolean(vxProject->GetOption(key)).value_or(false);
+}
+
+// "Contents" (the default), "Headings" or "None", in lower case.
+std::string OutlineChoice() {
+    std::string value = vxProject->GetOption("Outline");
+    for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return value == "headings" || value == "none" ? value : "contents";
+}
+
 }  // namespace
+
+struct TvxPellin::Job {
+    TvxBatch* batch = nullptr;
+    TvxNode* node = nullptr;
+    TvxChmJobState state;
+    std::vector<std::string> topics;  // topic files in contents order; the book numbers them so
+    HelpFileFacts facts;
+    Book book;
+    std::set<int> stoppedOffice;  // topics that bring the office down
+    JobTimings timings;
+    std::unique_ptr<PartialTarget> partial;
+    bool printed = false;  // handed to a PDF printer, which writes the target itself
+};
 
 TvxPellin::TvxPellin(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
     : TvxWordOle(batch, count, onJobDone) {}
+
+TvxPellin::~TvxPellin() = default;
 
 TvxConvertor* TvxPellin::Make(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone) {
     return new TvxPellin(batch, count, onJobDone);
@@ -52,56 +95,157 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
     const std::string target = MakeTargetName(batch, node);
     if (target.empty()) return;  // skipped: the target exists and is kept
 
-    TvxChmJobState state;
+    Job job;
+    job.batch = batch;
+    job.node = node;
+    job_ = &job;
     std::string failure;
-    bool pagesRead = false;
     try {
-        BuildAndExport(batch, node, target, state, pagesRead);
+        Convert(job, target);
     } catch (const std::exception& error) {
         failure = error.what();
         if (failure.empty()) failure = "Conversion failed";
     } catch (...) {
         failure = "Conversion failed";
     }
+    job_ = nullptr;
+    // The temporary folder goes on every way out, not only on success.
+    RemoveTempFolder(job.state);
+    node->Timings = job.timings.Text();
     if (!failure.empty()) {
-        // The temporary folder goes on every way out, not only on success.
-        RemoveTempFolder(state);
-        // A file that gave no readable page is no document for the office
-        // suite either: it would import the raw bytes as text and call the
-        // result a success.
-        if (!pagesRead || !ExportPdfViaServiceManager(node->FileName, target)) {
-            ReportFailure(batch, node, failure);
-            return;
-        }
+        ReportFailure(batch, node, failure);
+        return;
     }
+    node->Note = LeftOutNote(job.book.LeftOut, job.stoppedOffice, job.topics);
     ReportSuccess(batch, node, target);
 }
 
-void TvxPellin::BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string& target,
-                               TvxChmJobState& state, bool& pagesRead) {
-    MakeTempFolder(state, node->Index);
-    DecompileChm(node->FileName, state, DecompileSettings);
-    DeleteTarget(target);
-    // An empty document is never a success.
-    if (!AnyFileExists(state.TopicFiles))
-        throw std::runtime_error("No topic found in the help file");
-    pagesRead = true;
-    OpenDocument("");
-    AssemblePages(state);
-    ExportWithFallbacks(batch, node->FileName, target);
-    RemoveTempFolder(state);
-    state.TopicFiles.clear();
+void TvxPellin::Convert(Job& job, const std::string& target) {
+    // A target folder that takes no file fails the job before any work.
+    job.partial = std::make_unique<PartialTarget>(target);
+    job.timings.Start("decompile");
+    MakeTempFolder(job.state, job.node->Index);
+    DecompileChm(job.node->FileName, job.state, DecompileSettings);
+    job.topics = job.state.TopicFiles;
+    job.facts = FactsOf(job.state, job.node->FileName);
+    job.timings.Start("book");
+    PrepareBook(job);
+    AssembleAndExport(job);
+    if (job.printed) return;
+    job.timings.Start("finish");
+    FinishPdf(job);
+    job.partial->Commit(job.partial->FinishedPath());
 }
 
-void TvxPellin::ExportWithFallbacks(TvxBatch* batch, const std::string& source,
-                                    const std::string& target) {
+void TvxPellin::PrepareBook(Job& job) {
+    const TopicPathResolver resolver(job.state.TempFolderName);
+    const BookBuilder builder(resolver, job.facts.Charset, ReadFile);
+    job.book = builder.Build(job.topics, job.state.TempFolder + kBookName, job.stoppedOffice);
+    if (job.book.Included.empty())
+        throw std::runtime_error(
+            NoTopicMessage(job.state, job.book.LeftOut, !job.stoppedOffice.empty()));
+    job.state.TopicFiles = {job.book.Path};
+}
+
+// When the office goes down on the document, the topics that bring it down
+// are found and left out, and the document is made again without them.
+void TvxPellin::AssembleAndExport(Job& job) {
     try {
-        ExportWithWordProcessor(target);
-    } catch (const std::exception&) {
-        // The office suite is handed the CHM file itself, not the document.
-        if (ExportPdfViaServiceManager(source, target)) return;
-        PrintOnPdfPrinter(batch, target);
+        BuildAndExportDocument(job);
+    } catch (const AutomationError& error) {
+        if (!error.serverLost()) throw;
+        CloseDocument();
+        const auto first = std::current_exception();
+        LeaveOutTopicsThatStopTheOffice(job);
+        if (job.stoppedOffice.empty()) std::rethrow_exception(first);
+        job.timings.Start("book");
+        PrepareBook(job);
+        BuildAndExportDocument(job);
     }
+}
+
+void TvxPellin::BuildAndExportDocument(Job& job) {
+    job.timings.Start("insert");
+    OpenDocument("");
+    AssemblePages(job.state);
+    job.timings.Start("export");
+    ExportWithFallbacks(job);
+}
+
+void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job) {
+    job.timings.Start("isolate");
+    const std::vector<int> included = job.book.Included;
+    const int probes = 4 * static_cast<int>(std::ceil(std::log2(included.size() + 1.0))) + 4;
+    const auto result = IsolateFailingTopics(
+        included,
+        [&](const std::vector<int>& topics) {
+            std::set<int> skipped(job.stoppedOffice);
+            for (int topic : included)
+                if (std::find(topics.begin(), topics.end(), topic) == topics.end())
+                    skipped.insert(topic);
+            return DocumentCanBeMade(job, skipped);
+        },
+        probes);
+    job.stoppedOffice.insert(result.Culprits.begin(), result.Culprits.end());
+}
+
+// One try at a document without the `skipped` topics, exported into the job
+// folder; false only when the office went down on it.
+bool TvxPellin::DocumentCanBeMade(Job& job, const std::set<int>& skipped) {
+    const TopicPathResolver resolver(job.state.TempFolderName);
+    const std::string probe = job.state.TempFolder + kProbeName;
+    try {
+        const Book book = BookBuilder(resolver, job.facts.Charset, ReadFile)
+                              .Build(job.topics, probe + ".html", skipped);
+        OpenDocument("");
+        WordApp->get("Selection")
+            .toObject()
+            ->call("InsertFile", {book.Path, std::string(), false, false, false});
+        ExportWithWordProcessor(probe + ".pdf");
+        CloseDocument();
+        return true;
+    } catch (const AutomationError& error) {
+        CloseDocument();
+        return !error.serverLost();
+    } catch (const std::exception&) {
+        CloseDocument();
+        return true;
+    }
+}
+
+// The word processor's export, checked; then the written fallbacks. A failed
+// job names the first route's error: the fallbacks only help when the export
+// call itself failed, not when the office went down or the target folder
+// takes no more files.
+void TvxPellin::ExportWithFallbacks(Job& job) {
+    const std::string& pdf = job.partial->Path();
+    std::exception_ptr first;
+    try {
+        ExportWithWordProcessor(pdf);
+        RequireTopicsInPdf(job, pdf);
+        return;
+    } catch (const AutomationError& error) {
+        if (error.serverLost()) throw;
+        first = std::current_exception();
+    } catch (const std::exception&) {
+        first = std::current_exception();
+    }
+    if (const auto problem = job.partial->WriteProblem()) throw std::runtime_error(*problem);
+    // The office suite is handed the CHM file itself, not the document.
+    if (ExportPdfViaServiceManager(job.node->FileName, pdf)) {
+        try {
+            RequireTopicsInPdf(job, pdf);
+            return;
+        } catch (const std::exception&) {
+        }
+    }
+    try {
+        PrintOnPdfPrinter(job.batch, job.partial->Target());
+        job.printed = true;
+        return;
+    } catch (const std::exception&) {
+    }
+    std::rethrow_exception(first);
 }
 
 void TvxPellin::ExportWithWordProcessor(const std::string& target) {
@@ -109,9 +253,11 @@ void TvxPellin::ExportWithWordProcessor(const std::string& target) {
         Document->call("ExportPdf", {target});
         return;
     }
-    Document->call("ExportAsFixedFormat", {target, kFormatPdf, false, kOptimizeForPrint,
-                                           kRangeAllDocument, 1, 1, kItemDocumentWithMarkup, false,
-                                           false, kBookmarksFromHeadings, false, true, false});
+    const int bookmarks = OutlineChoice() == "none" ? kBookmarksNone : kBookmarksFromHeadings;
+    Document->call("ExportAsFixedFormat",
+                   {target, kFormatPdf, false, kOptimizeForPrint, kRangeAllDocument, 1, 1,
+                    kItemDocumentWithMarkup, false, false, bookmarks, OptionOn("Tagged"), true,
+                    OptionOn("PdfA")});
 }
 
 void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target) {
@@ -137,14 +283,52 @@ void TvxPellin::PrintOnPdfPrinter(TvxBatch* batch, const std::string& target) {
     restorePrinter();
 }
 
+// A PDF counts only when it holds pages and the places of the book's topics:
+// a file the office made of something else (the raw help file) does not.
+void TvxPellin::RequireTopicsInPdf(const Job& job, const std::string& pdf) {
+    const platform::PdfFacts facts = PdfSteps().Inspect(pdf);
+    const auto& names = facts.NamedDestinations;
+    const bool holdsTopics =
+        std::any_of(job.book.Included.begin(), job.book.Included.end(), [&](int topic) {
+            return std::binary_search(names.begin(), names.end(), TopicAnchor(topic));
+        });
+    if (facts.Pages <= 0 || !holdsTopics)
+        throw std::runtime_error(
+            "The PDF written by LibreOffice does not hold the help file's topics");
+}
+
+void TvxPellin::FinishPdf(Job& job) {
+    platform::PdfFinish finish;
+    finish.Title = job.facts.Title;
+    finish.Creator = vxProject->Title + " " + vxProject->Version;
+    finish.Language = job.facts.Language;
+    const std::string outline = OutlineChoice();
+    if (outline == "none") {
+        finish.Outline = std::vector<platform::PdfOutlineItem>{};
+    } else if (outline == "contents") {
+        auto items = OutlineFromContents(job.state.Contents, job.topics, job.book.Anchors);
+        if (!items.empty()) finish.Outline = std::move(items);  // else the headings stay
+    }
+    PdfSteps().Finish(job.partial->Path(), job.partial->FinishedPath(), finish);
+}
+
+platform::PdfFinisher& TvxPellin::PdfSteps() {
+    return Finisher != nullptr ? *Finisher : platform::DefaultPdfFinisher();
+}
+
 void TvxPellin::AssemblePages(const TvxChmJobState& state) {
+    InsertTopicFiles(state);
+    if (job_ != nullptr) job_->timings.Start("pictures");
+    EmbedLinkedPictures();
+}
+
+void TvxPellin::InsertTopicFiles(const TvxChmJobState& state) {
     for (const std::string& topic : state.TopicFiles) {
         if (!FileExists(topic)) continue;
         WordApp->get("Selection")
             .toObject()
             ->call("InsertFile", {topic, std::string(), false, false, false});
     }
-    EmbedLinkedPictures();
 }
 
 void TvxPellin::EmbedLinkedPictures() {

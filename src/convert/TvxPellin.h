@@ -1,20 +1,28 @@
 #pragma once
 // The CHM-to-PDF converter: each job decompiles one CHM file into a private
-// temporary folder, inserts its topic pages in table-of-contents order into
-// one new word-processor document and exports that as PDF. When the export
-// fails it falls back to the office suite's service manager (given the CHM
-// file itself) and then to printing on a PDF printer.
+// temporary folder, joins its topic pages in table-of-contents order into one
+// safe document (the book), has the word processor load it and export it as
+// PDF, then gives the PDF the help file's outline and title and moves it over
+// the target. When the export fails it falls back to the office suite's
+// service manager and then to printing on a PDF printer.
 
 #include <cstdint>
+#include <memory>
+#include <set>
 #include <string>
 
 #include "convert/ChmDecompilation.h"
 #include "convert/PdfPrinterOutput.h"
 #include "convert/TvxWordOle.h"
 
+namespace platform {
+class PdfFinisher;
+}
+
 class TvxPellin : public TvxWordOle {
 public:
     TvxPellin(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone);
+    ~TvxPellin() override;
 
     // The factory the project keeps as its converter class.
     static TvxConvertor* Make(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone);
@@ -28,14 +36,28 @@ public:
     // Programs and waits of a job; tests shorten them.
     TvxDecompileSettings DecompileSettings;
     TvxPrinterOutputWait PrinterWait;
+    // The step after the export; nullptr uses the program's own.
+    platform::PdfFinisher* Finisher = nullptr;
 
 private:
-    void BuildAndExport(TvxBatch* batch, TvxNode* node, const std::string& target,
-                        TvxChmJobState& state, bool& pagesRead);
-    void ExportWithFallbacks(TvxBatch* batch, const std::string& source, const std::string& target);
+    struct Job;
+
+    void Convert(Job& job, const std::string& target);
+    void PrepareBook(Job& job);
+    void AssembleAndExport(Job& job);
+    void BuildAndExportDocument(Job& job);
+    void LeaveOutTopicsThatStopTheOffice(Job& job);
+    bool DocumentCanBeMade(Job& job, const std::set<int>& skipped);
+    void ExportWithFallbacks(Job& job);
     void ExportWithWordProcessor(const std::string& target);
     void PrintOnPdfPrinter(TvxBatch* batch, const std::string& target);
+    void RequireTopicsInPdf(const Job& job, const std::string& pdf);
+    void FinishPdf(Job& job);
+    void InsertTopicFiles(const TvxChmJobState& state);
     void EmbedLinkedPictures();
     void ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string& target);
     void ReportFailure(TvxBatch* batch, TvxNode* node, const std::string& message);
+    platform::PdfFinisher& PdfSteps();
+
+    Job* job_ = nullptr;  // the job in hand, for the steps that time themselves
 };

@@ -6,12 +6,12 @@
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
 #include "batch/TvxNode.h"
+#include "console/TvxErrorReport.h"
+#include "console/TvxMain.h"
 #include "convert/TvxConvertor.h"
 #include "convert/TvxFileUtils.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "console/TvxErrorReport.h"
-#include "console/TvxMain.h"
 #include "platform/RecordingShellLauncher.h"
 
 namespace fs = std::filesystem;

@@ -113,7 +113,10 @@ TEST(RemoveTempFolder, RemovesAJobFolderInTheBackgroundAndNothingElse) {
     for (const std::string& folder :
          {std::string(), std::string("/"), fs::temp_directory_path().string(), scratch / "nested",
           scratch / "nested/../nested/", scratch / ".."}) {
-        RemoveTempFolder(TvxChmJobState{folder + "/", folder, {}});
+        TvxChmJobState other;
+        other.TempFolder = folder + "/";
+        other.TempFolderName = folder;
+        RemoveTempFolder(other);
     }
     ASSERT_TRUE(WaitForTempFolderRemovals(10s));
     EXPECT_FALSE(fs::exists(state.TempFolderName));

@@ -14,6 +14,12 @@ public:
         : std::runtime_error(message), code_(code) {}
     std::int32_t code() const { return code_; }
 
+    // The server of an object went away (ended or crashed) during a call.
+    static constexpr std::int32_t kDisconnected = static_cast<std::int32_t>(0x80010108);
+    // A call did not finish within its time and the server was stopped.
+    static constexpr std::int32_t kTimedOut = static_cast<std::int32_t>(0x8001011F);
+    bool serverLost() const { return code_ == kDisconnected || code_ == kTimedOut; }
+
     // The well-known failures, with their platform wording.
     static AutomationError invalidClassString();  // 0x800401F3 "Invalid class string"
     static AutomationError classNotRegistered();  // 0x80040154 "Class not registered"

@@ -19,7 +19,7 @@ CallWatchdog::Deadline CallWatchdog::arm(std::chrono::milliseconds limit) {
     {
         std::lock_guard lock(mutex_);
         previous = deadline_;
-        deadline_ = std::chrono::steady_clock::now() + limit;
+        deadline_ = Armed{std::chrono::steady_clock::now() + limit, limit};
     }
     wake_.notify_all();
     return previous;
@@ -38,6 +38,11 @@ bool CallWatchdog::expired() const {
     return expired_;
 }
 
+std::chrono::milliseconds CallWatchdog::expiredLimit() const {
+    std::lock_guard lock(mutex_);
+    return expiredLimit_;
+}
+
 void CallWatchdog::run() {
     std::unique_lock lock(mutex_);
     while (!stopping_) {
@@ -45,9 +50,11 @@ void CallWatchdog::run() {
             wake_.wait(lock);
             continue;
         }
-        const auto deadline = *deadline_;
-        if (wake_.wait_until(lock, deadline) == std::cv_status::timeout && deadline_ == deadline) {
+        const Armed armed = *deadline_;
+        if (wake_.wait_until(lock, armed.deadline) == std::cv_status::timeout &&
+            deadline_ == armed) {
             expired_ = true;
+            expiredLimit_ = armed.limit;
             deadline_.reset();
             lock.unlock();
             onExpiry_();

@@ -20,12 +20,19 @@ public:
     CallWatchdog(const CallWatchdog&) = delete;
     CallWatchdog& operator=(const CallWatchdog&) = delete;
 
-    using Deadline = std::optional<std::chrono::steady_clock::time_point>;
+    struct Armed {
+        std::chrono::steady_clock::time_point deadline;
+        std::chrono::milliseconds limit;
+        bool operator==(const Armed&) const = default;
+    };
+    using Deadline = std::optional<Armed>;
 
     // Returns the deadline it replaces, for a call made inside another call.
     Deadline arm(std::chrono::milliseconds limit);
     void restore(Deadline previous);
     bool expired() const;
+    // The limit of the call that ran out, once one has.
+    std::chrono::milliseconds expiredLimit() const;
 
 private:
     void run();
@@ -34,6 +41,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     Deadline deadline_;
+    std::chrono::milliseconds expiredLimit_{0};
     bool expired_ = false;
     bool stopping_ = false;
     std::thread thread_;

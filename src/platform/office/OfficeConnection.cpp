@@ -4,6 +4,7 @@
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <thread>
 
+#include "platform/DurationText.h"
 #include "platform/office/ProfileSeed.h"
 #include "platform/office/UnoRuntime.h"
 
@@ -81,7 +82,8 @@ bool OfficeConnection::isAlive() {
 
 void OfficeConnection::ensureAlive(const std::string& what) {
     if (!isAlive())
-        throw AutomationError(kOfficeErrorCode, "LibreOffice is no longer running (" + what + ")");
+        throw AutomationError(AutomationError::kDisconnected,
+                              "LibreOffice is no longer running (" + what + ")");
 }
 
 css::uno::Reference<css::uno::XInterface> OfficeConnection::createInstance(
@@ -99,9 +101,10 @@ css::uno::Reference<css::frame::XComponentLoader> OfficeConnection::desktop() {
 
 AutomationError OfficeConnection::translateLost(const std::string& what) {
     if (watchdog_.expired())
-        return AutomationError(kOfficeErrorCode, "LibreOffice did not finish " + what +
-                                                     " within the time allowed and was stopped");
-    return AutomationError(kOfficeErrorCode, "LibreOffice stopped while " + what);
+        return AutomationError(AutomationError::kTimedOut,
+                               "LibreOffice did not finish " + what + " within " +
+                                   DurationText(watchdog_.expiredLimit()) + " and was stopped");
+    return AutomationError(AutomationError::kDisconnected, "LibreOffice stopped while " + what);
 }
 
 AutomationError OfficeConnection::translate(const std::string& what, const css::uno::Exception& e) {

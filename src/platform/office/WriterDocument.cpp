@@ -1,6 +1,7 @@
 #include "platform/office/WriterDocument.h"
 
 #include <algorithm>
+#include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
@@ -11,6 +12,7 @@
 #include <com/sun/star/graphic/XGraphicProvider.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/XBookmarksSupplier.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
@@ -137,15 +139,47 @@ Reference<css::text::XTextDocument> WriterDocument::document() {
 
 void WriterDocument::insertHtml(const std::string& path) {
     if (closed_) throw AutomationError(kOfficeErrorCode, "The document has been closed");
-    if (!std::filesystem::is_regular_file(path))
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
         throw AutomationError(kOfficeErrorCode, "The file " + path + " does not exist");
-    document();
+    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+    insertedBytes_ += error ? 0 : bytes;
+    const auto limit = connection_->timeouts().loading(error ? 0 : bytes);
     const int topic = links_.addTopic(std::filesystem::absolute(path).string());
     topicHasHeading_.push_back(hasHeadingMarkup(path));
     const std::string url = fileUrlOf(path);
-    connection_->call(connection_->timeouts().load, "inserting " + fileName(path), [&] {
+    if (!document_.is()) {
+        loadTopic(url, limit);
+        return;
+    }
+    connection_->call(limit, "inserting " + fileName(path), [&] {
         appendTopic(url);
         renameNewAnchors(topic);
+    });
+}
+
+void WriterDocument::loadTopic(const std::string& url, std::chrono::milliseconds limit) {
+    const auto desktop = connection_->desktop();
+    const std::string what = "loading " + fileName(url);
+    connection_->call(limit, what, [&] {
+        const auto loaded = desktop->loadComponentFromURL(
+            toUno(url), "_blank", 0,
+            properties({property("Hidden", Any(true)),
+                        property("FilterName", Any(OUString::createFromAscii(kHtmlFilter)))}));
+        document_.set(loaded, UNO_QUERY);
+        if (!document_.is()) {
+            Reference<css::util::XCloseable> closeable(loaded, UNO_QUERY);
+            if (closeable.is()) closeable->close(true);
+            throw css::uno::RuntimeException("the file could not be read as a text document");
+        }
+        loadedAsDocument_ = true;
+        // The file's own bookmarks are its own: only those of files
+        // inserted after it are renamed.
+        topicStarts_.push_back(document_->getText()->getStart());
+        Reference<css::text::XBookmarksSupplier> supplier(document_, UNO_QUERY_THROW);
+        for (const OUString& name : supplier->getBookmarks()->getElementNames())
+            knownBookmarks_.push_back(fromUno(name));
+        std::sort(knownBookmarks_.begin(), knownBookmarks_.end());
     });
 }
 
@@ -337,7 +371,9 @@ void WriterDocument::retargetLinks() {
 // found from the PDF's outline.
 void WriterDocument::prepareForExport() {
     if (!document_.is() || links_.topicCount() == 0) return;
-    connection_->call(connection_->timeouts().export_, "linking the topics", [&] {
+    // A file loaded as the whole document keeps its links as they are.
+    if (loadedAsDocument_ && links_.topicCount() == 1) return;
+    connection_->call(connection_->timeouts().exporting(insertedBytes_), "linking the topics", [&] {
         retargetLinks();
         for (std::size_t topic = 0; topic < topicStarts_.size(); ++topic) {
             if (topicHasHeading_[topic]) continue;
@@ -347,11 +383,74 @@ void WriterDocument::prepareForExport() {
     });
 }
 
+namespace {
+
+// The width and height the text may take on the page the document starts
+// with, in 1/100 mm.
+css::awt::Size textArea(const Reference<css::text::XTextDocument>& document) {
+    Reference<css::beans::XPropertySet> start(
+        document->getText()->createTextCursorByRange(document->getText()->getStart()),
+        UNO_QUERY_THROW);
+    OUString styleName;
+    start->getPropertyValue("PageStyleName") >>= styleName;
+    Reference<css::style::XStyleFamiliesSupplier> families(document, UNO_QUERY_THROW);
+    Reference<css::container::XNameAccess> pages(
+        families->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
+    Reference<css::beans::XPropertySet> page(pages->getByName(styleName), UNO_QUERY_THROW);
+    const auto value = [&](const char* name) {
+        sal_Int32 number = 0;
+        page->getPropertyValue(OUString::createFromAscii(name)) >>= number;
+        return number;
+    };
+    return css::awt::Size(value("Width") - value("LeftMargin") - value("RightMargin"),
+                          value("Height") - value("TopMargin") - value("BottomMargin"));
+}
+
+// Scales a picture down to fit the area, keeping its proportions.
+void fitPicture(const Reference<css::beans::XPropertySet>& picture, const css::awt::Size& area) {
+    sal_Int16 relativeWidth = 0;
+    picture->getPropertyValue("RelativeWidth") >>= relativeWidth;
+    if (relativeWidth != 0) return;  // sized as a share of the text width already
+    css::awt::Size size;
+    if (!(picture->getPropertyValue("Size") >>= size) || size.Width <= 0 || size.Height <= 0)
+        return;
+    const double scale =
+        std::min({1.0, double(area.Width) / size.Width, double(area.Height) / size.Height});
+    if (scale >= 1.0) return;
+    size.Width = static_cast<sal_Int32>(size.Width * scale);
+    size.Height = static_cast<sal_Int32>(size.Height * scale);
+    picture->setPropertyValue("Size", Any(size));
+}
+
+}  // namespace
+
+// A picture wider than the text area would run off the page and be cut;
+// it is scaled to the text width (a tall one to the page height).
+void WriterDocument::fitPicturesToPage() {
+    const auto doc = document();
+    connection_->call(
+        connection_->timeouts().exporting(insertedBytes_), "fitting the pictures to the page", [&] {
+            const css::awt::Size area = textArea(doc);
+            if (area.Width <= 0 || area.Height <= 0) return;
+            Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
+            Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(),
+                                                             UNO_QUERY_THROW);
+            for (sal_Int32 i = 0; i < graphics->getCount(); ++i) {
+                Reference<css::beans::XPropertySet> picture(graphics->getByIndex(i), UNO_QUERY);
+                if (picture.is()) fitPicture(picture, area);
+            }
+        });
+}
+
 void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings& settings) {
     const auto doc = document();
     prepareForExport();
+    fitPicturesToPage();
+    // Every bookmark also becomes a named destination, so an outline can be
+    // made to jump to the places the document marks.
     std::vector<PropertyValue> filterData{
         property("ExportBookmarks", Any(settings.bookmarksFromHeadings)),
+        property("ExportBookmarksToPDFDestination", Any(true)),
         property("UseTaggedPDF", Any(settings.taggedPdf)),
         property("SelectPdfVersion", Any(static_cast<sal_Int32>(settings.pdfA ? 1 : 0))),
         property("ExportLinksRelativeFsys", Any(false)),
@@ -362,28 +461,30 @@ void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings&
                                             std::to_string(settings.pageRange->second)))));
     const Sequence<PropertyValue> data(filterData.data(),
                                        static_cast<sal_Int32>(filterData.size()));
-    connection_->call(connection_->timeouts().export_, "writing " + fileName(path), [&] {
-        Reference<css::frame::XStorable> storable(doc, UNO_QUERY_THROW);
-        // An HTML file opened as it is becomes a web document, which has its own PDF filter.
-        Reference<css::lang::XServiceInfo> info(doc, UNO_QUERY);
-        const bool web = info.is() && info->supportsService("com.sun.star.text.WebDocument");
-        const OUString filter =
-            web ? OUString("writer_web_pdf_Export") : OUString("writer_pdf_Export");
-        storable->storeToURL(
-            toUno(fileUrlOf(path)),
-            properties({property("FilterName", Any(filter)), property("FilterData", Any(data))}));
-    });
+    connection_->call(
+        connection_->timeouts().exporting(insertedBytes_), "writing " + fileName(path), [&] {
+            Reference<css::frame::XStorable> storable(doc, UNO_QUERY_THROW);
+            // An HTML file opened as it is becomes a web document, which has its own PDF filter.
+            Reference<css::lang::XServiceInfo> info(doc, UNO_QUERY);
+            const bool web = info.is() && info->supportsService("com.sun.star.text.WebDocument");
+            const OUString filter =
+                web ? OUString("writer_web_pdf_Export") : OUString("writer_pdf_Export");
+            storable->storeToURL(toUno(fileUrlOf(path)),
+                                 properties({property("FilterName", Any(filter)),
+                                             property("FilterData", Any(data))}));
+        });
     if (!std::filesystem::is_regular_file(path))
         throw AutomationError(kOfficeErrorCode, "LibreOffice did not write " + path);
 }
 
 void WriterDocument::print(const std::string& printer) {
     const auto doc = document();
-    connection_->call(connection_->timeouts().export_, "printing on " + printer, [&] {
-        Reference<css::view::XPrintable> printable(doc, UNO_QUERY_THROW);
-        printable->setPrinter(properties({property("Name", Any(toUno(printer)))}));
-        printable->print(properties({property("Wait", Any(true))}));
-    });
+    connection_->call(
+        connection_->timeouts().exporting(insertedBytes_), "printing on " + printer, [&] {
+            Reference<css::view::XPrintable> printable(doc, UNO_QUERY_THROW);
+            printable->setPrinter(properties({property("Name", Any(toUno(printer)))}));
+            printable->print(properties({property("Wait", Any(true))}));
+        });
 }
 
 void WriterDocument::close() {

@@ -2,10 +2,12 @@
 // A Writer document in a private office, built from HTML files: the
 // operations the word-processor adapter needs, in UNO terms.
 
+#include <chrono>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,9 +26,10 @@ struct PdfExportSettings {
 
 class WriterDocument {
 public:
-    // A new blank document, made in the office on first use. (Loading the
-    // first topic as the document would keep its style sheet, but some help
-    // pages loaded that way bring the office down; inserted, they do not.)
+    // A new blank document. It is made in the office on first use; when that
+    // use is inserting a file, the file is loaded as the document instead, so
+    // it keeps its style sheets (inserting into a blank document drops them)
+    // and a big file is read in one go.
     explicit WriterDocument(std::shared_ptr<OfficeConnection> connection);
     // An existing file opened in the office.
     static std::unique_ptr<WriterDocument> open(std::shared_ptr<OfficeConnection> connection,
@@ -52,13 +55,14 @@ public:
     void exportPdf(const std::string& path, const PdfExportSettings& settings);
     void print(const std::string& printer);
     void close();
-    bool isClosed() const { return closed_; }
 
 private:
     WriterDocument(std::shared_ptr<OfficeConnection> connection,
                    css::uno::Reference<css::text::XTextDocument> document);
     css::uno::Reference<css::text::XTextDocument> document();
+    void loadTopic(const std::string& url, std::chrono::milliseconds limit);
     void appendTopic(const std::string& url);
+    void fitPicturesToPage();
     void renameNewAnchors(int topic);
     void retargetLinks();
     int topicAt(const css::uno::Reference<css::text::XTextRange>& range);
@@ -70,6 +74,8 @@ private:
     std::vector<std::string> knownBookmarks_;
     std::vector<css::uno::Reference<css::text::XTextRange>> topicStarts_;
     std::vector<bool> topicHasHeading_;
+    std::uintmax_t insertedBytes_ = 0;  // what the export's time limit grows with
+    bool loadedAsDocument_ = false;
     bool closed_ = false;
 };
 

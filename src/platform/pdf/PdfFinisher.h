@@ -42,4 +42,7 @@ public:
     virtual PdfFacts Inspect(const std::string& path) = 0;
 };
 
+// The program's own finisher (qpdf), shared by every thread.
+PdfFinisher& DefaultPdfFinisher();
+
 }  // namespace platform

@@ -1,0 +1,53 @@
+#include "convert/JobMessages.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr std::size_t kNamesListed = 5;
+
+bool StartsLikeAHelpFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char signature[4] = {};
+    file.read(signature, sizeof signature);
+    return file.gcount() == 4 && std::string(signature, 4) == "ITSF";
+}
+
+std::string NameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+std::string NoTopicMessage(const TvxChmJobState& state,
+                           const std::vector<BookTopicProblem>& leftOut, bool officeStopped) {
+    if (!state.TempFolder.empty() && !StartsLikeAHelpFile(state.TempFolder + "1.chm"))
+        return "Not a compiled help file";
+    if (officeStopped) return "Every topic of the help file stopped LibreOffice";
+    if (state.DecompilerExit == 3) return "The help file is damaged: it could not be read";
+    if (!leftOut.empty())
+        return "The help file is damaged: no topic could be read (" + NameOf(leftOut.front().Path) +
+               ": " + leftOut.front().Reason + ")";
+    return "No topic found in the help file";
+}
+
+std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
+                        const std::set<int>& stoppedOffice,
+                        const std::vector<std::string>& topics) {
+    std::vector<std::string> items;
+    for (const auto& problem : leftOut)
+        items.push_back(NameOf(problem.Path) + " (" + problem.Reason + ")");
+    for (int topic : stoppedOffice)
+        if (topic >= 0 && static_cast<std::size_t>(topic) < topics.size())
+            items.push_back(NameOf(topics[static_cast<std::size_t>(topic)]) +
+                            " (it stopped LibreOffice)");
+    if (items.empty()) return {};
+    std::string note = std::to_string(items.size()) + " of " + std::to_string(topics.size()) +
+                       " topics left out: ";
+    for (std::size_t i = 0; i < items.size() && i < kNamesListed; ++i)
+        note += (i ? ", " : "") + items[i];
+    if (items.size() > kNamesListed)
+        note += " and " + std::to_string(items.size() - kNamesListed) + " more";
+    return note;
+}

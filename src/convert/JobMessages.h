@@ -1,0 +1,20 @@
+#pragma once
+// The words a job ends with when a help file gives less than it should: why
+// no PDF could be made of it, or which topics a PDF had to do without.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "convert/ChmDecompilation.h"
+#include "convert/book/BookBuilder.h"
+
+// Why a help file gave no topic: not a compiled help file at all, a damaged
+// one, one whose every topic stopped the office, or one without topics.
+std::string NoTopicMessage(const TvxChmJobState& state,
+                           const std::vector<BookTopicProblem>& leftOut, bool officeStopped);
+
+// "3 of 40 topics left out: a.htm (the page is damaged), ..." for a PDF made
+// without some topics; empty when none was left out.
+std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
+                        const std::set<int>& stoppedOffice, const std::vector<std::string>& topics);

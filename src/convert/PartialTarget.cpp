@@ -1,0 +1,75 @@
+#include "convert/PartialTarget.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+std::string Reason(int error) { return std::strerror(error); }
+
+// Creates a new empty file named <folder>/.pellin-<suffix>-XXXXXX.pdf.
+std::string CreateHidden(const std::string& folder, const char* suffix) {
+    std::string pattern = folder + "/.pellin-" + suffix + "-XXXXXX.pdf";
+    const int fd = ::mkstemps(pattern.data(), 4);
+    if (fd < 0) throw std::runtime_error("Cannot write to " + folder + ": " + Reason(errno));
+    ::fchmod(fd, 0644);
+    ::close(fd);
+    return pattern;
+}
+
+}  // namespace
+
+std::string FolderOfFile(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+PartialTarget::PartialTarget(std::string target) : target_(std::move(target)) {
+    const std::string folder = FolderOfFile(target_);
+    path_ = CreateHidden(folder, "part");
+    try {
+        finished_ = CreateHidden(folder, "done");
+    } catch (...) {
+        ::unlink(path_.c_str());
+        throw;
+    }
+}
+
+PartialTarget::~PartialTarget() {
+    for (const std::string* file : {&path_, &finished_})
+        if (!file->empty()) ::unlink(file->c_str());
+}
+
+void PartialTarget::Commit(const std::string& from) {
+    if (::rename(from.c_str(), target_.c_str()) != 0)
+        throw std::runtime_error("Cannot write " + target_ + ": " + Reason(errno));
+    if (from == path_) path_.clear();
+    if (from == finished_) finished_.clear();
+}
+
+std::optional<std::string> PartialTarget::WriteProblem() const {
+    const std::string folder = FolderOfFile(target_);
+    std::string probe;
+    try {
+        probe = CreateHidden(folder, "probe");
+    } catch (const std::exception& error) {
+        return std::string(error.what());
+    }
+    std::optional<std::string> problem;
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CLOEXEC);
+    const std::string block(64 * 1024, '\0');
+    if (fd < 0 || ::write(fd, block.data(), block.size()) != static_cast<ssize_t>(block.size()) ||
+        ::fsync(fd) != 0)
+        problem = "Cannot write to " + folder + ": " + Reason(errno);
+    if (fd >= 0) ::close(fd);
+    ::unlink(probe.c_str());
+    return problem;
+}

@@ -1,0 +1,160 @@
+#include "convert/book/BookBuilder.h"
+
+#include <libxml/tree.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "convert/book/AnchorNames.h"
+#include "convert/book/BookLinks.h"
+#include "convert/book/HtmlPage.h"
+#include "convert/book/HtmlWriter.h"
+#include "convert/book/MimeArchive.h"
+#include "convert/book/PageCheck.h"
+#include "convert/book/StyleSheets.h"
+#include "convert/book/TopicCharset.h"
+#include "convert/book/TopicRewriter.h"
+
+namespace fs = std::filesystem;
+
+struct BookBuilder::Reading {
+    int topic = -1;
+    std::string path;  // where the page's own addresses are relative to
+    std::string bytes;
+    std::string charset;
+};
+
+namespace {
+
+std::string FolderOfPath(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// A page saved as MIME HTML is unpacked beside the book and read from there.
+bool UnpackIfArchive(BookBuilder::ReadFile& read, const std::string& bookFolder, int topic,
+                     std::string& path, std::string& bytes, std::string& charset) {
+    if (!IsMimeArchive(bytes)) return true;
+    const auto page =
+        UnpackMimeArchive(bytes, bookFolder + "/#pellin-page-" + std::to_string(topic));
+    if (!page) return false;
+    path = page->PagePath;
+    bytes = read(path);
+    charset = page->Charset;
+    return true;
+}
+
+// The element the topic's start anchor goes into: the first block that holds
+// text, so that the anchor adds no empty line of its own.
+xmlNode* FirstTextBlock(xmlNode* body) {
+    static const char* const containers[] = {"div",        "section", "article", "center", "table",
+                                             "tbody",      "tr",      "ul",      "ol",     "dl",
+                                             "blockquote", "main",    "header",  "font",   "form"};
+    xmlNode* node = body;
+    for (int depth = 0; depth < 20; ++depth) {
+        xmlNode* first = node->children;
+        while (first != nullptr && html::IsText(first) &&
+               html::TextContent(first).find_first_not_of(" \t\r\n") == std::string::npos)
+            first = first->next;
+        if (!html::IsElement(first)) return node == body ? nullptr : node;
+        const std::string name = html::Name(first);
+        bool container = false;
+        for (const char* c : containers) container = container || name == c;
+        if (!container)
+            return first->children != nullptr && name != "img" && name != "br" && name != "hr"
+                       ? first
+                       : nullptr;
+        node = first;
+    }
+    return nullptr;
+}
+
+void AppendTopic(int topic, xmlNode* body, std::string& out) {
+    const std::string anchor = "<a name=\"" + TopicAnchor(topic) + "\"></a>";
+    xmlNode* block = FirstTextBlock(body);
+    if (block == nullptr) {
+        out += anchor;
+        html::WriteChildren(body, out);
+    } else {
+        html::InsertAnchorBefore(block->children, TopicAnchor(topic));
+        html::WriteChildren(body, out);
+    }
+    out += '\n';
+}
+
+void WriteBookFile(const std::string& bookPath, const StyleSheets& styles,
+                   const std::string& body) {
+    std::ofstream out(bookPath, std::ios::binary | std::ios::trunc);
+    out << "<!DOCTYPE html>\n<html><head>\n"
+           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n";
+    for (const std::string& sheet : styles.Sheets())
+        out << "<style type=\"text/css\">\n" << sheet << "\n</style>\n";
+    out << "</head>\n<body>\n" << body << "</body></html>\n";
+    out.close();
+    if (!out) throw std::runtime_error("Cannot write the document " + bookPath);
+}
+
+}  // namespace
+
+BookBuilder::BookBuilder(const TopicPathResolver& resolver, std::string helpFileCharset,
+                         ReadFile readFile)
+    : resolver_(resolver),
+      helpFileCharset_(std::move(helpFileCharset)),
+      readFile_(std::move(readFile)) {}
+
+std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std::string>& topics,
+                                                          const std::set<int>& skipped,
+                                                          Book& book) const {
+    std::vector<Reading> readings;
+    ReadFile read = readFile_;
+    const std::string bookFolder = FolderOfPath(book.Path);
+    for (std::size_t i = 0; i < topics.size(); ++i) {
+        const int topic = static_cast<int>(i);
+        if (skipped.count(topic) != 0) continue;
+        Reading reading{topic, topics[i], {}, {}};
+        try {
+            reading.bytes = read(reading.path);
+            book.HtmlBytes += reading.bytes.size();
+            if (!UnpackIfArchive(read, bookFolder, topic, reading.path, reading.bytes,
+                                 reading.charset))
+                throw std::runtime_error("the saved web page holds no HTML");
+            if (const auto problem = PageProblem(reading.bytes)) throw std::runtime_error(*problem);
+            if (reading.charset.empty() || !IsKnownCharset(reading.charset))
+                reading.charset = TopicCharset(reading.bytes, helpFileCharset_);
+            const HtmlPage page(reading.bytes, reading.charset);
+            if (const auto problem = ContentProblem(page)) throw std::runtime_error(*problem);
+            book.Anchors.Include(topic, CollectAnchors(page));
+        } catch (const std::exception& error) {
+            book.LeftOut.push_back({topics[i], error.what()});
+            continue;
+        }
+        readings.push_back(std::move(reading));
+    }
+    return readings;
+}
+
+Book BookBuilder::Build(const std::vector<std::string>& topics, const std::string& bookPath,
+                        const std::set<int>& skipped) const {
+    Book book;
+    book.Path = bookPath;
+    book.Anchors = BookAnchors(topics.size());
+    std::vector<Reading> readings = ReadTopics(topics, skipped, book);
+    const BookLinks links(resolver_, topics);
+    StyleSheets styles;
+    TopicRewriter rewriter(links, book.Anchors, styles, FolderOfPath(bookPath), readFile_);
+    std::string body;
+    for (Reading& reading : readings) {
+        HtmlPage page(reading.bytes, reading.charset);
+        const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
+        xmlNode* pageBody = page.Find("body");
+        AppendTopic(reading.topic, pageBody != nullptr ? pageBody : page.Root(), body);
+        book.Included.push_back(reading.topic);
+        book.TextChars += content.TextChars - content.Unreadable;
+        book.Pictures += content.Pictures;
+        reading.bytes.clear();
+        reading.bytes.shrink_to_fit();
+    }
+    WriteBookFile(bookPath, styles, body);
+    return book;
+}

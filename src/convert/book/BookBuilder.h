@@ -1,0 +1,52 @@
+#pragma once
+// Joins the topics of a help file into one HTML document, the book, which
+// the office loads as a whole. Each topic is read in its own character set
+// and made safe (see TopicRewriter); the book is UTF-8, carries every style
+// sheet the topics bring, marks each topic's start with an anchor and points
+// the links between topics at places inside itself.
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "convert/TopicPathResolver.h"
+#include "convert/book/BookAnchors.h"
+
+struct BookTopicProblem {
+    std::string Path;    // the topic file
+    std::string Reason;  // why it is not in the book
+};
+
+struct Book {
+    std::string Path;                       // the book file
+    std::vector<int> Included;              // topics in the book, in order
+    std::vector<BookTopicProblem> LeftOut;  // unreadable or empty topics
+    BookAnchors Anchors;                    // where each included topic's places are
+    std::size_t HtmlBytes = 0;              // size of the topics' pages read
+    std::size_t TextChars = 0;
+    int Pictures = 0;
+};
+
+class BookBuilder {
+public:
+    using ReadFile = std::function<std::string(const std::string& path)>;
+
+    // `helpFileCharset` reads the pages that do not declare theirs.
+    BookBuilder(const TopicPathResolver& resolver, std::string helpFileCharset, ReadFile readFile);
+
+    // Writes the book of `topics` (full paths in the job folder, in order) to
+    // `bookPath`, leaving out the topics listed in `skipped`. Throws when the
+    // book cannot be written.
+    Book Build(const std::vector<std::string>& topics, const std::string& bookPath,
+               const std::set<int>& skipped = {}) const;
+
+private:
+    struct Reading;
+    std::vector<Reading> ReadTopics(const std::vector<std::string>& topics,
+                                    const std::set<int>& skipped, Book& book) const;
+
+    const TopicPathResolver& resolver_;
+    std::string helpFileCharset_;
+    ReadFile readFile_;
+};

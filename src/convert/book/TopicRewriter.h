@@ -1,0 +1,59 @@
+#pragma once
+// Makes one parsed topic page fit to join the book. Everything that could
+// reach outside the job folder goes: scripts, frames, objects, event handlers,
+// pictures, sheets and backgrounds from elsewhere (a picture leaves its
+// alternative text). Links between topics point at places in the book, links
+// to web and mail addresses stay, other links become plain text. The page's
+// anchors are renamed for the book, and its style sheets are collected.
+
+#include <functional>
+#include <string>
+
+#include "convert/book/BookAnchors.h"
+#include "convert/book/BookLinks.h"
+#include "convert/book/CssSanitizer.h"
+#include "convert/book/StyleSheets.h"
+
+class HtmlPage;
+typedef struct _xmlNode xmlNode;
+
+// What is left of a topic once it is rewritten.
+struct TopicContent {
+    std::size_t TextChars = 0;   // characters of text other than blanks
+    std::size_t Unreadable = 0;  // of those, replacement and control characters
+    int Pictures = 0;            // pictures that stay
+};
+
+class TopicRewriter {
+public:
+    using ReadFile = std::function<std::string(const std::string& path)>;
+
+    // `bookFolder` is the folder of the book file: the addresses of pictures
+    // and sheets are written relative to it.
+    TopicRewriter(const BookLinks& links, const BookAnchors& anchors, StyleSheets& styles,
+                  std::string bookFolder, ReadFile readFile);
+
+    TopicContent Rewrite(int topic, const std::string& path, HtmlPage& page);
+
+private:
+    void RewriteChildren(xmlNode* parent, int depth);
+    // Returns false when the element was removed or replaced.
+    bool RewriteElement(xmlNode* element, int depth);
+    bool RewriteLink(xmlNode* element);
+    bool RewritePicture(xmlNode* element);
+    void CollectSheet(xmlNode* element);
+    void RewriteAttributes(xmlNode* element);
+    void RenameAnchors(xmlNode* element);
+    void Count(const xmlNode* text);
+    std::string SafeCss(const std::string& css, const std::string& sheetPath, int depth);
+    std::string LocalAddress(const std::string& fromPath, const std::string& address) const;
+
+    const BookLinks& links_;
+    const BookAnchors& anchors_;
+    StyleSheets& styles_;
+    std::string bookFolder_;
+    ReadFile readFile_;
+    int topic_ = -1;
+    std::string path_;
+    TopicContent content_;
+};

@@ -1,0 +1,259 @@
+// Joining topics into one safe document: links, style sheets, pictures and
+// character sets of untrusted help pages.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ScratchFolder.h"
+#include "convert/book/AnchorNames.h"
+#include "convert/book/BookBuilder.h"
+#include "convert/book/BookLinks.h"
+#include "convert/book/CssSanitizer.h"
+#include "convert/book/MimeArchive.h"
+#include "convert/book/PageCheck.h"
+#include "convert/book/TopicCharset.h"
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw std::runtime_error("cannot read " + path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class BookFolder : public ::testing::Test {
+protected:
+    ScratchFolder job;
+    TopicPathResolver resolver{job.Path()};
+
+    Book Build(const std::vector<std::string>& relative,
+               const std::string& charset = "WINDOWS-1252") {
+        std::vector<std::string> topics;
+        for (const auto& name : relative) topics.push_back(job / name);
+        return BookBuilder(resolver, charset, ReadAll).Build(topics, job / "#pellin-book.html");
+    }
+    std::string BookText() { return ReadAll(job / "#pellin-book.html"); }
+};
+
+}  // namespace
+
+TEST(BookLinksTest, AddressesLeadIntoTheJobFolderOrNowhere) {
+    ScratchFolder job;
+    job.Write("html/a.htm", "a");
+    job.Write("html/sub/b.htm", "b");
+    job.Write("img/p.gif", "GIF89a");
+    const TopicPathResolver resolver(job.Path());
+    const BookLinks links(resolver, {job / "html/a.htm", job / "html/sub/b.htm"});
+    const std::string from = job / "html/a.htm";
+    using Kind = BookTarget::Kind;
+
+    const auto b = links.Resolve(0, from, "SUB/B.HTM#Part%201");
+    EXPECT_EQ(b.kind, Kind::Topic);
+    EXPECT_EQ(b.topic, 1);
+    EXPECT_EQ(b.fragment, "Part 1");
+    EXPECT_EQ(links.Resolve(1, job / "html/sub/b.htm", "#top").topic, 1);
+    EXPECT_EQ(links.Resolve(0, from, "ms-its:help.chm::/html/sub/b.htm").topic, 1);
+    EXPECT_EQ(links.Resolve(0, from, "mk:@MSITStore:C:\\x\\help.chm::/html/a.htm#z").topic, 0);
+    EXPECT_EQ(links.Resolve(0, from, "../img/p.gif").kind, Kind::File);
+    EXPECT_EQ(links.Resolve(0, from, " http://example.org/x ").kind, Kind::Web);
+    EXPECT_EQ(links.Resolve(0, from, "mailto:a@b.example").kind, Kind::Web);
+    for (const char* nowhere :
+         {"../../../../etc/passwd", "file:///etc/passwd", "javascript:alert(1)",
+          "C:\\Windows\\win.ini", "missing.htm", "res://x.dll/y", ""})
+        EXPECT_EQ(links.Resolve(0, from, nowhere).kind, Kind::None) << nowhere;
+
+    EXPECT_EQ(links.LocalFile(from, "../IMG/P.GIF?x=1"), job / "img/p.gif");
+    EXPECT_FALSE(links.LocalFile(from, "http://127.0.0.1/p.gif"));
+    EXPECT_FALSE(links.LocalFile(from, "file:///usr/share/pixmaps/debian-logo.png"));
+    EXPECT_FALSE(links.LocalFile(from, "../../../../usr/share/pixmaps/debian-logo.png"));
+}
+
+TEST(BookLinksTest, ASymbolicLinkInTheJobFolderIsNoFileToRead) {
+    ScratchFolder job;
+    job.Write("a.htm", "a");
+    std::filesystem::create_symlink("/etc/passwd", job / "passwd.gif");
+    const TopicPathResolver resolver(job.Path());
+    const BookLinks links(resolver, {job / "a.htm"});
+    EXPECT_FALSE(links.LocalFile(job / "a.htm", "passwd.gif"));
+}
+
+TEST(CssSanitizerTest, AddressesOutsideTheJobAndActiveContentGo) {
+    const CssSanitizer sanitizer(
+        [](std::string_view address) -> std::optional<std::string> {
+            if (address == "ok.png") return "img/ok.png";
+            return std::nullopt;
+        },
+        [](std::string_view address) -> std::optional<std::string> {
+            if (address == "local.css") return "h2 { color: red }";
+            return std::nullopt;
+        });
+    const std::string css = sanitizer.Sanitize(
+        "@import url(\"http://127.0.0.1:9/x.css\");\n@import 'local.css';\n"
+        "body { background: url( 'ok.png' ) no-repeat; }\n"
+        "p { background-image: URL(file:///etc/passwd) }\n"
+        "div { width: expression(alert(1)); behavior: url(x.htc) }\n"
+        "/* url(http://hidden.example/) */ h1 { color: brown }\n"
+        "em { b\\ackground: u\\rl(http://escaped.example/) }\n"
+        "</style><script>alert(1)</script>");
+    EXPECT_FALSE(Contains(css, "127.0.0.1"));
+    EXPECT_FALSE(Contains(css, "/etc/passwd"));
+    EXPECT_FALSE(Contains(css, "hidden.example"));
+    EXPECT_FALSE(Contains(css, "escaped.example"));
+    EXPECT_FALSE(Contains(css, "expression("));
+    EXPECT_FALSE(Contains(css, "<"));
+    EXPECT_TRUE(Contains(css, "h2 { color: red }"));
+    EXPECT_TRUE(Contains(css, "url(\"img/ok.png\") no-repeat"));
+    EXPECT_TRUE(Contains(css, "h1 { color: brown }"));
+}
+
+TEST(AnchorNamesTest, NamesAreAsciiAndDistinctForDistinctAnchors) {
+    EXPECT_EQ(TopicAnchor(12), "PellinTopic12");
+    EXPECT_EQ(FragmentAnchor(3, "Intro"), "PellinTopic3-Intro");
+    EXPECT_NE(FragmentAnchor(3, "a b"), FragmentAnchor(3, "a-20b"));
+    EXPECT_NE(FragmentAnchor(1, "2-x"), FragmentAnchor(12, "x"));
+    const std::string cyrillic = FragmentAnchor(0, "\xD0\x9F\xD1\x80");
+    for (char c : cyrillic)
+        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)) || c == '-') << cyrillic;
+    EXPECT_EQ(RelativeUrl("/tmp/job", "/tmp/job/My Docs/#1%.gif"), "My%20Docs/%231%25.gif");
+}
+
+TEST(TopicCharsetTest, ADeclarationWinsOverTheHelpFilesCodePage) {
+    EXPECT_EQ(TopicCharset("<html><head><meta http-equiv=\"Content-Type\" "
+                           "content=\"text/html; charset=utf-8\"></head>",
+                           "WINDOWS-1251"),
+              "UTF-8");
+    EXPECT_EQ(TopicCharset("<meta charset='windows-1251'>", "WINDOWS-1252"), "WINDOWS-1251");
+    EXPECT_EQ(TopicCharset("\xEF\xBB\xBF<p>x</p>", "WINDOWS-1251"), "UTF-8");
+    EXPECT_EQ(TopicCharset("<p>\xCF\xF0\xE8</p>", "WINDOWS-1251"), "WINDOWS-1251");
+    EXPECT_EQ(TopicCharset("<meta charset=\"no-such-set\">", "WINDOWS-1251"), "WINDOWS-1251");
+    EXPECT_EQ(TopicCharset("<meta charset=gb2312>", ""), "GB18030");
+    EXPECT_EQ(TopicCharset("<p>plain</p>", ""), "WINDOWS-1252");
+}
+
+TEST(PageCheckTest, DamagedBytesAndEmptyPagesAreRecognised) {
+    EXPECT_TRUE(PageProblem(std::string(4096, '\0')));
+    std::string random;
+    for (int i = 0; i < 4096; ++i) random += static_cast<char>((i * 7919 + 13) % 256);
+    EXPECT_TRUE(PageProblem(random));
+    EXPECT_FALSE(PageProblem("<html><body><p>Text\r\n\tmore</p></body></html>"));
+    EXPECT_FALSE(PageProblem(std::string("\xFF\xFE<\0p\0>\0", 8)));
+    EXPECT_TRUE(PageProblem(""));
+}
+
+TEST_F(BookFolder, NothingFromOutsideTheJobFolderReachesTheBook) {
+    job.Write("img/ok.gif", "GIF89a");
+    job.Write("style.css", "h1 { color: brown; background: url(http://127.0.0.1:9/bg.png) }");
+    job.Write(
+        "a.htm",
+        "<html><head><link rel=stylesheet href=style.css>"
+        "<link rel=stylesheet href='http://127.0.0.1:9/remote.css'>"
+        "<script>alert(1)</script></head>"
+        "<body onload=\"evil()\" background=\"file:///usr/share/bg.png\">"
+        "<h1>Title</h1><img src=\"../../../../usr/share/pixmaps/x.png\" alt=\"Local picture\">"
+        "<img src=\"file:///usr/share/pixmaps/x.png\"><img src=\"http://127.0.0.1:9/p.png?leak=1\">"
+        "<img src=\"img/ok.gif\" alt=\"kept\"><iframe src=\"http://127.0.0.1:9/f\"></iframe>"
+        "<object data=\"x.swf\"></object><embed src=\"x.swf\">"
+        "<p style=\"background:url(http://127.0.0.1:9/s.png)\">Text</p>"
+        "<a href=\"http://example.org/\">web</a> <a href=\"file:///etc/passwd\">file</a>"
+        "<!--[if IE]><link rel=stylesheet href=http://127.0.0.1:9/ie.css><![endif]-->"
+        "</body></html>");
+    const Book book = Build({"a.htm"});
+    const std::string text = BookText();
+    EXPECT_EQ(book.Included, std::vector<int>{0});
+    for (const char* outside : {"127.0.0.1", "/usr/share", "file:", "script", "onload", "iframe",
+                                "object", "embed", "x.swf", "[if IE]"})
+        EXPECT_FALSE(Contains(text, outside)) << outside;
+    EXPECT_TRUE(Contains(text, "Local picture"));
+    EXPECT_TRUE(Contains(text, "src=\"img/ok.gif\""));
+    EXPECT_TRUE(Contains(text, "h1 { color: brown; background: none }"));
+    EXPECT_TRUE(Contains(text, "<a href=\"http://example.org/\">web</a>"));
+    EXPECT_TRUE(Contains(text, "<a>file</a>"));
+    EXPECT_EQ(book.Pictures, 1);
+}
+
+TEST_F(BookFolder, LinksBetweenTopicsPointAtTheirPlacesInTheBook) {
+    job.Write("a.htm",
+              "<p>See <a href=\"b.htm#Part\">part</a>, <a href=\"B.HTM#part2\">loose</a>, "
+              "<a href=\"b.htm#missing\">start</a> and <a href=\"#own\">here</a>.</p>"
+              "<h2 id=\"own\">Own</h2>");
+    job.Write("b.htm",
+              "<p><a name=\"Part\"></a>B</p><p id=\"PART2\">C</p>"
+              "<a href=\"zip/tool.zip\">download</a>");
+    job.Write("zip/tool.zip", "PK");
+    const Book book = Build({"a.htm", "b.htm"});
+    const std::string text = BookText();
+    EXPECT_TRUE(Contains(text, "href=\"#PellinTopic1-Part\""));
+    EXPECT_TRUE(Contains(text, "href=\"#PellinTopic1-PART2\""));
+    EXPECT_TRUE(Contains(text, "href=\"#PellinTopic1\">start"));
+    EXPECT_TRUE(Contains(text, "href=\"#PellinTopic0-own\""));
+    EXPECT_TRUE(Contains(text, "<h2><a name=\"PellinTopic0-own\"></a>Own</h2>"));
+    EXPECT_TRUE(Contains(text, "<a name=\"PellinTopic1-Part\"></a>"));
+    EXPECT_TRUE(Contains(text, "<a>download</a>"));  // the file is gone after the job
+    // Each topic's start anchor sits in its first block, topics in order.
+    const auto first = text.find("name=\"PellinTopic0\"");
+    const auto second = text.find("name=\"PellinTopic1\"");
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_LT(first, second);
+    EXPECT_EQ(book.Anchors.Destination(1, "part2"), "PellinTopic1-PART2");
+    EXPECT_EQ(book.Anchors.Destination(1, ""), "PellinTopic1");
+}
+
+TEST_F(BookFolder, PagesAreReadInTheirOwnCharacterSetAndWrittenInUtf8) {
+    job.Write("ru.htm", "<p>\xCF\xF0\xE8\xE2\xE5\xF2</p>");  // windows-1251, no declaration
+    job.Write("utf.htm", "<meta charset=\"utf-8\"><p>\xD0\x9C\xD0\xB8\xD1\x80</p>");
+    job.Write("gbk.htm",
+              "<meta http-equiv=Content-Type content=\"text/html; charset=gb2312\">"
+              "<p>\xD6\xD0\xCE\xC4</p>");
+    Build({"ru.htm", "utf.htm", "gbk.htm"}, "WINDOWS-1251");
+    const std::string text = BookText();
+    EXPECT_TRUE(Contains(text, "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"));  // Привет
+    EXPECT_TRUE(Contains(text, "\xD0\x9C\xD0\xB8\xD1\x80"));                          // Мир
+    EXPECT_TRUE(Contains(text, "\xE4\xB8\xAD\xE6\x96\x87"));                          // 中文
+    EXPECT_TRUE(Contains(text, "charset=utf-8"));
+}
+
+TEST_F(BookFolder, DamagedAndEmptyPagesAreLeftOutWithTheReason) {
+    job.Write("good.htm", "<p>Good</p>");
+    job.Write("zeros.htm", std::string(2048, '\0'));
+    job.Write("empty.htm", "<html><head><title>T</title></head><body>  </body></html>");
+    job.Write("picture.htm", "<img src=\"p.gif\">");
+    job.Write("p.gif", "GIF89a");
+    const Book book = Build({"good.htm", "zeros.htm", "empty.htm", "missing.htm", "picture.htm"});
+    EXPECT_EQ(book.Included, (std::vector<int>{0, 4}));
+    ASSERT_EQ(book.LeftOut.size(), 3u);
+    EXPECT_EQ(book.LeftOut[0].Reason, "the page is damaged");
+    EXPECT_EQ(book.LeftOut[1].Reason, "the page is empty");
+    EXPECT_FALSE(book.Anchors.Included(1));
+    EXPECT_EQ(book.Anchors.Destination(1, ""), "");
+}
+
+TEST_F(BookFolder, ASavedWebPageIsUnpackedWithItsPictures) {
+    const std::string mht =
+        "MIME-Version: 1.0\r\nContent-Type: multipart/related; "
+        "boundary=\"----=_NextPart_01\"\r\n\r\n"
+        "------=_NextPart_01\r\nContent-Location: file:///C:/Docs/help.htm\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\nContent-Type: text/html; "
+        "charset=\"windows-1258\"\r\n\r\n"
+        "<html><body><p>Xin ch=E0o</p><img src=3D\"help_files/image001.gif\"></body></html>\r\n"
+        "------=_NextPart_01\r\nContent-Location: file:///C:/Docs/help_files/image001.gif\r\n"
+        "Content-Transfer-Encoding: base64\r\nContent-Type: "
+        "image/gif\r\n\r\nR0lGODlhAQABAAAAACw=\r\n"
+        "------=_NextPart_01--\r\n";
+    job.Write("help.mht", mht);
+    const Book book = Build({"help.mht"});
+    const std::string text = BookText();
+    EXPECT_EQ(book.Pictures, 1);
+    EXPECT_TRUE(Contains(text, "Xin ch\xC3\xA0o"));
+    EXPECT_TRUE(Contains(text, "src=\"%23pellin-page-0/1-image001.gif\""));
+    EXPECT_EQ(ReadAll(job / "#pellin-page-0/1-image001.gif").substr(0, 6), "GIF89a");
+}
