@@ -1,0 +1,38 @@
+#pragma once
+// A scratch folder for the PDF tests, removed with everything in it.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+class PdfScratch : public ::testing::Test {
+protected:
+    PdfScratch()
+        : dir(std::filesystem::temp_directory_path() /
+              (std::string("pellin-pdf-") +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    ~PdfScratch() override { std::filesystem::remove_all(dir); }
+
+    std::string File(const std::string& name) const { return (dir / name).string(); }
+    static std::string Bytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    static void WriteBytes(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+    std::filesystem::path dir;
+};

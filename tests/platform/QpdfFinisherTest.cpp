@@ -1,0 +1,223 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
+#include <qpdf/QPDF.hh>
+
+#include "PdfBuilder.h"
+#include "PdfDocument.h"
+#include "PdfScratch.h"
+#include "platform/pdf/QpdfFinisher.h"
+
+using pdftest::PdfBuilder;
+using pdftest::PdfDocument;
+using platform::PdfFinish;
+using Outline = std::vector<platform::PdfOutlineItem>;
+using Form = PdfBuilder::DestinationForm;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+namespace {
+
+// An XMP packet as LibreOffice writes it into a PDF/A file.
+const char* const kOfficeXmp =
+    "<?xpacket begin=\"\xef\xbb\xbf\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+    "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+    " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+    "  <rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n"
+    "   <pdfaid:part>2</pdfaid:part>\n"
+    "   <pdfaid:conformance>B</pdfaid:conformance>\n"
+    "  </rdf:Description>\n"
+    "  <rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+    "   <dc:title>\n"
+    "    <rdf:Alt>\n"
+    "     <rdf:li xml:lang=\"x-default\">Doc</rdf:li>\n"
+    "    </rdf:Alt>\n"
+    "   </dc:title>\n"
+    "   <dc:language><rdf:Bag><rdf:li>en-US</rdf:li></rdf:Bag></dc:language>\n"
+    "  </rdf:Description>\n"
+    "  <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n"
+    "   <pdf:Producer>LibreOffice 7.4</pdf:Producer>\n"
+    "  </rdf:Description>\n"
+    " </rdf:RDF>\n"
+    "</x:xmpmeta>\n"
+    "<?xpacket end=\"w\"?>";
+
+std::string FailureOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "(no failure)";
+}
+
+}  // namespace
+
+class QpdfFinisher : public PdfScratch {
+protected:
+    template <class Builder>
+    std::string Office(Builder&& builder) {
+        builder.Write(File("office.pdf"));
+        return File("office.pdf");
+    }
+    platform::QpdfFinisher finisher;
+};
+
+TEST_F(QpdfFinisher, SetsTitleCreatorAndLanguageAndKeepsTheProducer) {
+    const auto input = Office(std::move(
+        PdfBuilder(1).SetInfo("/Title", "Office title").SetInfo("/Producer", "LibreOffice 7.4")));
+    PdfFinish finish;
+    finish.Title = "Руководство 用户指南";
+    finish.Creator = "Pellin Convertor";
+    finish.Language = "ru-RU";
+    finisher.Finish(input, File("out.pdf"), finish);
+    const PdfDocument pdf(File("out.pdf"));
+    EXPECT_EQ(pdf.Info().Title, "Руководство 用户指南");
+    EXPECT_EQ(pdf.Info().Creator, "Pellin Convertor");
+    EXPECT_EQ(pdf.Info().Producer, "LibreOffice 7.4");
+    EXPECT_EQ(pdf.Language(), "ru-RU");
+    EXPECT_TRUE(pdf.DisplaysDocTitle());
+}
+
+TEST_F(QpdfFinisher, EmptyValuesKeepWhatTheOfficeWrote) {
+    const auto input =
+        Office(std::move(PdfBuilder(1)
+                             .SetInfo("/Title", "Office title")
+                             .SetInfo("/Creator", "Writer")
+                             .SetCatalogEntry("/Lang", QPDFObjectHandle::newString("de-DE"))));
+    finisher.Finish(input, File("out.pdf"), PdfFinish{});
+    const PdfDocument pdf(File("out.pdf"));
+    EXPECT_EQ(pdf.Info().Title, "Office title");
+    EXPECT_EQ(pdf.Info().Creator, "Writer");
+    EXPECT_EQ(pdf.Language(), "de-DE");
+    EXPECT_FALSE(pdf.DisplaysDocTitle());
+}
+
+TEST_F(QpdfFinisher, KeepsThePdfAMetadataInStepWithTheDocumentInformation) {
+    const auto input =
+        Office(std::move(PdfBuilder(1).SetInfo("/Title", "Doc").SetMetadata(kOfficeXmp)));
+    PdfFinish finish;
+    finish.Title = "Tom & Jerry <Глава>";
+    finish.Creator = "Pellin Convertor";
+    finish.Language = "ru-RU";
+    finisher.Finish(input, File("out.pdf"), finish);
+    const PdfDocument pdf(File("out.pdf"));
+    const std::string xmp = pdf.Metadata();
+    EXPECT_THAT(xmp, HasSubstr("<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Tom &amp; "
+                               "Jerry &lt;Глава&gt;</rdf:li></rdf:Alt></dc:title>"));
+    EXPECT_THAT(xmp, HasSubstr("<xmp:CreatorTool>Pellin Convertor</xmp:CreatorTool>"));
+    EXPECT_THAT(xmp, HasSubstr("xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\""));
+    EXPECT_THAT(xmp, HasSubstr("<dc:language><rdf:Bag><rdf:li>ru-RU</rdf:li></rdf:Bag>"));
+    EXPECT_THAT(xmp, HasSubstr("<pdfaid:part>2</pdfaid:part>"));
+    EXPECT_THAT(xmp, StartsWith("<?xpacket begin="));
+    EXPECT_EQ(xmp.find(">Doc<"), std::string::npos);
+    // PDF/A wants the packet readable as it stands, and a line end before "endstream".
+    QPDF raw;
+    raw.processFile(File("out.pdf").c_str());
+    EXPECT_FALSE(raw.getRoot().getKey("/Metadata").getDict().hasKey("/Filter"));
+    EXPECT_THAT(Bytes(File("out.pdf")), HasSubstr("<?xpacket end=\"w\"?>\nendstream"));
+}
+
+TEST_F(QpdfFinisher, DamagedInputFailsClearlyAndWritesNothing) {
+    const auto good = Office(PdfBuilder(3).AddNamedDestination("a", 1, 10));
+    const std::string bytes = Bytes(good);
+    WriteBytes(File("truncated.pdf"), bytes.substr(0, bytes.size() / 2));
+    WriteBytes(File("garbage.pdf"), "%PDF-1.4\n\x01\x02 this is not a PDF at all \xff\xfe");
+    WriteBytes(File("empty.pdf"), "");
+    for (const char* name : {"truncated.pdf", "garbage.pdf", "empty.pdf"}) {
+        SCOPED_TRACE(name);
+        PdfFinish finish;
+        finish.Outline = Outline{{"A", "a", {}}};
+        EXPECT_THAT(FailureOf([&] { finisher.Finish(File(name), File("out.pdf"), finish); }),
+                    StartsWith("The PDF written by the office is damaged: "));
+        EXPECT_THAT(FailureOf([&] { finisher.Inspect(File(name)); }),
+                    StartsWith("The PDF written by the office is damaged: "));
+        EXPECT_FALSE(std::filesystem::exists(File("out.pdf")));
+    }
+    EXPECT_EQ(FilesInFolder(), 4u);  // nothing left beside the inputs
+}
+
+TEST_F(QpdfFinisher, MissingFolderOrPipeAsInputFailsWithoutBlocking) {
+    EXPECT_EQ(FailureOf([&] { finisher.Inspect(File("missing.pdf")); }),
+              "Cannot read " + File("missing.pdf") + ": The file does not exist.");
+    EXPECT_EQ(FailureOf([&] { finisher.Finish(dir.string(), File("out.pdf"), {}); }),
+              "Cannot read " + dir.string() + ": It is not a regular file.");
+    ASSERT_EQ(::mkfifo(File("pipe").c_str(), 0600), 0);
+    EXPECT_THAT(FailureOf([&] { finisher.Inspect(File("pipe")); }), StartsWith("Cannot read "));
+}
+
+TEST_F(QpdfFinisher, UnwritableOutputFailsNamingThePathAndLeavesNothingBehind) {
+    const auto input = Office(PdfBuilder(1));
+    EXPECT_EQ(FailureOf([&] { finisher.Finish(input, File("no-folder/out.pdf"), {}); }),
+              "Cannot write " + File("no-folder/out.pdf") + ": No such file or directory");
+    EXPECT_EQ(FailureOf([&] { finisher.Finish(input, File("office.pdf/out.pdf"), {}); }),
+              "Cannot write " + File("office.pdf/out.pdf") + ": Not a directory");
+    std::filesystem::create_directory(File("a-folder"));
+    EXPECT_THAT(FailureOf([&] { finisher.Finish(input, File("a-folder"), {}); }),
+                StartsWith("Cannot write " + File("a-folder") + ": "));
+    EXPECT_EQ(FilesInFolder(), 2u);  // the input and the folder, no partial file
+    EXPECT_TRUE(std::filesystem::is_empty(File("a-folder")));
+}
+
+TEST_F(QpdfFinisher, ReplacesAnExistingOutputAndMayWriteOverItsInput) {
+    const auto input = Office(PdfBuilder(2));
+    WriteBytes(File("out.pdf"), "old contents");
+    PdfFinish finish;
+    finish.Title = "New";
+    finisher.Finish(input, File("out.pdf"), finish);
+    EXPECT_EQ(PdfDocument(File("out.pdf")).Info().Title, "New");
+    finisher.Finish(input, input, finish);
+    EXPECT_EQ(PdfDocument(input).Info().Title, "New");
+    EXPECT_EQ(PdfDocument(input).PageCount(), 2);
+    EXPECT_EQ(FilesInFolder(), 2u);
+}
+
+TEST_F(QpdfFinisher, InspectCountsPagesAndListsNamedDestinationsOfBothForms) {
+    const auto input = Office(std::move(PdfBuilder(4)
+                                            .AddNamedDestination("zeta", 3, 100)
+                                            .AddNamedDestination("alpha", 0, 100, Form::NameTree)
+                                            .AddNamedDestination("mid", 1, 100)
+                                            .AddNamedDestination("beta", 2, 100, Form::NameTree)));
+    const auto facts = finisher.Inspect(input);
+    EXPECT_EQ(facts.Pages, 4);
+    EXPECT_EQ(facts.NamedDestinations, (std::vector<std::string>{"alpha", "beta", "mid", "zeta"}));
+}
+
+TEST_F(QpdfFinisher, HostileStructuresNeitherCrashNorPrint) {
+    PdfBuilder builder(2);
+    builder.AddNamedDestination("good", 1, 50);
+    // A name tree whose only kid is itself, and destinations that are no arrays.
+    QPDF& pdf = builder.Pdf();
+    QPDFObjectHandle loop = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    loop.replaceKey("/Kids", QPDFObjectHandle::newArray({loop}));
+    QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
+    names.replaceKey("/Dests", loop);
+    builder.SetCatalogEntry("/Names", names);
+    pdf.getRoot().getKey("/Dests").replaceKey("/number", QPDFObjectHandle::newInteger(7));
+    pdf.getRoot().getKey("/Dests").replaceKey(
+        "/short", QPDFObjectHandle::newArray({QPDFObjectHandle::newInteger(1)}));
+    builder.SetInfo("/Title", "x");
+    pdf.getTrailer().replaceKey("/Info", QPDFObjectHandle::newInteger(3));
+    pdf.getRoot().getKey("/Pages").replaceKey("/Count", QPDFObjectHandle::newString("many"));
+    const auto input = Office(std::move(builder));
+
+    PdfFinish finish;
+    finish.Title = "T \xff\xc3";  // not UTF-8
+    finish.Outline = Outline{{"loop", "loop", {}},
+                             {"number", "number", {}},
+                             {"short \xe2\x82", "short", {}},
+                             {"good", "good", {}}};
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(finisher.Finish(input, File("out.pdf"), finish));
+    EXPECT_EQ(finisher.Inspect(input).Pages, 2);  // counted without the tree's /Count
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    const PdfDocument out(File("out.pdf"));
+    ASSERT_EQ(out.Outline().size(), 2u);  // "short" names a page by number: kept by name
+    EXPECT_EQ(out.Outline().back().Title, "good");
+    EXPECT_EQ(out.Outline().back().Target.Page, 1);
+    EXPECT_EQ(out.Info().Title.substr(0, 2), "T ");
+}
