@@ -39,6 +39,11 @@ EntryName ClassifyEntryName(std::string_view raw) {
     if (raw.empty()) return Refuse("empty name");
     if (raw.front() != '/') return Refuse("name does not begin with \"/\"");
     if (raw == "/") return {EntryKind::Folder, {}, {}};  // the root: nothing to create
+    // The one internal entry written out: the converter reads the title and
+    // the language from it. No user entry begins with "#" at the top, so
+    // its name cannot clash with a page.
+    if (raw == SystemEntryName)
+        return {EntryKind::File, {std::string(SystemEntryName.substr(1))}, {}};
     std::string_view rest = raw.substr(1);
     if (rest.starts_with('#') || rest.starts_with('$')) return {EntryKind::Internal, {}, {}};
 
