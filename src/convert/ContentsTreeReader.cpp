@@ -16,12 +16,6 @@ namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 // The charset of a <meta charset=...> or <meta http-equiv="Content-Type"
 // content="text/html; charset=...">.
 std::string CharsetOfMeta(const SitemapTag& meta) {
@@ -51,7 +45,7 @@ std::string DeclaredCharset(std::string_view text) {
 std::string CleanName(std::string name) {
     for (char& c : name)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return std::string(Trimmed(name));
+    return std::string(TrimBlanks(name));
 }
 
 // Builds the tree from the tags in text order. Only the innermost list is
@@ -108,7 +102,7 @@ void TreeBuilder::Take(const SitemapTag& tag) {
         tag.Closing ? CloseList() : OpenList();
     } else if (tag.Name == "object" && !tag.Closing) {
         const auto type = tag.Attribute("type").value_or("");
-        inSitemapObject_ = LowerAscii(Trimmed(type)) == "text/sitemap";
+        inSitemapObject_ = LowerAscii(TrimBlanks(type)) == "text/sitemap";
     }
 }
 

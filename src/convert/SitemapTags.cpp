@@ -19,6 +19,12 @@ std::string LowerAscii(std::string_view text) {
     return lower;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
 std::optional<std::string_view> SitemapTag::Attribute(std::string_view name) const {
     for (const auto& [key, value] : Attributes)
         if (key == name) return value;

@@ -40,3 +40,6 @@ private:
 
 // Lower-case ASCII copy.
 std::string LowerAscii(std::string_view text);
+
+// The text without blanks, tabs and line ends around it.
+std::string_view TrimBlanks(std::string_view text);

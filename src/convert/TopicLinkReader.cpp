@@ -12,12 +12,6 @@
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 // "http:", "mailto:", "javascript:", "C:"... at the start of a link.
 bool HasScheme(std::string_view link) {
     const auto colon = link.find(':');
@@ -58,7 +52,7 @@ bool TopicLinkReader::InsideHelpFile(std::string_view& raw) {
 
 TopicLink TopicLinkReader::Read(std::string_view raw) const {
     TopicLink link;
-    raw = Trimmed(raw);
+    raw = TrimBlanks(raw);
     if (!InsideHelpFile(raw)) return link;
     const auto hash = AnchorStart(raw);
     if (hash != std::string_view::npos) {
