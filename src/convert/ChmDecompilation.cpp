@@ -9,6 +9,9 @@
 #include <stdexcept>
 #include <thread>
 
+#include "convert/ContentsTreeReader.h"
+#include "convert/DecompiledFiles.h"
+#include "convert/HelpLanguage.h"
 #include "convert/HelpTreeSearch.h"
 #include "convert/TopicFallback.h"
 #include "convert/TopicList.h"
@@ -22,6 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* SourceCopyName = "1.chm";
+constexpr const char* SystemFileName = "#SYSTEM";  // written by the decompiler beside the pages
 constexpr const char* HhcNamePattern = "[\\w\\/]+\\.hhc";
 constexpr int DecompilePollMs = 100;
 constexpr int SearchAttempts = 3;
@@ -92,9 +96,23 @@ std::optional<std::string> FindHhcBelow(const std::string& root, const std::stri
     return candidates.front();
 }
 
+// The contents file the help file names, when it exists.
+std::optional<std::string> NamedContentsFile(const std::string& root,
+                                             const std::optional<HelpSystemInfo>& system) {
+    if (!system) return std::nullopt;
+    const auto relative = TopicPathResolver::Normalize("", system->ContentsFile);
+    if (!relative) return std::nullopt;
+    const fs::path path = TopicPathResolver(root).Locate(*relative);
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(path, ec))) return std::nullopt;
+    return path.lexically_relative(root).generic_string();
+}
+
 std::optional<std::string> FindTableOfContents(const std::string& root,
                                                const TvxDecompileSettings& settings,
-                                               const TvxReadFile& readFile) {
+                                               const TvxReadFile& readFile,
+                                               const std::optional<HelpSystemInfo>& system) {
+    if (auto named = NamedContentsFile(root, system)) return named;
     std::string mask = "*.hhc";
     for (int attemptsLeft = SearchAttempts;;) {
         if (auto found = FindFirstFile(root, mask)) return found;
@@ -181,15 +199,23 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
         settings.HelpProgram, std::string("-decompile . ") + SourceCopyName, state.TempFolderName,
         TvxFileUtils::SwHide, DecompilePollMs, settings.DecompileLimit);
 
-    const TopicPathResolver resolver(state.TempFolderName);
+    const std::string& root = state.TempFolderName;
     const TvxReadFile readFile = ReaderOf(settings);
-    if (const auto toc = FindTableOfContents(resolver.Root(), settings, readFile)) {
-        const std::string text = ReadWithRetries(resolver.Root() + "/" + *toc, settings, readFile);
+    state.System =
+        ReadHelpSystem(state.TempFolder + SystemFileName, state.TempFolder + SourceCopyName);
+    const std::string charset = CharsetOfLcid(state.System ? state.System->Lcid : 0);
+    const auto toc = FindTableOfContents(root, settings, readFile, state.System);
+    // Listed once the search has waited for them; the job's own files are no topics.
+    const DecompiledFiles files(root, {SourceCopyName, SystemFileName});
+    if (toc) {
+        const std::string text = ReadWithRetries(files.FullPath(*toc), settings, readFile);
+        state.Contents = ContentsTreeReader(files, charset).Read(text, *toc);
         TopicCollector collector(state.TopicFiles);
-        for (const auto& topic : TopicsOfLinkFile(resolver, *toc, text)) collector.Add(topic);
+        for (const auto& topic : TopicsOfTree(state.Contents)) collector.Add(topic);
     }
     if (!AnyFileExists(state.TopicFiles)) {
-        auto fallback = FallbackTopics(resolver, readFile);
+        auto fallback =
+            FallbackTopics(files, charset, readFile, state.System ? state.System->IndexFile : "");
         if (fallback.empty()) throw std::runtime_error("No topic found in the help file");
         state.TopicFiles = std::move(fallback);
     }

@@ -4,28 +4,32 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "convert/ContentsTree.h"
+#include "convert/HelpSystemFile.h"
 
 // Per-job state of the CHM job, shared with the decompilation steps.
 struct TvxChmJobState {
     std::string TempFolder;      // with a trailing delimiter
     std::string TempFolderName;  // the same without it
     std::vector<std::string>
-        TopicFiles;          // full paths, in reading order, each once (case-insensitive)
-    ContentsTree Contents;   // the contents tree, names in UTF-8
-    int DecompilerExit = 0;  // 2: partly read, 3: unreadable
+        TopicFiles;         // full paths, in reading order, each once (case-insensitive)
+    ContentsTree Contents;  // the table of contents as read; empty when the help file has none
+    std::optional<HelpSystemInfo> System;  // title, language and file names of the help file
+    int DecompilerExit = 0;                // 2: partly read, 3: unreadable
 };
 
 // Fills TempFolder/TempFolderName from the tick count and the job index and
 // creates the folder; failures are swallowed (later steps fail instead).
 void MakeTempFolder(TvxChmJobState& state, int jobIndex);
 
-// Copies the source as "1.chm" into the folder, decompiles it, finds the
-// table of contents and fills TopicFiles. Throws with a clear message when
-// the job cannot go on.
+// Copies the source as "1.chm" into the folder, decompiles it, reads the
+// "#SYSTEM" file of the help file into System, finds and reads the table of
+// contents into Contents and fills TopicFiles from it (else from the index,
+// else with every page). Throws with a clear message when the job cannot go on.
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state);
 
 // The outside program and the waits of DecompileChm; tests shorten them.

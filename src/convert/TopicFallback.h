@@ -7,14 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "convert/TopicPathResolver.h"
+#include "convert/DecompiledFiles.h"
 
 using TvxReadFile = std::function<std::string(const std::string& path)>;
 
-std::vector<std::string> TopicsFromIndex(const TopicPathResolver& resolver,
-                                         const TvxReadFile& readFile);
-std::vector<std::string> AllHtmlPages(const TopicPathResolver& resolver);
+// The pages of the first index below the root that names any, read in
+// `charset`; `namedIndex` (the index the help file names, relative to the
+// root; may be empty) is tried first.
+std::vector<std::string> TopicsFromIndex(const DecompiledFiles& files, const std::string& charset,
+                                         const TvxReadFile& readFile,
+                                         const std::string& namedIndex = {});
+std::vector<std::string> AllHtmlPages(const std::string& root);
 
 // The index topics when there are any, else all HTML pages.
-std::vector<std::string> FallbackTopics(const TopicPathResolver& resolver,
-                                        const TvxReadFile& readFile);
+std::vector<std::string> FallbackTopics(const DecompiledFiles& files, const std::string& charset,
+                                        const TvxReadFile& readFile,
+                                        const std::string& namedIndex = {});

@@ -4,9 +4,6 @@
 #include <cctype>
 #include <filesystem>
 
-#include "convert/HelpTreeSearch.h"
-#include "convert/HhcReader.h"
-
 namespace {
 
 std::string CaseKey(std::string text) {
@@ -25,17 +22,6 @@ bool TopicCollector::Add(const std::string& path) {
     if (!seen_.insert(CaseKey(path)).second) return false;
     topics_.push_back(path);
     return true;
-}
-
-std::vector<std::string> TopicsOfLinkFile(const TopicPathResolver& resolver,
-                                          const std::string& relativeFile, std::string_view text) {
-    std::vector<std::string> topics;
-    TopicCollector collector(topics);
-    const std::string base = FolderOf(relativeFile);
-    for (const auto& value : ReadLocalValues(text)) {
-        if (const auto path = resolver.Resolve(base, DecodeTopicValue(value))) collector.Add(*path);
-    }
-    return topics;
 }
 
 bool AnyFileExists(const std::vector<std::string>& paths) {

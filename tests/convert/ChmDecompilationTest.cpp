@@ -7,8 +7,10 @@
 #include <regex>
 #include <set>
 
+#include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
 #include "convert/ChmDecompilation.h"
+#include "convert/ContentsTreeReader.h"
 #include "convert/TvxFileUtils.h"
 #include "platform/ProcessRunner.h"
 
@@ -45,8 +47,10 @@ public:
     void Kill(Handle) override {}
 };
 
+// One entry of a contents or index file naming the page `value`.
 std::string Local(const std::string& value) {
-    return "<param name=\"Local\" value=\"" + value + "\">\n";
+    return "<LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"" + value +
+           "\"></OBJECT>\n";
 }
 
 TvxDecompileSettings Quick() {
@@ -156,18 +160,75 @@ TEST_F(DecompileChmTest, ATableOfContentsNamedInsideTheHelpFileIsFoundInItsSubFo
               job.state.TopicFiles);
 }
 
+TEST_F(DecompileChmTest, TheSystemFileGivesTitleLanguageAndTheContentsFile) {
+    using namespace systembytes;
+    // The contents lie in a sub-folder and are named by the help file: no search, no wait.
+    decompiler->Files = {
+        {"#SYSTEM", Version + Language(0x0419) + Text(0, "Html/TOC.hhc") + Text(1, "index.hhk") +
+                        Text(3, "\xD1\xEF\xF0\xE0\xE2\xEA\xE0")},
+        {"html/toc.hhc",
+         "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"\xC2\xE2\">"
+         "<param name=\"Local\" value=\"\xEE.htm\"></OBJECT><UL><LI><OBJECT "
+         "type=\"text/sitemap\"><param name=\"name\" value=\"&Acirc;\"><param name=\"local\" "
+         "value=\"b.htm#x\"></OBJECT></UL></UL>"},
+        {"a.hhc", Local("b.htm")},
+        {"html/\xD0\xBE.htm", "o"},
+        {"html/b.htm", "b"}};
+    auto settings = Quick();
+    settings.SearchWait = 400ms;
+    const auto started = std::chrono::steady_clock::now();
+    Decompile(settings);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 300ms);
+    ASSERT_TRUE(job.state.System);
+    EXPECT_EQ("Справка", job.state.System->Title);
+    EXPECT_EQ(0x0419u, job.state.System->Lcid);
+    EXPECT_EQ("index.hhk", job.state.System->IndexFile);
+    ASSERT_EQ(1u, job.state.Contents.size());
+    EXPECT_EQ("Вв", job.state.Contents[0].Name);
+    EXPECT_EQ(job / "html/о.htm", job.state.Contents[0].Topic);
+    ASSERT_EQ(1u, job.state.Contents[0].Children.size());
+    EXPECT_EQ("В", job.state.Contents[0].Children[0].Name);
+    EXPECT_EQ("x", job.state.Contents[0].Children[0].Fragment);
+    EXPECT_EQ((Paths{job / "html/о.htm", job / "html/b.htm"}), job.state.TopicFiles);
+}
+
+TEST_F(DecompileChmTest, WithoutASystemFileTheHeaderTellsTheLanguage) {
+    const std::string header = "ITSF" + systembytes::Little32(3) + systembytes::Little32(0x60) +
+                               systembytes::Little32(1) + systembytes::Little32(0) +
+                               systembytes::Little32(0x0419);
+    chm = source.Write("ru.chm", header);
+    decompiler->Files = {{"toc.hhc",
+                          "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" "
+                          "value=\"\xC2\xE2\"><param name=\"Local\" value=\"a.htm\"></OBJECT>"},
+                         {"a.htm", ""}};
+    Decompile();
+    ASSERT_TRUE(job.state.System);
+    EXPECT_EQ(0x0419u, job.state.System->Lcid);
+    EXPECT_EQ("", job.state.System->Title);
+    EXPECT_EQ("Вв", job.state.Contents.at(0).Name);
+
+    // Neither an entry nor a header: nothing is known, and windows-1252 is read.
+    JobFolder other(3);
+    chm = source.Write("plain.chm", "no header");
+    DecompileChm(chm, other.state, Quick());
+    EXPECT_FALSE(other.state.System);
+    EXPECT_EQ("Ââ", other.state.Contents.at(0).Name);
+}
+
 TEST_F(DecompileChmTest, LinksLeavingTheFolderNeverBecomeTopics) {
     ScratchFolder outside;
     const auto secret = outside.Write("secret.htm", "not for the document");
     const std::string climb = "../" + fs::path(outside.Path()).filename().string() + "/secret.htm";
     decompiler->Files = {
         {"toc.hhc", Local(climb) + Local("sub/../../x/../" + climb) + Local("../../etc/passwd") +
-                        Local(secret) + Local("safe.htm")},
+                        Local(secret) + Local("1.chm") + Local("%23SYSTEM") + Local("&#35;SYSTEM") +
+                        Local("safe.htm")},
+        {"#SYSTEM", "not a page"},
         {"safe.htm", ""}};
     Decompile();
-    for (const auto& topic : job.state.TopicFiles)
-        EXPECT_EQ(0u, topic.rfind(job.state.TempFolder, 0)) << topic;
-    EXPECT_EQ(job / "safe.htm", job.state.TopicFiles.back());
+    // Neither a file outside nor the job's own files (the copy of the help
+    // file, its system entry) are pages.
+    EXPECT_EQ((Paths{job / "safe.htm"}), job.state.TopicFiles);
 }
 
 TEST_F(DecompileChmTest, AnUnreadableTableOfContentsIsRetriedThenFailsTheJob) {
@@ -273,6 +334,94 @@ TEST_F(RealDecompileTest, CompiledFixturesGiveTheirTopicsInContentsOrder) {
     EXPECT_EQ((Paths{"first.htm", "second.htm"}), Topics(Fixture("no-toc.chm")));
     EXPECT_EQ((Paths{"safe.htm"}), Topics(Fixture("hostile-toc.chm")));
     if (skipped) GTEST_SKIP() << "a fixture is missing below " << Fixture("");
+}
+
+TEST_F(RealDecompileTest, ARussianHelpFileWithoutCharsetIsReadInItsLanguagesCodePage) {
+    const std::string chm = Fixture("cyrillic-nocharset.chm");
+    if (!fs::exists(chm)) GTEST_SKIP() << "fixture missing: " << chm;
+    JobFolder job;
+    auto settings = Quick();
+    settings.HelpProgram = Decompiler;
+    DecompileChm(chm, job.state, settings);
+    ASSERT_TRUE(job.state.System);
+    EXPECT_EQ("Справка: кириллица без объявления кодировки", job.state.System->Title);
+    EXPECT_EQ(0x0419u, job.state.System->Lcid);
+    EXPECT_EQ("toc.hhc", job.state.System->ContentsFile);
+    EXPECT_EQ("intro.htm", job.state.System->DefaultTopic);
+
+    const ContentsTree& tree = job.state.Contents;
+    ASSERT_EQ(4u, tree.size());
+    EXPECT_EQ("Введение", tree[0].Name);
+    EXPECT_EQ("Глава 1", tree[1].Name);
+    ASSERT_EQ(2u, tree[1].Children.size());
+    EXPECT_EQ("Раздел 1.1", tree[1].Children[0].Name);
+    EXPECT_EQ("Раздел 1.2", tree[1].Children[1].Name);
+    EXPECT_EQ(job / "section2.htm", tree[1].Children[1].Topic);
+    EXPECT_EQ("part", tree[1].Children[1].Fragment);
+    EXPECT_EQ("Обзор", tree[2].Name);
+    EXPECT_EQ(job / "обзор.htm", tree[2].Topic);
+    EXPECT_EQ("Приложения", tree[3].Name);
+    EXPECT_EQ("", tree[3].Topic);
+    ASSERT_EQ(1u, tree[3].Children.size());
+    EXPECT_EQ("Обзор ещё раз", tree[3].Children[0].Name);
+    EXPECT_EQ(job / "обзор.htm", tree[3].Children[0].Topic);
+    EXPECT_EQ((Paths{job / "intro.htm", job / "chapter1.htm", job / "section1.htm",
+                     job / "section2.htm", job / "обзор.htm"}),
+              job.state.TopicFiles);
+}
+
+namespace {
+
+void CountEntries(const ContentsTree& tree, std::size_t& entries, std::size_t& withTopic) {
+    for (const auto& entry : tree) {
+        ++entries;
+        if (!entry.Topic.empty()) ++withTopic;
+        CountEntries(entry.Children, entries, withTopic);
+    }
+}
+
+}  // namespace
+
+TEST_F(RealDecompileTest, PublicHelpFilesInManyLanguagesAreReadInTheirCodePages) {
+    struct Expected {
+        const char* File;
+        std::uint32_t Lcid;
+        const char* Title;
+        const char* FirstName;
+        std::size_t Entries, WithTopic, Depth;
+    };
+    const Expected cases[] = {
+        {"wild/regexexplorer-rushelp.chm", 0x0419, "", "Введение", 9, 8, 2},
+        {"real/faxir-courseproject-help.chm", 0x0419, "Помощь", "Авторизация", 6, 5, 2},
+        {"wild/winring0-manual-ja.chm", 0x0411, "WinRing0 マニュアル", "WinRing0 について", 65, 60,
+         3},
+        {"wild/seguradora-ajuda.chm", 0x0416, "Ajuda Sistema Seguradora de Automoveis Senai 2022",
+         "Introdução", 9, 9, 2},
+        {"wild/apihelp-documentation.chm", 0x0409, "A Sandcastle Documented Class Library",
+         "MaxSign_GTS.DataAccess", 265, 265, 5},
+    };
+    std::size_t checked = 0;
+    for (const auto& expected : cases) {
+        const std::string chm = Shared(expected.File);
+        if (!fs::exists(chm)) continue;
+        ++checked;
+        JobFolder job;
+        auto settings = Quick();
+        settings.HelpProgram = Decompiler;
+        DecompileChm(chm, job.state, settings);
+        ASSERT_TRUE(job.state.System) << expected.File;
+        EXPECT_EQ(expected.Lcid, job.state.System->Lcid) << expected.File;
+        EXPECT_EQ(expected.Title, job.state.System->Title) << expected.File;
+        ASSERT_FALSE(job.state.Contents.empty()) << expected.File;
+        EXPECT_EQ(expected.FirstName, job.state.Contents[0].Name) << expected.File;
+        std::size_t entries = 0, withTopic = 0;
+        CountEntries(job.state.Contents, entries, withTopic);
+        EXPECT_EQ(expected.Entries, entries) << expected.File;
+        EXPECT_EQ(expected.WithTopic, withTopic) << expected.File;
+        EXPECT_EQ(expected.Depth, DepthOfTree(job.state.Contents)) << expected.File;
+        EXPECT_EQ(withTopic, job.state.TopicFiles.size()) << expected.File;
+    }
+    if (checked == 0) GTEST_SKIP() << "shared samples missing: " << Shared("");
 }
 
 TEST_F(RealDecompileTest, PublicHelpFilesAllGiveExistingTopics) {

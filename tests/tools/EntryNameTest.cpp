@@ -8,10 +8,15 @@ using ::testing::HasSubstr;
 
 namespace {
 
-TEST(EntryNameTest, InternalEntriesAreNeverWritten) {
-    for (const char* raw : {"/#SYSTEM", "/$OBJINST", "/$WWKeywordLinks/Property",
-                            "::DataSpace/NameList", "::DataSpace/Storage/MSCompressed/Content"})
+TEST(EntryNameTest, InternalEntriesAreNeverWrittenButTheSystemEntry) {
+    for (const char* raw : {"/#STRINGS", "/#SYSTEM/", "/#SYSTEM/x", "/#SYSTEMS", "/#system",
+                            "/$OBJINST", "/$WWKeywordLinks/Property", "::DataSpace/NameList",
+                            "::DataSpace/Storage/MSCompressed/Content"})
         EXPECT_EQ(ClassifyEntryName(raw).Kind, EntryKind::Internal) << raw;
+    // The title and language of the help file are read from it.
+    const EntryName system = ClassifyEntryName("/#SYSTEM");
+    EXPECT_EQ(system.Kind, EntryKind::File);
+    EXPECT_THAT(system.Components, ElementsAre("#SYSTEM"));
 }
 
 TEST(EntryNameTest, UserEntriesBecomePathsBelowTheFolder) {

@@ -62,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(ExtractorTest, WritesUserEntriesAndSkipsInternalOnes) {
+TEST_F(ExtractorTest, WritesUserEntriesAndTheSystemEntryAndSkipsOtherInternalOnes) {
     const auto report = Extract({{"/", ""},
                                  {"/#SYSTEM", "system"},
                                  {"/$OBJINST", "objects"},
@@ -72,10 +72,11 @@ TEST_F(ExtractorTest, WritesUserEntriesAndSkipsInternalOnes) {
                                  {"/html/topics/a.htm", "<html>start</html>"},
                                  {"/empty.css", ""}});
     EXPECT_TRUE(report.Complete());
-    EXPECT_THAT(TreeBelow(out), ElementsAre("empty.css", "html/", "html/topics/",
+    EXPECT_THAT(TreeBelow(out), ElementsAre("#SYSTEM", "empty.css", "html/", "html/topics/",
                                             "html/topics/a.htm", "images/", "images/pic.png"));
     EXPECT_EQ(ReadBytes(out / "html/topics/a.htm"), "<html>start</html>");
-    EXPECT_EQ(report.FilesWritten, 3u);
+    EXPECT_EQ(ReadBytes(out / "#SYSTEM"), "system");
+    EXPECT_EQ(report.FilesWritten, 4u);
 }
 
 TEST_F(ExtractorTest, BadEntriesAreReportedAndTheGoodOnesStillWritten) {

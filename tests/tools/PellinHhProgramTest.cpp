@@ -22,16 +22,16 @@ protected:
     }
 };
 
-TEST_F(PellinHhProgramTest, WritesEveryUserEntryAndNoInternalOne) {
+TEST_F(PellinHhProgramTest, WritesEveryUserEntryAndOnlyTheSystemEntryOfTheInternalOnes) {
     const std::vector<std::pair<std::string, std::set<std::string>>> fixtures = {
         {"toc-basic.chm",
-         {"A&B.htm", "My Page.htm", "_#_README_#_", "a.htm", "b.htm", "images/", "images/pic.png",
-          "index.hhk", "index.htm", "style.css", "toc.hhc"}},
+         {"#SYSTEM", "A&B.htm", "My Page.htm", "_#_README_#_", "a.htm", "b.htm", "images/",
+          "images/pic.png", "index.hhk", "index.htm", "style.css", "toc.hhc"}},
         {"toc-subfolder.chm",
-         {"_#_README_#_", "html/", "html/intro.htm", "html/style.css", "html/toc.hhc",
+         {"#SYSTEM", "_#_README_#_", "html/", "html/intro.htm", "html/style.css", "html/toc.hhc",
           "html/topics/", "html/topics/detail.htm"}},
-        {"no-toc.chm", {"_#_README_#_", "first.htm", "second.htm"}},
-        {"index-only.chm", {"_#_README_#_", "alpha.htm", "beta.htm", "keywords.hhk"}},
+        {"no-toc.chm", {"#SYSTEM", "_#_README_#_", "first.htm", "second.htm"}},
+        {"index-only.chm", {"#SYSTEM", "_#_README_#_", "alpha.htm", "beta.htm", "keywords.hhk"}},
     };
     for (const auto& [fixture, tree] : fixtures) {
         fs::remove_all(out);
@@ -42,7 +42,7 @@ TEST_F(PellinHhProgramTest, WritesEveryUserEntryAndNoInternalOne) {
         // Each file holds exactly the bytes of its source in the project.
         const fs::path project = FixtureFile(fixture.substr(0, fixture.size() - 4));
         for (const auto& name : tree) {
-            if (name.ends_with('/') || name == "_#_README_#_") continue;
+            if (name.ends_with('/') || name.starts_with('#') || name == "_#_README_#_") continue;
             EXPECT_EQ(ReadBytes(out / name), ReadBytes(project / name)) << fixture << ": " << name;
         }
     }
@@ -61,8 +61,9 @@ TEST_F(PellinHhProgramTest, EscapingNamesAreRefusedAndTheRestWritten) {
     const ProgramResult result = Decompile("hostile-names.chm");
     ASSERT_TRUE(result.Exited);
     EXPECT_EQ(result.ExitCode, 2);
-    EXPECT_THAT(TreeBelow(scratch.Path()), ElementsAre("out/", "out/_#_README_#_", "out/good.htm",
-                                                       "out/sub/", "out/sub/inner.htm"));
+    EXPECT_THAT(TreeBelow(scratch.Path()),
+                ElementsAre("out/", "out/#SYSTEM", "out/_#_README_#_", "out/good.htm", "out/sub/",
+                            "out/sub/inner.htm"));
     EXPECT_THAT(result.Errors, HasSubstr("refused entry \"/sub/../../escape-sub.htm\""));
 }
 
@@ -70,8 +71,8 @@ TEST_F(PellinHhProgramTest, ContentsPointingOutsideAreOnlyText) {
     // The container is sound; what its .hhc says is the converter's business.
     const ProgramResult result = Decompile("hostile-toc.chm");
     EXPECT_EQ(result.ExitCode, 0) << result.Errors;
-    EXPECT_THAT(TreeBelow(scratch.Path()),
-                ElementsAre("out/", "out/_#_README_#_", "out/safe.htm", "out/toc.hhc"));
+    EXPECT_THAT(TreeBelow(scratch.Path()), ElementsAre("out/", "out/#SYSTEM", "out/_#_README_#_",
+                                                       "out/safe.htm", "out/toc.hhc"));
 }
 
 TEST_F(PellinHhProgramTest, OutputIsBounded) {

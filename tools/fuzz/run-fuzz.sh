@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of pellin-hh with clang (ASan + UBSan) and
-# runs each for a short while:
+# Builds the libFuzzer targets of pellin-hh and of the converter's text readers
+# with clang (ASan + UBSan) and runs each for a short while:
 #   fuzz-entry-names  arbitrary entry names and contents through the real
 #                     extraction; any finding fails the run.
+#   fuzz-help-text    arbitrary bytes through the converter's readers of the
+#                     "#SYSTEM" entry and of contents files; any finding
+#                     fails the run.
 #   fuzz-chm-reader   arbitrary bytes through chmlib and the extraction.
 #                     chmlib 0.40 crashes on some inputs by itself, so crashes
 #                     are collected, not fatal; each one is then replayed
@@ -21,8 +24,9 @@ export TMPDIR="$work"
 
 hh="$root/tools/pellin-hh"
 mapfile -t library < <(ls "$hh"/*.cpp | grep -v '/main\.cpp$')
+library+=("$root/src/platform/TextEncoding.cpp")
 sanitizers=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
-common=(-std=c++20 -O1 -g -I"$hh")
+common=(-std=c++20 -O1 -g -I"$hh" -I"$root/src")
 
 echo "run-fuzz: building with clang++"
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${library[@]}" \
@@ -30,6 +34,14 @@ clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${library[@]}" \
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${library[@]}" \
   "$root/tools/fuzz/FuzzChmReader.cpp" -lchm -o "$work/fuzz-chm-reader"
 clang++ "${common[@]}" "${sanitizers[@]}" "${library[@]}" "$hh/main.cpp" -lchm -o "$work/pellin-hh"
+readers=()
+for name in ContentsTreeReader DecompiledFiles HelpLanguage HelpSystemFile HelpTreeSearch HtmlEntities \
+  HtmlValueText SitemapTags TopicLinkReader TopicList TopicPathResolver; do
+  readers+=("$root/src/convert/$name.cpp")
+done
+clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
+  "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
+  "$root/tools/fuzz/FuzzHelpText.cpp" -o "$work/fuzz-help-text"
 
 mkdir -p "$work/names" "$work/chm" "$work/found"
 printf '/index.htm\0<html>\0/sub/\0\0/sub/a.htm\0a' >"$work/names/plain"
@@ -50,6 +62,22 @@ echo "run-fuzz: entry names for ${seconds}s"
   exit 1
 }
 grep -E '^(Done|#[0-9]+ +DONE)' "$work/names.log" | tail -n 1 || true
+
+echo "run-fuzz: help text readers for ${seconds}s"
+mkdir -p "$work/text"
+printf '\x03\x00\x00\x00\x03\x00\x05\x00Help\x00\x04\x00\x04\x00\x19\x04\x00\x00' >"$work/text/system"
+printf '<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="&Acirc;x"><param name="Local" value="../a.htm#x"></OBJECT><UL><LI><object type=text/sitemap><param name=local value=b.htm></object></UL></UL>' >"$work/text/toc"
+for contents in "$root"/tests/fixtures/*/*.hhc; do
+  cp "$contents" "$work/text/$(basename "$(dirname "$contents")").hhc"
+done
+"$work/fuzz-help-text" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$work/found/text-" "$work/text" >"$work/text.log" 2>&1 || {
+  tail -n 60 "$work/text.log" >&2
+  mkdir -p "$kept" && cp "$work"/found/text-* "$kept/" 2>/dev/null || true
+  echo "run-fuzz: FAILED: the help text target found a fault (input kept in $kept)" >&2
+  exit 1
+}
+grep -E '^(Done|#[0-9]+ +DONE)' "$work/text.log" | tail -n 1 || true
 
 echo "run-fuzz: CHM reader for ${seconds}s (chmlib crashes are collected)"
 "$work/fuzz-chm-reader" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \

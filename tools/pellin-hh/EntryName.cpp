@@ -2,42 +2,9 @@
 
 #include <cstdio>
 
-namespace {
+#include "platform/TextEncoding.h"
 
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        char32_t code = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            code = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            code = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= text.size()) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
-        if (code < smallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
+namespace {
 
 bool HasControlByte(std::string_view text) {
     for (char c : text) {
@@ -54,7 +21,7 @@ std::string ComponentProblem(std::string_view component) {
     if (component.size() > MaxComponentBytes) return "path component longer than 255 bytes";
     if (HasControlByte(component)) return "control character in the name";
     if (component.find('\\') != std::string_view::npos) return "backslash in the name";
-    if (!IsValidUtf8(component)) return "name is not valid UTF-8";
+    if (!platform::IsValidUtf8(component)) return "name is not valid UTF-8";
     return {};
 }
 
@@ -72,6 +39,11 @@ EntryName ClassifyEntryName(std::string_view raw) {
     if (raw.empty()) return Refuse("empty name");
     if (raw.front() != '/') return Refuse("name does not begin with \"/\"");
     if (raw == "/") return {EntryKind::Folder, {}, {}};  // the root: nothing to create
+    // The one internal entry written out: the converter reads the title and
+    // the language from it. No user entry begins with "#" at the top, so
+    // its name cannot clash with a page.
+    if (raw == SystemEntryName)
+        return {EntryKind::File, {std::string(SystemEntryName.substr(1))}, {}};
     std::string_view rest = raw.substr(1);
     if (rest.starts_with('#') || rest.starts_with('$')) return {EntryKind::Internal, {}, {}};
 

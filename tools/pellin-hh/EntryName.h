@@ -9,7 +9,7 @@
 #include <vector>
 
 enum class EntryKind {
-    Internal,  // "/#...", "/$..." and the "::DataSpace" tree: never written
+    Internal,  // "/#...", "/$..." and the "::DataSpace" tree: never written, but for /#SYSTEM
     Folder,    // a name ending with "/": created as a folder
     File,      // written as a file
     Refused,   // unsafe or invalid; Reason tells why
@@ -20,6 +20,10 @@ struct EntryName {
     std::vector<std::string> Components;  // path below the folder, never empty for File
     std::string Reason;                   // for Refused only
 };
+
+// The internal entry holding the help file's title, language and the names of
+// its contents and index; written as the file "#SYSTEM" at the top.
+inline constexpr std::string_view SystemEntryName = "/#SYSTEM";
 
 // Longest component most Linux file systems accept.
 inline constexpr std::size_t MaxComponentBytes = 255;

@@ -7,6 +7,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include "platform/TextEncoding.h"
 #include "platform/regexp/RegExpErrors.h"
 #include "platform/regexp/Utf8Text.h"
 

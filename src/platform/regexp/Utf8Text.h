@@ -1,14 +1,12 @@
 #pragma once
 // Byte-level helpers for texts that may or may not be UTF-8 (file names are,
-// the bytes of a help file usually are not).
+// the bytes of a help file usually are not). The validity check lives in
+// platform/TextEncoding.h.
 
 #include <cstddef>
 #include <string_view>
 
 namespace platform {
-
-// Strict check: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view text);
 
 // The first offset after `offset` that starts a character: the next byte when
 // the text is treated as bytes, else the next UTF-8 lead byte (or the end).
