@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "platform/InstallLayout.h"
 #include "platform/PathText.h"
 
 namespace platform {
@@ -56,7 +57,10 @@ const StateEnvironment& CurrentStateEnvironment() {
 StateFolders ChooseStateFolders(const std::string& exeName, const StateEnvironment& environment) {
     StateFolders folders;
     const std::string programFolder = ExtractFilePath(exeName);
-    if (!programFolder.empty() && environment.CanWriteIn(programFolder)) {
+    // An installed copy has its private folder; root may write /usr/bin, but
+    // files of the user's have no place among the installed programs.
+    const bool installed = environment.IsFolder(PrivateProgramFolder(exeName));
+    if (!programFolder.empty() && !installed && environment.CanWriteIn(programFolder)) {
         folders.BesideProgram = true;
         return folders;
     }

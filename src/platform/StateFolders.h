@@ -1,10 +1,12 @@
 #pragma once
 // Where the program keeps its own state (the default project and the recent
 // list). A copy in a folder its user may write keeps them beside itself, as a
-// portable copy always did; an installed copy (/usr/bin is nobody's to write)
-// keeps the default project in $XDG_CONFIG_HOME/pellin and the recent list in
-// $XDG_STATE_HOME/pellin, with the usual fallbacks below $HOME. Without a
-// usable home either, the state is simply not kept.
+// portable copy always did; an installed copy (/usr/bin is nobody's to write,
+// and even root's files do not belong there: a copy whose private folder
+// <prefix>/lib/pellin exists counts as installed) keeps the default project
+// in $XDG_CONFIG_HOME/pellin and the recent list in $XDG_STATE_HOME/pellin,
+// with the usual fallbacks below $HOME. Without a usable home either, the
+// state is simply not kept.
 
 #include <optional>
 #include <string>

@@ -50,6 +50,16 @@ TEST(StateFolders, WritableProgramFolderKeepsTheStateBesideTheProgram) {
     EXPECT_EQ(folders.StateFolder, "");
 }
 
+TEST(StateFolders, InstalledCopyNeverWritesAmongTheInstalledPrograms) {
+    // Root may write /usr/bin; the private folder marks the copy as installed.
+    ScriptedEnvironment environment = InstalledForUser();
+    environment.writable = {"/usr/bin/"};
+    environment.folders.insert("/usr/lib/pellin/");
+    const auto folders = platform::ChooseStateFolders(Installed, environment);
+    EXPECT_FALSE(folders.BesideProgram);
+    EXPECT_EQ(folders.ConfigFolder, "/home/ann/.config/pellin");
+}
+
 TEST(StateFolders, ReadOnlyProgramFolderUsesTheXdgVariables) {
     ScriptedEnvironment environment = InstalledForUser();
     environment.variables["XDG_CONFIG_HOME"] = "/cfg/";
