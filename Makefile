@@ -5,7 +5,7 @@ CMAKE_ARGS ?=
 SAMPLES    ?= samples
 OUT        ?= $(CURDIR)/out
 
-.PHONY: deps configure build run test test-asan test-tsan check-format clean
+.PHONY: deps configure build run test test-asan test-tsan check-format package check-package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -32,6 +32,20 @@ test-asan: deps
 test-tsan: deps
 	$(MAKE) BUILD=build-tsan CMAKE_ARGS="-DPELLIN_TSAN=ON -DPELLIN_WITH_OFFICE=OFF -DPELLIN_WITH_UI=OFF -DCMAKE_BUILD_TYPE=Debug" build
 	cd build-tsan && ctest --output-on-failure -j $(JOBS) --timeout 600 --no-tests=error -L threads
+
+# The Debian package, from the normal (optimised, sanitizer-free) build: the
+# user guide converted to PDF by the freshly built program, the desktop entry,
+# metainfo and manual page checked, then CPack.
+package: deps build
+	@test -f $(BUILD)/CPackConfig.cmake || { echo "make package: $(BUILD) is no build a package is made of (see cmake/PellinPackage.cmake)" >&2; exit 1; }
+	cmake --build $(BUILD) --target pellin_help_pdf
+	cd $(BUILD) && ctest --output-on-failure --no-tests=error -L package
+	cd $(BUILD) && cpack -G DEB
+
+# Installs the package on this machine, converts a sample as the user nobody,
+# and removes the package again.
+check-package: package
+	./scripts/check-package.sh $(BUILD)
 
 # Every C++ file must follow the repository's .clang-format.
 check-format: deps

@@ -7,12 +7,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <thread>
 
+#include "platform/ExecutablePath.h"
+#include "platform/FileSystem.h"
+#include "platform/InstallLayout.h"
 #include "platform/ProcessRunner.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -66,10 +66,9 @@ std::vector<std::string> TvxFileUtils::SplitParameters(const std::string& parame
 }
 
 std::string TvxFileUtils::HelpProgramPath() {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return "pellin-hh";
-    return (self.parent_path() / "pellin-hh").string();
+    const std::string self = platform::ExecutablePath(nullptr);
+    if (self.empty()) return HelpProgramFile;
+    return platform::FindHelperProgram(self, HelpProgramFile, platform::LocalFiles());
 }
 
 int TvxFileUtils::RunAndWait(const std::string& program, const std::string& parameters,

@@ -35,8 +35,10 @@ public:
     static std::string ReadFileText(const std::string& path);
 
     // The decompiler that stands in for the HTML Help program: "pellin-hh"
-    // in the folder of the running executable.
+    // beside the running executable, else in its private folder (an installed
+    // copy's <prefix>/lib/pellin).
     static std::string HelpProgramPath();
+    static constexpr const char* HelpProgramFile = "pellin-hh";
 
     static std::vector<std::string> SplitParameters(const std::string& parameters);
 };

@@ -4,13 +4,22 @@
 
 #include "core/TvxProject.h"
 #include "platform/FileSystem.h"
+#include "platform/InstallLayout.h"
+#include "platform/MimeHandlers.h"
 #include "platform/PathText.h"
 #include "platform/ShellLauncher.h"
 #include "platform/TextReplace.h"
 
 TvxInfo* vxInfo = nullptr;
 
+#ifndef PELLIN_DESKTOP_ID
+#define PELLIN_DESKTOP_ID "example.pellin.convertor.desktop"
+#endif
+
 namespace {
+
+// The registered type of CHM files, and the older name some viewers claim.
+constexpr const char* ChmMimeTypes[] = {"application/vnd.ms-htmlhelp", "application/x-chm"};
 
 std::string WithoutQuotes(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
@@ -42,7 +51,15 @@ TvxInfo::TvxInfo(platform::ShellLauncher& shell, std::string exeName)
 
 TvxInfo::TvxInfo(platform::ShellLauncher& shell, std::string exeName,
                  const platform::FileSystem& files)
-    : shell_(shell), exeName_(std::move(exeName)), files_(files) {}
+    : TvxInfo(shell, std::move(exeName), files, platform::DesktopMimeHandlers()) {}
+
+TvxInfo::TvxInfo(platform::ShellLauncher& shell, std::string exeName,
+                 const platform::FileSystem& files, const platform::MimeHandlers& handlers)
+    : DesktopId(PELLIN_DESKTOP_ID),
+      shell_(shell),
+      exeName_(std::move(exeName)),
+      files_(files),
+      handlers_(handlers) {}
 
 void TvxInfo::SetProject(const TvxProject* project) { project_ = project; }
 
@@ -51,8 +68,26 @@ const TvxProject* TvxInfo::Product() const { return project_ ? project_ : vxProj
 std::string TvxInfo::ShortName() const { return Product() ? Product()->ShortName : std::string(); }
 
 std::string TvxInfo::HelpDocument() const {
-    const std::string chm = platform::ChangeFileExt(exeName_, ".chm");
-    return files_.FileExists(chm) ? chm : platform::ChangeFileExt(exeName_, ".pdf");
+    const auto find = [this](const char* ext) {
+        const std::string name = platform::ExtractFileName(platform::ChangeFileExt(exeName_, ext));
+        return platform::FindInstalledDocument(exeName_, name, files_);
+    };
+    const std::string chm = find(".chm");
+    const std::string pdf = find(".pdf");
+    // The viewer is asked only when there is a choice to make.
+    if (!chm.empty() && (pdf.empty() || HasChmViewer())) return chm;
+    if (!pdf.empty()) return pdf;
+    return platform::ChangeFileExt(exeName_, ".pdf");
+}
+
+bool TvxInfo::HasChmViewer() const {
+    for (const char* type : ChmMimeTypes) {
+        const std::string handler = handlers_.DefaultHandler(type);
+        // This program claims CHM files to convert them; handing it its own
+        // help would open a conversion window instead of the help.
+        if (!handler.empty()) return handler != DesktopId;
+    }
+    return false;
 }
 
 std::string TvxInfo::PageUrl(const std::string& page) const {

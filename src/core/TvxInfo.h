@@ -1,6 +1,6 @@
 #pragma once
-// Product information and the product links: the help document beside the
-// program, the maker's home and download pages, the support mail, and the
+// Product information and the product links: the help document (beside the
+// program or installed with it), the maker's home and download pages, the support mail, and the
 // action pages (install and uninstall notices, error report). Every link goes
 // to the desktop's default handler through the shell launcher.
 //
@@ -12,6 +12,7 @@ class TvxProject;
 
 namespace platform {
 class FileSystem;
+class MimeHandlers;
 class ShellLauncher;
 }  // namespace platform
 
@@ -20,17 +21,27 @@ public:
     // `exeName` is the program's full path; both references must outlive the object.
     TvxInfo(platform::ShellLauncher& shell, std::string exeName);
     TvxInfo(platform::ShellLauncher& shell, std::string exeName, const platform::FileSystem& files);
+    TvxInfo(platform::ShellLauncher& shell, std::string exeName, const platform::FileSystem& files,
+            const platform::MimeHandlers& handlers);
 
     std::string Site = "https://pellin.example";
     std::string SupportMail = "support@pellin.example";
     int SupportNumber = 420;
+    // The desktop id the installed program registers for CHM files; it is no
+    // viewer of the help document.
+    std::string DesktopId;
 
     // Title, version and short name come from this project; with none given,
     // from vxProject at the time of the call.
     void SetProject(const TvxProject* project);
 
-    // The program's path with ".chm", or with ".pdf" when no such .chm exists.
+    // The help document, named after the program ("pellin.chm", "pellin.pdf")
+    // and looked for beside it, then in the installed data folder: the CHM
+    // when another program has claimed CHM files, else the PDF; with only one
+    // of them found, that one; with none, the PDF's name beside the program.
     std::string HelpDocument() const;
+    // Whether a program other than this one opens CHM files by default.
+    bool HasChmViewer() const;
     std::string PageUrl(const std::string& page) const;
     std::string HomePageUrl() const;
     std::string UpdatePageUrl() const;
@@ -57,6 +68,7 @@ private:
     platform::ShellLauncher& shell_;
     std::string exeName_;
     const platform::FileSystem& files_;
+    const platform::MimeHandlers& handlers_;
     const TvxProject* project_ = nullptr;
 };
 

@@ -12,6 +12,7 @@
 #include "core/OptionParsers.h"
 #include "core/TvxPropList.h"
 #include "platform/FileSystem.h"
+#include "platform/StateFolders.h"
 
 TvxProject* vxProject = nullptr;
 
@@ -59,7 +60,15 @@ std::string KeyOf(const QObject* control) {
 TvxProject::TvxProject() : TvxProject(platform::LocalFiles(), nullptr, nullptr) {}
 
 TvxProject::TvxProject(platform::FileSystem& files, const TvxApp* app, TvxInfo* info)
-    : files_(files), app_(app), info_(info), binding_(std::make_unique<Binding>()) {
+    : TvxProject(files, app, info, platform::CurrentStateEnvironment()) {}
+
+TvxProject::TvxProject(platform::FileSystem& files, const TvxApp* app, TvxInfo* info,
+                       const platform::StateEnvironment& environment)
+    : files_(files),
+      app_(app),
+      info_(info),
+      environment_(environment),
+      binding_(std::make_unique<Binding>()) {
     LoadRecent();
 }
 

@@ -18,7 +18,8 @@ class TvxInfo;
 
 namespace platform {
 class FileSystem;
-}
+class StateEnvironment;
+}  // namespace platform
 
 enum class OverwriteMode : int { NewName = 0, Overwrite = 1, Skip = 9 };
 
@@ -29,6 +30,10 @@ public:
     // product links the project works with; nullptr stands for vxApp and
     // vxInfo at the time of use. The references must outlive the project.
     TvxProject(platform::FileSystem& files, const TvxApp* app, TvxInfo* info);
+    // The same, deciding where the default project and the recent list live
+    // from `environment` instead of the running process's.
+    TvxProject(platform::FileSystem& files, const TvxApp* app, TvxInfo* info,
+               const platform::StateEnvironment& environment);
     ~TvxProject();
     TvxProject(const TvxProject&) = delete;
     TvxProject& operator=(const TvxProject&) = delete;
@@ -95,8 +100,11 @@ public:
     void SaveProjectAs();
     void AddToRecent();
     bool IsProjectFile(const std::string& path) const;
+    // Beside a program whose folder may be written: the executable's path
+    // with ".log" appended, and with its extension replaced by ProjectExt.
+    // Otherwise named after the program in the state and configuration
+    // folders (platform/StateFolders.h); empty when such a file is not kept.
     std::string RecentListFile() const;
-    // The executable's path with its extension replaced by ProjectExt.
     std::string DefaultProjectFile() const;
 
     // The open and save dialogs of LoadProject and SaveProjectAs; without a
@@ -107,6 +115,7 @@ private:
     struct Binding;
 
     const TvxApp* App() const;
+    std::string ExeName() const;
     TvxInfo* Info() const;
     void FillTargetFrom(const std::string& sourcePath);
     void LoadRecent();
@@ -115,6 +124,7 @@ private:
     platform::FileSystem& files_;
     const TvxApp* app_;
     TvxInfo* info_;
+    const platform::StateEnvironment& environment_;
     TvxPathChooser* chooser_ = nullptr;
     std::unique_ptr<Binding> binding_;
     mutable std::mutex optionsLock_;

@@ -11,6 +11,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/StateFolders.h"
 #include "platform/TextFile.h"
 #include "platform/TextReplace.h"
 
@@ -43,6 +44,8 @@ std::string CommandOptionsText(std::string text) {
 }  // namespace
 
 const TvxApp* TvxProject::App() const { return app_ ? app_ : vxApp; }
+
+std::string TvxProject::ExeName() const { return App() ? App()->ExeName : std::string(); }
 
 TvxInfo* TvxProject::Info() const { return info_ ? info_ : vxInfo; }
 
@@ -117,6 +120,9 @@ void TvxProject::NewProject() {
 void TvxProject::WriteProject(bool toFile) {
     CollectOptions();
     if (!toFile) return;
+    // The configuration folder of the default project may not exist yet.
+    if (!ProjectFile.empty() && ProjectFile == DefaultProjectFile())
+        files_.ForceDirectories(platform::ExtractFilePath(ProjectFile));
     files_.WriteLines(ProjectFile, OptionLines());  // failures reach the command that saved
     AddToRecent();
 }
@@ -151,13 +157,22 @@ bool TvxProject::IsProjectFile(const std::string& path) const {
 }
 
 std::string TvxProject::RecentListFile() const {
-    const std::string exe = App() ? App()->ExeName : std::string();
-    return exe.empty() ? exe : exe + ".log";
+    const std::string exe = ExeName();
+    if (exe.empty()) return exe;
+    const auto folders = platform::ChooseStateFolders(exe, environment_);
+    if (folders.BesideProgram) return exe + ".log";
+    if (folders.StateFolder.empty()) return {};
+    return folders.StateFolder + "/" + platform::ExtractFileName(exe) + ".log";
 }
 
 std::string TvxProject::DefaultProjectFile() const {
-    const std::string exe = App() ? App()->ExeName : std::string();
-    return exe.empty() ? exe : platform::ChangeFileExt(exe, ProjectExt);
+    const std::string exe = ExeName();
+    if (exe.empty()) return exe;
+    const auto folders = platform::ChooseStateFolders(exe, environment_);
+    if (folders.BesideProgram) return platform::ChangeFileExt(exe, ProjectExt);
+    if (folders.ConfigFolder.empty()) return {};
+    return folders.ConfigFolder + "/" +
+           platform::ChangeFileExt(platform::ExtractFileName(exe), ProjectExt);
 }
 
 void TvxProject::LoadRecent() {
@@ -172,8 +187,12 @@ void TvxProject::LoadRecent() {
 
 void TvxProject::SaveRecent() const {
     const std::string path = RecentListFile();
-    if (path.empty()) return;
+    // An empty list where there is none yet: nothing to keep, and no folder
+    // is made in the user's home for it.
+    if (path.empty() || (Recent.empty() && !files_.FileExists(path))) return;
     try {
+        if (!files_.DirectoryExists(platform::ExtractFilePath(path)))
+            files_.ForceDirectories(platform::ExtractFilePath(path));
         files_.WriteLines(path, Recent);
     } catch (const std::exception&) {
         // Best effort: a read-only program folder keeps no recent list.

@@ -3,6 +3,7 @@
 // shell in between. The conversion code reaches processes only through this
 // interface, so tests can put a scripted runner in its place.
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,15 @@ public:
     // Ends a process that is still running and reaps it.
     virtual void Kill(Handle process) = 0;
 
+    // Runs `program` (looked up on the PATH when it has no "/") to its end and
+    // returns what it wrote on standard output; nothing when it cannot be
+    // started, ends with another code than 0, or still runs after `timeout`
+    // (it is then killed). Standard input and error are /dev/null. A runner
+    // that does not override this answers nothing.
+    virtual std::optional<std::string> Output(const std::string& program,
+                                              const std::vector<std::string>& args,
+                                              std::chrono::milliseconds timeout);
+
     // The runner used by the program; tests swap it with ScopedProcessRunner.
     static std::shared_ptr<ProcessRunner> Current();
     static std::shared_ptr<ProcessRunner> Replace(std::shared_ptr<ProcessRunner> runner);
@@ -43,6 +53,9 @@ public:
                  const std::string& workingDir) override;
     std::optional<int> TryExitCode(Handle process) override;
     void Kill(Handle process) override;
+    std::optional<std::string> Output(const std::string& program,
+                                      const std::vector<std::string>& args,
+                                      std::chrono::milliseconds timeout) override;
 };
 
 // Puts a runner in place for the lifetime of the object.

@@ -1,0 +1,101 @@
+// Which help document the Help command opens: the CHM guide when a CHM viewer
+// other than this program is registered, else the PDF guide; each beside the
+// program first, then in the installed data folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "CoreTestSupport.h"
+#include "platform/MimeHandlers.h"
+
+using coretest::WriteBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScriptedHandlers : public platform::MimeHandlers {
+public:
+    std::map<std::string, std::string> defaults;
+    mutable int questions = 0;
+    std::string DefaultHandler(const std::string& mimeType) const override {
+        ++questions;
+        const auto found = defaults.find(mimeType);
+        return found == defaults.end() ? std::string() : found->second;
+    }
+};
+
+// A program at <folder>/bin/pellin; an installed copy's data folder is
+// <folder>/share/pellin.
+class HelpDocument : public ::testing::Test {
+protected:
+    HelpDocument() : info(shell, folder / "bin/pellin", platform::LocalFiles(), handlers) {}
+
+    std::string Put(const std::string& relative) {
+        const fs::path path = folder / relative;
+        fs::create_directories(path.parent_path());
+        WriteBytes(path.string(), "x");
+        return path.string();
+    }
+    void RegisterViewer(const std::string& desktopId) {
+        handlers.defaults["application/vnd.ms-htmlhelp"] = desktopId;
+    }
+
+    coretest::TempFolder folder;
+    platform::RecordingShellLauncher shell;
+    ScriptedHandlers handlers;
+    TvxInfo info;
+};
+
+}  // namespace
+
+TEST_F(HelpDocument, WithBothTheRegisteredViewerDecides) {
+    const std::string chm = Put("bin/pellin.chm");
+    const std::string pdf = Put("bin/pellin.pdf");
+    EXPECT_EQ(info.HelpDocument(), pdf);
+    RegisterViewer("xchm.desktop");
+    EXPECT_EQ(info.HelpDocument(), chm);
+    info.OpenHelp();
+    EXPECT_EQ(shell.Opened().at(0), chm);
+}
+
+TEST_F(HelpDocument, ThisProgramIsNoViewerOfItsOwnHelp) {
+    Put("bin/pellin.chm");
+    const std::string pdf = Put("bin/pellin.pdf");
+    RegisterViewer(info.DesktopId);
+    EXPECT_FALSE(info.HasChmViewer());
+    EXPECT_EQ(info.HelpDocument(), pdf);
+}
+
+TEST_F(HelpDocument, ViewerOfTheOlderTypeNameCountsToo) {
+    const std::string chm = Put("bin/pellin.chm");
+    Put("bin/pellin.pdf");
+    handlers.defaults["application/x-chm"] = "kchmviewer.desktop";
+    EXPECT_EQ(info.HelpDocument(), chm);
+}
+
+TEST_F(HelpDocument, OnlyOneDocumentIsOpenedWithoutAskingForAViewer) {
+    const std::string chm = Put("bin/pellin.chm");
+    EXPECT_EQ(info.HelpDocument(), chm);  // no viewer, but nothing better to open
+    fs::remove(chm);
+    const std::string pdf = Put("bin/pellin.pdf");
+    RegisterViewer("xchm.desktop");
+    EXPECT_EQ(info.HelpDocument(), pdf);
+    EXPECT_EQ(handlers.questions, 0);
+}
+
+TEST_F(HelpDocument, NeitherDocumentGivesThePdfNameBesideTheProgram) {
+    EXPECT_EQ(info.HelpDocument(), folder / "bin/pellin.pdf");
+}
+
+TEST_F(HelpDocument, InstalledGuideIsFoundInTheDataFolder) {
+    const std::string chm = Put("share/pellin/pellin.chm");
+    const std::string pdf = Put("share/pellin/pellin.pdf");
+    EXPECT_EQ(info.HelpDocument(), pdf);
+    RegisterViewer("xchm.desktop");
+    EXPECT_EQ(info.HelpDocument(), chm);
+    // A copy beside the program wins over the installed one.
+    const std::string besideChm = Put("bin/pellin.chm");
+    EXPECT_EQ(info.HelpDocument(), besideChm);
+}
