@@ -2,8 +2,17 @@
 
 #include <filesystem>
 
-HelpFileFacts FactsOf(const TvxChmJobState&, const std::string& sourcePath) {
+#include "convert/HelpLanguage.h"
+
+HelpFileFacts FactsOf(const TvxChmJobState& state, const std::string& sourcePath) {
     HelpFileFacts facts;
-    facts.Title = std::filesystem::path(sourcePath).stem().string();
+    if (state.System) {
+        facts.Title = state.System->Title;
+        if (state.System->Lcid != 0) {
+            facts.Charset = CharsetOfLcid(state.System->Lcid);
+            facts.Language = LanguageTagOfLcid(state.System->Lcid);
+        }
+    }
+    if (facts.Title.empty()) facts.Title = std::filesystem::path(sourcePath).stem().string();
     return facts;
 }

@@ -135,7 +135,7 @@ TEST(TopicCharsetTest, ADeclarationWinsOverTheHelpFilesCodePage) {
     EXPECT_EQ(TopicCharset("\xEF\xBB\xBF<p>x</p>", "WINDOWS-1251"), "UTF-8");
     EXPECT_EQ(TopicCharset("<p>\xCF\xF0\xE8</p>", "WINDOWS-1251"), "WINDOWS-1251");
     EXPECT_EQ(TopicCharset("<meta charset=\"no-such-set\">", "WINDOWS-1251"), "WINDOWS-1251");
-    EXPECT_EQ(TopicCharset("<meta charset=gb2312>", ""), "GB18030");
+    EXPECT_EQ(TopicCharset("<meta charset=gb2312>", ""), "GBK");
     EXPECT_EQ(TopicCharset("<p>plain</p>", ""), "WINDOWS-1252");
 }
 

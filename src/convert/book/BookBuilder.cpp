@@ -15,6 +15,7 @@
 #include "convert/book/StyleSheets.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
+#include "platform/TextEncoding.h"
 
 namespace fs = std::filesystem;
 
@@ -120,7 +121,7 @@ std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std:
                                  reading.charset))
                 throw std::runtime_error("the saved web page holds no HTML");
             if (const auto problem = PageProblem(reading.bytes)) throw std::runtime_error(*problem);
-            if (reading.charset.empty() || !IsKnownCharset(reading.charset))
+            if (reading.charset.empty() || !platform::IsKnownCharset(reading.charset))
                 reading.charset = TopicCharset(reading.bytes, helpFileCharset_);
             const HtmlPage page(reading.bytes, reading.charset);
             if (const auto problem = ContentProblem(page)) throw std::runtime_error(*problem);

@@ -1,9 +1,10 @@
 #include "convert/book/TopicCharset.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <cctype>
+
+#include "convert/HelpLanguage.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 
@@ -56,41 +57,20 @@ std::string FromMetaElement(std::string_view page) {
     return {};
 }
 
-// Names pages use that iconv spells otherwise, and the labels that mean a
-// wider set in practice (as browsers read them).
-std::string IconvName(const std::string& declared) {
-    if (declared == "utf8" || declared == "unicode-1-1-utf-8") return "UTF-8";
-    if (declared == "unicode" || declared == "utf-16") return "UTF-16LE";
-    if (declared == "iso-8859-1" || declared == "latin1" || declared == "us-ascii" ||
-        declared == "ascii")
-        return "WINDOWS-1252";
-    if (declared == "gb2312" || declared == "gbk" || declared == "x-gbk") return "GB18030";
-    if (declared == "shift_jis" || declared == "x-sjis" || declared == "sjis") return "CP932";
-    if (declared == "ks_c_5601-1987" || declared == "euc-kr") return "CP949";
-    if (declared == "big5") return "BIG5-HKSCS";
-    std::string upper = declared;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
-
 }  // namespace
-
-bool IsKnownCharset(const std::string& charset) {
-    if (charset.empty()) return false;
-    const iconv_t handle = iconv_open("UTF-8", charset.c_str());
-    if (handle == reinterpret_cast<iconv_t>(-1)) return false;
-    iconv_close(handle);
-    return true;
-}
 
 std::string DeclaredCharset(std::string_view page) {
     if (std::string mark = FromByteOrderMark(page); !mark.empty()) return mark;
-    const std::string declared = IconvName(FromMetaElement(page));
-    return IsKnownCharset(declared) ? declared : std::string();
+    const std::string meta = FromMetaElement(page);
+    return meta.empty() ? std::string() : CharsetOfHtmlName(meta);
 }
 
 std::string TopicCharset(std::string_view page, const std::string& helpFileCharset) {
     if (std::string declared = DeclaredCharset(page); !declared.empty()) return declared;
-    if (IsKnownCharset(helpFileCharset)) return helpFileCharset;
+    // Authoring tools write UTF-8 without saying so; text in a legacy code
+    // page practically never forms valid UTF-8 by chance.
+    if (LooksLikeUtf8(page)) return "UTF-8";
+    if (!helpFileCharset.empty() && platform::IsKnownCharset(helpFileCharset))
+        return helpFileCharset;
     return "WINDOWS-1252";
 }

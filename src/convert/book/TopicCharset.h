@@ -10,8 +10,6 @@
 // none or one that this system cannot convert.
 std::string DeclaredCharset(std::string_view page);
 
-// DeclaredCharset, else `helpFileCharset`, else "WINDOWS-1252".
+// DeclaredCharset, else UTF-8 for a page whose bytes are UTF-8 beyond ASCII,
+// else `helpFileCharset`, else "WINDOWS-1252".
 std::string TopicCharset(std::string_view page, const std::string& helpFileCharset);
-
-// Whether iconv can convert from the charset.
-bool IsKnownCharset(const std::string& charset);
