@@ -3,9 +3,9 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "console/TvxErrorReport.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "console/TvxErrorReport.h"
 #include "platform/ShellLauncher.h"
 #include "ui/QtPathChooser.h"
 
