@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages.txt that are missing.
+# Installs the Debian packages listed in scripts/packages.txt (or in the list
+# named as the first argument) that are missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages.txt")
+list=${1:-$here/packages.txt}
+mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$list")
 missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

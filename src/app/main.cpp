@@ -16,6 +16,7 @@
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
 #include "core/TvxRoad.h"
+#include "core/TvxShard.h"
 #include "platform/ExecutablePath.h"
 #include "platform/ShellLauncher.h"
 
@@ -80,6 +81,11 @@ void ShowFatalError(int& argc, char** argv, const std::string& message) {
 }
 
 int RunWindowless(int& argc, char** argv) {
+    // A run that cannot start says why and ends with code 3.
+    if (const auto problem = ShardOptionProblem(*vxProject)) {
+        std::cerr << *problem << '\n';
+        return 3;
+    }
     try {
         vxMain->Run();
         return 0;

@@ -35,6 +35,7 @@ TvxBatch::~TvxBatch() {
 void TvxBatch::Start(const std::string& source, const std::string& target, bool subdirs) {
     const std::string normalSource = NormalizePath(source);
     const std::string normalTarget = NormalizePath(target);
+    const std::optional<TvxShard> shard = vxProject ? ReadShardOption(*vxProject) : std::nullopt;
     // Only where the project's delimiter is this platform's own does the
     // target name a local folder that can be created.
     if (vxProject && vxProject->PathDelim == kPlatformDelim) CreateTargetFolder(normalTarget);
@@ -45,6 +46,7 @@ void TvxBatch::Start(const std::string& source, const std::string& target, bool 
         Mask = cut == std::string::npos ? normalSource : normalSource.substr(cut + 1);
         SourceDir = cut == std::string::npos ? std::string() : normalSource.substr(0, cut + 1);
         Subdirs = subdirs;
+        Shard = shard;
     }
     if (!SearchDone.load() && !Started()) platform::Thread::Start();
 }
@@ -67,6 +69,7 @@ void TvxBatch::Execute() {
         folder = SourceDir;
         mask = Mask;
         subdirs = Subdirs;
+        orderedFolders_ = Shard.has_value();
         searchedFolders_.clear();
     }
     try {

@@ -9,12 +9,14 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "batch/TvxNode.h"
 #include "batch/TvxNodeEvent.h"
+#include "core/TvxShard.h"
 #include "platform/FolderListing.h"
 #include "platform/Thread.h"
 
@@ -32,9 +34,9 @@ public:
     TvxBatch();
     ~TvxBatch() override;
 
-    // Stores source and target and starts the search, once per controller.
-    // Throws when the target is empty ("Unable to create directory") or when
-    // normalising a path fails.
+    // Stores source and target, takes the Shard option and starts the search,
+    // once per controller. Throws when the target is empty ("Unable to create
+    // directory"), when normalising a path fails, or when Shard does not parse.
     void Start(const std::string& source, const std::string& target, bool subdirs);
 
     // Adds the job when Accept takes it; tells OnNodeAdded outside the lock.
@@ -66,7 +68,12 @@ public:
     // ends in '/' (or is empty for the current folder).
     void Search(const std::string& folder, const std::string& mask, bool subdirs,
                 std::uint32_t attributeMask);
+    // The mask and RegExt filter, and with a Shard the file's shard.
     bool Accept(const std::string& fileName);
+    // The part of the path below SourceDir; the file name alone for a file
+    // that does not lie below it (one added by hand). Names the file's shard
+    // and, in a sharded run, the owner of its target name.
+    std::string SourceKey(const std::string& fileName) const;
     TvxMatchBase* Matcher() const;
 
     // Fields, in the order of the record they stand for. Strings are written
@@ -84,6 +91,8 @@ public:
     bool SkipHidden = false;
     std::string SourceDir;
     std::string TargetDir;
+    // The Shard option as Start took it; nothing for a run that is not split.
+    std::optional<TvxShard> Shard;
 
 protected:
     void Execute() override;
@@ -99,4 +108,7 @@ private:
     TvxNodeList nodes_;
     // Folders already searched in this run, so that links cannot loop.
     std::set<platform::FolderIdentity> searchedFolders_;
+    // A split run visits sub-folders in name order, so that a folder reached
+    // under two names is searched under the same one on every machine.
+    bool orderedFolders_ = false;
 };

@@ -1,6 +1,8 @@
 // The search half of the batch controller: normalising the source, walking
 // the folders and filtering the names found.
 
+#include <algorithm>
+
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
 #include "platform/automation/NoCaseCompare.h"
@@ -39,16 +41,33 @@ std::string TvxBatch::NormalizePath(const std::string& path) {
 
 TvxMatchBase* TvxBatch::Matcher() const { return vxMatch; }
 
+std::string TvxBatch::SourceKey(const std::string& fileName) const {
+    std::string sourceDir;
+    {
+        std::lock_guard guard(*lock_);
+        sourceDir = SourceDir;
+    }
+    if (!sourceDir.empty() && fileName.size() > sourceDir.size() &&
+        fileName.compare(0, sourceDir.size(), sourceDir) == 0)
+        return fileName.substr(sourceDir.size());
+    const auto slash = fileName.rfind('/');
+    return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+}
+
 bool TvxBatch::Accept(const std::string& fileName) {
-    TvxMatchBase* matcher = Matcher();
-    if (!matcher) return true;
     std::string mask, regExt;
+    std::optional<TvxShard> shard;
     {
         // Start and Execute may replace these on other threads.
         std::lock_guard guard(*lock_);
         mask = Mask;
         regExt = RegExt;
+        shard = Shard;
     }
+    // The cheap test first: most files of a split run belong to other shards.
+    if (shard && !shard->Holds(SourceKey(fileName))) return false;
+    TvxMatchBase* matcher = Matcher();
+    if (!matcher) return true;
     if (!matcher->MatchName(fileName, WildcardToRegex(mask))) return false;
     return regExt.empty() || matcher->MatchName(fileName, regExt);
 }
@@ -81,9 +100,19 @@ void TvxBatch::SearchSubfoldersOf(const std::string& folder, const std::string& 
     // entries, whatever SkipHidden says. Searching below a plain file would
     // find nothing, so it is not tried.
     platform::FolderListing listing(folder + "*.*", platform::faDirectory);
+    std::vector<std::string> later;
     while (const auto entry = listing.Next()) {
-        if ((entry->Attributes & platform::faDirectory) && !IsDotEntry(entry->Name))
-            Search(folder + entry->Name + "/", mask, subdirs, attributeMask);
+        if ((entry->Attributes & platform::faDirectory) && !IsDotEntry(entry->Name)) {
+            if (orderedFolders_)
+                later.push_back(entry->Name);
+            else
+                Search(folder + entry->Name + "/", mask, subdirs, attributeMask);
+        }
+        if (Terminated()) return;
+    }
+    std::sort(later.begin(), later.end());
+    for (const auto& name : later) {
+        Search(folder + name + "/", mask, subdirs, attributeMask);
         if (Terminated()) return;
     }
 }

@@ -8,6 +8,7 @@
 #include "convert/ChmDecompilation.h"
 #include "convert/TvxConvertor.h"
 #include "core/TvxProject.h"
+#include "core/TvxShard.h"
 #include "platform/TextFile.h"
 
 TvxMain* vxMain = nullptr;
@@ -72,7 +73,8 @@ void TvxMain::Finish() {
     }
     if (!failures.empty()) SendErrorReport(failures);
 
-    const std::string logFile = vxProject->GetOption("LogFile");
+    // Each shard of a split run writes its own log: "%K" names the shard.
+    const std::string logFile = ShardLogFileName(vxProject->GetOption("LogFile"), Batch->Shard);
     if (!logFile.empty()) {
         std::lock_guard lock(logLinesLock_);
         platform::WriteTextLines(logFile, LogLines);

@@ -64,7 +64,9 @@ public:
 
     // Target naming and treatment of the source (TvxConvertorTargets.cpp).
     // The target path of the job, or "" when the job is skipped because its
-    // target exists (the job is then marked done).
+    // target exists (the job is then marked done). In a run split into shards
+    // the name is claimed first (TargetClaims.h); "" then also stands for a
+    // job failed because its name belongs to another source.
     std::string MakeTargetName(TvxBatch* batch, TvxNode* node);
     // Deletes the file; failures are ignored.
     static void DeleteTarget(const std::string& path);
@@ -80,6 +82,7 @@ protected:
 
 private:
     void RunFinishSteps();
+    std::string ClaimTargetName(TvxBatch* batch, TvxNode* node, const std::string& target);
 
     TvxWorkerChainRef chain_;
 };

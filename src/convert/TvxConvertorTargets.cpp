@@ -12,6 +12,7 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
+#include "convert/TargetClaims.h"
 #include "convert/TvxConvertor.h"
 #include "core/TvxProject.h"
 
@@ -58,16 +59,10 @@ bool SameText(const std::string& a, const std::string& b) {
 // ":" and "\" would make folder or stream names of their own on the target
 // side; "/" is the delimiter that keeps the source's sub-folders.
 std::string RelativeName(const TvxBatch& batch, const TvxNode& node) {
-    std::string relative;
     // A file added from elsewhere (not below the searched folder) keeps only
     // its name rather than a cut-off piece of its path.
-    const bool belowSource = !batch.SourceDir.empty() &&
-                             node.FileName.size() > batch.SourceDir.size() &&
-                             node.FileName.compare(0, batch.SourceDir.size(), batch.SourceDir) == 0;
-    if (Project().GetKeepTargetSubdirs() && belowSource)
-        relative = node.FileName.substr(batch.SourceDir.size());
-    else
-        relative = FileNameOf(node.FileName);
+    std::string relative = Project().GetKeepTargetSubdirs() ? batch.SourceKey(node.FileName)
+                                                            : FileNameOf(node.FileName);
     std::replace(relative.begin(), relative.end(), ':', '_');
     std::replace(relative.begin(), relative.end(), '\\', '_');
     return relative;
@@ -81,6 +76,17 @@ bool IsFile(const std::string& path) {
 bool IsFolder(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
+}
+
+// "-pellin-<name>" in the same folder, for a target that must not be replaced.
+std::string NewTargetName(const std::string& target) {
+    return FolderWithDelimiter(target) + "-" + Project().ShortName + "-" + FileNameOf(target);
+}
+
+void FailJob(TvxBatch* batch, TvxNode* node, const std::string& message) {
+    node->ResultText = message;
+    node->Status = TvxNode::Failed;
+    batch->AddFailure(message);
 }
 
 }  // namespace
@@ -112,17 +118,45 @@ std::string TvxConvertor::MakeTargetName(TvxBatch* batch, TvxNode* node) {
         if (!IsFolder(folder)) batch->AddFailure("CreateDir Failed: " + folder);
     }
 
+    if (batch->Shard) return ClaimTargetName(batch, node, target);
     if (!IsFile(target)) return target;
     switch (project.GetIsOverwrite()) {
         case OverwriteMode::Skip:
             node->Status = TvxNode::Done;
             return {};
         case OverwriteMode::NewName:
-            return folder + "-" + project.ShortName + "-" + FileNameOf(target);
+            return NewTargetName(target);
         case OverwriteMode::Overwrite:
             break;
     }
     return target;
+}
+
+// The existing-target rules, with a name owned by another source counting as
+// taken: skip and overwrite would leave that source's PDF or replace it, so
+// the job fails; the new-name mode moves on to "-pellin-<name>", which must be
+// free for this source too.
+std::string TvxConvertor::ClaimTargetName(TvxBatch* batch, TvxNode* node,
+                                          const std::string& target) {
+    using Outcome = platform::NameClaim::Outcome;
+    const std::string owner = batch->SourceKey(node->FileName);
+    const OverwriteMode mode = Project().GetIsOverwrite();
+    const platform::NameClaim claim = ClaimTarget(batch->TargetDir, target, owner);
+    if (claim.Result == Outcome::Owned) {
+        if (!IsFile(target) || mode == OverwriteMode::Overwrite) return target;
+        if (mode == OverwriteMode::Skip) {
+            node->Status = TvxNode::Done;
+            return {};
+        }
+    } else if (claim.Result == Outcome::Failed || mode != OverwriteMode::NewName) {
+        FailJob(batch, node, TargetClaimFailure(target, claim));
+        return {};
+    }
+    const std::string newName = NewTargetName(target);
+    const platform::NameClaim second = ClaimTarget(batch->TargetDir, newName, owner);
+    if (second.Result == Outcome::Owned) return newName;
+    FailJob(batch, node, TargetClaimFailure(newName, second));
+    return {};
 }
 
 void TvxConvertor::DeleteTarget(const std::string& path) {

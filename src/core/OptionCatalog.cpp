@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/OptionParsers.h"
+#include "core/TvxShard.h"
 
 namespace options {
 
@@ -31,19 +32,6 @@ std::size_t Distance(std::string_view a, std::string_view b) {
         }
     }
     return row[b.size()];
-}
-
-bool ParsesAsShard(std::string_view value) {
-    const auto slash = value.find('/');
-    if (slash == std::string_view::npos) return false;
-    const auto digits = [](std::string_view text) {
-        return !text.empty() && text.size() <= 6 &&
-               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    const auto k = value.substr(0, slash);
-    const auto n = value.substr(slash + 1);
-    if (!digits(k) || !digits(n)) return false;
-    return std::stoul(std::string(k)) < std::stoul(std::string(n));
 }
 
 std::optional<std::string> ChoiceProblem(const OptionInfo& option, std::string_view value) {
@@ -91,7 +79,9 @@ const std::vector<OptionInfo>& OptionCatalog() {
          "the window converts at its first show and closes after the run"},
         {"Daemon", K::Integer, "0",
          "above 0: the window repeats the run after this many milliseconds"},
-        {"LogFile", K::Text, "empty", "file that receives the run log at the end of a run"},
+        {"LogFile", K::Text, "empty",
+         "file that receives the run log at the end of a run; with Shard, %K stands for the "
+         "shard number"},
         {"Outline",
          K::Choice,
          "Contents",
@@ -132,7 +122,7 @@ std::optional<std::string> ValueProblem(const OptionInfo& option, std::string_vi
             if (SameNoCase(value, "skip") || ParseBoolean(value)) return std::nullopt;
             return "expects True, False or skip";
         case OptionKind::Shard:
-            if (ParsesAsShard(value)) return std::nullopt;
+            if (ParseShard(value)) return std::nullopt;
             return "expects K/N with 0 <= K < N, such as 0/4";
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
@@ -154,4 +155,29 @@ TEST(ErrorReportAction, QuotesWhatACommaTextMustQuote) {
     EXPECT_EQ("err&e=plain,\"with blank\",\"a,b\",\"say \"\"hi\"\"\",what%3F,\"tab\t\"",
               ErrorReportAction({"plain", "with blank", "a,b", "say \"hi\"", "what?", "tab\t"}));
     EXPECT_EQ("err&e=", ErrorReportAction({}));
+}
+
+TEST_F(TvxMainTest, EachShardWritesItsOwnLogNamedByPercentK) {
+    for (int i = 0; i < 12; ++i) Source("good" + std::to_string(i) + ".chm");
+    project.SetOption("LogFile", (root / "shard-%K.log").string());
+    std::set<std::string> logged;
+    for (int k = 0; k < 3; ++k) {
+        project.SetOption("Shard", std::to_string(k) + "/3");
+        TvxMain shardRunner;
+        shardRunner.PollInterval = std::chrono::milliseconds(5);
+        shardRunner.Run();
+        const auto log =
+            TvxFileUtils::ReadFileText((root / ("shard-" + std::to_string(k) + ".log")).string());
+        for (const auto& line : shardRunner.LogLines) {
+            EXPECT_NE(std::string::npos, log.find(line + "\r\n")) << line;
+            EXPECT_TRUE(logged.insert(line).second) << line << " in two shards";
+        }
+    }
+    EXPECT_EQ(12u, logged.size());
+
+    // Without Shard the name is taken as typed.
+    project.SetOption("Shard", "");
+    runner.Run();
+    EXPECT_TRUE(fs::exists(root / "shard-%K.log"));
+    EXPECT_EQ(12u, runner.LogLines.size());
 }
