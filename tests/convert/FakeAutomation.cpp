@@ -73,8 +73,15 @@ std::string describeArgs(const VariantList& args) {
     return out;
 }
 
-void writePdf(const std::string& path) {
-    std::ofstream(path, std::ios::binary) << "%PDF-1.4\n%fake\n";
+void writePdf(const std::string& path, const std::string& content = {}) {
+    std::ofstream(path, std::ios::binary) << "%PDF-1.4\n%fake\n" << content;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 std::string pathOfUrl(const std::string& url) {
@@ -176,7 +183,16 @@ ObjectRef FakeOffice::makeApplication(const std::string& name) {
                      [options](const VariantList&) { return Variant(ObjectRef(options)); });
 
     auto selection = std::make_shared<FakeObject>("selection", log_);
-    selection->addMethod("InsertFile", [](const VariantList&) { return Variant(); });
+    selection->addMethod("InsertFile", [this](const VariantList& args) {
+        const std::string content = readFile(args.at(0).toText());
+        if (!setup_.stopsOfficeOn.empty() &&
+            content.find(setup_.stopsOfficeOn) != std::string::npos)
+            throw AutomationError(AutomationError::kDisconnected,
+                                  "LibreOffice stopped while loading");
+        std::lock_guard lock(mutex_);
+        inserted_ += content;
+        return Variant();
+    });
     app->addProperty("Selection",
                      [selection](const VariantList&) { return Variant(ObjectRef(selection)); });
 
@@ -209,6 +225,7 @@ ObjectRef FakeOffice::makeDocument(const std::string& name) {
     {
         std::lock_guard lock(mutex_);
         ++documents_;
+        inserted_.clear();
     }
     auto doc = std::make_shared<FakeObject>(name, log_);
     doc->addMethod("Close", [](const VariantList&) { return Variant(); });
@@ -221,8 +238,9 @@ ObjectRef FakeOffice::makeDocument(const std::string& name) {
         doc->addFailingMethod("ExportAsFixedFormat", "Export failed");
         doc->addFailingMethod("ExportPdf", "Export failed");
     } else {
-        auto exporter = [](const VariantList& args) {
-            if (!args.empty()) writePdf(args.front().toText());
+        auto exporter = [this](const VariantList& args) {
+            std::lock_guard lock(mutex_);
+            if (!args.empty()) writePdf(args.front().toText(), inserted_);
             return Variant();
         };
         doc->addMethod("ExportAsFixedFormat", exporter);
@@ -263,8 +281,9 @@ ObjectRef FakeOffice::makeDocument(const std::string& name) {
 ObjectRef FakeOffice::makeServiceManager() {
     auto manager = std::make_shared<FakeObject>("sm", log_);
     auto desktop = std::make_shared<FakeObject>("desktop", log_);
-    desktop->addMethod("loadComponentFromURL",
-                       [this](const VariantList&) { return Variant(makeLoadedComponent()); });
+    desktop->addMethod("loadComponentFromURL", [this](const VariantList& args) {
+        return Variant(makeLoadedComponent(pathOfUrl(args.at(0).toText())));
+    });
     manager->addMethod("createInstance", [desktop](const VariantList& args) -> Variant {
         if (args.at(0).toText() != "com.sun.star.frame.Desktop") return Variant::null();
         return Variant(ObjectRef(desktop));
@@ -278,13 +297,13 @@ ObjectRef FakeOffice::makeServiceManager() {
     return manager;
 }
 
-ObjectRef FakeOffice::makeLoadedComponent() {
+ObjectRef FakeOffice::makeLoadedComponent(const std::string& source) {
     auto loaded = std::make_shared<FakeObject>("loaded", log_);
     if (setup_.storeFails)
         loaded->addFailingMethod("storeToURL", "General Error");
     else
-        loaded->addMethod("storeToURL", [](const VariantList& args) {
-            writePdf(pathOfUrl(args.at(0).toText()));
+        loaded->addMethod("storeToURL", [source](const VariantList& args) {
+            writePdf(pathOfUrl(args.at(0).toText()), readFile(source));
             return Variant();
         });
     loaded->addMethod("close", [](const VariantList&) { return Variant(); });

@@ -73,12 +73,16 @@ struct OfficeSetup {
     std::vector<int> inlineShapeTypes;                  // Type of each picture in a new document
     std::optional<bool> hasVBProject;                   // none: reading it fails
     std::function<void()> onPrintOut;                   // runs inside a successful PrintOut
+    // An inserted file holding this text brings the office down.
+    std::string stopsOfficeOn;
 };
 
 // Registers fake servers for "Word.Application", "WPS.Application" and
 // "com.sun.star.ServiceManager" for its lifetime. An absent product is
 // registered as a factory that fails the way an unregistered class does.
-// Successful exports write a small "%PDF" file at the target path.
+// Successful exports write a small "%PDF" file at the target path holding the
+// text of every file inserted into the document; the service manager's store
+// writes the bytes of the file it loaded.
 class FakeOffice {
 public:
     explicit FakeOffice(OfficeSetup setup = {});
@@ -95,11 +99,12 @@ private:
     platform::ObjectRef makeApplication(const std::string& name);
     platform::ObjectRef makeDocument(const std::string& name);
     platform::ObjectRef makeServiceManager();
-    platform::ObjectRef makeLoadedComponent();
+    platform::ObjectRef makeLoadedComponent(const std::string& source);
 
     OfficeSetup setup_;
     std::shared_ptr<CallLog> log_ = std::make_shared<CallLog>();
     mutable std::mutex mutex_;
+    std::string inserted_;  // what the open document holds
     std::string activePrinter_;
     int applications_ = 0;
     int documents_ = 0;

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "FakeAutomation.h"
+#include "FakePdfFinisher.h"
 #include "batch/TvxBatch.h"
 #include "convert/TvxPellin.h"
 #include "core/TvxProject.h"
@@ -103,6 +104,7 @@ protected:
         converter->DecompileSettings.HelpProgram = (root / "decompile").string();
         converter->DecompileSettings.SearchWait = std::chrono::milliseconds(5);
         converter->PrinterWait.Sleep = [](std::chrono::milliseconds) {};
+        converter->Finisher = &finisher;
     }
 
     void convert() {
@@ -130,6 +132,23 @@ protected:
 
     std::string quoted(const fs::path& path) const { return "\"" + path.string() + "\""; }
 
+    // The hidden files a job writes beside its target; none may stay.
+    std::vector<std::string> hiddenInTarget() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(root / "out"))
+            if (entry.path().filename().string().front() == '.')
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    // The argument the document's export was given (the file the office wrote).
+    std::string exportedTo() const {
+        const auto calls = office->log()->startingWith("doc.Export");
+        if (calls.empty()) return {};
+        const auto open = calls.front().find('"');
+        return calls.front().substr(open + 1, calls.front().find('"', open + 1) - open - 1);
+    }
+
     const fs::path root =
         fs::temp_directory_path() /
         ("pellin-convert-" + std::to_string(::getpid()) + "-" +
@@ -144,33 +163,41 @@ protected:
     TvxBatch batch;
     TvxNode* node = nullptr;
     std::unique_ptr<fake::FakeOffice> office;
+    fake::FakePdfFinisher finisher;
     std::unique_ptr<TvxPellin> converter;
 };
 
 }  // namespace
 
-TEST_F(PellinConvert, WordExportsTheAssembledTopicsAsPdf) {
+TEST_F(PellinConvert, WordExportsTheTopicsJoinedIntoOneDocument) {
     install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4, 1, 4}; });
     convert();
 
-    EXPECT_EQ(node->Status, TvxNode::Done);
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
     EXPECT_EQ(node->ResultText, target.string());
     EXPECT_EQ(batch.Successes, 1);
-    EXPECT_TRUE(fs::exists(target));
+    const std::string pdf = ReadText(target);
+    EXPECT_LT(pdf.find("></a>A</p>"), pdf.find("></a>B</p>"));
+    EXPECT_NE(pdf.find("name=\"PellinTopic1\""), std::string::npos);
 
     const std::string temp = tempFolder();
     EXPECT_EQ(office->log()->startingWith("selection."),
-              (std::vector<std::string>{
-                  "selection.InsertFile(\"" + temp + "/a.htm\", \"\", false, false, false)",
-                  "selection.InsertFile(\"" + temp + "/b.htm\", \"\", false, false, false)"}));
+              (std::vector<std::string>{"selection.InsertFile(\"" + temp +
+                                        "/#pellin-book.html\", \"\", false, false, false)"}));
     EXPECT_EQ(office->log()->startingWith("link"),
               (std::vector<std::string>{"link1.SavePictureWithDocument = true",
                                         "link3.SavePictureWithDocument = true"}));
+    // The office writes under a hidden name beside the target, which then
+    // replaces the target in one move.
+    const std::string written = exportedTo();
+    EXPECT_EQ(fs::path(written).parent_path(), root / "out");
+    EXPECT_TRUE(fs::path(written).filename().string().starts_with(".pellin-"));
     EXPECT_EQ(office->log()->startingWith("doc.ExportAsFixedFormat"),
-              (std::vector<std::string>{
-                  "doc.ExportAsFixedFormat(" + quoted(target) +
-                  ", 17, false, 0, 0, 1, 1, 7, false, false, 1, false, true, false)"}));
-    EXPECT_EQ(count("doc.ExportPdf(" + quoted(target) + ")"), 0);
+              (std::vector<std::string>{"doc.ExportAsFixedFormat(" + quoted(written) +
+                                        ", 17, false, 0, 0, 1, 1, 7, false, false, 1, false, "
+                                        "true, false)"}));
+    EXPECT_TRUE(hiddenInTarget().empty());
+    EXPECT_EQ(finisher.last.Title, "guide");
     EXPECT_EQ(count("doc.Close(false)"), 1);
     EXPECT_TRUE(tempFolderRemoved());
 }
@@ -181,20 +208,24 @@ TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall) {
 
     EXPECT_EQ(node->Status, TvxNode::Done);
     EXPECT_EQ(office->log()->startingWith("doc.Export"),
-              (std::vector<std::string>{"doc.ExportPdf(" + quoted(target) + ")"}));
+              (std::vector<std::string>{"doc.ExportPdf(" + quoted(exportedTo()) + ")"}));
 }
 
-TEST_F(PellinConvert, FailedExportFallsBackToTheServiceManagerWithTheChmFile) {
+// The service manager is handed the raw help file, as the fallback is
+// written; what it makes of those bytes holds none of the topics and is not
+// taken for the PDF, so the next fallback runs.
+TEST_F(PellinConvert, AServiceManagerPdfOfTheRawHelpFileIsNoSuccess) {
     install([](fake::OfficeSetup& s) { s.exportFails = true; });
     convert();
 
-    EXPECT_EQ(node->Status, TvxNode::Done);
-    EXPECT_EQ(node->ResultText, target.string());
     EXPECT_EQ(count("desktop.loadComponentFromURL(\"file://" + source.string() +
                     "\", \"_blank\", 0, [])"),
               1);
-    EXPECT_TRUE(office->log()->startingWith("doc.PrintOut").empty());
-    EXPECT_TRUE(fs::exists(target));
+    EXPECT_EQ(office->log()->startingWith("doc.PrintOut"),
+              (std::vector<std::string>{"doc.PrintOut(false, false, 0)"}));
+    EXPECT_EQ(node->Status, TvxNode::Done);  // printing started counts, as written
+    EXPECT_FALSE(fs::exists(target));        // the driver writes it, not the job
+    EXPECT_TRUE(hiddenInTarget().empty());
 }
 
 TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter) {
@@ -240,7 +271,7 @@ TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter) {
     EXPECT_TRUE(later.get());
 }
 
-TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError) {
+TEST_F(PellinConvert, WhenEveryRouteFailsTheJobNamesTheFirstRoutesError) {
     install([](fake::OfficeSetup& s) {
         s.exportFails = true;
         s.storeFails = true;
@@ -249,26 +280,87 @@ TEST_F(PellinConvert, FailedPrintingFailsTheJobWithThePrintingError) {
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Failed);
-    EXPECT_EQ(node->ResultText, "The printer is not ready");
-    EXPECT_EQ(batch.FailureMessages, (std::vector<std::string>{"The printer is not ready"}));
+    EXPECT_EQ(node->ResultText, "Export failed");
+    EXPECT_EQ(batch.FailureMessages, (std::vector<std::string>{"Export failed"}));
     EXPECT_EQ(batch.Successes, 0);
-    EXPECT_EQ(count("create com.sun.star.ServiceManager"), 2);
+    EXPECT_EQ(count("create com.sun.star.ServiceManager"), 1);
     EXPECT_EQ(office->activePrinter(), "Office_Laser");
     EXPECT_EQ(count("doc.Close(false)"), 1);
     EXPECT_TRUE(tempFolderRemoved());
 }
 
-TEST_F(PellinConvert, ExistingTargetIsDeletedEvenWhenTheConversionFails) {
+TEST_F(PellinConvert, AFailedConversionLeavesTheExistingPdfAsItWas) {
     WriteText(target, "old pdf");
     install([](fake::OfficeSetup& s) {
-        s.wordInstalled = s.wpsInstalled = s.serviceManagerInstalled = false;
+        s.exportFails = true;
+        s.storeFails = true;
+        s.printFails = true;
     });
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Failed);
-    EXPECT_TRUE(node->ResultText.ends_with(", ProgID: \"WPS.Application\"")) << node->ResultText;
-    EXPECT_FALSE(fs::exists(target));
+    EXPECT_EQ(ReadText(target), "old pdf");
+    EXPECT_TRUE(hiddenInTarget().empty());
     EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvert, ASuccessfulConversionReplacesTheExistingPdf) {
+    WriteText(target, "old pdf");
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_NE(ReadText(target).find("></a>B</p>"), std::string::npos);
+    EXPECT_TRUE(hiddenInTarget().empty());
+}
+
+TEST_F(PellinConvert, ATargetFolderThatTakesNoFileFailsAtOnceWithItsReason) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+    fs::permissions(root / "out", fs::perms::owner_read | fs::perms::owner_exec);
+    convert();
+    fs::permissions(root / "out", fs::perms::owner_all);
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText,
+              "Cannot write to " + (root / "out").string() + ": Permission denied");
+    EXPECT_FALSE(fs::exists(root / "cwd"));  // nothing was decompiled
+    EXPECT_TRUE(office->log()->entries().empty());
+}
+
+TEST_F(PellinConvert, ATopicThatStopsTheOfficeIsLeftOutAndNamed) {
+    setPages({{"toc.hhc", TocOf({"a.htm", "bad.htm", "b.htm"})},
+              {"a.htm", "<p>A</p>"},
+              {"bad.htm", "<p>STOP-THE-OFFICE</p>"},
+              {"b.htm", "<p>B</p>"}});
+    install([](fake::OfficeSetup& s) { s.stopsOfficeOn = "STOP-THE-OFFICE"; });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    const std::string pdf = ReadText(target);
+    EXPECT_NE(pdf.find("></a>A</p>"), std::string::npos);
+    EXPECT_NE(pdf.find("></a>B</p>"), std::string::npos);
+    EXPECT_EQ(pdf.find("STOP-THE-OFFICE"), std::string::npos);
+    EXPECT_EQ(node->Note, "1 of 3 topics left out: bad.htm (it stopped LibreOffice)");
+    EXPECT_TRUE(hiddenInTarget().empty());
+}
+
+TEST_F(PellinConvert, DamagedTopicsAreLeftOutAndTheJobSaysSo) {
+    setPages({{"toc.hhc", TocOf({"a.htm", "zeros.htm"})},
+              {"a.htm", "<p>A</p>"},
+              {"zeros.htm", std::string(1024, '\0')}});
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(node->Note, "1 of 2 topics left out: zeros.htm (the page is damaged)");
+}
+
+TEST_F(PellinConvert, AHelpFileOfDamagedPagesOnlyFailsAndSaysWhy) {
+    setPages({{"toc.hhc", TocOf({"zeros.htm"})}, {"zeros.htm", std::string(1024, '\0')}});
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText,
+              "The help file is damaged: no topic could be read (zeros.htm: the page is damaged)");
+    EXPECT_TRUE(office->log()->startingWith("docs.").empty());
 }
 
 TEST_F(PellinConvert, SkippedJobTouchesNothing) {
@@ -332,13 +424,12 @@ protected:
                       fs::copy_options::overwrite_existing);
         converter->ConvertFile(&batch, node);
     }
-    std::vector<std::string> insertedNames() const {
-        std::vector<std::string> names;
-        for (const std::string& entry : office->log()->startingWith("selection.InsertFile(\"")) {
-            const auto end = entry.find('"', 22);
-            names.push_back(fs::path(entry.substr(22, end - 22)).filename().string());
-        }
-        return names;
+    // Where each text stands in the PDF the fake office wrote, in the order given.
+    std::vector<std::size_t> placesOf(const std::vector<std::string>& texts) const {
+        const std::string pdf = ReadText(target);
+        std::vector<std::size_t> places;
+        for (const auto& text : texts) places.push_back(pdf.find(text));
+        return places;
     }
 
     const fs::path decompiler = fs::path(PELLIN_BIN_DIR) / "pellin-hh";
@@ -346,13 +437,18 @@ protected:
 
 TEST_F(PellinConvertRealChm, TopicsFollowTheTableOfContents) {
     convertFixture("toc-basic.chm");
-    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
-    EXPECT_EQ(insertedNames(),
-              (std::vector<std::string>{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}));
+    ASSERT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    const auto places = placesOf({"Start</h1>", "Introduction</h1>", "Second page</h1>",
+                                  "holds a blank", "holds an ampersand"});
+    EXPECT_EQ(std::count(places.begin(), places.end(), std::string::npos), 0);
+    EXPECT_TRUE(std::is_sorted(places.begin(), places.end()));
 }
 
-TEST_F(PellinConvertRealChm, HostileLinksInsertNoFileOfTheMachine) {
+TEST_F(PellinConvertRealChm, HostileLinksPutNoFileOfTheMachineIntoTheDocument) {
     convertFixture("hostile-toc.chm");
-    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
-    EXPECT_EQ(insertedNames(), (std::vector<std::string>{"safe.htm"}));
+    ASSERT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    const std::string pdf = ReadText(target);
+    EXPECT_EQ(pdf.find("root:"), std::string::npos);
+    EXPECT_EQ(pdf.find("[fonts]"), std::string::npos);
+    EXPECT_EQ(pdf.find("name=\"PellinTopic1\""), std::string::npos);  // one topic only
 }

@@ -1,0 +1,43 @@
+#include "FakePdfFinisher.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fake {
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("Cannot read " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+void FakePdfFinisher::Finish(const std::string& input, const std::string& output,
+                             const platform::PdfFinish& finish) {
+    const std::string content = ReadFile(input);
+    std::ofstream(output, std::ios::binary | std::ios::trunc) << content;
+    last = finish;
+    ++finished;
+}
+
+platform::PdfFacts FakePdfFinisher::Inspect(const std::string& path) {
+    const std::string content = ReadFile(path);
+    if (content.rfind("%PDF", 0) != 0)
+        throw std::runtime_error("The PDF written by the office is damaged: " + path);
+    platform::PdfFacts facts;
+    facts.Pages = 1;
+    const std::regex anchor("name=\"(PellinTopic[0-9A-Za-z-]*)\"");
+    for (std::sregex_iterator it(content.begin(), content.end(), anchor), end; it != end; ++it)
+        facts.NamedDestinations.push_back((*it)[1]);
+    std::sort(facts.NamedDestinations.begin(), facts.NamedDestinations.end());
+    return facts;
+}
+
+}  // namespace fake

@@ -1,0 +1,25 @@
+#pragma once
+// A PDF finisher for the converter's tests, fitting the fake office: a "PDF"
+// is text starting "%PDF", and the named destinations it holds are the
+// anchors named in the text that the fake export copied into it.
+
+#include <regex>
+#include <set>
+#include <string>
+
+#include "platform/pdf/PdfFinisher.h"
+
+namespace fake {
+
+class FakePdfFinisher : public platform::PdfFinisher {
+public:
+    void Finish(const std::string& input, const std::string& output,
+                const platform::PdfFinish& finish) override;
+    platform::PdfFacts Inspect(const std::string& path) override;
+
+    // What the last Finish was asked to do.
+    platform::PdfFinish last;
+    int finished = 0;
+};
+
+}  // namespace fake
