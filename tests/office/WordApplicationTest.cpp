@@ -1,7 +1,9 @@
 // The word processor as the converter drives it, member by member, through
 // the automation layer; the PDF is checked with poppler-utils and qpdf.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "OfficeTestSupport.h"
 #include "platform/automation/AutomationCreation.h"
@@ -106,6 +108,8 @@ TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScript
     insert(a);
     insert(b);
     insert(c);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / ".~lock.a.htm#"))
+        << "reading a file writes nothing beside it";
     EXPECT_EQ(1, embedLinkedPictures(document));
     std::filesystem::remove_all(folder.path() /
                                 "pics");  // the folder goes before the export in a job
@@ -143,6 +147,26 @@ TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf) {
     // "to beta second" and "back to alpha" jump inside the document.
     EXPECT_GE(pdfInternalJumps(pdf), pdfOutlineCount(pdf) + 2);
 }
+// Two converters may read the same file, and a killed office leaves its
+// lock file behind: neither may keep the next office from reading it.
+TEST_F(WordApplicationTest, AFileLockedByAnotherOfficeIsStillRead) {
+    ScratchFolder folder("locked");
+    const auto page = folder.write("page.htm", "<html><body><h1>Locked page</h1></body></html>");
+    folder.write(".~lock.page.htm#", "Someone,else,otherhost,08.12.2026 10:00,file:///x;\n");
+    const auto pdf = folder.path() / "locked.pdf";
+    const int held = ::open(page.c_str(), O_RDWR);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    ASSERT_EQ(0, ::fcntl(held, F_SETLK, &lock));
+    const auto document = addDocument();
+    insert(page);
+    ::close(held);
+    document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
+    document->call("Close", {false});
+    EXPECT_NE(std::string::npos, pdfText(pdf).find("Locked page"));
+}
+
 TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes) {
     EXPECT_GE(std::stoi(app_->get("Version").toText()), 7);
     app_->put("Visible", true);

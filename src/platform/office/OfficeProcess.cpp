@@ -14,9 +14,11 @@
 #include <filesystem>
 #include <random>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "platform/office/ProfileSeed.h"
+#include "platform/office/ProfileSettings.h"
 
 namespace platform::office {
 
@@ -37,6 +39,16 @@ std::string makeProfileFolder() {
         throw std::runtime_error("Cannot create the office profile folder in " +
                                  std::filesystem::temp_directory_path().string());
     return pattern;
+}
+
+// The office's temporary files go into its own profile folder, which goes
+// with it, instead of the shared temporary folder.
+std::vector<std::string> officeEnvironment(const std::string& profileFolder) {
+    std::vector<std::string> words;
+    for (char** entry = environ; *entry != nullptr; ++entry)
+        if (std::string_view(*entry).rfind("TMPDIR=", 0) != 0) words.emplace_back(*entry);
+    words.push_back("TMPDIR=" + profileFolder + "/tmp");
+    return words;
 }
 
 std::vector<char*> argvOf(std::vector<std::string>& words) {
@@ -73,7 +85,7 @@ void runDetached(char* const* argv, int devNull) {
 }
 
 [[noreturn]] void runGuard(int lifeline, int report, int devNull, char* const* officeArgv,
-                           char* const* removeArgv, const char* pipeFile) {
+                           char* const* officeEnvp, char* const* removeArgv, const char* pipeFile) {
     ::setpgid(0, 0);  // out of the client's group: a Ctrl-C there must not stop the cleanup
     // The office's own children (soffice.bin under oosplash) come to the
     // guard when their parent dies, so they are reaped here, not left as
@@ -92,7 +104,7 @@ void runDetached(char* const* argv, int devNull) {
         ::dup2(devNull, 1);
         ::dup2(devNull, 2);
         ::close_range(3, ~0U, 0);
-        ::execv(officeArgv[0], officeArgv);
+        ::execve(officeArgv[0], officeArgv, officeEnvp);
         ::_exit(127);
     }
     if (office > 0) ::setpgid(office, office);
@@ -127,6 +139,14 @@ OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings) {
                                  " was not found");
     profileFolder_ = makeProfileFolder();
     startedFromSeed_ = ProfileSeed().copyTo(profileFolder_);
+    try {
+        WriteProfileSettings(profileFolder_, ConverterProfileSettings());
+        std::filesystem::create_directories(std::filesystem::path(profileFolder_) / "tmp");
+    } catch (const std::exception&) {
+        std::error_code ignored;
+        std::filesystem::remove_all(profileFolder_, ignored);
+        throw;
+    }
     pipeName_ = "pellin_office_" + uniqueSuffix();
     unoUrl_ = "uno:pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext";
     try {
@@ -154,6 +174,8 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings) {
         "--accept=pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext"};
     std::vector<std::string> removeWords{"/bin/rm", "-rf", "--", profileFolder_};
     std::vector<char*> officeArgv = argvOf(officeWords);
+    std::vector<std::string> environmentWords = officeEnvironment(profileFolder_);
+    std::vector<char*> officeEnvp = argvOf(environmentWords);
     std::vector<char*> removeArgv = argvOf(removeWords);
     const std::string pipeFile = "/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + pipeName_;
 
@@ -179,7 +201,8 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings) {
         ::dup2(keptReport, 4);
         ::dup2(keptDevNull, 5);
         ::close_range(6, ~0U, 0);
-        runGuard(3, 4, 5, officeArgv.data(), removeArgv.data(), pipeFile.c_str());
+        runGuard(3, 4, 5, officeArgv.data(), officeEnvp.data(), removeArgv.data(),
+                 pipeFile.c_str());
     }
     ::close(lifeline[0]);
     ::close(report[1]);

@@ -175,11 +175,12 @@ void WriterDocument::loadTopic(const std::string& url, std::chrono::milliseconds
         loadedAsDocument_ = true;
         // The file's own bookmarks are its own: only those of files
         // inserted after it are renamed.
-        topicStarts_.push_back(document_->getText()->getStart());
         Reference<css::text::XBookmarksSupplier> supplier(document_, UNO_QUERY_THROW);
         for (const OUString& name : supplier->getBookmarks()->getElementNames())
             knownBookmarks_.push_back(fromUno(name));
         std::sort(knownBookmarks_.begin(), knownBookmarks_.end());
+        // Links of later topics may lead back to this one's start.
+        markTopicStart(0, document_->getText()->getStart());
     });
 }
 
@@ -189,11 +190,13 @@ void WriterDocument::appendTopic(const std::string& url) {
     cursor->gotoEnd(false);
     // Without a paragraph of its own, the inserted file's first paragraph
     // (often its title heading) would merge into the last one of the text.
+    // A paragraph holding only a picture has no string, so only the blank
+    // paragraph of a document without topics counts as free.
     Reference<css::text::XParagraphCursor> paragraph(cursor, UNO_QUERY_THROW);
     paragraph->gotoStartOfParagraph(true);
-    const bool lastParagraphEmpty = cursor->getString().isEmpty();
+    const bool blankDocument = topicStarts_.empty() && cursor->getString().isEmpty();
     cursor->gotoEnd(false);
-    if (!lastParagraphEmpty)
+    if (!blankDocument)
         text->insertControlCharacter(Reference<css::text::XTextRange>(cursor.get()),
                                      css::text::ControlCharacter::PARAGRAPH_BREAK, false);
     // A position before the insertion point does not move with the insertion:

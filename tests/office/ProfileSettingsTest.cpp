@@ -1,0 +1,60 @@
+// The settings a converting office starts with, merged into its profile.
+
+#include <gtest/gtest.h>
+
+#include "OfficeTestSupport.h"
+#include "platform/office/ProfileSettings.h"
+
+using namespace officetest;
+using platform::office::ProfileSetting;
+using platform::office::WriteProfileSettings;
+
+namespace {
+
+std::string readAll(const fs::path& file) {
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+TEST(ProfileSettings, ReplaceTheirOldValuesAndKeepTheOfficesOtherEntries) {
+    ScratchFolder folder("settings");
+    const std::string other =
+        "<item oor:path=\"/org.openoffice.Setup/Office\"><prop oor:name=\"ooSetupInstCompleted\" "
+        "oor:op=\"fuse\"><value>true</value></prop></item>";
+    const std::string oldSpelling =
+        "<item oor:path=\"/org.openoffice.Office.Linguistic/SpellChecking\"><prop "
+        "oor:name=\"IsSpellAuto\" oor:op=\"fuse\"><value>true</value></prop></item>";
+    folder.write(
+        "profile/user/registrymodifications.xcu",
+        "<?xml version=\"1.0\"?>\n<oor:items>\n" + other + "\n" + oldSpelling + "\n</oor:items>\n");
+    const std::vector<ProfileSetting> settings{
+        {"/org.openoffice.Office.Linguistic/SpellChecking", "IsSpellAuto", "xs:boolean", "false"}};
+
+    WriteProfileSettings(folder.path() / "profile", settings);
+    WriteProfileSettings(folder.path() / "profile", settings);  // a second start changes nothing
+
+    const std::string written = readAll(folder.path() / "profile/user/registrymodifications.xcu");
+    EXPECT_EQ(1, occurrences(written, other)) << written;
+    EXPECT_EQ(1, occurrences(written, "IsSpellAuto")) << written;
+    EXPECT_NE(std::string::npos, written.find("<value>false</value>")) << written;
+    EXPECT_EQ(std::string::npos, written.find("<value>true</value></prop></item>\n</oor"))
+        << written;
+    EXPECT_EQ(0u, written.rfind("<?xml", 0));
+    EXPECT_NE(std::string::npos, written.find("</oor:items>"));
+}
+
+TEST(ProfileSettings, AFreshProfileGetsAFileOfItsOwn) {
+    ScratchFolder folder("settings-fresh");
+    WriteProfileSettings(folder.path() / "profile", platform::office::ConverterProfileSettings());
+    const std::string written = readAll(folder.path() / "profile/user/registrymodifications.xcu");
+    EXPECT_NE(std::string::npos, written.find("UseDocumentOOoLockFile"));
+    EXPECT_NE(std::string::npos, written.find("DisableMacrosExecution"));
+}
+
+}  // namespace
