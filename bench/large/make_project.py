@@ -231,6 +231,16 @@ def write_project(path, name, files, default_topic):
             out.write(f + "\n")
 
 
+# Debian's pages name their installed place as canonical address; a help file
+# built from them must not point into the machine that built it.
+CANONICAL = re.compile(r'\s*<link rel="canonical" href="file://[^"]*"\s*/?>')
+
+
+def read_page(path):
+    with open(path, encoding="utf-8") as f:
+        return CANONICAL.sub("", f.read())
+
+
 BODY = re.compile(r"<body[^>]*>(.*)</body>", re.S | re.I)
 
 
@@ -243,8 +253,7 @@ def write_joined(path, docs_library, pages):
             out.write(f'<link rel="stylesheet" href="../_static/{sheet}" type="text/css" />\n')
         out.write("</head><body>\n")
         for page in pages:
-            with open(os.path.join(docs_library, page), encoding="utf-8") as f:
-                match = BODY.search(f.read())
+            match = BODY.search(read_page(os.path.join(docs_library, page)))
             out.write(f"<!-- {page} -->\n{match.group(1) if match else ''}\n")
         out.write("</body></html>\n")
 
@@ -270,14 +279,15 @@ def build(args):
     roots, files, images = [], [], set()
     for page in chosen:
         outline = PageOutline(f"library/{page}")
-        with open(os.path.join(library, page), encoding="utf-8") as f:
-            outline.feed(f.read())
+        text = read_page(os.path.join(library, page))
+        outline.feed(text)
         if not outline.roots:  # a page without headings still gets its entry
             title = (outline.title or page).split(" \u2014 Python")[0].strip()
             outline.roots = [Entry(title, f"library/{page}", 1)]
         roots.extend(outline.roots)
         images |= {os.path.normpath(os.path.join("library", s)) for s in outline.images}
-        copy_file(args.docs, folder, f"library/{page}")
+        with open(os.path.join(folder, "library", page), "w", encoding="utf-8") as f:
+            f.write(text)
         files.append(f"library/{page}")
 
     for sub in ("_static",):
