@@ -46,6 +46,7 @@ need_package() {
 }
 need_package "$docs/library/os.html" python3.11-doc
 need_package /usr/bin/chmcmd fp-utils
+need_package /usr/bin/enum_chmLib libchm-bin
 need_package "$python" python3
 
 # Each fixture: its name and the page choice handed to make_project.py.
@@ -70,6 +71,18 @@ compile() {
     exit 1
   fi
   mv "$out/$name/$name.chm" "$out/$name.chm"
+  "$python" "$here/fix_chm_listing.py" "$out/$name.chm" >&2
+}
+
+# Every file of the project must be listed where chmlib's readers look.
+verify() {
+  local name=$1 listed wanted
+  listed=$(enum_chmLib "$out/$name.chm" | grep -Ec 'normal file[[:space:]]+/(library|_static|_images)/')
+  wanted=$(grep -Ec '^(library|_static|_images)/' "$out/$name/$name.hhp")
+  if [ "$listed" -ne "$wanted" ]; then
+    echo "build-fixture: $name.chm lists $listed of its $wanted files" >&2
+    exit 1
+  fi
 }
 
 mkdir -p "$out"
@@ -77,12 +90,14 @@ for name in "${names[@]}"; do
   choice=$(choice_of "$name") || { echo "build-fixture: no fixture named $name" >&2; exit 2; }
   summary=$out/$name.txt
   if [ $force -eq 0 ] && [ -f "$out/$name.chm" ] && [ -f "$summary" ] &&
-    [ "$out/$name.chm" -nt "$here/make_project.py" ] && [ "$out/$name.chm" -nt "$0" ]; then
+    [ "$out/$name.chm" -nt "$here/make_project.py" ] && [ "$out/$name.chm" -nt "$0" ] &&
+    [ "$out/$name.chm" -nt "$here/fix_chm_listing.py" ]; then
     cat "$summary"
     continue
   fi
   # shellcheck disable=SC2086  # the choice is several words on purpose
   line=$("$python" "$here/make_project.py" --docs "$docs" --out "$out" --name "$name" $choice)
   compile "$name"
+  verify "$name"
   echo "$line $(stat -c %s "$out/$name.chm")" | tee "$summary"
 done
