@@ -51,9 +51,7 @@ std::optional<std::string> NamedPathProblem(const std::string& path) {
 
 void CheckOptions(const TvxProject& project, TvxRunCheck& check) {
     const bool fromCommandLine = project.ProjectFile.empty() && !project.CmdOptions.empty();
-    auto notes = options::CheckOptionLines(project.OptionLines(), fromCommandLine);
-    check.Warnings = std::move(notes.Warnings);
-    check.Errors = std::move(notes.Errors);
+    check.Warnings = options::CheckOptionLines(project.OptionLines(), fromCommandLine);
     if (const auto problem = ShardOptionProblem(project)) check.Errors.push_back(Shown(*problem));
     const std::string regExt = project.GetOption("RegExt");
     if (const auto problem = PatternProblem(regExt))

@@ -36,32 +36,32 @@ std::string BadValue(const OptionInfo& option, std::string_view value, const std
 
 }  // namespace
 
-OptionNotes CheckOptionLines(const std::vector<std::string>& lines, bool fromCommandLine) {
-    OptionNotes notes;
+std::vector<std::string> CheckOptionLines(const std::vector<std::string>& lines,
+                                          bool fromCommandLine) {
+    std::vector<std::string> warnings;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         const auto key = KeyOf(line);
         if (!key) {
-            if (!line.empty()) notes.Warnings.push_back(LineWithoutKey(line, fromCommandLine));
+            if (!line.empty()) warnings.push_back(LineWithoutKey(line, fromCommandLine));
             continue;
         }
         const OptionInfo* option = FindOption(*key);
         if (!option) {
-            notes.Warnings.push_back(UnknownKey(*key));
+            warnings.push_back(UnknownKey(*key));
             continue;
         }
         // Only the first line of a key is read; later ones are not checked.
         if (Find(lines, *key) != static_cast<int>(i)) continue;
         const std::string_view value = std::string_view(line).substr(key->size() + 1);
-        const auto problem = ValueProblem(*option, value);
-        if (!problem) continue;
-        if (option->kind == OptionKind::Shard)
-            notes.Errors.push_back(BadValue(*option, value, *problem));
-        else
-            notes.Warnings.push_back(BadValue(*option, value, *problem) + "; the default " +
-                                     option->defaultText + " is used");
+        // A Shard is checked where it is read (ShardOptionProblem): a bad
+        // one keeps the run from starting.
+        if (option->kind == OptionKind::Shard) continue;
+        if (const auto problem = ValueProblem(*option, value))
+            warnings.push_back(BadValue(*option, value, *problem) + "; the default " +
+                               option->defaultText + " is used");
     }
-    return notes;
+    return warnings;
 }
 
 }  // namespace options
