@@ -16,9 +16,11 @@
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
 #include "core/TvxRoad.h"
-#include "core/TvxShard.h"
+#include "core/TvxUsage.h"
+#include "platform/EscapedText.h"
 #include "platform/ExecutablePath.h"
 #include "platform/ShellLauncher.h"
+#include "platform/StopRequest.h"
 
 #ifdef PELLIN_HAVE_UI
 #include "ui/WindowRoad.h"
@@ -80,18 +82,14 @@ void ShowFatalError(int& argc, char** argv, const std::string& message) {
     std::cerr << message << '\n';
 }
 
+// The runner checks everything a run needs (the Shard option among them)
+// before it starts, and says why a run cannot start (code 3).
 int RunWindowless(int& argc, char** argv) {
-    // A run that cannot start says why and ends with code 3.
-    if (const auto problem = ShardOptionProblem(*vxProject)) {
-        std::cerr << *problem << '\n';
-        return 3;
-    }
     try {
-        vxMain->Run();
-        return 0;
+        return vxMain->Run();
     } catch (const std::exception& error) {
-        ShowFatalError(argc, argv, error.what());
-        return 1;
+        ShowFatalError(argc, argv, platform::EscapeControls(error.what()));
+        return ExitLogNotWritten;
     }
 }
 
@@ -114,9 +112,17 @@ int RunWindow(int& argc, char** argv) {
 #endif
 }
 
+// A run ended by SIGTERM or SIGINT tells its caller so, as a shell does.
+int ExitCodeAfter(int code) {
+    const int signal = platform::StopSignal();
+    return signal != 0 ? 128 + signal : code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // First of all, so a stop asked for during start-up is not lost either.
+    platform::InstallStopSignals();
     platform::XdgOpenLauncher shell;
     ProcessObjects objects;
 #ifdef PELLIN_HAVE_OFFICE
@@ -129,6 +135,10 @@ int main(int argc, char** argv) {
     vxMain = new TvxMain();
 
     ApplyProductConstants(*vxProject);
+    if (const auto information = InformationFor(vxApp->FirstParam, *vxProject)) {
+        std::cout << *information;
+        return 0;
+    }
     vxProject->ConvertorClass = &TvxPellin::Make;
     try {
         vxProject->ParseCommandLine();
@@ -137,6 +147,7 @@ int main(int argc, char** argv) {
     }
     vxMatch = new TvxMatch();
 
-    if (ChooseRoad(*vxProject) == TvxRoad::Windowless) return RunWindowless(argc, argv);
-    return RunWindow(argc, argv);
+    if (ChooseRoad(*vxProject) == TvxRoad::Windowless)
+        return ExitCodeAfter(RunWindowless(argc, argv));
+    return ExitCodeAfter(RunWindow(argc, argv));
 }

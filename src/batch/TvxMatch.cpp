@@ -19,6 +19,15 @@ bool TvxMatch::MatchName(const std::string& fileName, const std::string& pattern
     }
 }
 
+std::optional<std::string> PatternProblem(const std::string& pattern) {
+    try {
+        vbregex::Regex::IsMatch(pattern, vbregex::IgnoreCase, std::string());
+        return std::nullopt;
+    } catch (const std::exception& error) {
+        return std::string(error.what());
+    }
+}
+
 std::string WildcardToRegex(const std::string& mask) {
     // The order matters: dots are escaped before "*" and "?" bring their own.
     static const std::pair<const char*, const char*> steps[] = {

@@ -3,6 +3,7 @@
 // found file's full path fits a pattern, and the turning of a wildcard mask
 // into a regular expression.
 
+#include <optional>
 #include <string>
 
 class TvxMatchBase {
@@ -24,6 +25,11 @@ public:
 // The process-wide matcher, created at start-up; without one every name is
 // accepted.
 extern TvxMatchBase* vxMatch;
+
+// Why `pattern` is no regular expression the matcher can use (such as
+// "Expected ']' in regular expression"), or nothing. The matcher itself
+// takes every name when a pattern is broken, so this is asked before a run.
+std::optional<std::string> PatternProblem(const std::string& pattern);
 
 // "*.chm" gives ".*\.chm$": regex characters of the mask are escaped, "*"
 // becomes ".*", "?" becomes ".?", and the result is anchored at the end only.

@@ -28,4 +28,7 @@ public:
     // How long each step of the job took ("decompile=1.20 book=0.31 ..."),
     // in seconds; empty for a job that was not converted.
     std::string Timings;
+    // The worker's tick when it took the job, so a job-done notification,
+    // which comes before Elapsed is written, can tell the time so far.
+    std::uint32_t StartTick = 0;
 };

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "batch/TvxBatch.h"
+#include "platform/StopRequest.h"
 
 namespace {
 
@@ -22,14 +23,15 @@ std::uint32_t TvxWorkBase::TickCount() {
 }
 
 void TvxWorkBase::Execute() {
-    while (!Terminated()) {
+    while (!Terminated() && !platform::StopRequested()) {
         Node = Batch->NextNode();
-        if (!Node) {
+        if (!Node || platform::StopRequested()) {
             Terminate();
             break;
         }
         try {
             const std::uint32_t started = TickCount();
+            Node->StartTick = started;
             ProcessJob();
             // Unsigned difference: right across a wrap of the 32-bit counter.
             Node->Elapsed = static_cast<std::int32_t>(TickCount() - started);

@@ -20,13 +20,17 @@ public:
     // Replaces the clock the job times are taken with (nullptr restores the
     // system's). For tests; set it while no worker runs.
     static void SetTickClock(const platform::TickClock* clock);
+    // The tick of that clock now; job times are differences of two readings.
+    static std::uint32_t TickCount();
 
     TvxBatch* Batch;          // borrowed
     TvxNode* Node = nullptr;  // the job in hand, borrowed
 
 protected:
     // Takes jobs until the batch has none left or a stop was requested at the
-    // top of the loop; a job in hand is always finished. An exception with a
+    // top of the loop; a job in hand is always finished. Once the whole
+    // process is asked to stop (platform::RequestStop), no job is begun any
+    // more, not even one handed out while the worker waited for it. An exception with a
     // message that escapes ProcessJob becomes the job's ResultText and the
     // loop goes on; anything else ends the thread.
     void Execute() override;
@@ -38,7 +42,5 @@ protected:
     const std::shared_ptr<std::recursive_mutex>& BatchLock() const { return batchLock_; }
 
 private:
-    static std::uint32_t TickCount();
-
     std::shared_ptr<std::recursive_mutex> batchLock_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/TvxInfo.h"
+#include "platform/EscapedText.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ std::string Quoted(const std::string& message) {
 
 std::string ErrorReportAction(const std::vector<std::string>& failureMessages) {
     std::string text;
-    for (const auto& message : failureMessages) {
+    for (const auto& original : failureMessages) {
+        const std::string message = platform::EscapeControls(original);
         if (!text.empty()) text += ',';
         text += NeedsQuotes(message) ? Quoted(message) : message;
     }

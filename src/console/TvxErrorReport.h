@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-// "err&e=" and the messages separated by ","; a message holding a blank, a
-// control character, a comma or a double quote is put in double quotes with
-// inner quotes doubled; every "?" is written "%3F".
+// "err&e=" and the messages separated by ","; control characters in a
+// message are escaped first (platform::EscapeControls); a message holding a
+// blank, a comma or a double quote is put in double quotes with inner quotes
+// doubled; every "?" is written "%3F".
 std::string ErrorReportAction(const std::vector<std::string>& failureMessages);
 
 // Opens the report through vxInfo; returns whether it was handed on.

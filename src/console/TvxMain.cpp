@@ -1,14 +1,24 @@
 #include "console/TvxMain.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <stdexcept>
 #include <thread>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
 #include "console/TvxErrorReport.h"
+#include "console/TvxProgress.h"
+#include "console/TvxRunCheck.h"
 #include "convert/ChmDecompilation.h"
 #include "convert/TvxConvertor.h"
+#include "core/OptionParsers.h"
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
+#include "platform/EscapedText.h"
+#include "platform/StopRequest.h"
 #include "platform/TextFile.h"
 
 TvxMain* vxMain = nullptr;
@@ -30,39 +40,112 @@ const char* StatusWord(std::int32_t status) {
     }
 }
 
+std::uint32_t MillisecondsSince(std::chrono::steady_clock::time_point start) {
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now() - start)
+                                          .count());
+}
+
+std::string StopNote() {
+    const int signal = platform::StopSignal();
+    if (signal == 0) return "The run was stopped";
+    return "The run was stopped by signal " + std::to_string(signal) + " (" + ::strsignal(signal) +
+           ")";
+}
+
 }  // namespace
 
 std::string RunLogLine(const TvxNode& node) {
-    return std::string(StatusWord(node.Status)) + " => " + node.FileName + " => " + node.ResultText;
+    return std::string(StatusWord(node.Status)) + " => " + platform::EscapeControls(node.FileName) +
+           " => " + platform::EscapeControls(node.ResultText);
 }
 
-TvxMain::TvxMain() = default;
+TvxMain::TvxMain() : Messages(&std::cerr) {}
 TvxMain::~TvxMain() = default;
 
-void TvxMain::Run() {
-    LogLines.clear();
+int TvxMain::Run() {
+    started_ = std::chrono::steady_clock::now();
+    {
+        std::lock_guard lock(logLinesLock_);
+        LogLines.clear();
+        finished_ = 0;
+    }
+    quiet_ = options::ParseBoolean(vxProject->GetOption("Quiet")).value_or(false);
     Batch = std::make_unique<TvxBatch>();
+    if (!CheckBeforeStart()) {
+        // The log still tells that this run did nothing, as the window's does.
+        try {
+            WriteRunLog();
+        } catch (const std::exception& error) {
+            Say(platform::EscapeControls(error.what()));
+        }
+        return ExitNotStarted;
+    }
     const bool subdir = vxProject->GetSubdir();
     const std::string target = vxProject->GetTargetFolder();
     const std::string source = vxProject->GetSource();
-    Batch->Start(source, target, subdir);
+    try {
+        Batch->Start(source, target, subdir);
+    } catch (const std::exception& error) {
+        Say(platform::EscapeControls(error.what()));
+        return ExitNotStarted;
+    }
+    RunConverters(vxProject->GetTargetFolder());
+    WaitForTempFolderRemovals(TempFolderRemovalLimit);
+    const TvxRunCounts counts = CountJobs(*Batch);
+    if (platform::StopRequested()) Say(StopNote());
+    if (!quiet_) Say(SummaryLine(counts, MillisecondsSince(started_)));
+    Finish();
+    return Conclude(counts);
+}
 
+bool TvxMain::CheckBeforeStart() {
+    const TvxRunCheck check = CheckRunStart(*vxProject);
+    for (const auto& warning : check.Warnings) Say("Warning: " + warning);
+    for (const auto& error : check.Errors) Say(error);
+    return check.CanStart();
+}
+
+// ThreadsCount converters, unless the search ends within its head start
+// with fewer jobs: converting never waits longer than that for the search.
+std::int32_t TvxMain::ConverterCount() {
+    const std::int32_t wanted = TvxConvertor::ChainLength();
+    const auto deadline = std::chrono::steady_clock::now() + SearchHeadStart;
+    while (!Batch->SearchDone.load() && Batch->NodeCount() < wanted &&
+           std::chrono::steady_clock::now() < deadline && !platform::StopRequested())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!Batch->SearchDone.load()) return wanted;
+    return std::clamp<std::int32_t>(Batch->NodeCount(), 1, wanted);
+}
+
+void TvxMain::RunConverters(const std::string& target) {
     Workers = TvxConvertor::StartChain(
-        Batch.get(), vxProject->GetTargetFolder(),
-        [this](TvxBatch* sender, TvxNode* node) { ReportJob(sender, node); });
+        Batch.get(), target, [this](TvxBatch* sender, TvxNode* node) { ReportJob(sender, node); },
+        ConverterCount());
+    const TvxWorkerChainRef chain = Workers->Chain();
     LiveConverters = Workers->ChainCount;
+    // As the window's Stop: no new search entry, no new job; the jobs in
+    // hand are cut short by their own subscriptions (decompiler, office).
+    platform::StopSubscription onStop([batch = Batch.get(), chain] {
+        batch->Terminate();
+        chain->Stop();
+    });
     Workers->ResumeChain();
     Workers = nullptr;  // the converters free themselves as they end
 
     while (LiveConverters.load() > 0) std::this_thread::sleep_for(PollInterval);
-    WaitForTempFolderRemovals(TempFolderRemovalLimit);
-    Finish();
 }
 
-void TvxMain::ReportJob(TvxBatch*, TvxNode* node) {
+void TvxMain::ReportJob(TvxBatch* sender, TvxNode* node) {
+    const std::uint32_t elapsed = TvxWorkBase::TickCount() - node->StartTick;
     std::string line = RunLogLine(*node);
-    std::lock_guard lock(logLinesLock_);
-    LogLines.push_back(std::move(line));
+    int finished = 0;
+    {
+        std::lock_guard lock(logLinesLock_);
+        LogLines.push_back(std::move(line));
+        finished = ++finished_;
+    }
+    if (!quiet_) Say(ProgressLine(finished, sender->NodeCount(), *node, elapsed));
 }
 
 void TvxMain::Finish() {
@@ -71,12 +154,31 @@ void TvxMain::Finish() {
         std::lock_guard lock(*Batch->SharedLock());
         if (Batch->Failures > 0) failures = Batch->FailureMessages;
     }
-    if (!failures.empty()) SendErrorReport(failures);
+    // A run the user stopped opens no browser page on the way out.
+    if (!failures.empty() && !platform::StopRequested()) SendErrorReport(failures);
+    WriteRunLog();
+}
 
-    // Each shard of a split run writes its own log: "%K" names the shard.
-    const std::string logFile = ShardLogFileName(vxProject->GetOption("LogFile"), Batch->Shard);
-    if (!logFile.empty()) {
-        std::lock_guard lock(logLinesLock_);
-        platform::WriteTextLines(logFile, LogLines);
+void TvxMain::WriteRunLog() {
+    // Each shard of a split run writes its own log: "%K" names the shard. A
+    // run refused for its Shard keeps the name as typed.
+    std::optional<TvxShard> shard;
+    try {
+        shard = ReadShardOption(*vxProject);
+    } catch (const std::invalid_argument&) {
     }
+    const std::string logFile = ShardLogFileName(vxProject->GetOption("LogFile"), shard);
+    if (logFile.empty()) return;
+    std::lock_guard lock(logLinesLock_);
+    platform::WriteTextLines(logFile, LogLines);
+}
+
+int TvxMain::Conclude(const TvxRunCounts& counts) {
+    std::lock_guard lock(*Batch->SharedLock());
+    return counts.Failed > 0 || Batch->Failures > 0 ? ExitJobsFailed : ExitSuccess;
+}
+
+void TvxMain::Say(const std::string& line) {
+    std::lock_guard lock(messagesLock_);
+    *Messages << line << '\n' << std::flush;
 }

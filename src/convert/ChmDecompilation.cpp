@@ -1,5 +1,8 @@
 #include "convert/ChmDecompilation.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +20,8 @@
 #include "convert/TopicList.h"
 #include "convert/TopicPathResolver.h"
 #include "convert/TvxFileUtils.h"
+#include "platform/FileProbe.h"
+#include "platform/StopRequest.h"
 #include "platform/TickClock.h"
 #include "regex/VBScriptRegex.h"
 
@@ -51,10 +56,32 @@ std::string TempFolderLeaf(std::uint32_t tick, int jobIndex) {
     return name;
 }
 
+// The message names the cause when the temporary folder itself is the
+// trouble (full, read-only, not writable).
 void RequireTempFolder(const TvxChmJobState& state) {
     std::error_code ec;
-    if (state.TempFolderName.empty() || !fs::is_directory(state.TempFolderName, ec))
-        throw std::runtime_error("The temporary folder could not be created");
+    if (!state.TempFolderName.empty() && fs::is_directory(state.TempFolderName, ec)) return;
+    std::string message = "The temporary folder could not be created";
+    try {
+        if (const auto reason = platform::UnwritableFolderReason(TempBase()))
+            message += ": " + *reason;
+    } catch (const std::exception& error) {
+        message += ": " + std::string(error.what());
+    }
+    throw std::runtime_error(message);
+}
+
+// The user's file is looked at before it is copied, so that a job fails
+// naming that file and the real cause, not the copy the decompiler misses.
+void CopySourceIn(const std::string& sourceChm, const TvxChmJobState& state) {
+    if (const auto problem = platform::UnreadableFileReason(sourceChm))
+        throw std::runtime_error(*problem);
+    RequireTempFolder(state);
+    std::error_code ec;
+    fs::copy_file(sourceChm, state.TempFolder + SourceCopyName, fs::copy_options::none, ec);
+    if (ec)
+        throw std::runtime_error("Cannot copy " + sourceChm + " into the job folder " +
+                                 state.TempFolderName + ": " + ec.message());
 }
 
 TvxReadFile ReaderOf(const TvxDecompileSettings& settings) {
@@ -175,11 +202,13 @@ void MakeTempFolder(TvxChmJobState& state, int jobIndex) {
         for (int i = 0; i < TempFolderTries; ++i) {
             const std::string folder =
                 base + TempFolderLeaf(tick + static_cast<std::uint32_t>(i), jobIndex);
-            if (fs::create_directory(folder)) {
+            // Private: the pages of the user's help file are nobody else's.
+            if (::mkdir(folder.c_str(), 0700) == 0) {
                 state.TempFolderName = folder;
                 state.TempFolder = folder + "/";
                 return;
             }
+            if (errno != EEXIST) return;
         }
     } catch (const std::exception&) {
         // Later steps fail on the missing folder.
@@ -192,12 +221,11 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state) {
 
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
                   const TvxDecompileSettings& settings) {
-    RequireTempFolder(state);
-    std::error_code ignored;
-    fs::copy_file(sourceChm, state.TempFolder + SourceCopyName, fs::copy_options::none, ignored);
+    CopySourceIn(sourceChm, state);
     state.DecompilerExit = TvxFileUtils::RunAndWait(
         settings.HelpProgram, std::string("-decompile . ") + SourceCopyName, state.TempFolderName,
         TvxFileUtils::SwHide, DecompilePollMs, settings.DecompileLimit);
+    if (platform::StopRequested()) throw std::runtime_error("The run was stopped");
 
     const std::string& root = state.TempFolderName;
     const TvxReadFile readFile = ReaderOf(settings);

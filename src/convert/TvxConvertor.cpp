@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "batch/TvxBatch.h"
+#include "core/ThreadsCount.h"
 #include "core/TvxProject.h"
 
 std::atomic<std::int32_t> LiveConverters{0};
@@ -47,15 +48,23 @@ TvxConvertor* TvxConvertor::Create(TvxBatch* batch, std::int32_t count,
     return new TvxConvertor(batch, count, onJobDone);
 }
 
+std::int32_t TvxConvertor::ChainLength() {
+    return vxProject ? options::ChooseThreadsCount(vxProject->GetThreadsCount()).Count : 1;
+}
+
 TvxConvertor* TvxConvertor::StartChain(TvxBatch* batch, const std::string& target,
                                        const TvxNodeEvent& onJobDone) {
+    return StartChain(batch, target, onJobDone, ChainLength());
+}
+
+TvxConvertor* TvxConvertor::StartChain(TvxBatch* batch, const std::string& target,
+                                       const TvxNodeEvent& onJobDone, std::int32_t count) {
     const std::string targetDir = TvxBatch::NormalizePath(target);
     {
         std::lock_guard guard(*batch->SharedLock());
         batch->TargetDir = targetDir;
     }
-    const std::int32_t count = vxProject ? std::max(1, vxProject->GetThreadsCount()) : 1;
-    return Create(batch, count, onJobDone);
+    return Create(batch, std::max<std::int32_t>(1, count), onJobDone);
 }
 
 void TvxConvertor::ResumeChain() { chain_->StartFrom(this); }

@@ -37,9 +37,16 @@ public:
     // (this base class when the project names none).
     static TvxConvertor* Create(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone);
     // Sets the batch's target folder and builds a chain of ThreadsCount
-    // converters (at least one); returns the first, suspended.
+    // converters, at least one and at most options::ChooseThreadsCount's
+    // limit; returns the first, suspended.
     static TvxConvertor* StartChain(TvxBatch* batch, const std::string& target,
                                     const TvxNodeEvent& onJobDone);
+    // The same with `count` converters (at least one), for an owner that
+    // knows the run needs fewer, such as when the search has ended.
+    static TvxConvertor* StartChain(TvxBatch* batch, const std::string& target,
+                                    const TvxNodeEvent& onJobDone, std::int32_t count);
+    // The number of converters StartChain makes from the project's options.
+    static std::int32_t ChainLength();
 
     // Call these on the first converter. ResumeChain, SetFinishHandler and
     // StopChain reach only converters that have not ended yet. The member

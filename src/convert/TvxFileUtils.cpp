@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/InstallLayout.h"
 #include "platform/ProcessRunner.h"
+#include "platform/StopRequest.h"
 
 namespace {
 
@@ -84,7 +85,9 @@ int TvxFileUtils::RunAndWait(const std::string& program, const std::string& para
     const auto interval = std::chrono::milliseconds(pollIntervalMs > 0 ? pollIntervalMs : 1);
     for (;;) {
         if (const auto code = runner->TryExitCode(process)) return *code;
-        if (timeout > NoTimeout && std::chrono::steady_clock::now() - started >= timeout) {
+        // A stop of the whole process ends the wait like the time limit.
+        if (platform::StopRequested() ||
+            (timeout > NoTimeout && std::chrono::steady_clock::now() - started >= timeout)) {
             runner->Kill(process);
             return 1;
         }

@@ -25,7 +25,8 @@ public:
     // separate, double quotes group, \\" is a quote) in `workingFolder` (the program's own
     // folder when empty), polls every `pollIntervalMs` and returns the exit
     // code; 1 when the program cannot be started. With a timeout, a program
-    // still running after it is killed and 1 is returned.
+    // still running after it is killed and 1 is returned; so is one still
+    // running when the process is asked to stop (platform::RequestStop).
     static int RunAndWait(const std::string& program, const std::string& parameters,
                           const std::string& workingFolder, int showCmd, int pollIntervalMs,
                           std::chrono::milliseconds timeout = NoTimeout);

@@ -89,7 +89,9 @@ const std::vector<OptionInfo>& OptionCatalog() {
          {"Contents", "Headings", "None"}},
         {"PdfA", K::Boolean, "False", "write archival PDF/A-2b"},
         {"Tagged", K::Boolean, "False", "write a tagged (accessible) PDF"},
-        {"Quiet", K::Boolean, "False", "no progress lines on standard error in a windowless run"},
+        {"Quiet", K::Boolean, "False",
+         "no progress lines and no summary on standard error in a windowless run (warnings and "
+         "errors still show)"},
         {"Timings", K::Boolean, "False",
          "print how long each step of each job took (windowless run)"},
         {"Shard", K::Shard, "empty",

@@ -32,6 +32,12 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    if (text.substr(0, mark.size()) == mark) text.remove_prefix(mark.size());
+    return text;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
@@ -78,7 +84,7 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     if (in.bad()) Fail("read", path, std::strerror(errno));
-    return SplitLines(text.str());
+    return SplitLines(WithoutByteOrderMark(text.str()));
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

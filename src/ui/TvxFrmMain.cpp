@@ -19,12 +19,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "batch/TvxBatch.h"
 #include "convert/TvxConvertor.h"
+#include "core/ThreadsCount.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
+#include "platform/EscapedText.h"
+#include "platform/FileProbe.h"
 #include "ui/ActionButton.h"
 #include "ui/ImageList.h"
 #include "ui/TvxFrmAbout.h"
@@ -61,9 +65,13 @@ TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
     layout->addWidget(pViewer, 1);
     EnterIdleState();
     FormCreate();
+    onStop_ = platform::StopSubscription([this] {
+        QMetaObject::invokeMethod(this, &TvxFrmMain::EndOnStopRequest, Qt::QueuedConnection);
+    });
 }
 
 TvxFrmMain::~TvxFrmMain() {
+    onStop_.Reset();
     FormDestroy();
     if (vxFrmMain == this) vxFrmMain = nullptr;
 }
@@ -467,8 +475,17 @@ bool TvxFrmMain::ReduceTarget() {
     return true;
 }
 
+// Checked once before a run: a folder that cannot take the PDF files would
+// otherwise fail every job with a message about the file, not the folder.
+bool TvxFrmMain::TargetIsWritable() {
+    const auto problem = platform::UnwritableFolderReason(ToStd(eTarget->text()));
+    if (!problem) return true;
+    ui::ShowError(this, platform::EscapeControls(*problem));
+    return false;
+}
+
 void TvxFrmMain::aConvertExecute() {
-    if (eTarget->text().isEmpty() || !ReduceTarget()) {
+    if (eTarget->text().isEmpty() || !ReduceTarget() || !TargetIsWritable()) {
         eTarget->setFocus();
         AfterRun();
         return;
@@ -483,6 +500,9 @@ void TvxFrmMain::aConvertExecute() {
     aConvert->setEnabled(false);
     aSearchConvert->setEnabled(false);
     aSearch->setEnabled(false);
+    const std::string capNote =
+        options::ThreadsCapNote(options::ChooseThreadsCount(vxProject->GetThreadsCount()));
+    if (!capNote.empty()) std::fprintf(stderr, "%s\n", capNote.c_str());
     try {
         const unsigned generation = rowGeneration_;
         Converter = TvxConvertor::StartChain(Batch, ToStd(eTarget->text()),
@@ -686,6 +706,18 @@ void TvxFrmMain::closeEvent(QCloseEvent* event) {
         waitingToClose_ = false;
     }
     event->accept();
+}
+
+void TvxFrmMain::EndOnStopRequest() {
+    StopRequested = true;
+    daemonTimer_->stop();
+    if (IsRunning()) {
+        // The last converter's end writes the log of an unattended run.
+        aStopExecute();
+        WaitForConverters();
+    }
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 void TvxFrmMain::FormDestroy() {

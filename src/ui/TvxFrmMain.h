@@ -12,6 +12,7 @@
 #include <string>
 
 #include "batch/TvxWorkerChain.h"
+#include "platform/StopRequest.h"
 #include "ui/TvxFrmBase.h"
 #include "ui/UiThreadCall.h"
 
@@ -148,6 +149,10 @@ public:
     int DropBatchAtFinish() const;
     void SetDropBatchAtFinish(int value);
 
+    // A stop of the whole process (SIGTERM, SIGINT): Stop, let the converters
+    // end, write the run log of an unattended run, and close every window.
+    void EndOnStopRequest();
+
     bool IsRunning() const { return RunningWorkers > 0; }
     bool IsWaitingForDaemon() const;
 
@@ -170,6 +175,7 @@ private:
     bool RefuseWhileRunning();
     void AddChosenFiles(const QStringList& names);
     bool ReduceTarget();
+    bool TargetIsWritable();
     void EnterIdleState();
     void ReleaseBatch();
     void ReportFailures();
@@ -186,6 +192,8 @@ private:
     QTimer* daemonTimer_;
     bool closing_ = false;
     bool waitingToClose_ = false;
+    // Hands a stop request of the process to the user-interface thread.
+    platform::StopSubscription onStop_;
 };
 
 extern TvxFrmMain* vxFrmMain;

@@ -10,6 +10,7 @@
 #include "batch/TvxBatch.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
+#include "platform/EscapedText.h"
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 #include "ui/ActionButton.h"
@@ -123,7 +124,7 @@ void TvxFrmMain::AfterRun() {
         } catch (const std::exception& error) {
             // Nobody watches an unattended run: the failure goes to standard
             // error and the run ends (or repeats) as it would otherwise.
-            std::fprintf(stderr, "%s\n", error.what());
+            std::fprintf(stderr, "%s\n", platform::EscapeControls(error.what()).c_str());
         }
     }
     if (vxProject->GetDaemon() <= 0) {
@@ -159,8 +160,10 @@ void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
     for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = lViewer->topLevelItem(i);
         const int status = row->data(0, StatusRole).toInt();
-        lines.push_back("[" + std::string(StatusWord(status)) + "] => " + ToStd(row->text(1)) +
-                        " => " + ToStd(row->text(2)));
+        // A file name cannot forge a line of the log.
+        lines.push_back("[" + std::string(StatusWord(status)) + "] => " +
+                        platform::EscapeControls(ToStd(row->text(1))) + " => " +
+                        platform::EscapeControls(ToStd(row->text(2))));
     }
     platform::WriteTextLines(fileName, lines);
 }

@@ -8,6 +8,8 @@
 #include "BatchTestSupport.h"
 #include "batch/TvxBatch.h"
 #include "convert/TvxConvertor.h"
+#include "core/ThreadsCount.h"
+#include "platform/StopRequest.h"
 
 using namespace std::chrono_literals;
 using pellintest::WaitUntil;
@@ -220,4 +222,42 @@ TEST_F(ChainTest, OwnerMayFreeTheBatchAsSoonAsTheCountReachesZero) {
         ASSERT_TRUE(RunToEnd());
         batch_.reset();  // workers may still be leaving; they must not touch it
     }
+}
+
+// A stop of the whole process (a signal) ends every worker without beginning
+// another job, even one handed out while the worker was waiting for it.
+TEST_F(ChainTest, AProcessStopBeginsNoFurtherJob) {
+    scope_.project().SetOption("ThreadsCount", "2");
+    std::atomic<int> begun{0};
+    convertScript = [&](TvxBatch* batch, TvxNode* node) {
+        ++begun;
+        SucceedWithTarget(batch, node);
+    };
+    AddJobs(0, false);
+    TvxConvertor* head = TvxConvertor::StartChain(batch_.get(), "/out/", nullptr);
+    LiveConverters = head->ChainCount;
+    head->ResumeChain();
+    std::this_thread::sleep_for(20ms);  // both wait for the search
+    platform::RequestStop();
+    AddJobs(3);
+    ASSERT_TRUE(WaitUntil([] { return LiveConverters.load() <= 0; }));
+    platform::ClearStopRequest();
+    EXPECT_EQ(begun.load(), 0);
+    EXPECT_EQ(Job(2)->Status, TvxNode::Waiting);
+}
+
+TEST_F(ChainTest, EachJobKnowsTheTickItWasBegunAt) {
+    ScriptedClock clock({1000u, 1500u});
+    TvxWorkBase::SetTickClock(&clock);
+    AddJobs(1);
+    ASSERT_TRUE(RunToEnd());
+    EXPECT_EQ(Job(0)->StartTick, 1000u);
+    EXPECT_EQ(Job(0)->Elapsed, 500);
+}
+
+TEST_F(ChainTest, AnAbsurdThreadsCountIsCutToFourConvertersPerProcessor) {
+    scope_.project().SetOption("ThreadsCount", "100000");
+    EXPECT_EQ(TvxConvertor::ChainLength(), 4 * options::ProcessorCount());
+    scope_.project().SetOption("ThreadsCount", "2");
+    EXPECT_EQ(TvxConvertor::ChainLength(), 2);
 }

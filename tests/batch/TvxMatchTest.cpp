@@ -17,3 +17,11 @@ TEST(MatchName, BrokenPatternAcceptsEverything) {
     TvxMatchBase base;
     EXPECT_TRUE(base.MatchName("anything", "^$"));
 }
+
+TEST(PatternProblem, ABrokenPatternIsNamedBeforeItCanFilterNothing) {
+    EXPECT_EQ(PatternProblem("manual.*\\.chm$"), std::nullopt);
+    EXPECT_EQ(PatternProblem(""), std::nullopt);
+    EXPECT_EQ(PatternProblem("[unclosed"), "Expected ']' in regular expression");
+    EXPECT_EQ(PatternProblem("(a"), "Expected ')' in regular expression");
+    EXPECT_EQ(PatternProblem("a**"), "Unexpected quantifier");
+}

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <set>
+#include <sstream>
+#include <thread>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
@@ -14,19 +18,41 @@
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
 #include "platform/RecordingShellLauncher.h"
+#include "platform/StopRequest.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A converter whose outcome is chosen by the file name: "bad" fails,
-// everything else succeeds with the target name the real rules give.
+std::atomic<int> convertorsMade{0};
+
+// Waits, as a job in an office or a decompiler would, until the process is
+// asked to stop; bounded so a failing test cannot hang.
+void WaitForStop() {
+    std::promise<void> stopped;
+    platform::StopSubscription onStop([&] { stopped.set_value(); });
+    stopped.get_future().wait_for(std::chrono::seconds(20));
+}
+
+// A converter whose outcome is chosen by the file name: "bad" fails, "slow"
+// fails only when the process is asked to stop, everything else succeeds
+// with the target name the real rules give.
 class ScriptedConvertor : public TvxConvertor {
 public:
-    using TvxConvertor::TvxConvertor;
+    ScriptedConvertor(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
+        : TvxConvertor(batch, count, onJobDone) {
+        ++convertorsMade;
+    }
     void ConvertFile(TvxBatch* batch, TvxNode* node) override {
         const std::string target = MakeTargetName(batch, node);
         if (target.empty()) return;  // skipped
+        if (node->FileName.find("slow") != std::string::npos) {
+            WaitForStop();
+            node->ResultText = "The run was stopped";
+            node->Status = TvxNode::Failed;
+            batch->AddFailure(node->ResultText);
+            return;
+        }
         if (node->FileName.find("bad") != std::string::npos) {
             node->ResultText = "Damaged file: no table";
             node->Status = TvxNode::Failed;
@@ -60,10 +86,23 @@ protected:
         project.SetOption("Source", (root / "in/*.chm").string());
         project.SetOption("Target", (root / "out").string());
         runner.PollInterval = std::chrono::milliseconds(5);
+        runner.Messages = &messages;
+        convertorsMade = 0;
     }
     void TearDown() override {
         std::tie(vxProject, vxInfo, vxMatch) = saved;
+        platform::ClearStopRequest();
         fs::remove_all(root);
+    }
+    std::vector<std::string> MessageLines() const {
+        std::vector<std::string> lines;
+        std::istringstream text(messages.str());
+        for (std::string line; std::getline(text, line);) lines.push_back(line);
+        return lines;
+    }
+    bool Said(const std::string& line) const {
+        const auto lines = MessageLines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
     void Source(const std::string& name) { std::ofstream(root / "in" / name) << "chm"; }
@@ -75,6 +114,7 @@ protected:
     TvxInfo info{shell, "/opt/pellin/pellin"};
     TvxMatch match;
     TvxMain runner;
+    std::ostringstream messages;
     fs::path root;
 };
 
@@ -88,7 +128,7 @@ TEST_F(TvxMainTest, EveryJobGetsOneLogLineAndFailuresOneReport) {
     project.SetOption("ThreadsCount", "3");
     project.SetOption("LogFile", (root / "run.log").string());
 
-    runner.Run();
+    EXPECT_EQ(ExitJobsFailed, runner.Run());
 
     const std::string log = LogText();
     std::vector<std::string> lines;
@@ -125,23 +165,33 @@ TEST_F(TvxMainTest, ASkippedJobIsASuccessWithoutResult) {
     std::ofstream(root / "out/x.pdf") << "existing";
     project.SetOption("IsOverwrite", "Skip");
     project.SetOption("LogFile", (root / "run.log").string());
-    runner.Run();
+    EXPECT_EQ(ExitSuccess, runner.Run());
     EXPECT_EQ("Success => " + (root / "in/x.chm").string() + " => \r\n", LogText());
     EXPECT_TRUE(shell.Opened().empty());
 }
 
-TEST_F(TvxMainTest, ARunWithoutJobsWritesAnEmptyLogAndNoReport) {
+TEST_F(TvxMainTest, ARunWithoutSourceDoesNotStartButStillWritesAnEmptyLog) {
     project.SetOption("Source", "");
     project.SetOption("LogFile", (root / "run.log").string());
-    runner.Run();
+    EXPECT_EQ(ExitNotStarted, runner.Run());
     EXPECT_EQ("", LogText());
     EXPECT_EQ(0, runner.Batch->NodeCount());
     EXPECT_TRUE(shell.Opened().empty());
+    EXPECT_TRUE(
+        Said("No Source is given; name the help files to convert, such as "
+             "Source=/docs/*.chm"));
 
     project.SetOption("LogFile", "");  // no log file: nothing written
     fs::remove(root / "run.log");
-    runner.Run();
+    EXPECT_EQ(ExitNotStarted, runner.Run());
     EXPECT_FALSE(fs::exists(root / "run.log"));
+}
+
+TEST_F(TvxMainTest, AFolderWithoutMatchesIsAnEmptyRunNotAFailure) {
+    project.SetOption("LogFile", (root / "run.log").string());
+    EXPECT_EQ(ExitSuccess, runner.Run());
+    EXPECT_EQ("", LogText());
+    EXPECT_EQ(MessageLines().back().rfind("0 converted, 0 failed, 0 skipped in ", 0), 0u);
 }
 
 TEST_F(TvxMainTest, ALogThatCannotBeWrittenEscapesAfterTheReport) {
@@ -152,7 +202,7 @@ TEST_F(TvxMainTest, ALogThatCannotBeWrittenEscapesAfterTheReport) {
 }
 
 TEST(ErrorReportAction, QuotesWhatACommaTextMustQuote) {
-    EXPECT_EQ("err&e=plain,\"with blank\",\"a,b\",\"say \"\"hi\"\"\",what%3F,\"tab\t\"",
+    EXPECT_EQ("err&e=plain,\"with blank\",\"a,b\",\"say \"\"hi\"\"\",what%3F,tab\\t",
               ErrorReportAction({"plain", "with blank", "a,b", "say \"hi\"", "what?", "tab\t"}));
     EXPECT_EQ("err&e=", ErrorReportAction({}));
 }
@@ -165,7 +215,8 @@ TEST_F(TvxMainTest, EachShardWritesItsOwnLogNamedByPercentK) {
         project.SetOption("Shard", std::to_string(k) + "/3");
         TvxMain shardRunner;
         shardRunner.PollInterval = std::chrono::milliseconds(5);
-        shardRunner.Run();
+        shardRunner.Messages = &messages;
+        EXPECT_EQ(ExitSuccess, shardRunner.Run());
         const auto log =
             TvxFileUtils::ReadFileText((root / ("shard-" + std::to_string(k) + ".log")).string());
         for (const auto& line : shardRunner.LogLines) {
@@ -177,7 +228,125 @@ TEST_F(TvxMainTest, EachShardWritesItsOwnLogNamedByPercentK) {
 
     // Without Shard the name is taken as typed.
     project.SetOption("Shard", "");
-    runner.Run();
+    EXPECT_EQ(ExitSuccess, runner.Run());
     EXPECT_TRUE(fs::exists(root / "shard-%K.log"));
     EXPECT_EQ(12u, runner.LogLines.size());
+}
+
+TEST_F(TvxMainTest, AMalformedShardKeepsTheRunFromStartingAndItsLogNameAsTyped) {
+    Source("good.chm");
+    project.SetOption("Shard", "4/4");
+    project.SetOption("LogFile", (root / "shard-%K.log").string());
+    EXPECT_EQ(ExitNotStarted, runner.Run());
+    EXPECT_EQ(MessageLines(), std::vector<std::string>{
+                                  "The option Shard=4/4 expects K/N with 0 <= K < N, such as 0/4"});
+    EXPECT_EQ(0, convertorsMade.load());
+    EXPECT_TRUE(fs::exists(root / "shard-%K.log"));
+}
+
+TEST_F(TvxMainTest, AForgedFileNameStaysOneEscapedLogLine) {
+    Source("forge\nSuccess => forged.chm => forged.pdf\nx.chm");
+    project.SetOption("LogFile", (root / "run.log").string());
+    EXPECT_EQ(ExitSuccess, runner.Run());
+    const std::string in = (root / "in").string();
+    const std::string out = (root / "out").string();
+    EXPECT_EQ("Success => " + in + "/forge\\nSuccess => forged.chm => forged.pdf\\nx.chm => " +
+                  out + "/forge\\nSuccess => forged.chm => forged.pdf\\nx.pdf\r\n",
+              LogText());
+    EXPECT_EQ(MessageLines().size(), 2u);  // one progress line, one summary: nothing forged
+}
+
+TEST_F(TvxMainTest, EachFinishedJobPrintsOneProgressLineAndTheRunASummary) {
+    Source("good.chm");
+    Source("bad.chm");
+    Source("old.chm");
+    fs::create_directories(root / "out");
+    std::ofstream(root / "out/old.pdf") << "existing";
+    project.SetOption("IsOverwrite", "skip");
+    EXPECT_EQ(ExitJobsFailed, runner.Run());
+
+    const auto lines = MessageLines();
+    ASSERT_EQ(lines.size(), 4u) << messages.str();
+    std::vector<std::string> jobs(lines.begin(), lines.begin() + 3);
+    std::sort(jobs.begin(), jobs.end(), [](const std::string& a, const std::string& b) {
+        return a.substr(a.find(']')) < b.substr(b.find(']'));
+    });
+    EXPECT_NE(jobs[0].find("] bad.chm failed: Damaged file: no table ("), std::string::npos);
+    EXPECT_NE(jobs[1].find("] good.chm -> good.pdf ("), std::string::npos);
+    EXPECT_NE(jobs[2].find("] old.chm skipped: the PDF exists"), std::string::npos);
+    // Counted as they finish, of the jobs found so far.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(lines[i].rfind("[" + std::to_string(i + 1) + "/", 0), 0u) << lines[i];
+    EXPECT_EQ(lines[2].rfind("[3/3] ", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[3].rfind("1 converted, 1 failed, 1 skipped in ", 0), 0u) << lines[3];
+}
+
+TEST_F(TvxMainTest, QuietLeavesOutProgressAndSummaryButNotWarnings) {
+    Source("good.chm");
+    project.SetOption("Quiet", "1");
+    project.SetOption("Subdirs", "1");
+    EXPECT_EQ(ExitSuccess, runner.Run());
+    EXPECT_EQ(MessageLines(), std::vector<std::string>{
+                                  "Warning: Unknown option \"Subdirs\" is ignored; did you mean "
+                                  "\"Subdir\"?"});
+    EXPECT_TRUE(fs::exists(root / "out/good.pdf"));  // the run went on
+}
+
+TEST_F(TvxMainTest, ABrokenRegExtKeepsTheRunFromConvertingEverything) {
+    Source("good.chm");
+    project.SetOption("RegExt", "manual[0-9");
+    project.SetOption("LogFile", (root / "run.log").string());
+    EXPECT_EQ(ExitNotStarted, runner.Run());
+    EXPECT_TRUE(
+        Said("RegExt \"manual[0-9\" is not a valid regular expression: Expected ']' in "
+             "regular expression"))
+        << messages.str();
+    EXPECT_EQ(0, convertorsMade.load());
+    EXPECT_FALSE(fs::exists(root / "out/good.pdf"));
+    EXPECT_EQ("", LogText());
+}
+
+TEST_F(TvxMainTest, AnUnusableTargetIsNamedOnceAndNoJobRuns) {
+    Source("good.chm");
+    std::ofstream(root / "taken") << "a file, not a folder";
+    project.SetOption("Target", (root / "taken").string());
+    EXPECT_EQ(ExitNotStarted, runner.Run());
+    EXPECT_EQ(MessageLines(),
+              std::vector<std::string>{"Cannot write to " + (root / "taken").string() +
+                                       "/: Not a directory"});
+    EXPECT_EQ(0, convertorsMade.load());
+}
+
+TEST_F(TvxMainTest, FewerFilesThanThreadsStartNoIdleConverters) {
+    Source("only.chm");
+    project.SetOption("Source", (root / "in/only.chm").string());
+    project.SetOption("ThreadsCount", "4");
+    EXPECT_EQ(ExitSuccess, runner.Run());
+    EXPECT_EQ(1, convertorsMade.load());
+
+    project.SetOption("ThreadsCount", "100000");
+    messages.str("");
+    EXPECT_EQ(ExitSuccess, runner.Run());
+    EXPECT_EQ(MessageLines().front().rfind("Warning: ThreadsCount=100000 is more than 4 ", 0), 0u)
+        << messages.str();
+}
+
+TEST_F(TvxMainTest, AStopEndsTheRunWritesTheLogAndOpensNoReport) {
+    for (int i = 0; i < 6; ++i) Source("slow" + std::to_string(i) + ".chm");
+    project.SetOption("LogFile", (root / "run.log").string());
+    std::thread stopper([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        platform::RequestStop();
+    });
+    EXPECT_EQ(ExitJobsFailed, runner.Run());
+    stopper.join();
+    // The job in hand is cut short; no other job is begun.
+    const std::string log = LogText();
+    EXPECT_EQ(log.rfind("Failure => " + (root / "in/slow").string(), 0), 0u) << log;
+    EXPECT_EQ(log.find("\r\n"), log.size() - 2) << log;
+    EXPECT_NE(log.find(" => The run was stopped\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(shell.Opened().empty());
+    EXPECT_TRUE(Said("The run was stopped")) << messages.str();
+    EXPECT_EQ(MessageLines().back().rfind("0 converted, 1 failed, 0 skipped, 5 not run in ", 0), 0u)
+        << messages.str();
 }

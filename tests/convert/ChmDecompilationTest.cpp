@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -6,6 +7,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <thread>
 
 #include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
@@ -13,6 +15,7 @@
 #include "convert/ContentsTreeReader.h"
 #include "convert/TvxFileUtils.h"
 #include "platform/ProcessRunner.h"
+#include "platform/StopRequest.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -273,9 +276,6 @@ TEST_F(DecompileChmTest, AHelpFileWithoutAnyPageFailsTheJob) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ("No topic found in the help file", error.what());
     }
-    JobFolder fresh;
-    // The name of the contents is looked for in the copy, which is missing.
-    EXPECT_THROW(DecompileChm(source / "missing.chm", fresh.state, Quick()), EFOpenError);
 
     decompiler->Program.clear();
     TvxChmJobState none;  // no folder: nothing may be written anywhere else
@@ -451,4 +451,101 @@ TEST_F(RealDecompileTest, BrokenAndHostileFilesFailCleanlyOrStayInside) {
             }
         }
     }
+}
+
+// What the user gave is checked before it is copied: the job fails naming
+// the user's file and the real cause, and no decompiler is started.
+TEST_F(DecompileChmTest, AnUnusableSourceFailsNamingTheUsersFileNotTheCopy) {
+    const std::string missing = source / "missing.chm";
+    const std::string dangling = source / "dangling.chm";
+    const std::string fifo = source / "fifo.chm";
+    fs::create_symlink(source / "gone.chm", dangling);
+    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+    const std::pair<std::string, std::string> cases[] = {
+        {missing, "Cannot read " + missing + ": No such file or directory"},
+        {dangling, dangling + " is a broken symbolic link"},
+        {fifo, fifo + " is not a regular file"},
+        {source.Path(), source.Path() + " is not a regular file"},
+    };
+    for (const auto& [path, message] : cases) {
+        JobFolder fresh;
+        try {
+            DecompileChm(path, fresh.state, Quick());
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(message, error.what());
+        }
+        EXPECT_TRUE(decompiler->Program.empty()) << path;
+        EXPECT_FALSE(fs::exists(fresh / "1.chm")) << path;
+    }
+}
+
+TEST(MakeTempFolder, AJobFolderIsPrivateToItsOwner) {
+    JobFolder job;
+    struct stat info {};
+    ASSERT_EQ(0, ::stat(job.state.TempFolderName.c_str(), &info));
+    EXPECT_EQ(0700u, info.st_mode & 07777u);
+}
+
+namespace {
+
+// A decompiler that never ends by itself.
+class HangingDecompiler : public platform::ProcessRunner {
+public:
+    std::atomic<int> Kills{0};
+    Handle Start(const std::string&, const std::vector<std::string>&, const std::string&) override {
+        return 1;
+    }
+    std::optional<int> TryExitCode(Handle) override {
+        if (Kills > 0) return 137;
+        return std::nullopt;
+    }
+    void Kill(Handle) override { ++Kills; }
+};
+
+}  // namespace
+
+TEST(DecompileChmStop, AStopRequestKillsTheDecompilerAndEndsTheJobAtOnce) {
+    auto hanging = std::make_shared<HangingDecompiler>();
+    platform::ScopedProcessRunner scoped{hanging};
+    ScratchFolder source;
+    const std::string chm = source.Write("slow.chm", "ITSF");
+    JobFolder job;
+    std::thread stopper([] {
+        std::this_thread::sleep_for(50ms);
+        platform::RequestStop();
+    });
+    try {
+        DecompileChm(chm, job.state, TvxDecompileSettings{});  // ten minutes' limit
+        ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ("The run was stopped", error.what());
+    }
+    stopper.join();
+    platform::ClearStopRequest();
+    EXPECT_EQ(1, hanging->Kills.load());
+}
+
+TEST(MakeTempFolder, ATemporaryFolderThatCannotTakeJobsNamesTheCause) {
+    ScratchFolder scratch;
+    const std::string notAFolder = scratch.Write("tmp-is-a-file", "x");
+    const std::string chm = scratch.Write("a.chm", "ITSF");
+    const char* saved = std::getenv("TMPDIR");
+    const std::string previous = saved ? saved : "";
+    ::setenv("TMPDIR", notAFolder.c_str(), 1);
+    TvxChmJobState state;
+    MakeTempFolder(state, 0);
+    std::string message;
+    try {
+        DecompileChm(chm, state, Quick());
+    } catch (const std::runtime_error& error) {
+        message = error.what();
+    }
+    if (saved)
+        ::setenv("TMPDIR", previous.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+    EXPECT_TRUE(state.TempFolderName.empty());
+    EXPECT_EQ(message.rfind("The temporary folder could not be created: ", 0), 0u) << message;
+    EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
 }

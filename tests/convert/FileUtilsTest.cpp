@@ -2,10 +2,12 @@
 
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "ScratchFolder.h"
 #include "convert/TvxFileUtils.h"
 #include "platform/ProcessRunner.h"
+#include "platform/StopRequest.h"
 
 namespace {
 
@@ -53,6 +55,18 @@ TEST(RunAndWait, KillsAProgramThatOutlivesItsTimeout) {
     EXPECT_EQ(1, TvxFileUtils::RunAndWait("/bin/sleep", "30", "", TvxFileUtils::SwHide, 5,
                                           std::chrono::milliseconds(100)));
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+}
+
+TEST(RunAndWait, AStopRequestKillsTheProgramAndEndsTheWait) {
+    std::thread stopper([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        platform::RequestStop();
+    });
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(1, TvxFileUtils::RunAndWait("/bin/sleep", "30", "", TvxFileUtils::SwHide, 5));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    stopper.join();
+    platform::ClearStopRequest();
 }
 
 TEST(RunAndWait, TheHelpProgramIsTheDecompilerBesideTheExecutable) {

@@ -20,6 +20,16 @@ TEST(ProjectFile, RoundTripKeepsEveryLineAndEndsEachInCrLf) {
     EXPECT_EQ(Bytes(file), "Source=/d/*.chm\r\n# note\r\nUnknown=x = y\r\nTarget=/o/\r\n");
 }
 
+TEST(ProjectFile, AByteOrderMarkDoesNotEatTheFirstOption) {
+    Harness h;
+    const std::string file = h.folder / "bom.batch-pellin";
+    WriteBytes(file, "\xEF\xBB\xBFSource=/d/*.chm\r\nPureConsole=1\r\n");
+    h.project->ProjectFile = file;
+    h.project->LoadProject(true);
+    EXPECT_EQ(h.project->GetSource(), "/d/*.chm");
+    EXPECT_EQ(h.project->OptionLines(), (Lines{"Source=/d/*.chm", "PureConsole=1"}));
+}
+
 TEST(ProjectFile, UnreadableProjectKeepsOptionsAndIsNotRemembered) {
     Harness h;
     h.project->Options = {"Source=/keep/"};

@@ -61,3 +61,17 @@ TEST_F(TextFile, MissingFolderOrPipeFailsWithoutBlocking) {
         EXPECT_NE(std::string(error.what()).find(File("no-folder/p.txt")), std::string::npos);
     }
 }
+
+TEST_F(TextFile, AByteOrderMarkAtTheStartIsSkippedNotTakenIntoTheFirstLine) {
+    const auto path = File("project.batch-pellin");
+    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBFSource=/in/*.chm\r\nTarget=/out\r\n";
+    EXPECT_EQ(platform::ReadTextLines(path), (Lines{"Source=/in/*.chm", "Target=/out"}));
+    // Only at the very start: a mark inside a line is kept as it is.
+    std::ofstream(path, std::ios::binary) << "a\r\n\xEF\xBB\xBF"
+                                             "b\r\n";
+    EXPECT_EQ(platform::ReadTextLines(path), (Lines{"a",
+                                                    "\xEF\xBB\xBF"
+                                                    "b"}));
+    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF";
+    EXPECT_EQ(platform::ReadTextLines(path), Lines{});
+}

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "UiTestSupport.h"
+#include "platform/StopRequest.h"
 
 namespace uitest {
 namespace {
@@ -234,6 +235,56 @@ TEST_F(MainWindowRun, DaemonRetriesARefusedStartWithoutNesting) {
     EXPECT_TRUE(window.isVisible());
     window.aStopExecute();
     EXPECT_FALSE(window.IsWaitingForDaemon());
+}
+
+TEST_F(MainWindowRun, AnUnwritableTargetRunsNoJobAndStillEndsTheUnattendedRun) {
+    WriteBytes(Path("taken"), "a file where a folder should be");
+    TvxFrmMain& window = WindowOn({"a.chm"}, {"RunAndClose=1", "LogFile=" + Path("run.log")});
+    window.eTarget->setText(QString::fromStdString(Path("taken/out")));
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
+    EXPECT_EQ(Script().jobsProcessed, 0);
+    EXPECT_EQ(Bytes(Path("run.log")), "");
+}
+
+TEST_F(MainWindowRun, AForgedFileNameStaysOneEscapedLineOfTheLog) {
+    const std::string forged = "forge\n[Success] => forged.chm => forged.pdf\nx.chm";
+    TvxFrmMain& window = WindowOn({forged}, {"RunAndClose=1", "LogFile=" + Path("run.log")});
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
+    // The result column shows the first line of the result only, as ever.
+    EXPECT_EQ(Bytes(Path("run.log")),
+              "[Success] => " + Path("src/") +
+                  "forge\\n[Success] => forged.chm => forged.pdf\\nx.chm => " + Path("out") +
+                  "/forge\r\n");
+}
+
+// SIGTERM or SIGINT reach the window as a stop request of the process.
+TEST_F(MainWindowRun, AStopRequestEndsTheRunWritesTheLogAndClosesEvenADaemon) {
+    struct ClearAtEnd {
+        ~ClearAtEnd() { platform::ClearStopRequest(); }
+    } clear;
+    TvxFrmMain& window =
+        WindowOn({"a.chm", "b.chm", "c.chm"}, {"Daemon=60000", "LogFile=" + Path("run.log")});
+    Script().CloseGate();
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);
+    platform::RequestStop();
+    QTimer::singleShot(50, [] { Script().OpenGate(); });
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
+    EXPECT_FALSE(window.IsRunning());
+    EXPECT_FALSE(window.IsWaitingForDaemon());
+    EXPECT_EQ(Script().jobsProcessed, 1);  // the job in hand, no other
+    const std::string log = Bytes(Path("run.log"));
+    const auto count = [&](const std::string& word) {
+        int found = 0;
+        for (auto at = log.find(word); at != std::string::npos; at = log.find(word, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("[Success] => "), 1) << log;
+    EXPECT_EQ(count("[Running] => "), 2) << log;
 }
 
 TEST_F(MainWindowRun, ChosenFilesBecomeRowsAndOneFileBecomesTheSource) {

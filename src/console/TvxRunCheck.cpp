@@ -1,0 +1,92 @@
+#include "console/TvxRunCheck.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "batch/TvxBatch.h"
+#include "batch/TvxMatch.h"
+#include "core/OptionCheck.h"
+#include "core/ThreadsCount.h"
+#include "core/TvxProject.h"
+#include "core/TvxShard.h"
+#include "platform/EscapedText.h"
+#include "platform/FileProbe.h"
+
+namespace {
+
+std::string Shown(const std::string& text) { return platform::EscapeControls(text); }
+
+bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+// The folder part of a pattern source (with a pattern there is no file to
+// look at, only the folder the search lists).
+std::optional<std::string> FolderProblem(const std::string& folder) {
+    const std::string shown = folder.empty() ? std::string(".") : folder;
+    struct stat info {};
+    if (::stat(shown.c_str(), &info) != 0) {
+        if (errno == ENOENT) return "Source folder " + Shown(shown) + " does not exist";
+        return "Cannot search the Source folder " + Shown(shown) + ": " + std::strerror(errno);
+    }
+    if (!S_ISDIR(info.st_mode)) return "Source folder " + Shown(shown) + " is not a folder";
+    return std::nullopt;
+}
+
+std::optional<std::string> NamedPathProblem(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return "Source " + Shown(path) + " does not exist (no file, no folder)";
+        return "Cannot read the Source " + Shown(path) + ": " + std::strerror(errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        std::string folder = path;
+        if (folder.back() != '/') folder += '/';
+        return "Source " + Shown(path) + " is a folder; name the files in it too, such as " +
+               Shown(folder) + "*.chm";
+    }
+    return std::nullopt;  // a file; the job itself tells what is wrong with it
+}
+
+void CheckOptions(const TvxProject& project, TvxRunCheck& check) {
+    const bool fromCommandLine = project.ProjectFile.empty() && !project.CmdOptions.empty();
+    check.Warnings = options::CheckOptionLines(project.OptionLines(), fromCommandLine);
+    if (const auto problem = ShardOptionProblem(project)) check.Errors.push_back(Shown(*problem));
+    const std::string regExt = project.GetOption("RegExt");
+    if (const auto problem = PatternProblem(regExt))
+        check.Errors.push_back("RegExt \"" + Shown(regExt) +
+                               "\" is not a valid regular expression: " + *problem);
+    const std::string capNote =
+        options::ThreadsCapNote(options::ChooseThreadsCount(project.GetThreadsCount()));
+    if (!capNote.empty()) check.Warnings.push_back(capNote);
+}
+
+}  // namespace
+
+std::optional<std::string> SourceProblem(const std::string& source) {
+    if (source.empty())
+        return "No Source is given; name the help files to convert, such as "
+               "Source=/docs/*.chm";
+    if (source.size() > MaxSourceLength)
+        return "Source is " + std::to_string(source.size()) + " bytes long; a path holds at most " +
+               std::to_string(MaxSourceLength);
+    const std::string path = TvxBatch::NormalizePath(source);
+    const auto slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (HasWildcard(name))
+        return FolderProblem(slash == std::string::npos ? std::string()
+                                                        : path.substr(0, slash + 1));
+    return NamedPathProblem(path);
+}
+
+TvxRunCheck CheckRunStart(const TvxProject& project) {
+    TvxRunCheck check;
+    CheckOptions(project, check);
+    if (const auto problem = SourceProblem(project.GetSource())) check.Errors.push_back(*problem);
+    if (!check.Errors.empty()) return check;
+    const std::string target = TvxBatch::NormalizePath(project.GetTargetFolder());
+    if (const auto problem = platform::UnwritableFolderReason(target))
+        check.Errors.push_back(Shown(*problem));
+    return check;
+}
