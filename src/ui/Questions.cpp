@@ -1,0 +1,45 @@
+#include "ui/Questions.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ui {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("Questions", text); }
+
+QString Caption() { return QCoreApplication::applicationName(); }
+
+}  // namespace
+
+UnsavedAnswer MessageBoxQuestions::AskUnsavedOptions(QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, Caption(),
+                    Tr("The options of the batch project have been changed."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(Tr("Do you want to save them?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return UnsavedAnswer::Save;
+        case QMessageBox::Discard:
+            return UnsavedAnswer::Discard;
+        default:
+            return UnsavedAnswer::Cancel;
+    }
+}
+
+bool MessageBoxQuestions::AcceptOptionProblems(QWidget* parent, const QStringList& problems) {
+    QMessageBox box(QMessageBox::Warning, Caption(),
+                    Tr("Some option lines will not be read as written."), QMessageBox::NoButton,
+                    parent);
+    box.setInformativeText(problems.join('\n'));
+    QPushButton* back = box.addButton(Tr("Go &Back"), QMessageBox::RejectRole);
+    QPushButton* accept = box.addButton(Tr("&Accept Anyway"), QMessageBox::AcceptRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return box.clickedButton() == accept;
+}
+
+}  // namespace ui
