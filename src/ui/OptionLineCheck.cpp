@@ -9,7 +9,10 @@
 namespace ui {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("OptionLineCheck", text); }
+// The context lupdate files these texts under.
+struct OptionLineTexts {
+    Q_DECLARE_TR_FUNCTIONS(OptionLineTexts)
+};
 
 std::string Lowered(std::string_view text) {
     std::string lowered(text);
@@ -92,21 +95,22 @@ std::vector<OptionLineProblem> CheckOptionLines(const std::vector<std::string>& 
 }
 
 QString ProblemText(const OptionLineProblem& problem) {
-    const QString where = Tr("line %1").arg(problem.line + 1);
+    const QString where = OptionLineTexts::tr("line %1").arg(problem.line + 1);
     switch (problem.kind) {
         case OptionLineProblem::Kind::UnknownKey:
             if (problem.closestKey.empty())
-                return Tr("%1: %2 is not a known option").arg(where, Quoted(problem.key));
-            return Tr("%1: %2 is not a known option; did you mean %3?")
+                return OptionLineTexts::tr("%1: %2 is not a known option")
+                    .arg(where, Quoted(problem.key));
+            return OptionLineTexts::tr("%1: %2 is not a known option; did you mean %3?")
                 .arg(where, Quoted(problem.key), Quoted(problem.closestKey));
         case OptionLineProblem::Kind::DuplicateKey:
-            return Tr("%1: %2 is given again; only line %3 is read")
+            return OptionLineTexts::tr("%1: %2 is given again; only line %3 is read")
                 .arg(where, Quoted(problem.key))
                 .arg(problem.firstLine + 1);
         case OptionLineProblem::Kind::BadValue: {
             const options::OptionInfo* option = options::FindOption(problem.key);
             const QString fallback = option ? QString::fromUtf8(option->defaultText) : QString();
-            return Tr("%1: %2 %3; the default %4 is used")
+            return OptionLineTexts::tr("%1: %2 %3; the default %4 is used")
                 .arg(where, Quoted(problem.key),
                      QCoreApplication::translate("OptionCatalog", problem.expected.c_str()),
                      fallback);

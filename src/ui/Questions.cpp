@@ -7,7 +7,10 @@
 namespace ui {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Questions", text); }
+// The context lupdate files these texts under.
+struct QuestionTexts {
+    Q_DECLARE_TR_FUNCTIONS(QuestionTexts)
+};
 
 QString Caption() { return QCoreApplication::applicationName(); }
 
@@ -15,9 +18,9 @@ QString Caption() { return QCoreApplication::applicationName(); }
 
 UnsavedAnswer MessageBoxQuestions::AskUnsavedOptions(QWidget* parent) {
     QMessageBox box(QMessageBox::Warning, Caption(),
-                    Tr("The options of the batch project have been changed."),
+                    QuestionTexts::tr("The options of the batch project have been changed."),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setInformativeText(Tr("Do you want to save them?"));
+    box.setInformativeText(QuestionTexts::tr("Do you want to save them?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:
@@ -31,11 +34,12 @@ UnsavedAnswer MessageBoxQuestions::AskUnsavedOptions(QWidget* parent) {
 
 bool MessageBoxQuestions::AcceptOptionProblems(QWidget* parent, const QStringList& problems) {
     QMessageBox box(QMessageBox::Warning, Caption(),
-                    Tr("Some option lines will not be read as written."), QMessageBox::NoButton,
-                    parent);
+                    QuestionTexts::tr("Some option lines will not be read as written."),
+                    QMessageBox::NoButton, parent);
     box.setInformativeText(problems.join('\n'));
-    QPushButton* back = box.addButton(Tr("Go &Back"), QMessageBox::RejectRole);
-    QPushButton* accept = box.addButton(Tr("&Accept Anyway"), QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(QuestionTexts::tr("Go &Back"), QMessageBox::RejectRole);
+    QPushButton* accept =
+        box.addButton(QuestionTexts::tr("&Accept Anyway"), QMessageBox::AcceptRole);
     box.setDefaultButton(back);
     box.setEscapeButton(back);
     box.exec();

@@ -5,7 +5,10 @@
 namespace ui {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("RunSummary", text); }
+// The context lupdate files these texts under.
+struct SummaryTexts {
+    Q_DECLARE_TR_FUNCTIONS(SummaryTexts)
+};
 
 QString TwoDigits(std::int64_t value) { return QString::number(value).rightJustified(2, '0'); }
 
@@ -16,12 +19,13 @@ QString DurationText(std::int64_t milliseconds) {
     const std::int64_t hours = seconds / 3600;
     const std::int64_t minutes = seconds / 60 % 60;
     if (hours > 0)
-        return Tr("%1 h %2 min %3 s")
+        return SummaryTexts::tr("%1 h %2 min %3 s")
             .arg(hours)
             .arg(TwoDigits(minutes))
             .arg(TwoDigits(seconds % 60));
-    if (minutes > 0) return Tr("%1 min %2 s").arg(minutes).arg(TwoDigits(seconds % 60));
-    return Tr("%1 s").arg(seconds);
+    if (minutes > 0)
+        return SummaryTexts::tr("%1 min %2 s").arg(minutes).arg(TwoDigits(seconds % 60));
+    return SummaryTexts::tr("%1 s").arg(seconds);
 }
 
 QString ClockText(std::int64_t milliseconds) {
@@ -39,13 +43,13 @@ QString ClockText(std::int64_t milliseconds) {
 QString RunSummaryText(const RowTally& tally, std::int64_t milliseconds) {
     const QString duration = DurationText(milliseconds);
     if (tally.notConverted > 0)
-        return Tr("%1 converted, %2 failed, %3 skipped, %4 not converted in %5")
+        return SummaryTexts::tr("%1 converted, %2 failed, %3 skipped, %4 not converted in %5")
             .arg(tally.converted)
             .arg(tally.failed)
             .arg(tally.skipped)
             .arg(tally.notConverted)
             .arg(duration);
-    return Tr("%1 converted, %2 failed, %3 skipped in %4")
+    return SummaryTexts::tr("%1 converted, %2 failed, %3 skipped in %4")
         .arg(tally.converted)
         .arg(tally.failed)
         .arg(tally.skipped)
