@@ -48,18 +48,21 @@ TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
     lblCopright->setText(tr("Free software. Click to close."));
 
     // The picture's place is 128 pixels square at the top left; the name
-    // and version are centred in the rest, the notice sits at the bottom.
+    // and version are centred in a column 250 pixels wide beside it, the
+    // notice sits at the bottom, a little indented.
     auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(16, 16, 24, 19);
+    layout->setContentsMargins(16, 16, 59, 19);
     layout->setHorizontalSpacing(19);
     layout->setVerticalSpacing(6);
     layout->setColumnMinimumWidth(0, ui::AboutPictureSize);
+    layout->setColumnStretch(1, 1);
     layout->setRowMinimumHeight(0, 18);
     layout->addWidget(img, 0, 0, 4, 1, Qt::AlignCenter | Qt::AlignTop);
     layout->addWidget(lblProduct, 1, 1);
     layout->addWidget(lblVersion, 2, 1);
     layout->setRowStretch(3, 1);
-    layout->addWidget(lblCopright, 4, 1, Qt::AlignRight);
+    lblCopright->setIndent(21);
+    layout->addWidget(lblCopright, 4, 1);
     FitToContents();
 }
 
