@@ -66,8 +66,6 @@ void TvxFrmBase::hideEvent(QHideEvent* event) {
     if (modalLoop && !event->spontaneous()) modalLoop->quit();
 }
 
-void TvxFrmBase::SetClientSize(int width, int height) { setFixedSize(width, height); }
-
 void TvxFrmBase::CentreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;

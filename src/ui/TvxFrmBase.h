@@ -28,8 +28,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
     // Runs once per display, after the window became visible.
     virtual void FormShow() {}
-    // Sets a fixed client size (dialogs set their own size).
-    void SetClientSize(int width, int height);
 
 private:
     void CentreOnScreen();
