@@ -117,6 +117,16 @@ TEST_F(RunProgress, StopMarksTheUntakenRowsNotConvertedWhileTheLogStillSaysRunni
         << log;
 }
 
+TEST_F(RunProgress, ARowWhoseConverterGaveUpIsMarkedNotConvertedAtTheEnd) {
+    TvxFrmMain& window = WindowOn({"throw.chm"});
+    window.aConvertExecute();
+    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    EXPECT_EQ(window.RowImage(0), int(ui::ImgNotConverted));
+    EXPECT_EQ(RowStatus(window, 0), 0);
+    EXPECT_EQ(window.StatusBar->Summary().toStdString(),
+              "0 converted, 0 failed, 0 skipped, 1 not converted in 0 s");
+}
+
 TEST_F(RunProgress, PauseLeavesTheUntakenRowsWaitingForTheNextConvert) {
     TvxFrmMain& window = WindowOn({"a.chm", "b.chm"});
     Script().CloseGate();

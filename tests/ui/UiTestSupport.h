@@ -21,6 +21,7 @@
 #include <memory>
 #include <mutex>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "../core/CoreTestSupport.h"
@@ -95,8 +96,9 @@ private:
 
 // What the test converter does: files whose name holds "bad" fail with a
 // two-line message, files whose name holds "skip" end as skipped (done, no
-// result); with the gate closed, each job waits until it opens or until
-// Let lets it through.
+// result), files whose name holds "throw" escape with an exception (no
+// job-done call); with the gate closed, each job waits until it opens or
+// until Let lets it through.
 struct ConverterScript {
     std::atomic<int> jobsProcessed{0};
     std::mutex mutex;
@@ -146,6 +148,10 @@ public:
 
     void ConvertFile(TvxBatch* batch, TvxNode* node) override {
         Script().PassGate();
+        if (node->FileName.find("throw") != std::string::npos) {
+            ++Script().jobsProcessed;
+            throw std::runtime_error("the converter gave up");
+        }
         if (node->FileName.find("bad") != std::string::npos) {
             node->Status = TvxNode::Failed;
             node->ResultText = "Cannot convert\nsecond line";
