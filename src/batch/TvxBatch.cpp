@@ -105,13 +105,18 @@ std::int32_t TvxBatch::NodeCount() {
 TvxNode* TvxBatch::NextNode() {
     for (;;) {
         bool searchOver = false;
+        TvxNode* taken = nullptr;
         {
             std::lock_guard guard(*lock_);
             if (NextIndex < static_cast<std::int32_t>(nodes_.size()))
-                return nodes_[NextIndex++].get();
+                taken = nodes_[NextIndex++].get();
             // Judged together with the length, so a job appended just before
             // the flag was set is handed out on this round, not lost.
             searchOver = SearchDone.load();
+        }
+        if (taken) {
+            if (OnNodeStarted) OnNodeStarted(this, taken);
+            return taken;
         }
         if (searchOver) {
             Exhausted.store(true);

@@ -46,7 +46,7 @@ public:
     std::int32_t NodeCount();
     // The next job in list order, or nullptr once the search has finished and
     // every job has been handed out. Polls every millisecond while the search
-    // still runs.
+    // still runs. Tells OnNodeStarted, outside the lock, of the job handed out.
     TvxNode* NextNode();
     bool IsExhausted() const { return Exhausted.load(); }
     void AddSuccess();
@@ -87,6 +87,9 @@ public:
     std::int32_t Successes = 0;
     std::vector<std::string> FailureMessages;
     TvxNodeEvent OnNodeAdded;
+    // Told on the worker's thread when a worker takes a job, before it
+    // processes it. Set it before any worker starts.
+    TvxNodeEvent OnNodeStarted;
     std::string RegExt;
     bool SkipHidden = false;
     std::string SourceDir;

@@ -175,6 +175,16 @@ void TvxProject::CollectOptions() {
     }
 }
 
+std::vector<std::string> TvxProject::CollectedOptionLines() {
+    std::vector<std::string> lines = OptionLines();
+    for (QObject* control : Controls) {
+        TvxPropList& accessor = binding_->AccessorFor(control);
+        const std::string key = KeyOf(control);
+        if (!key.empty()) options::Write(lines, key, accessor.GetPropText(HintOf(control)));
+    }
+    return lines;
+}
+
 void TvxProject::DetachControls() { binding_->accessors.clear(); }
 
 void TvxProject::SetPathChooser(TvxPathChooser* chooser) { chooser_ = chooser; }

@@ -88,16 +88,22 @@ public:
     void RegisterControl(QObject* control);
     void ApplyOptions();
     void CollectOptions();
+    // The option lines as CollectOptions would leave them; the list itself
+    // is not changed.
+    std::vector<std::string> CollectedOptionLines();
     void DetachControls();
 
     // Command line and project files.
     void ParseCommandLine();
     void OpenAtStart();
-    void LoadProject(bool withoutDialog);
+    // LoadProject is false only when its dialog was cancelled; SaveProject
+    // and SaveProjectAs are false when no file was written (dialog
+    // cancelled). A file that cannot be written throws platform::FileError.
+    bool LoadProject(bool withoutDialog);
     void NewProject();
     void WriteProject(bool toFile);
-    void SaveProject();
-    void SaveProjectAs();
+    bool SaveProject();
+    bool SaveProjectAs();
     void AddToRecent();
     bool IsProjectFile(const std::string& path) const;
     // Beside a program whose folder may be written: the executable's path

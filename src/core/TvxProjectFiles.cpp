@@ -79,11 +79,11 @@ void TvxProject::OpenAtStart() {
     LoadProject(true);
 }
 
-void TvxProject::LoadProject(bool withoutDialog) {
+bool TvxProject::LoadProject(bool withoutDialog) {
     if (!withoutDialog) {
-        if (!chooser_) return;
+        if (!chooser_) return false;
         std::string chosen = platform::ReplaceAll(ProjectFile, "?", "*");
-        if (!chooser_->ChooseFiles(ProjectFilter + "|" + SourceFilter, chosen, false)) return;
+        if (!chooser_->ChooseFiles(ProjectFilter + "|" + SourceFilter, chosen, false)) return false;
         ProjectFile = chosen;
     }
     const std::string name = ProjectFile;
@@ -104,6 +104,7 @@ void TvxProject::LoadProject(bool withoutDialog) {
         FillTargetFrom(name);
     }
     ApplyOptions();
+    return true;
 }
 
 void TvxProject::FillTargetFrom(const std::string& sourcePath) {
@@ -127,19 +128,19 @@ void TvxProject::WriteProject(bool toFile) {
     AddToRecent();
 }
 
-void TvxProject::SaveProject() {
-    if (!ProjectFile.empty())
-        WriteProject(true);
-    else
-        SaveProjectAs();
+bool TvxProject::SaveProject() {
+    if (ProjectFile.empty()) return SaveProjectAs();
+    WriteProject(true);
+    return true;
 }
 
-void TvxProject::SaveProjectAs() {
-    if (!chooser_) return;
+bool TvxProject::SaveProjectAs() {
+    if (!chooser_) return false;
     std::string chosen = ProjectFile;
-    if (!chooser_->ChooseSaveFile(ProjectFilter, ProjectExt, chosen)) return;
+    if (!chooser_->ChooseSaveFile(ProjectFilter, ProjectExt, chosen)) return false;
     ProjectFile = chosen;
     WriteProject(true);
+    return true;
 }
 
 void TvxProject::AddToRecent() {

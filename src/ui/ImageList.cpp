@@ -172,6 +172,28 @@ void DrawAbout(QPainter& p) {
     p.drawText(QRectF(0, 0, 16, 12), Qt::AlignCenter, "i");
 }
 
+// An orange clock face whose filled quarter reads as work in progress.
+void DrawConverting(QPainter& p) {
+    const QColor orange(230, 130, 20);
+    const QRectF face(1.5, 1.5, 13, 13);
+    p.setPen(QPen(orange.darker(130), 1.4));
+    p.setBrush(QColor(255, 240, 215));
+    p.drawEllipse(face);
+    p.setPen(Qt::NoPen);
+    p.setBrush(orange);
+    p.drawPie(face.adjusted(2, 2, -2, -2), 90 * 16, -120 * 16);
+}
+
+// A grey circle with a bar: left out, unlike the red cross of a failure.
+void DrawNotConverted(QPainter& p) {
+    const QColor grey(130, 130, 130);
+    p.setPen(QPen(grey, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(2, 2, 12, 12));
+    p.setPen(QPen(grey, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 8), QPointF(11, 8));
+}
+
 void DrawConfig(QPainter& p) {
     // A screwdriver and a wrench crossed.
     p.setPen(QPen(QColor(120, 120, 130), 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -187,14 +209,19 @@ void DrawConfig(QPainter& p) {
 
 const std::array<Painter, ImageListCount>& Painters() {
     static const std::array<Painter, ImageListCount> painters = {
-        DrawWaiting, DrawSuccess, DrawFailure, DrawOpen,  DrawNew, DrawSave, DrawSaveAs, DrawUpdate,
-        DrawHelp,    DrawHome,    DrawSupport, DrawAbout, nullptr, nullptr,  DrawConfig,
+        DrawWaiting, DrawSuccess, DrawFailure,    DrawOpen,         DrawNew,
+        DrawSave,    DrawSaveAs,  DrawUpdate,     DrawHelp,         DrawHome,
+        DrawSupport, DrawAbout,   DrawConverting, DrawNotConverted, DrawConfig,
     };
     return painters;
 }
 
-QPixmap Paint(int size, const Painter& painter) {
-    QPixmap pixmap(size, size);
+// Drawn in logical pixels; a ratio above 1 gives the sharper picture a
+// scaled screen shows.
+QPixmap Paint(int size, const Painter& painter, qreal ratio = 1) {
+    const int pixels = qRound(size * ratio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     if (painter) {
         QPainter p(&pixmap);
@@ -243,9 +270,14 @@ QPixmap ImageListPixmap(int index) {
     return Paint(ImageListSize, Painters()[static_cast<size_t>(index)]);
 }
 
-QIcon ImageListIcon(int index) { return QIcon(ImageListPixmap(index)); }
+QIcon ImageListIcon(int index) {
+    QIcon icon(ImageListPixmap(index));
+    if (index >= 0 && index < ImageListCount)
+        icon.addPixmap(Paint(ImageListSize, Painters()[static_cast<size_t>(index)], 2));
+    return icon;
+}
 
-QPixmap AboutPicture() { return Paint(AboutPictureSize, DrawAboutPicture); }
+QPixmap AboutPicture(qreal ratio) { return Paint(AboutPictureSize, DrawAboutPicture, ratio); }
 
 QIcon ProgramIcon() {
     QIcon icon(AboutPicture());

@@ -8,7 +8,8 @@
 
 namespace ui {
 
-// Indices of the image list. 12 and 13 are unused and stay empty.
+// Indices of the image list. A row shows 0, 1 or 2 for its job's status;
+// 12 and 13 only mark a waiting job's row, which keeps status 0.
 enum ImageIndex : int {
     ImgWaiting = 0,
     ImgSuccess = 1,
@@ -22,6 +23,8 @@ enum ImageIndex : int {
     ImgHome = 9,
     ImgSupport = 10,
     ImgAbout = 11,
+    ImgConverting = 12,    // a converter is working on the job
+    ImgNotConverted = 13,  // the run ended without taking the job
     ImgConfig = 14,
 };
 
@@ -32,9 +35,11 @@ constexpr int AboutPictureSize = 128;
 // One picture of the image list; an index outside 0..14 gives a transparent
 // picture.
 QPixmap ImageListPixmap(int index);
+// Also holds each picture at twice the size, for a screen scaled by two.
 QIcon ImageListIcon(int index);
 
-QPixmap AboutPicture();
+// The picture for a screen of the given device pixel ratio.
+QPixmap AboutPicture(qreal ratio = 1);
 QIcon ProgramIcon();
 
 }  // namespace ui

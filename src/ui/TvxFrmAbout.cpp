@@ -1,5 +1,6 @@
 #include "ui/TvxFrmAbout.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,7 +23,6 @@ TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
     setObjectName("vxFrmAbout");
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowOpacity(kCardOpacity);
-    SetClientSize(472, 243);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kCardColour);
     setPalette(pal);
@@ -32,24 +32,49 @@ TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
 
     img = new QLabel(this);
     img->setObjectName("img");
-    img->setGeometry(40, 40, 80, 80);
+    img->setFixedSize(80, 80);
     img->installEventFilter(this);
 
-    lblProduct = MakeLabel(QRect(163, 40, 250, 50), 21, true);
+    lblProduct = MakeLabel(21, true);
     lblProduct->setObjectName("lblProduct");
     lblProduct->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblProduct->setWordWrap(true);
-    lblVersion = MakeLabel(QRect(176, 96, 224, 16), 13, true);
+    lblProduct->setMinimumSize(250, 50);
+    lblVersion = MakeLabel(13, true);
     lblVersion->setObjectName("lblVersion");
     lblVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblCopright = MakeLabel(QRect(184, 208, 264, 16), 13, false);
+    lblCopright = MakeLabel(13, false);
     lblCopright->setObjectName("lblCopright");
-    lblCopright->setText("Free software. Click to close.");
+    lblCopright->setText(tr("Free software. Click to close."));
+
+    // The picture's place is 128 pixels square at the top left; the name
+    // and version are centred in a column 250 pixels wide beside it, the
+    // notice sits at the bottom, a little indented.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(16, 16, 59, 19);
+    layout->setHorizontalSpacing(19);
+    layout->setVerticalSpacing(6);
+    layout->setColumnMinimumWidth(0, ui::AboutPictureSize);
+    layout->setColumnStretch(1, 1);
+    layout->setRowMinimumHeight(0, 18);
+    layout->addWidget(img, 0, 0, 4, 1, Qt::AlignCenter | Qt::AlignTop);
+    layout->addWidget(lblProduct, 1, 1);
+    layout->addWidget(lblVersion, 2, 1);
+    layout->setRowStretch(3, 1);
+    lblCopright->setIndent(21);
+    layout->addWidget(lblCopright, 4, 1);
+    FitToContents();
 }
 
-QLabel* TvxFrmAbout::MakeLabel(const QRect& geometry, int pixelHeight, bool bold) {
+// At least the card's 472 by 243 pixels, more where the texts need it; a
+// window without border cannot be resized by the user.
+void TvxFrmAbout::FitToContents() {
+    layout()->activate();
+    setFixedSize(QSize(472, 243).expandedTo(layout()->totalMinimumSize()));
+}
+
+QLabel* TvxFrmAbout::MakeLabel(int pixelHeight, bool bold) {
     auto* label = new QLabel(this);
-    label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
     QFont f = font();
     f.setPixelSize(pixelHeight);
@@ -116,6 +141,7 @@ bool TvxFrmAbout::eventFilter(QObject* watched, QEvent* event) {
 
 TvxFrmPellinAbout::TvxFrmPellinAbout(QWidget* parent) : TvxFrmAbout(parent) {
     setObjectName("vxFrmPellinAbout");
-    img->setGeometry(16, 16, ui::AboutPictureSize, ui::AboutPictureSize);
-    img->setPixmap(ui::AboutPicture());
+    img->setFixedSize(ui::AboutPictureSize, ui::AboutPictureSize);
+    img->setPixmap(ui::AboutPicture(img->devicePixelRatioF()));
+    FitToContents();
 }

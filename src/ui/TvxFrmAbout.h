@@ -31,7 +31,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    QLabel* MakeLabel(const QRect& geometry, int pixelHeight, bool bold);
+    QLabel* MakeLabel(int pixelHeight, bool bold);
+    void FitToContents();
 };
 
 class TvxFrmPellinAbout : public TvxFrmAbout {

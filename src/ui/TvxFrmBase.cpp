@@ -66,12 +66,16 @@ void TvxFrmBase::hideEvent(QHideEvent* event) {
     if (modalLoop && !event->spontaneous()) modalLoop->quit();
 }
 
-void TvxFrmBase::SetClientSize(int width, int height) { setFixedSize(width, height); }
-
 void TvxFrmBase::CentreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    // A window larger than the screen's free area (the 1200 by 600 default
+    // at a high scale, say) is made to fit, though never below its minimum.
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    const QSize room = (available.size() - decoration).expandedTo(minimumSize());
+    if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
     QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(available.center());
     move(frame.topLeft());
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The base of every window of the program: 1200 by 600 pixels, centred on
-// the screen when shown, button-face background, Tahoma 8 pt (or the
-// platform's nearest face), tool tips shown. ShowModal runs the window
-// modally and returns how it was closed.
+// The base of every window of the program: 1200 by 600 pixels, or less where
+// the screen's free area is smaller, centred on the screen when shown,
+// button-face background, Tahoma 8 pt (or the platform's nearest face), tool
+// tips shown. ShowModal runs the window modally and returns how it was
+// closed.
 
 #include <QWidget>
 
@@ -27,8 +28,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
     // Runs once per display, after the window became visible.
     virtual void FormShow() {}
-    // Sets a fixed client size (dialogs set their own size).
-    void SetClientSize(int width, int height);
 
 private:
     void CentreOnScreen();

@@ -1,56 +1,204 @@
 #include "ui/TvxFrmCfg.h"
 
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
+#include "core/OptionCatalog.h"
+#include "core/OptionList.h"
 #include "core/TvxProject.h"
 #include "platform/TextFile.h"
+#include "ui/Questions.h"
 #include "ui/UiServices.h"
+
+namespace {
+
+const QColor kUnknownMark(255, 215, 215);
+const QColor kDuplicateMark(255, 240, 190);
+
+enum KeyColumn { KeyName = 0, KeyValue = 1, KeyMeaning = 2 };
+
+}  // namespace
 
 TvxFrmCfg::TvxFrmCfg(QWidget* parent) : TvxFrmBase(parent) {
     setObjectName("vxFrmCfg");
-    setWindowTitle("Config");
+    setWindowTitle(tr("Config"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    SetClientSize(292, 273);
 
     txtCfg = new QPlainTextEdit(this);
     txtCfg->setObjectName("txtCfg");
-    txtCfg->setGeometry(16, 16, 256, 200);
-    txtCfg->setToolTip("Please add/delete/modify the options by yourself");
+    txtCfg->setToolTip(tr("Please add/delete/modify the options by yourself"));
     txtCfg->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtCfg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtCfg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtCfg->setMinimumSize(160, 120);
+    txtCfg->viewport()->installEventFilter(this);
+    connect(txtCfg, &QPlainTextEdit::textChanged, this, [this] {
+        RefreshKeyList();
+        if (marking_) MarkProblems(ui::CheckOptionLines(Lines()));
+    });
+    BuildKeyList();
 
-    btnOk = new QPushButton("&Ok", this);
+    spOptions = new QSplitter(Qt::Horizontal, this);
+    spOptions->setObjectName("spOptions");
+    spOptions->setChildrenCollapsible(false);
+    spOptions->addWidget(txtCfg);
+    spOptions->addWidget(lvKeys);
+    spOptions->setStretchFactor(0, 1);
+    spOptions->setStretchFactor(1, 2);
+
+    lProblems = new QLabel(this);
+    lProblems->setObjectName("lProblems");
+    lProblems->setTextFormat(Qt::PlainText);
+    lProblems->setWordWrap(true);
+    lProblems->hide();
+
+    btnOk = new QPushButton(tr("&Ok"), this);
     btnOk->setObjectName("btnOk");
-    btnOk->setGeometry(120, 233, 72, 25);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TvxFrmCfg::btnOkClick);
-
-    btnCancel = new QPushButton("Cancel", this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName("btnCancel");
-    btnCancel->setGeometry(200, 233, 72, 25);
     connect(btnCancel, &QPushButton::clicked, this, [this] { CloseWith(mrCancel); });
-
-    btnHelp = new QPushButton("Help", this);
+    btnHelp = new QPushButton(tr("Help"), this);
     btnHelp->setObjectName("btnHelp");
-    btnHelp->setGeometry(16, 233, 72, 25);
-    btnHelp->setToolTip("Click here to see the details about the options");
+    btnHelp->setToolTip(tr("Click here to see the details about the options"));
     connect(btnHelp, &QPushButton::clicked, this, &TvxFrmCfg::btnHelpClick);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addWidget(btnHelp);
+    buttons->addStretch(1);
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 15);
+    layout->setSpacing(10);
+    layout->addWidget(spOptions, 1);
+    layout->addWidget(lProblems);
+    layout->addLayout(buttons);
+    resize(820, 400);
+}
+
+void TvxFrmCfg::BuildKeyList() {
+    lvKeys = new QTreeWidget(this);
+    lvKeys->setObjectName("lvKeys");
+    lvKeys->setRootIsDecorated(false);
+    lvKeys->setUniformRowHeights(true);
+    lvKeys->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvKeys->setHeaderLabels({tr("Option"), tr("Value used"), tr("Meaning")});
+    lvKeys->setToolTip(tr("Double-click an option to add it to the text"));
+    lvKeys->setMinimumWidth(160);
+    for (const options::OptionInfo& option : options::OptionCatalog()) {
+        auto* item = new QTreeWidgetItem(lvKeys);
+        item->setText(KeyName, QString::fromUtf8(option.key));
+        const QString meaning = QCoreApplication::translate("OptionCatalog", option.meaning);
+        item->setText(KeyMeaning, meaning);
+        item->setToolTip(KeyMeaning, meaning);
+    }
+    lvKeys->header()->setStretchLastSection(true);
+    lvKeys->resizeColumnToContents(KeyName);
+    lvKeys->setColumnWidth(KeyValue, 110);
+    connect(lvKeys, &QTreeWidget::itemDoubleClicked, this, &TvxFrmCfg::InsertKey);
+}
+
+std::vector<std::string> TvxFrmCfg::Lines() const {
+    return platform::SplitLines(txtCfg->toPlainText().toStdString());
+}
+
+void TvxFrmCfg::RefreshKeyList() {
+    const std::vector<std::string> lines = Lines();
+    const auto& catalog = options::OptionCatalog();
+    for (int row = 0; row < lvKeys->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = lvKeys->topLevelItem(row);
+        const ui::ValueInUse value = ui::ValueInUseOf(catalog[static_cast<size_t>(row)], lines);
+        item->setText(KeyValue, value.text);
+        item->setToolTip(KeyValue, value.isDefault ? tr("Default value") : tr("Set in the text"));
+        QFont font = item->font(KeyValue);
+        font.setItalic(value.isDefault);
+        item->setFont(KeyValue, font);
+        item->setForeground(KeyValue, value.isDefault ? palette().brush(QPalette::PlaceholderText)
+                                                      : palette().brush(QPalette::Text));
+    }
+}
+
+// A known key's line is put into the text: the cursor goes to the line that
+// sets it, or to a new "Key=" line at the end.
+void TvxFrmCfg::InsertKey(QTreeWidgetItem* item) {
+    const std::string key = item->text(KeyName).toStdString();
+    const std::vector<std::string> lines = Lines();
+    QTextCursor cursor(txtCfg->document());
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const auto lineKey = options::KeyOf(lines[static_cast<size_t>(i)]);
+        if (lineKey && options::FindOption(*lineKey) == options::FindOption(key)) {
+            cursor = QTextCursor(txtCfg->document()->findBlockByNumber(i));
+            cursor.movePosition(QTextCursor::EndOfBlock);
+            txtCfg->setTextCursor(cursor);
+            txtCfg->setFocus();
+            return;
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
+    if (!txtCfg->toPlainText().isEmpty() && !txtCfg->toPlainText().endsWith('\n'))
+        cursor.insertText("\n");
+    cursor.insertText(item->text(KeyName) + "=");
+    txtCfg->setTextCursor(cursor);
+    txtCfg->setFocus();
+}
+
+void TvxFrmCfg::MarkProblems(std::vector<ui::OptionLineProblem> problems) {
+    marked_ = std::move(problems);
+    QList<QTextEdit::ExtraSelection> marks;
+    QStringList texts;
+    for (const ui::OptionLineProblem& problem : marked_) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(txtCfg->document()->findBlockByNumber(problem.line));
+        mark.format.setBackground(problem.kind == ui::OptionLineProblem::Kind::DuplicateKey
+                                      ? kDuplicateMark
+                                      : kUnknownMark);
+        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        marks << mark;
+        texts << ui::ProblemText(problem);
+    }
+    txtCfg->setExtraSelections(marks);
+    lProblems->setText(texts.join('\n'));
+    lProblems->setVisible(!texts.isEmpty());
 }
 
 void TvxFrmCfg::FormShow() {
     // The bound controls may hold edits not yet in the option list.
     vxProject->WriteProject(false);
     QStringList lines;
-    for (const std::string& option : vxProject->Options) lines << QString::fromStdString(option);
+    for (const std::string& option : vxProject->OptionLines())
+        lines << QString::fromStdString(option);
+    marking_ = false;
     txtCfg->setPlainText(lines.join('\n'));
+    MarkProblems({});
 }
 
 void TvxFrmCfg::btnOkClick() {
-    vxProject->SetOptionLines(platform::SplitLines(txtCfg->toPlainText().toStdString()));
+    std::vector<ui::OptionLineProblem> problems = ui::CheckOptionLines(Lines());
+    if (!problems.empty()) {
+        marking_ = true;
+        MarkProblems(std::move(problems));
+        QStringList texts;
+        for (const auto& problem : marked_) texts << ui::ProblemText(problem);
+        if (!ui::Ask().AcceptOptionProblems(this, texts)) {
+            txtCfg->setFocus();
+            return;
+        }
+    }
+    vxProject->SetOptionLines(Lines());
     vxProject->ApplyOptions();
     CloseWith(mrOk);
 }
@@ -63,4 +211,20 @@ void TvxFrmCfg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     TvxFrmBase::keyPressEvent(event);
+}
+
+// A marked line tells its problem when the mouse rests on it.
+bool TvxFrmCfg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtCfg->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int line = txtCfg->cursorForPosition(help->pos()).blockNumber();
+        QStringList texts;
+        for (const ui::OptionLineProblem& problem : marked_)
+            if (problem.line == line) texts << ui::ProblemText(problem);
+        if (!texts.isEmpty()) {
+            QToolTip::showText(help->globalPos(), texts.join('\n'), txtCfg->viewport());
+            return true;
+        }
+    }
+    return TvxFrmBase::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,8 +32,8 @@
 #include "platform/FileProbe.h"
 #include "ui/ActionButton.h"
 #include "ui/ImageList.h"
+#include "ui/RunStatusBar.h"
 #include "ui/TvxFrmAbout.h"
-#include "ui/TvxFrmCfg.h"
 #include "ui/UiServices.h"
 #include "ui/UiText.h"
 
@@ -59,10 +60,12 @@ TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
     BuildActionPanel();
     BuildViewer();
     BuildMenus();
+    StatusBar = new ui::RunStatusBar(this);
     layout->addWidget(ToolBar);
     layout->addWidget(pAction);
     layout->addWidget(pSpacer);
     layout->addWidget(pViewer, 1);
+    layout->addWidget(StatusBar);
     EnterIdleState();
     FormCreate();
     onStop_ = platform::StopSubscription([this] {
@@ -89,29 +92,31 @@ QAction* TvxFrmMain::MakeAction(const char* name, const QString& caption, const 
 
 void TvxFrmMain::BuildActions() {
     using T = TvxFrmMain;
-    aConvert = MakeAction("aConvert", "&Convert", "Convert the file(s) instantly", -1,
+    aConvert = MakeAction("aConvert", tr("&Convert"), tr("Convert the file(s) instantly"), -1,
                           &T::aConvertExecute);
-    aStop = MakeAction("aStop", "Sto&p", "", -1, &T::aStopExecute);
+    aStop = MakeAction("aStop", tr("Sto&p"), "", -1, &T::aStopExecute);
     aStop->setData(0);
-    aPause = MakeAction("aPause", "Pause", "", -1, &T::aPauseExecute);
-    aSearch = MakeAction("aSearch", "Search", "Search files from the source folder", -1,
+    aPause = MakeAction("aPause", tr("Pause"), "", -1, &T::aPauseExecute);
+    aSearch = MakeAction("aSearch", tr("Search"), tr("Search files from the source folder"), -1,
                          &T::aSearchExecute);
-    aSearchConvert = MakeAction("aSearchConvert", "Start", "", -1, &T::aSearchConvertExecute);
+    aSearchConvert = MakeAction("aSearchConvert", tr("Start"), "", -1, &T::aSearchConvertExecute);
     aSearchConvert->setVisible(false);
-    aView = MakeAction("aView", "View", "View the convert result", -1, &T::aViewExecute);
-    aOpen = MakeAction("aOpen", "&Open", "Open a batch project", ui::ImgOpen, &T::aOpenExecute);
-    aNew = MakeAction("aNew", "&New", "New a batch project", ui::ImgNew, &T::aNewExecute);
-    aConfig = MakeAction("aConfig", "Config", "Config the options of the batch project",
+    aView = MakeAction("aView", tr("View"), tr("View the convert result"), -1, &T::aViewExecute);
+    aOpen =
+        MakeAction("aOpen", tr("&Open"), tr("Open a batch project"), ui::ImgOpen, &T::aOpenExecute);
+    aNew = MakeAction("aNew", tr("&New"), tr("New a batch project"), ui::ImgNew, &T::aNewExecute);
+    aConfig = MakeAction("aConfig", tr("Config"), tr("Config the options of the batch project"),
                          ui::ImgConfig, &T::aConfigExecute);
-    aSave = MakeAction("aSave", "Sa&ve", "Save the batch project", ui::ImgSave, &T::aSaveExecute);
-    aSaveAs = MakeAction("aSaveAs", "Save &As", "Save the batch project as ...", ui::ImgSaveAs,
-                         &T::aSaveAsExecute);
-    aUpdate = MakeAction("aUpdate", "Check &Update", "", ui::ImgUpdate, &T::aUpdateExecute);
-    aHelp = MakeAction("aHelp", "&Help", "", ui::ImgHelp, &T::aHelpExecute);
-    aHomePage = MakeAction("aHomePage", "Home", "", ui::ImgHome, &T::aHomePageExecute);
-    aSupports = MakeAction("aSupports", "Support", "Send us e-mail for support", ui::ImgSupport,
-                           &T::aSupportsExecute);
-    aAbout = MakeAction("aAbout", "About", "", ui::ImgAbout, &T::aAboutExecute);
+    aSave = MakeAction("aSave", tr("Sa&ve"), tr("Save the batch project"), ui::ImgSave,
+                       &T::aSaveExecute);
+    aSaveAs = MakeAction("aSaveAs", tr("Save &As"), tr("Save the batch project as ..."),
+                         ui::ImgSaveAs, &T::aSaveAsExecute);
+    aUpdate = MakeAction("aUpdate", tr("Check &Update"), "", ui::ImgUpdate, &T::aUpdateExecute);
+    aHelp = MakeAction("aHelp", tr("&Help"), "", ui::ImgHelp, &T::aHelpExecute);
+    aHomePage = MakeAction("aHomePage", tr("Home"), "", ui::ImgHome, &T::aHomePageExecute);
+    aSupports = MakeAction("aSupports", tr("Support"), tr("Send us e-mail for support"),
+                           ui::ImgSupport, &T::aSupportsExecute);
+    aAbout = MakeAction("aAbout", tr("About"), "", ui::ImgAbout, &T::aAboutExecute);
 }
 
 void TvxFrmMain::BuildToolBar() {
@@ -119,7 +124,8 @@ void TvxFrmMain::BuildToolBar() {
     ToolBar->setObjectName("ToolBar");
     ToolBar->setIconSize(QSize(ui::ImageListSize, ui::ImageListSize));
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    ToolBar->setFixedHeight(24);
+    // Buttons that do not fit a narrow window stay reachable through the
+    // bar's extension menu.
     ToolBar->setMovable(false);
     ToolBar->setFloatable(false);
     pm2 = new QMenu(this);
@@ -151,29 +157,25 @@ void TvxFrmMain::BuildToolBar() {
 
 namespace {
 
-QFrame* MakePanel(QWidget* parent, const char* name, int height, const QString& hint) {
+QFrame* MakePanel(QWidget* parent, const char* name, const QString& hint) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::NoFrame);
-    if (height > 0) panel->setFixedHeight(height);
     panel->setToolTip(hint);
     return panel;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint, const QRect& geometry) {
+                        const QString& hint) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(hint);
-    button->setGeometry(geometry);
     return button;
 }
 
-ui::ActionButton* MakeActionButton(QWidget* parent, const char* name, QAction* action,
-                                   const QRect& geometry) {
+ui::ActionButton* MakeActionButton(QWidget* parent, const char* name, QAction* action) {
     auto* button = new ui::ActionButton(parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
     button->SetAction(action);
     return button;
 }
@@ -181,19 +183,45 @@ ui::ActionButton* MakeActionButton(QWidget* parent, const char* name, QAction* a
 // An edit box with its label on the left, 4 pixels apart. The hint names the
 // property the project binds to the option; it is kept but never shown.
 QLineEdit* MakeBoundEdit(QWidget* parent, const char* name, const QString& caption,
-                         const QRect& geometry, QLabel** label) {
+                         QLabel** label) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setGeometry(geometry);
     edit->setProperty("hint", "Text");
     edit->setProperty("tag", -1);
     edit->setAcceptDrops(true);
+    edit->setMinimumWidth(120);
     *label = new QLabel(caption, parent);
     (*label)->setBuddy(edit);
-    (*label)->adjustSize();
-    (*label)->move(geometry.left() - 4 - (*label)->width(),
-                   geometry.top() + (geometry.height() - (*label)->height()) / 2);
+    (*label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return edit;
+}
+
+// The widest of the captions a control may show, with room for its frame,
+// and never narrower than the column was drawn.
+int ColumnWidth(const QWidget* control, const QStringList& captions, int drawnWidth) {
+    int width = drawnWidth;
+    for (const QString& caption : captions)
+        width = std::max(
+            width, control->fontMetrics().horizontalAdvance(QString(caption).remove('&')) + 12);
+    return width;
+}
+
+// One row of the action panel: label, stretching edit box, then the
+// controls of the four columns with the gaps drawn between them.
+QHBoxLayout* ActionRow(QFrame* panel, QLabel* label, QLineEdit* edit,
+                       std::initializer_list<std::pair<QWidget*, int>> columns, int top,
+                       int bottom) {
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(8, top, 8, bottom);
+    row->setSpacing(0);
+    row->addWidget(label);
+    row->addSpacing(4);
+    row->addWidget(edit, 1);
+    for (const auto& [control, gapBefore] : columns) {
+        row->addSpacing(gapBefore);
+        row->addWidget(control);
+    }
+    return row;
 }
 
 }  // namespace
@@ -202,42 +230,42 @@ void TvxFrmMain::BuildActionPanel() {
     pAction = new QFrame(this);
     pAction->setObjectName("pAction");
     pAction->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pAction->setFixedHeight(70);
     auto* column = new QVBoxLayout(pAction);
     column->setContentsMargins(1, 1, 1, 1);
     column->setSpacing(0);
 
-    pSource = MakePanel(pAction, "pSource", 32, "Choose or drag & drop source folder or file(s)");
-    eSource = MakeBoundEdit(pSource, "eSource", "&Source", QRect(50, 10, 500, 21), &lSource);
-    bSource =
-        MakeButton(pSource, "bSource", "Folder",
-                   "Choose a folder and click \"Search\" to list files", QRect(550, 10, 38, 21));
-    bSourceFile =
-        MakeButton(pSource, "bSourceFile", "Files",
-                   "Choose file(s) and click \"Convert\" to convert them", QRect(588, 10, 38, 21));
-    cSubdir = new QCheckBox("Su&b folders", pSource);
+    pSource = MakePanel(pAction, "pSource", tr("Choose or drag & drop source folder or file(s)"));
+    eSource = MakeBoundEdit(pSource, "eSource", tr("&Source"), &lSource);
+    bSource = MakeButton(pSource, "bSource", tr("Folder"),
+                         tr("Choose a folder and click \"Search\" to list files"));
+    bSourceFile = MakeButton(pSource, "bSourceFile", tr("Files"),
+                             tr("Choose file(s) and click \"Convert\" to convert them"));
+    cSubdir = new QCheckBox(tr("Su&b folders"), pSource);
     cSubdir->setObjectName("cSubdir");
     cSubdir->setLayoutDirection(Qt::RightToLeft);  // caption left of the box
-    // The box keeps its right edge; a font wider than Tahoma grows it to
-    // the left, into the gap after "Files", so the caption is not cut.
     cSubdir->setStyleSheet("QCheckBox { spacing: 2px; }");
-    const int subdirWidth = std::clamp(cSubdir->sizeHint().width(), 72, 708 - 627);
-    cSubdir->setGeometry(708 - subdirWidth, 12, subdirWidth, 17);
     cSubdir->setProperty("hint", "Checked");
     cSubdir->setProperty("tag", -1);
-    bSearch = MakeActionButton(pSource, "bSearch", aSearch, QRect(710, 10, 76, 21));
+    bSearch = MakeActionButton(pSource, "bSearch", aSearch);
 
-    pTarget = MakePanel(pAction, "pTarget", 30, "Choose or drag & drop target folder");
-    eTarget = MakeBoundEdit(pTarget, "eTarget", "&Target", QRect(50, 6, 500, 21), &lTarget);
-    bTarget =
-        MakeButton(pTarget, "bTarget", "Folder",
-                   "Choose a target folder to save the converted file(s)", QRect(550, 6, 38, 21));
-    bView = MakeActionButton(pTarget, "bView", aView, QRect(588, 6, 38, 21));
-    bSearchConvert =
-        MakeActionButton(pTarget, "bSearchConvert", aSearchConvert, QRect(630, 6, 76, 21));
-    bCreate = MakeActionButton(pTarget, "bCreate", aConvert, QRect(710, 6, 76, 21));
+    pTarget = MakePanel(pAction, "pTarget", tr("Choose or drag & drop target folder"));
+    eTarget = MakeBoundEdit(pTarget, "eTarget", tr("&Target"), &lTarget);
+    bTarget = MakeButton(pTarget, "bTarget", tr("Folder"),
+                         tr("Choose a target folder to save the converted file(s)"));
+    bView = MakeActionButton(pTarget, "bView", aView);
+    bSearchConvert = MakeActionButton(pTarget, "bSearchConvert", aSearchConvert);
+    bCreate = MakeActionButton(pTarget, "bCreate", aConvert);
+    // The hidden button keeps its place, as Stop shows there during a run.
+    QSizePolicy keepPlace = bSearchConvert->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    bSearchConvert->setSizePolicy(keepPlace);
+    AlignActionColumns();
 
-    pOthers = MakePanel(pAction, "pOthers", 0, QString());
+    ActionRow(pSource, lSource, eSource,
+              {{bSource, 0}, {bSourceFile, 0}, {cSubdir, 8}, {bSearch, 4}}, 8, 2);
+    ActionRow(pTarget, lTarget, eTarget,
+              {{bTarget, 0}, {bView, 0}, {bSearchConvert, 8}, {bCreate, 4}}, 4, 6);
+    pOthers = MakePanel(pAction, "pOthers", QString());
     column->addWidget(pSource);
     column->addWidget(pTarget);
     column->addWidget(pOthers, 1);
@@ -249,8 +277,35 @@ void TvxFrmMain::BuildActionPanel() {
     eTarget->installEventFilter(this);
 }
 
+// The two rows line up in columns, as drawn: each control takes the width
+// its column needs for every caption it may show (Convert becomes Pause,
+// Start becomes Stop), so nothing moves when the run state changes.
+void TvxFrmMain::AlignActionColumns() {
+    const int labelWidth = std::max(lSource->sizeHint().width(), lTarget->sizeHint().width());
+    lSource->setFixedWidth(labelWidth);
+    lTarget->setFixedWidth(labelWidth);
+    const struct {
+        QWidget* upper;
+        QWidget* lower;
+        QStringList captions;
+        int drawnWidth;
+    } columns[] = {
+        {bSource, bTarget, {bSource->text(), bTarget->text()}, 38},
+        {bSourceFile, bView, {bSourceFile->text(), aView->text()}, 38},
+        {cSubdir, bSearchConvert, {aSearchConvert->text(), aStop->text()}, 76},
+        {bSearch, bCreate, {aSearch->text(), aConvert->text(), aPause->text()}, 76},
+    };
+    for (const auto& c : columns) {
+        const int width = std::max(ColumnWidth(c.lower, c.captions, c.drawnWidth),
+                                   c.upper == cSubdir ? cSubdir->sizeHint().width() : 0);
+        c.upper->setFixedWidth(width);
+        c.lower->setFixedWidth(width);
+    }
+}
+
 void TvxFrmMain::BuildViewer() {
-    pSpacer = MakePanel(this, "pSpacer", 2, QString());
+    pSpacer = MakePanel(this, "pSpacer", QString());
+    pSpacer->setFixedHeight(2);
     pViewer = new QFrame(this);
     pViewer->setObjectName("pViewer");
     pViewer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -266,32 +321,37 @@ void TvxFrmMain::BuildViewer() {
     lViewer->setSelectionBehavior(QAbstractItemView::SelectRows);
     lViewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lViewer->setIconSize(QSize(ui::ImageListSize, ui::ImageListSize));
-    lViewer->setHeaderLabels({"@", "File Name", "Result"});
-    lViewer->setToolTip("Drag & drop file(s) here and click \"Convert\" to convert them");
+    lViewer->setHeaderLabels({"@", tr("File Name"), tr("Result")});
+    lViewer->setToolTip(tr("Drag & drop file(s) here and click \"Convert\" to convert them"));
+    lViewer->setMinimumHeight(90);
     QHeaderView* header = lViewer->header();
-    header->setStretchLastSection(false);
     header->setMinimumSectionSize(16);
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     lViewer->setColumnWidth(0, 30);
     lViewer->setColumnWidth(1, 370);
     lViewer->setColumnWidth(2, 370);
+    // The result column takes the width the window gains.
+    header->setStretchLastSection(true);
     lViewer->setContextMenuPolicy(Qt::CustomContextMenu);
     lViewer->viewport()->setAcceptDrops(true);
     lViewer->viewport()->installEventFilter(this);
+    connect(lViewer, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* row) { OpenResultOf(row); });
     fill->addWidget(lViewer);
 }
 
 void TvxFrmMain::BuildMenus() {
     pm1 = new QMenu(this);
     pm1->setObjectName("pm1");
-    BrowseFiles1 = pm1->addAction("Browse Files", this, &TvxFrmMain::bSourceFileClick);
+    BrowseFiles1 = pm1->addAction(tr("Browse Files"), this, &TvxFrmMain::bSourceFileClick);
     pm1->addSeparator();
-    ViewSource1 = pm1->addAction("View  Source", this, &TvxFrmMain::ViewSource1Click);
-    OpenSource1 = pm1->addAction("Open Source", this, &TvxFrmMain::OpenSource1Click);
+    ViewSource1 = pm1->addAction(tr("View  Source"), this, &TvxFrmMain::ViewSource1Click);
+    OpenSource1 = pm1->addAction(tr("Open Source"), this, &TvxFrmMain::OpenSource1Click);
     pm1->addSeparator();
-    ViewOutput1 = pm1->addAction("View  Output", aView, &QAction::trigger);
+    ViewOutput1 = pm1->addAction(tr("View  Output"), aView, &QAction::trigger);
+    OpenPdf1 = pm1->addAction(tr("Open PDF"), this, &TvxFrmMain::OpenPdf1Click);
     pm1->addSeparator();
-    ExportList1 = pm1->addAction("Export the List", this, &TvxFrmMain::ExportList1Click);
+    ExportList1 = pm1->addAction(tr("Export the List"), this, &TvxFrmMain::ExportList1Click);
     connect(lViewer, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         pm1Popup();
         pm1->popup(lViewer->viewport()->mapToGlobal(at));
@@ -349,8 +409,10 @@ void TvxFrmMain::WMDropFiles(QObject* control, const QStringList& names) {
     bool first = true;
     for (const QString& name : names) {
         if (names.size() == 1 && vxProject->IsProjectFile(ToStd(name))) {
+            if (!MayDropChanges()) return;
             vxProject->ProjectFile = ToStd(name);
             vxProject->LoadProject(true);
+            MarkOptionsSaved();
             UpdateTitle();
             return;
         }
@@ -407,8 +469,11 @@ void TvxFrmMain::NewBatch() {
     ReleaseBatch();
     Batch = new TvxBatch();
     lViewer->clear();
+    tally_ = {};
+    StatusBar->Reset();
     rowGeneration_ = rowCalls_.Generation();
     Batch->OnNodeAdded = [this](TvxBatch* sender, TvxNode* node) { JobAdded(sender, node); };
+    Batch->OnNodeStarted = [this](TvxBatch* sender, TvxNode* node) { JobStarted(sender, node); };
 }
 
 void TvxFrmMain::ReleaseBatch() {
@@ -523,6 +588,7 @@ void TvxFrmMain::aConvertExecute() {
     bCreate->SetAction(aPause);
     aPause->setEnabled(true);
     bSearchConvert->SetAction(aStop);
+    StatusBar->RunStarted();
     Converter->ResumeChain();
     StopRequested = false;
 }
@@ -569,56 +635,7 @@ void TvxFrmMain::EnterIdleState() {
     aStop->setEnabled(false);
 }
 
-// ---- Project commands, links, opening sources -----------------------------
-
-void TvxFrmMain::aOpenExecute() {
-    vxProject->LoadProject(false);
-    UpdateTitle();
-}
-
-void TvxFrmMain::pm2Popup() {
-    pm2->clear();
-    for (const std::string& entry : vxProject->Recent) {
-        // "&&" keeps the menu from turning a character into an accelerator.
-        QAction* item = pm2->addAction(ToQ(entry).replace("&", "&&"));
-        item->setData(ToQ(entry));
-        std::error_code ec;
-        item->setEnabled(std::filesystem::exists(std::filesystem::path(entry), ec));
-        connect(item, &QAction::triggered, this, [this, item] { RecentProjectClick(item); });
-    }
-}
-
-void TvxFrmMain::RecentProjectClick(QAction* item) {
-    vxProject->ProjectFile = ToStd(item->data().toString());
-    vxProject->LoadProject(true);
-    UpdateTitle();
-}
-
-void TvxFrmMain::aNewExecute() {
-    vxProject->NewProject();
-    UpdateTitle();
-}
-
-void TvxFrmMain::aConfigExecute() {
-    if (!vxFrmCfg) vxFrmCfg = new TvxFrmCfg(this);
-    vxFrmCfg->ShowModal();
-    UpdateTitle();
-}
-
-void TvxFrmMain::aSaveExecute() {
-    vxProject->SaveProject();
-    UpdateTitle();
-}
-
-void TvxFrmMain::aSaveAsExecute() {
-    vxProject->SaveProjectAs();
-    UpdateTitle();
-}
-
-void TvxFrmMain::UpdateTitle() {
-    const std::string& file = vxProject->ProjectFile;
-    setWindowTitle(ToQ(vxProject->Title + " - " + (file.empty() ? "None" : file)));
-}
+// ---- Links, opening sources and results ---------------------------------
 
 void TvxFrmMain::aViewExecute() {
     if (eTarget->text().isEmpty()) {
@@ -632,20 +649,26 @@ void TvxFrmMain::ViewSource1Click() { OpenSelectedSource(true); }
 
 void TvxFrmMain::OpenSource1Click() { OpenSelectedSource(false); }
 
-void TvxFrmMain::OpenSelectedSource(bool folderOnly) {
-    for (int row = 0; row < lViewer->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lViewer->topLevelItem(row);
-        if (!item->isSelected()) continue;
-        std::string name = ToStd(item->text(1));
-        ui::ShellOpen(folderOnly ? FolderPart(name) : name);
-        return;
-    }
+QTreeWidgetItem* TvxFrmMain::FirstSelectedRow() const {
+    for (int row = 0; row < lViewer->topLevelItemCount(); ++row)
+        if (lViewer->topLevelItem(row)->isSelected()) return lViewer->topLevelItem(row);
+    return nullptr;
 }
+
+void TvxFrmMain::OpenSelectedSource(bool folderOnly) {
+    const QTreeWidgetItem* item = FirstSelectedRow();
+    if (!item) return;
+    std::string name = ToStd(item->text(1));
+    ui::ShellOpen(folderOnly ? FolderPart(name) : name);
+}
+
+void TvxFrmMain::OpenPdf1Click() { OpenResultOf(FirstSelectedRow()); }
 
 void TvxFrmMain::pm1Popup() {
     const bool selected = !lViewer->selectedItems().isEmpty();
     OpenSource1->setEnabled(selected);
     ViewSource1->setEnabled(selected);
+    OpenPdf1->setEnabled(HasPdf(FirstSelectedRow()));
 }
 
 void TvxFrmMain::aUpdateExecute() { ui::OpenUpdatePage(); }
@@ -672,6 +695,8 @@ void TvxFrmMain::FormCreate() {
     vxProject->SetPathChooser(&ui::Chooser());
     RegisterOptionControls();
     vxProject->OpenAtStart();
+    // What the start-up loaded, from a file or the command line, is saved.
+    MarkOptionsSaved();
     UpdateTitle();
 }
 
@@ -696,6 +721,10 @@ void TvxFrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();  // already ending the run; the first close completes
         return;
     }
+    if (!closeByProgram_ && !MayDropChanges()) {
+        event->ignore();
+        return;
+    }
     closing_ = true;
     daemonTimer_->stop();
     if (IsRunning()) {
@@ -716,8 +745,15 @@ void TvxFrmMain::EndOnStopRequest() {
         aStopExecute();
         WaitForConverters();
     }
+    closeByProgram_ = true;  // a stop request asks no question about unsaved options
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+void TvxFrmMain::CloseByProgram() {
+    closeByProgram_ = true;
+    close();
+    closeByProgram_ = false;
 }
 
 void TvxFrmMain::FormDestroy() {

@@ -1,18 +1,21 @@
 #pragma once
 // The main window: source and target choosers, the list of jobs with their
-// status images and results, Search, Convert, Pause and Stop, the project
-// commands and the product links. Search and converter threads reach the
-// window only through JobAdded, JobDone and OnFinish, whose changes are
-// carried out on the user-interface thread while the calling thread waits.
+// status images and results, Search, Convert, Pause and Stop, the status bar
+// of a run, the project commands and the product links. Search and converter
+// threads reach the window only through JobAdded, JobStarted, JobDone and
+// OnFinish, whose changes are carried out on the user-interface thread while
+// the calling thread waits.
 
 #include <QPointer>
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "batch/TvxWorkerChain.h"
 #include "platform/StopRequest.h"
+#include "ui/RunSummary.h"
 #include "ui/TvxFrmBase.h"
 #include "ui/UiThreadCall.h"
 
@@ -35,7 +38,8 @@ class TvxNode;
 
 namespace ui {
 class ActionButton;
-}
+class RunStatusBar;
+}  // namespace ui
 
 class TvxFrmMain : public TvxFrmBase {
     Q_OBJECT
@@ -65,12 +69,14 @@ public:
     QFrame* pSpacer;
     QFrame* pViewer;
     QTreeWidget* lViewer;
+    ui::RunStatusBar* StatusBar;
     QMenu* pm1;
     QMenu* pm2;
     QAction* BrowseFiles1;
     QAction* ViewSource1;
     QAction* OpenSource1;
     QAction* ViewOutput1;
+    QAction* OpenPdf1;
     QAction* ExportList1;
 
     QAction* aConvert;
@@ -122,6 +128,9 @@ public:
     void ViewSource1Click();
     void OpenSource1Click();
     void ExportList1Click();
+    // Opens the PDF of the first selected row; also a double click or Enter
+    // on a row.
+    void OpenPdf1Click();
     void pm1Popup();
     void pm2Popup();
     void RecentProjectClick(QAction* item);
@@ -138,6 +147,8 @@ public:
     // Rows of jobs; safe to call from the search and converter threads.
     void JobAdded(TvxBatch* sender, TvxNode* node);
     void ShowJob(const std::string& fileName, TvxBatch* batch, TvxNode* node);
+    // A converter has taken the job: its row shows the converting image.
+    void JobStarted(TvxBatch* sender, TvxNode* node);
     void JobDone(TvxBatch* sender, TvxNode* node);
     // The end of one converter thread; runs on the user-interface thread.
     void OnFinish();
@@ -156,6 +167,23 @@ public:
     bool IsRunning() const { return RunningWorkers > 0; }
     bool IsWaitingForDaemon() const;
 
+    // The image a row shows: its job's status, or, while the job's status
+    // is still 0, ImgConverting or ImgNotConverted; -1 for no such row.
+    int RowImage(int row) const;
+    // The rows counted so far, as the status bar shows them.
+    const ui::RowTally& Tally() const { return tally_; }
+
+    // Whether the options in the window differ from those last loaded or
+    // saved; options the command line gave count as loaded.
+    bool HasUnsavedChanges();
+    // Asks the user, when there are unsaved changes, to save, discard or
+    // cancel; true when the command may go on. Never asks in an unattended
+    // run.
+    bool MayDropChanges();
+    // Closes the window without asking about changes: the program's own
+    // close at the end of an unattended run.
+    void CloseByProgram();
+
 protected:
     void FormShow() override;
     void closeEvent(QCloseEvent* event) override;
@@ -167,12 +195,20 @@ private:
     void BuildActionPanel();
     void BuildViewer();
     void BuildMenus();
+    void AlignActionColumns();
     QAction* MakeAction(const char* name, const QString& caption, const QString& hint, int image,
                         void (TvxFrmMain::*handler)());
     void FormCreate();
     void FormDestroy();
 
     bool RefuseWhileRunning();
+    bool SaveOptions(bool asNewFile);
+    void MarkOptionsSaved();
+    QTreeWidgetItem* FirstSelectedRow() const;
+    static bool HasPdf(const QTreeWidgetItem* row);
+    void OpenResultOf(QTreeWidgetItem* row);
+    void CountDone(QTreeWidgetItem* row, int status);
+    void ShowRunEnd(bool stopped);
     void AddChosenFiles(const QStringList& names);
     bool ReduceTarget();
     bool TargetIsWritable();
@@ -194,6 +230,10 @@ private:
     bool waitingToClose_ = false;
     // Hands a stop request of the process to the user-interface thread.
     platform::StopSubscription onStop_;
+    bool closeByProgram_ = false;
+    ui::RowTally tally_;  // of the rows, user-interface thread only
+    // The options as last loaded or saved, in collected form.
+    std::vector<std::string> savedOptions_;
 };
 
 extern TvxFrmMain* vxFrmMain;

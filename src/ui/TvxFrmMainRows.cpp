@@ -1,7 +1,8 @@
-// The main window's rows of jobs, the end of a run, the run log and the
-// daemon repetition.
+// The main window's rows of jobs, the status bar's counts, the end of a run,
+// the run log and the daemon repetition.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <QTreeWidget>
@@ -14,7 +15,9 @@
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 #include "ui/ActionButton.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/ImageList.h"
+#include "ui/RunStatusBar.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
 #include "ui/UiText.h"
@@ -24,8 +27,10 @@ using ui::ToStd;
 
 namespace {
 
-// The row keeps its job's status beside the image, for the log.
+// The row keeps its job's status beside the image, for the log; the image
+// differs from the status only while the status is 0.
 constexpr int StatusRole = Qt::UserRole;
+constexpr int ImageRole = Qt::UserRole + 1;
 
 const char* StatusWord(int status) {
     switch (status) {
@@ -42,9 +47,37 @@ std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find_first_of("\r\n"));
 }
 
+QString ImageCaption(int image) {
+    switch (image) {
+        case ui::ImgSuccess:
+            return QCoreApplication::translate("TvxFrmMain", "Converted");
+        case ui::ImgFailure:
+            return QCoreApplication::translate("TvxFrmMain", "Failed");
+        case ui::ImgConverting:
+            return QCoreApplication::translate("TvxFrmMain", "Converting");
+        case ui::ImgNotConverted:
+            return QCoreApplication::translate("TvxFrmMain", "Not converted");
+        default:
+            return QCoreApplication::translate("TvxFrmMain", "Waiting");
+    }
+}
+
+void ShowImage(QTreeWidgetItem* row, int image) {
+    row->setIcon(0, ui::ImageListIcon(image));
+    row->setData(0, ImageRole, image);
+    row->setToolTip(0, ImageCaption(image));
+}
+
 void SetStatus(QTreeWidgetItem* row, int status) {
-    row->setIcon(0, ui::ImageListIcon(status));
+    ShowImage(row, status);
     row->setData(0, StatusRole, status);
+}
+
+// A job the run left out: greyed, and its status stays 0 ("Running" in the
+// log) as before.
+void MarkNotConverted(QTreeWidgetItem* row) {
+    ShowImage(row, ui::ImgNotConverted);
+    row->setForeground(1, QBrush(Qt::gray));
 }
 
 }  // namespace
@@ -56,7 +89,14 @@ QTreeWidgetItem* TvxFrmMain::RowAt(std::int32_t index, const QString& fileName) 
     row->setText(1, fileName);
     SetStatus(row, TvxNode::Waiting);
     lViewer->insertTopLevelItem(std::max(0, std::min<int>(index, count)), row);
+    ++tally_.known;
+    StatusBar->ShowCounts(tally_);
     return row;
+}
+
+int TvxFrmMain::RowImage(int row) const {
+    const QTreeWidgetItem* item = lViewer->topLevelItem(row);
+    return item ? item->data(0, ImageRole).toInt() : -1;
 }
 
 void TvxFrmMain::JobAdded(TvxBatch* sender, TvxNode* node) {
@@ -79,6 +119,15 @@ void TvxFrmMain::ShowJob(const std::string& fileName, TvxBatch* batch, TvxNode* 
     rowCalls_.RunFor(rowGeneration_, [&] { RowAt(index, name); });
 }
 
+void TvxFrmMain::JobStarted(TvxBatch* /*sender*/, TvxNode* node) {
+    const std::int32_t index = node->Index;
+    const QString name = ToQ(node->FileName);
+    rowCalls_.RunFor(rowGeneration_, [&] {
+        QTreeWidgetItem* row = RowAt(index, name);
+        if (row->data(0, StatusRole).toInt() == TvxNode::Waiting) ShowImage(row, ui::ImgConverting);
+    });
+}
+
 void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
     // Status and result were written by the calling converter thread.
     const std::int32_t index = node->Index;
@@ -89,8 +138,22 @@ void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
         QTreeWidgetItem* row = RowAt(index, name);
         row->setText(1, name);
         row->setText(2, result);
+        CountDone(row, status);
         SetStatus(row, status);
     });
+}
+
+// Counts a job that has just ended; a job that ended before is not counted
+// again.
+void TvxFrmMain::CountDone(QTreeWidgetItem* row, int status) {
+    if (row->data(0, StatusRole).toInt() != TvxNode::Waiting) return;
+    if (status == TvxNode::Failed)
+        ++tally_.failed;
+    else if (status == TvxNode::Done && row->text(2).isEmpty())
+        ++tally_.skipped;  // its target existed and was kept
+    else if (status == TvxNode::Done)
+        ++tally_.converted;
+    StatusBar->ShowCounts(tally_);
 }
 
 void TvxFrmMain::OnFinish() {
@@ -98,11 +161,40 @@ void TvxFrmMain::OnFinish() {
     RunningWorkers = 0;
     EnterIdleState();
     ReportFailures();
-    if (DropBatchAtFinish() == 1) {
+    const bool stopped = DropBatchAtFinish() == 1;
+    if (stopped) {
         ReleaseBatch();
         SetDropBatchAtFinish(0);
     }
+    ShowRunEnd(stopped);
     if (!closing_) AfterRun();
+}
+
+// Rows the run left behind are marked (all waiting rows after Stop, and a
+// row whose converter ended without finishing it), the summary goes to the
+// status bar, and to the desktop when the user is looking elsewhere.
+void TvxFrmMain::ShowRunEnd(bool stopped) {
+    for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = lViewer->topLevelItem(i);
+        const int image = row->data(0, ImageRole).toInt();
+        if (row->data(0, StatusRole).toInt() != TvxNode::Waiting || image == ui::ImgNotConverted)
+            continue;
+        if (stopped || image == ui::ImgConverting) {
+            MarkNotConverted(row);
+            ++tally_.notConverted;
+        }
+    }
+    const QString summary = StatusBar->RunEnded(tally_);
+    if (!closing_ && !isActiveWindow() && !vxProject->GetRunAndClose())
+        ui::Notifier().Notify(ToQ(vxProject->Title), summary);
+}
+
+bool TvxFrmMain::HasPdf(const QTreeWidgetItem* row) {
+    return row && row->data(0, StatusRole).toInt() == TvxNode::Done && !row->text(2).isEmpty();
+}
+
+void TvxFrmMain::OpenResultOf(QTreeWidgetItem* row) {
+    if (HasPdf(row)) ui::ShellOpen(ToStd(row->text(2)));
 }
 
 void TvxFrmMain::ReportFailures() {
@@ -130,7 +222,7 @@ void TvxFrmMain::AfterRun() {
     if (vxProject->GetDaemon() <= 0) {
         // Closed from the event loop: OnFinish may be running for a
         // converter thread that waits for it to return.
-        QTimer::singleShot(0, this, &QWidget::close);
+        QTimer::singleShot(0, this, &TvxFrmMain::CloseByProgram);
         return;
     }
     if (!StopRequested) ScheduleDaemonRun();
@@ -170,7 +262,8 @@ void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
 
 void TvxFrmMain::ExportList1Click() {
     std::string fileName;
-    if (!ui::Chooser().ChooseSaveFile("Log File|*.log", ".log", fileName)) return;
+    const std::string filter = ToStd(tr("Log File")) + "|*.log";
+    if (!ui::Chooser().ChooseSaveFile(filter, ".log", fileName)) return;
     try {
         SaveListAsLog(fileName);
     } catch (const std::exception& error) {

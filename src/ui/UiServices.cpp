@@ -7,19 +7,27 @@
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
 #include "platform/ShellLauncher.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/QtPathChooser.h"
+#include "ui/Questions.h"
 
 namespace ui {
 namespace {
 
 TvxPathChooser* installedChooser = nullptr;
 platform::ShellLauncher* installedShell = nullptr;
+Questions* installedQuestions = nullptr;
+DesktopNotifier* installedNotifier = nullptr;
 
 }  // namespace
 
 void SetPathChooser(TvxPathChooser* chooser) { installedChooser = chooser; }
 
 void SetShell(platform::ShellLauncher* shell) { installedShell = shell; }
+
+void SetQuestions(Questions* questions) { installedQuestions = questions; }
+
+void SetNotifier(DesktopNotifier* notifier) { installedNotifier = notifier; }
 
 TvxPathChooser& Chooser() {
     static QtPathChooser dialogs;
@@ -29,6 +37,17 @@ TvxPathChooser& Chooser() {
 platform::ShellLauncher& Shell() {
     static platform::XdgOpenLauncher xdgOpen;
     return installedShell ? *installedShell : xdgOpen;
+}
+
+Questions& Ask() {
+    static MessageBoxQuestions boxes;
+    return installedQuestions ? *installedQuestions : boxes;
+}
+
+DesktopNotifier& Notifier() {
+    // Made on first use, so a program that never notifies never opens the bus.
+    static DBusDesktopNotifier sessionBus;
+    return installedNotifier ? *installedNotifier : sessionBus;
 }
 
 void ShellOpen(const std::string& target) { Shell().Open(target); }

@@ -1,8 +1,9 @@
 #pragma once
 // What the windows reach outside the program through: the path choosers, the
-// shell's default handler and the product links. The program installs the
-// real ones (Qt dialogs, xdg-open); tests install scripted and recording
-// stand-ins before they create a window.
+// shell's default handler, the questions to the user, the desktop
+// notifications and the product links. The program uses the real ones (Qt
+// dialogs, xdg-open, message boxes, the session bus); tests install
+// scripted and recording stand-ins before they create a window.
 
 #include <string>
 #include <vector>
@@ -16,11 +17,19 @@ class ShellLauncher;
 
 namespace ui {
 
-// Not owned; nullptr restores the defaults (Qt dialogs, xdg-open).
+class DesktopNotifier;
+class Questions;
+
+// Not owned; nullptr restores the defaults (Qt dialogs, xdg-open, message
+// boxes, the session bus).
 void SetPathChooser(TvxPathChooser* chooser);
 void SetShell(platform::ShellLauncher* shell);
+void SetQuestions(Questions* questions);
+void SetNotifier(DesktopNotifier* notifier);
 TvxPathChooser& Chooser();
 platform::ShellLauncher& Shell();
+Questions& Ask();
+DesktopNotifier& Notifier();
 
 // Hands a file, folder or address to the shell's default action.
 void ShellOpen(const std::string& target);

@@ -140,6 +140,32 @@ TEST_F(BatchTest, NodeAddedHandlerRunsOutsideTheLockAndMayTakeItAgain) {
     EXPECT_EQ(seen, (std::vector<std::string>{"/in/a.chm", "/in/b.chm"}));
 }
 
+TEST_F(BatchTest, NodeStartedIsToldOncePerHandedOutJobWithoutTheLockHeld) {
+    TvxBatch batch;
+    batch.AddNode("/in/a.chm");
+    batch.AddFile("/in/b.chm");
+    std::vector<int> started;
+    bool lockFreeDuringCall = true;
+    // Kept outside the handler, so that a held lock fails the test instead
+    // of hanging it in the future's destructor.
+    std::vector<std::future<void>> others;
+    batch.OnNodeStarted = [&](TvxBatch* sender, TvxNode* node) {
+        started.push_back(node->Index);
+        // A handler that waits for another thread (the window's does) must
+        // not hold the lock that thread may need.
+        others.push_back(std::async(std::launch::async, [sender] {
+            sender->LockNodes();
+            sender->UnlockNodes();
+        }));
+        lockFreeDuringCall &= others.back().wait_for(5s) == std::future_status::ready;
+    };
+    EXPECT_EQ(Drain(batch), (std::vector<int>{0, 1}));
+    EXPECT_EQ(started, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(lockFreeDuringCall);
+    EXPECT_EQ(batch.NextNode(), nullptr);
+    EXPECT_EQ(started.size(), 2u);
+}
+
 TEST_F(BatchTest, StartSplitsTheSourceAndSearchesOnlyOnce) {
     pellintest::TempTree tree;
     tree.File("one.chm");

@@ -52,6 +52,17 @@ TEST_F(Binding, CollectWritesTrueFalseAndDeletesEmptyValues) {
               (Lines{"Source=/new/*.chm", "Source=B", "Other=kept", "Subdir=False"}));
 }
 
+TEST_F(Binding, CollectedLinesAreWhatCollectWouldWriteWithoutWritingIt) {
+    project.Options = {"Source=A", "Other=kept"};
+    source.setText("/new/*.chm");
+    subdir.setChecked(true);
+    const Lines collected = project.CollectedOptionLines();
+    EXPECT_EQ(project.Options, (Lines{"Source=A", "Other=kept"}));
+    project.CollectOptions();
+    EXPECT_EQ(collected, project.Options);
+    EXPECT_EQ(collected, (Lines{"Source=/new/*.chm", "Other=kept", "Subdir=True"}));
+}
+
 TEST_F(Binding, OlderKeyIsTakenOverOnce) {
     project.Options = {"eSource.Text=/x/*.chm", "ThreadsCount=2"};
     project.ApplyOptions();

@@ -57,7 +57,7 @@ TEST(ProjectFile, NameMustEndInTheExtensionAtItsFirstOccurrence) {
 TEST(ProjectFile, SaveWithoutFileAsksAndCancelWritesNothing) {
     Harness h;
     h.project->Options = {"Source=/s/"};
-    h.project->SaveProject();
+    EXPECT_FALSE(h.project->SaveProject());
     EXPECT_EQ(h.chooser.calls, 1);
     EXPECT_EQ(h.chooser.lastFilter, "Pellin Project|*.batch-pellin");
     EXPECT_EQ(h.chooser.lastDefaultExt, ".batch-pellin");
@@ -66,7 +66,7 @@ TEST(ProjectFile, SaveWithoutFileAsksAndCancelWritesNothing) {
 
     const std::string chosen = h.folder / "chosen.batch-pellin";
     h.chooser.answers = {chosen};
-    h.project->SaveProject();
+    EXPECT_TRUE(h.project->SaveProject());
     EXPECT_EQ(h.project->ProjectFile, chosen);
     EXPECT_EQ(Bytes(chosen), "Source=/s/\r\n");
     EXPECT_EQ(h.project->Recent, Lines{chosen});
@@ -83,7 +83,7 @@ TEST(ProjectFile, OpenDialogOffersProjectsAndSources) {
     Harness h;
     h.project->ProjectFile = "/p/a?.batch-pellin";
     h.project->Options = {"Source=/keep/"};
-    h.project->LoadProject(false);  // cancelled
+    EXPECT_FALSE(h.project->LoadProject(false));  // cancelled
     EXPECT_EQ(h.chooser.lastFilter,
               "Pellin Project|*.batch-pellin|Microsoft HTML Help(*.chm)|*.chm");
     EXPECT_EQ(h.chooser.lastName, "/p/a*.batch-pellin");
@@ -91,7 +91,7 @@ TEST(ProjectFile, OpenDialogOffersProjectsAndSources) {
     EXPECT_EQ(h.project->Options, Lines{"Source=/keep/"});
 
     h.chooser.answers = {"/help/guide.chm"};
-    h.project->LoadProject(false);
+    EXPECT_TRUE(h.project->LoadProject(false));
     EXPECT_EQ(h.project->GetSource(), "/help/guide.chm");
     EXPECT_EQ(h.project->GetTarget(), "/help/");
     EXPECT_EQ(h.project->ProjectFile, "");

@@ -21,6 +21,7 @@
 #include <memory>
 #include <mutex>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "../core/CoreTestSupport.h"
@@ -32,8 +33,11 @@
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
 #include "platform/RecordingShellLauncher.h"
+#include "platform/TickClock.h"
 #include "ui/ActionButton.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/QtMainThreadDispatcher.h"
+#include "ui/Questions.h"
 #include "ui/TvxFrmAbout.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
@@ -47,7 +51,9 @@ inline QApplication& App() {
     static char name[] = "pellin_ui_tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // An offscreen platform given with options (a screen size) is kept.
+        if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* made = new QApplication(argc, argv);
         made->setQuitOnLastWindowClosed(false);
         return made;
@@ -89,21 +95,31 @@ private:
 };
 
 // What the test converter does: files whose name holds "bad" fail with a
-// two-line message; with the gate closed, each job waits until it opens.
+// two-line message, files whose name holds "skip" end as skipped (done, no
+// result), files whose name holds "throw" escape with an exception (no
+// job-done call); with the gate closed, each job waits until it opens or
+// until Let lets it through.
 struct ConverterScript {
     std::atomic<int> jobsProcessed{0};
     std::mutex mutex;
     std::condition_variable opened;
     bool gateClosed = false;
     int jobsInHand = 0;
+    int passes = 0;  // jobs let through the closed gate
 
     void CloseGate() {
         std::lock_guard lock(mutex);
         gateClosed = true;
+        passes = 0;
     }
     void OpenGate() {
         std::lock_guard lock(mutex);
         gateClosed = false;
+        opened.notify_all();
+    }
+    void Let(int jobs) {
+        std::lock_guard lock(mutex);
+        passes += jobs;
         opened.notify_all();
     }
     int JobsInHand() {
@@ -114,7 +130,9 @@ struct ConverterScript {
         std::unique_lock lock(mutex);
         ++jobsInHand;
         // Bounded, so that a failing test cannot hang the suite.
-        opened.wait_for(lock, std::chrono::seconds(10), [this] { return !gateClosed; });
+        opened.wait_for(lock, std::chrono::seconds(10),
+                        [this] { return !gateClosed || passes > 0; });
+        if (gateClosed && passes > 0) --passes;
         --jobsInHand;
     }
 };
@@ -130,10 +148,17 @@ public:
 
     void ConvertFile(TvxBatch* batch, TvxNode* node) override {
         Script().PassGate();
+        if (node->FileName.find("throw") != std::string::npos) {
+            ++Script().jobsProcessed;
+            throw std::runtime_error("the converter gave up");
+        }
         if (node->FileName.find("bad") != std::string::npos) {
             node->Status = TvxNode::Failed;
             node->ResultText = "Cannot convert\nsecond line";
             batch->AddFailure("Cannot convert?");
+        } else if (node->FileName.find("skip") != std::string::npos) {
+            node->Status = TvxNode::Done;
+            node->ResultText.clear();
         } else {
             node->Status = TvxNode::Done;
             node->ResultText = batch->TargetDir + fs::path(node->FileName).stem().string() + ".pdf";
@@ -141,6 +166,39 @@ public:
         }
         ++Script().jobsProcessed;
     }
+};
+
+// Answers the windows' questions from a script and counts them.
+class ScriptedQuestions : public ui::Questions {
+public:
+    ui::UnsavedAnswer unsavedAnswer = ui::UnsavedAnswer::Cancel;
+    bool acceptProblems = false;
+    int unsavedAsked = 0;
+    QStringList problemsShown;
+
+    ui::UnsavedAnswer AskUnsavedOptions(QWidget*) override {
+        ++unsavedAsked;
+        return unsavedAnswer;
+    }
+    bool AcceptOptionProblems(QWidget*, const QStringList& problems) override {
+        problemsShown = problems;
+        return acceptProblems;
+    }
+};
+
+class RecordingNotifier : public ui::DesktopNotifier {
+public:
+    std::vector<std::pair<QString, QString>> sent;
+    void Notify(const QString& summary, const QString& body) override {
+        sent.emplace_back(summary, body);
+    }
+};
+
+// A clock that moves only when told.
+class ManualClock : public platform::TickClock {
+public:
+    std::atomic<std::uint32_t> now{1000};
+    std::uint32_t TickCount() const override { return now.load(); }
 };
 
 class UiTest : public ::testing::Test {
@@ -165,6 +223,8 @@ protected:
         };
         ui::SetPathChooser(&chooser);
         ui::SetShell(&shell);
+        ui::SetQuestions(&questions);
+        ui::SetNotifier(&notifier);
         dispatcher = std::make_unique<ui::QtMainThreadDispatcher>();
     }
 
@@ -177,6 +237,8 @@ protected:
         dispatcher.reset();
         ui::SetPathChooser(nullptr);
         ui::SetShell(nullptr);
+        ui::SetQuestions(nullptr);
+        ui::SetNotifier(nullptr);
         delete vxProject;
         vxProject = nullptr;
         delete vxInfo;
@@ -219,6 +281,8 @@ protected:
     fs::path root;
     platform::RecordingShellLauncher shell;
     ScriptedChooser chooser;
+    ScriptedQuestions questions;
+    RecordingNotifier notifier;
     std::unique_ptr<ui::QtMainThreadDispatcher> dispatcher;
 };
 
