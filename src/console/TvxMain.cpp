@@ -71,6 +71,7 @@ int TvxMain::Run() {
         finished_ = 0;
     }
     quiet_ = options::ParseBoolean(vxProject->GetOption("Quiet")).value_or(false);
+    timings_ = options::ParseBoolean(vxProject->GetOption("Timings")).value_or(false);
     Batch = std::make_unique<TvxBatch>();
     if (!CheckBeforeStart()) {
         // The log still tells that this run did nothing, as the window's does.
@@ -146,6 +147,7 @@ void TvxMain::ReportJob(TvxBatch* sender, TvxNode* node) {
         finished = ++finished_;
     }
     if (!quiet_) Say(ProgressLine(finished, sender->NodeCount(), *node, elapsed));
+    if (timings_ && !node->Timings.empty()) Say(TimingLine(*node));
 }
 
 void TvxMain::Finish() {

@@ -68,6 +68,7 @@ private:
     std::mutex logLinesLock_;
     std::mutex messagesLock_;
     bool quiet_ = false;
+    bool timings_ = false;
     int finished_ = 0;  // jobs reported so far; under logLinesLock_
     std::chrono::steady_clock::time_point started_;
 };

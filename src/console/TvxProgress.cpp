@@ -1,9 +1,8 @@
 #include "console/TvxProgress.h"
 
-#include <cstdio>
-
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
+#include "platform/DurationText.h"
 #include "platform/EscapedText.h"
 #include "platform/PathText.h"
 
@@ -13,23 +12,11 @@ std::string ShownName(const std::string& path) {
     return platform::EscapeControls(platform::ExtractFileName(path));
 }
 
-std::string TwoDigits(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02u", value);
-    return text;
+std::string Shown(std::uint32_t milliseconds) {
+    return platform::DurationText(std::chrono::milliseconds(milliseconds));
 }
 
 }  // namespace
-
-std::string DurationText(std::uint32_t milliseconds) {
-    const std::uint64_t tenths = (std::uint64_t{milliseconds} + 50) / 100;
-    if (tenths < 600) return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
-    const auto seconds = static_cast<std::uint32_t>((std::uint64_t{milliseconds} + 500) / 1000);
-    const std::uint32_t minutes = seconds / 60;
-    if (minutes < 60) return std::to_string(minutes) + " min " + TwoDigits(seconds % 60) + " s";
-    return std::to_string(minutes / 60) + " h " + TwoDigits(minutes % 60) + " min " +
-           TwoDigits(seconds % 60) + " s";
-}
 
 std::string ProgressLine(int finished, int known, const TvxNode& node, std::uint32_t milliseconds) {
     std::string line = "[" + std::to_string(finished) + "/" + std::to_string(known) + "] " +
@@ -40,7 +27,10 @@ std::string ProgressLine(int finished, int known, const TvxNode& node, std::uint
         line += " -> " + ShownName(node.ResultText);
     else
         line += " failed: " + platform::EscapeControls(node.ResultText);
-    return line + " (" + DurationText(milliseconds) + ")";
+    line += " (" + Shown(milliseconds) + ")";
+    // A job that succeeded without some of its topics says which.
+    if (!node.Note.empty()) line += "; " + platform::EscapeControls(node.Note);
+    return line;
 }
 
 TvxRunCounts CountJobs(TvxBatch& batch) {
@@ -63,5 +53,9 @@ std::string SummaryLine(const TvxRunCounts& counts, std::uint32_t milliseconds) 
                        std::to_string(counts.Failed) + " failed, " +
                        std::to_string(counts.Skipped) + " skipped";
     if (counts.NotRun > 0) line += ", " + std::to_string(counts.NotRun) + " not run";
-    return line + " in " + DurationText(milliseconds);
+    return line + " in " + Shown(milliseconds);
+}
+
+std::string TimingLine(const TvxNode& node) {
+    return "timing: " + ShownName(node.FileName) + ": " + node.Timings;
 }

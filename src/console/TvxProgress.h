@@ -6,6 +6,7 @@
 //   [3/40] guide.chm -> guide.pdf (4.2 s)
 //   [4/40] broken.chm failed: No topic found in the help file (0.3 s)
 //   [5/40] old.chm skipped: the PDF exists
+//   [6/40] big.chm -> big.pdf (2 min 10 s); 1 of 900 topics left out: a.htm (...)
 //   38 converted, 2 failed, 0 skipped in 2 min 03 s
 
 #include <cstdint>
@@ -14,11 +15,12 @@
 class TvxBatch;
 class TvxNode;
 
-// "0.4 s" and "12.3 s" under a minute, "2 min 03 s", "1 h 02 min 03 s".
-std::string DurationText(std::uint32_t milliseconds);
-
 // `finished` jobs of `known` so far (the jobs found at this moment).
 std::string ProgressLine(int finished, int known, const TvxNode& node, std::uint32_t milliseconds);
+
+// "timing: guide.chm: decompile=0.21 book=0.05 ..." for the Timings option:
+// how long each step of the job took, in seconds.
+std::string TimingLine(const TvxNode& node);
 
 struct TvxRunCounts {
     int Converted = 0;

@@ -1,22 +1,31 @@
 #include "platform/DurationText.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace platform {
 
-std::string DurationText(std::chrono::milliseconds duration) {
-    const long long ms = duration.count() < 0 ? 0 : duration.count();
-    char text[48];
-    if (ms < 60000) {
-        std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
-    } else if (ms < 3600000) {
-        const long long seconds = ms / 1000;
-        std::snprintf(text, sizeof text, "%lld min %02lld s", seconds / 60, seconds % 60);
-    } else {
-        const long long minutes = ms / 60000;
-        std::snprintf(text, sizeof text, "%lld h %02lld min", minutes / 60, minutes % 60);
-    }
+namespace {
+
+std::string TwoDigits(std::uint64_t value) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%02llu", static_cast<unsigned long long>(value));
     return text;
+}
+
+}  // namespace
+
+std::string DurationText(std::chrono::milliseconds duration) {
+    const std::uint64_t ms =
+        duration.count() < 0 ? 0 : static_cast<std::uint64_t>(duration.count());
+    // Rounded once, to what is shown: 59.95 s is "1 min 00 s", never "60.0 s".
+    const std::uint64_t tenths = (ms + 50) / 100;
+    if (tenths < 600) return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+    const std::uint64_t seconds = (ms + 500) / 1000;
+    const std::uint64_t minutes = seconds / 60;
+    if (minutes < 60) return std::to_string(minutes) + " min " + TwoDigits(seconds % 60) + " s";
+    return std::to_string(minutes / 60) + " h " + TwoDigits(minutes % 60) + " min " +
+           TwoDigits(seconds % 60) + " s";
 }
 
 }  // namespace platform

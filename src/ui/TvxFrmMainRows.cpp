@@ -134,10 +134,14 @@ void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
     const std::int32_t status = node->Status;
     const QString name = ToQ(node->FileName);
     const QString result = ToQ(FirstLine(node->ResultText));
+    const QString note = ToQ(node->Note);
     rowCalls_.RunFor(rowGeneration_, [&] {
         QTreeWidgetItem* row = RowAt(index, name);
         row->setText(1, name);
         row->setText(2, result);
+        // Topics a converted job had to leave out are told where the
+        // result is read.
+        row->setToolTip(2, note);
         CountDone(row, status);
         SetStatus(row, status);
     });

@@ -4,17 +4,6 @@
 #include "batch/TvxNode.h"
 #include "console/TvxProgress.h"
 
-TEST(DurationText, TenthsUnderAMinuteThenMinutesAndHours) {
-    EXPECT_EQ(DurationText(0), "0.0 s");
-    EXPECT_EQ(DurationText(4210), "4.2 s");
-    EXPECT_EQ(DurationText(12345), "12.3 s");
-    EXPECT_EQ(DurationText(59949), "59.9 s");
-    EXPECT_EQ(DurationText(59950), "1 min 00 s");  // never "60.0 s"
-    EXPECT_EQ(DurationText(123000), "2 min 03 s");
-    EXPECT_EQ(DurationText(3723000), "1 h 02 min 03 s");
-    EXPECT_EQ(DurationText(0xFFFFFFFFu), "1193 h 02 min 47 s");
-}
-
 TEST(ProgressLine, SaysWhatBecameOfTheJobInItsOwnWords) {
     TvxNode done("/shelf/guide.chm", 2);
     done.Status = TvxNode::Done;
@@ -30,6 +19,16 @@ TEST(ProgressLine, SaysWhatBecameOfTheJobInItsOwnWords) {
     TvxNode skipped("/shelf/old.chm", 4);
     skipped.Status = TvxNode::Done;
     EXPECT_EQ(ProgressLine(5, 41, skipped, 10), "[5/41] old.chm skipped: the PDF exists");
+
+    TvxNode partly("/shelf/big.chm", 5);
+    partly.Status = TvxNode::Done;
+    partly.ResultText = "/out/big.pdf";
+    partly.Note = "1 of 9 topics left out: about.htm (it stopped LibreOffice)";
+    EXPECT_EQ(ProgressLine(6, 41, partly, 2000),
+              "[6/41] big.chm -> big.pdf (2.0 s); 1 of 9 topics left out: about.htm (it stopped "
+              "LibreOffice)");
+    partly.Timings = "decompile=0.20 export=1.50";
+    EXPECT_EQ(TimingLine(partly), "timing: big.chm: decompile=0.20 export=1.50");
 }
 
 TEST(ProgressLine, ANameOrReasonCannotForgeALine) {
