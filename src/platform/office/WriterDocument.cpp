@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
@@ -148,6 +150,7 @@ void WriterDocument::insertHtml(const std::string& path) {
     const int topic = links_.addTopic(std::filesystem::absolute(path).string());
     topicHasHeading_.push_back(hasHeadingMarkup(path));
     const std::string url = fileUrlOf(path);
+    picturesRead_ = false;
     if (!document_.is()) {
         loadTopic(url, limit);
         return;
@@ -245,30 +248,37 @@ void WriterDocument::renameNewAnchors(int topic) {
     std::sort(knownBookmarks_.begin(), knownBookmarks_.end());
 }
 
-int WriterDocument::graphicCount() {
+const std::vector<Reference<css::beans::XPropertySet>>& WriterDocument::pictures() {
+    if (picturesRead_) return pictures_;
     const auto doc = document();
-    return connection_->call(connection_->timeouts().quick, "counting pictures", [&] {
-        Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
-        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(),
-                                                         UNO_QUERY_THROW);
-        return static_cast<int>(graphics->getCount());
-    });
+    connection_->call(
+        connection_->timeouts().exporting(insertedBytes_), "listing the pictures", [&] {
+            Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
+            Reference<css::container::XEnumerationAccess> all(supplier->getGraphicObjects(),
+                                                              UNO_QUERY_THROW);
+            const auto each = all->createEnumeration();
+            pictures_.clear();
+            while (each->hasMoreElements()) pictures_.emplace_back(each->nextElement(), UNO_QUERY);
+        });
+    picturesRead_ = true;
+    return pictures_;
 }
 
+int WriterDocument::graphicCount() { return static_cast<int>(pictures().size()); }
+
 Reference<css::beans::XPropertySet> WriterDocument::graphic(int index) {
-    const auto doc = document();
-    return connection_->call(connection_->timeouts().quick, "reading a picture", [&] {
-        Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
-        Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(),
-                                                         UNO_QUERY_THROW);
-        return Reference<css::beans::XPropertySet>(graphics->getByIndex(index), UNO_QUERY_THROW);
-    });
+    const auto& all = pictures();
+    if (index < 0 || static_cast<std::size_t>(index) >= all.size() ||
+        !all[static_cast<std::size_t>(index)].is())
+        throw AutomationError(kOfficeErrorCode,
+                              "The document has no picture " + std::to_string(index + 1));
+    return all[static_cast<std::size_t>(index)];
 }
 
 namespace {
 
 // The file a linked picture was read from; empty for a stored one.
-OUString originOf(const Reference<css::beans::XPropertySet>& graphicObject) {
+OUString linkedFileOf(const Reference<css::beans::XPropertySet>& graphicObject) {
     Reference<css::beans::XPropertySet> picture(graphicObject->getPropertyValue("Graphic"),
                                                 UNO_QUERY);
     OUString origin;
@@ -278,25 +288,38 @@ OUString originOf(const Reference<css::beans::XPropertySet>& graphicObject) {
 
 }  // namespace
 
+std::string WriterDocument::originOf(const Reference<css::beans::XPropertySet>& graphic) {
+    const auto known = pictureOrigins_.find(graphic.get());
+    if (known != pictureOrigins_.end()) return known->second;
+    const std::string origin = connection_->call(connection_->timeouts().quick, "reading a picture",
+                                                 [&] { return fromUno(linkedFileOf(graphic)); });
+    pictureOrigins_[graphic.get()] = origin;
+    return origin;
+}
+
 bool WriterDocument::isLinked(const Reference<css::beans::XPropertySet>& graphic) {
-    return connection_->call(connection_->timeouts().quick, "reading a picture",
-                             [&] { return !originOf(graphic).isEmpty(); });
+    return !originOf(graphic).empty();
 }
 
 void WriterDocument::embed(const Reference<css::beans::XPropertySet>& graphic) {
+    const std::string origin = originOf(graphic);
+    // Only local files: a document must not make the office fetch from the web.
+    if (origin.compare(0, 5, "file:") != 0) return;
     connection_->call(connection_->timeouts().load, "embedding a picture", [&] {
-        const OUString origin = originOf(graphic);
-        // Only local files: a document must not make the office fetch from the web.
-        if (!origin.startsWithIgnoreAsciiCase("file:")) return;
-        Reference<css::graphic::XGraphicProvider> provider(
-            connection_->serviceManager()->createInstanceWithContext(
-                "com.sun.star.graphic.GraphicProvider", connection_->remoteContext()),
-            UNO_QUERY_THROW);
-        const auto picture = provider->queryGraphic(properties({property("URL", Any(origin))}));
+        auto& picture = loadedPictures_[origin];
+        if (!picture.is()) {
+            Reference<css::graphic::XGraphicProvider> provider(
+                connection_->serviceManager()->createInstanceWithContext(
+                    "com.sun.star.graphic.GraphicProvider", connection_->remoteContext()),
+                UNO_QUERY_THROW);
+            picture = provider->queryGraphic(properties({property("URL", Any(toUno(origin)))}));
+        }
         if (!picture.is())
-            throw css::uno::RuntimeException("the picture " + origin + " could not be read");
-        graphic->setPropertyValue("Graphic", Any(picture));
+            throw css::uno::RuntimeException(toUno("the picture " + origin + " could not be read"));
+        graphic->setPropertyValue("Graphic",
+                                  Any(Reference<css::graphic::XGraphic>(picture, UNO_QUERY)));
     });
+    pictureOrigins_[graphic.get()].clear();  // stored in the document now
 }
 
 namespace {
@@ -431,18 +454,14 @@ void fitPicture(const Reference<css::beans::XPropertySet>& picture, const css::a
 // it is scaled to the text width (a tall one to the page height).
 void WriterDocument::fitPicturesToPage() {
     const auto doc = document();
-    connection_->call(
-        connection_->timeouts().exporting(insertedBytes_), "fitting the pictures to the page", [&] {
-            const css::awt::Size area = textArea(doc);
-            if (area.Width <= 0 || area.Height <= 0) return;
-            Reference<css::text::XTextGraphicObjectsSupplier> supplier(doc, UNO_QUERY_THROW);
-            Reference<css::container::XIndexAccess> graphics(supplier->getGraphicObjects(),
-                                                             UNO_QUERY_THROW);
-            for (sal_Int32 i = 0; i < graphics->getCount(); ++i) {
-                Reference<css::beans::XPropertySet> picture(graphics->getByIndex(i), UNO_QUERY);
-                if (picture.is()) fitPicture(picture, area);
-            }
-        });
+    const auto& all = pictures();
+    connection_->call(connection_->timeouts().exporting(insertedBytes_),
+                      "fitting the pictures to the page", [&] {
+                          const css::awt::Size area = textArea(doc);
+                          if (area.Width <= 0 || area.Height <= 0) return;
+                          for (const auto& picture : all)
+                              if (picture.is()) fitPicture(picture, area);
+                      });
 }
 
 void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings& settings) {

@@ -8,9 +8,11 @@
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/office/OfficeConnection.h"
 #include "platform/office/TopicLinks.h"
@@ -63,6 +65,9 @@ private:
     void loadTopic(const std::string& url, std::chrono::milliseconds limit);
     void appendTopic(const std::string& url);
     void fitPicturesToPage();
+    // Every picture of the document, read once per change of the text: the
+    // office's own index walks all pictures on each access.
+    const std::vector<css::uno::Reference<css::beans::XPropertySet>>& pictures();
     void renameNewAnchors(int topic);
     void retargetLinks();
     int topicAt(const css::uno::Reference<css::text::XTextRange>& range);
@@ -74,6 +79,14 @@ private:
     std::vector<std::string> knownBookmarks_;
     std::vector<css::uno::Reference<css::text::XTextRange>> topicStarts_;
     std::vector<bool> topicHasHeading_;
+    std::vector<css::uno::Reference<css::beans::XPropertySet>> pictures_;
+    bool picturesRead_ = false;
+    // A picture file used many times (an icon on every page) is read once.
+    std::map<std::string, css::uno::Reference<css::uno::XInterface>> loadedPictures_;
+    // The file each picture was linked to, empty once it is stored in the
+    // document; asked for every picture several times.
+    std::map<const void*, std::string> pictureOrigins_;
+    std::string originOf(const css::uno::Reference<css::beans::XPropertySet>& graphic);
     std::uintmax_t insertedBytes_ = 0;  // what the export's time limit grows with
     bool loadedAsDocument_ = false;
     bool closed_ = false;
