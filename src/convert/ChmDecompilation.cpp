@@ -16,6 +16,7 @@
 #include "convert/DecompiledFiles.h"
 #include "convert/HelpLanguage.h"
 #include "convert/HelpTreeSearch.h"
+#include "convert/JobMessages.h"
 #include "convert/TopicFallback.h"
 #include "convert/TopicList.h"
 #include "convert/TopicPathResolver.h"
@@ -229,10 +230,14 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
 
     const std::string& root = state.TempFolderName;
     const TvxReadFile readFile = ReaderOf(settings);
+    // The decompiler has ended; when it could not read the file at all, no
+    // contents file will appear by waiting for it.
+    TvxDecompileSettings search = settings;
+    if (state.DecompilerExit == UnreadableExit) search.SearchWait = std::chrono::milliseconds(0);
     state.System =
         ReadHelpSystem(state.TempFolder + SystemFileName, state.TempFolder + SourceCopyName);
     const std::string charset = CharsetOfLcid(state.System ? state.System->Lcid : 0);
-    const auto toc = FindTableOfContents(root, settings, readFile, state.System);
+    const auto toc = FindTableOfContents(root, search, readFile, state.System);
     // Listed once the search has waited for them; the job's own files are no topics.
     const DecompiledFiles files(root, {SourceCopyName, SystemFileName});
     if (toc) {
@@ -244,7 +249,7 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
     if (!AnyFileExists(state.TopicFiles)) {
         auto fallback =
             FallbackTopics(files, charset, readFile, state.System ? state.System->IndexFile : "");
-        if (fallback.empty()) throw std::runtime_error("No topic found in the help file");
+        if (fallback.empty()) throw std::runtime_error(NoTopicMessage(state, {}, false));
         state.TopicFiles = std::move(fallback);
     }
 }

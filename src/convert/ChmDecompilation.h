@@ -12,6 +12,10 @@
 #include "convert/HelpSystemFile.h"
 
 // Per-job state of the CHM job, shared with the decompilation steps.
+// What the decompiler's exit code says of the help file.
+constexpr int PartlyReadExit = 2;
+constexpr int UnreadableExit = 3;
+
 struct TvxChmJobState {
     std::string TempFolder;      // with a trailing delimiter
     std::string TempFolderName;  // the same without it
@@ -19,7 +23,7 @@ struct TvxChmJobState {
         TopicFiles;         // full paths, in reading order, each once (case-insensitive)
     ContentsTree Contents;  // the table of contents as read; empty when the help file has none
     std::optional<HelpSystemInfo> System;  // title, language and file names of the help file
-    int DecompilerExit = 0;                // 2: partly read, 3: unreadable
+    int DecompilerExit = 0;                // PartlyReadExit, UnreadableExit or 0
 };
 
 // Fills TempFolder/TempFolderName from the tick count and the job index and

@@ -25,7 +25,10 @@ std::string NoTopicMessage(const TvxChmJobState& state,
     if (!state.TempFolder.empty() && !StartsLikeAHelpFile(state.TempFolder + "1.chm"))
         return "Not a compiled help file";
     if (officeStopped) return "Every topic of the help file stopped LibreOffice";
-    if (state.DecompilerExit == 3) return "The help file is damaged: it could not be read";
+    if (state.DecompilerExit == UnreadableExit)
+        return "The help file is damaged: it could not be read";
+    if (state.DecompilerExit == PartlyReadExit && leftOut.empty())
+        return "The help file is damaged: the part that could be read holds no topic";
     if (!leftOut.empty())
         return "The help file is damaged: no topic could be read (" + NameOf(leftOut.front().Path) +
                ": " + leftOut.front().Reason + ")";
@@ -50,4 +53,11 @@ std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
     if (items.size() > kNamesListed)
         note += " and " + std::to_string(items.size() - kNamesListed) + " more";
     return note;
+}
+
+std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote) {
+    if (state.DecompilerExit != PartlyReadExit) return leftOutNote;
+    const std::string damaged =
+        "the help file is damaged: only the part that could be read is converted";
+    return leftOutNote.empty() ? damaged : damaged + "; " + leftOutNote;
 }

@@ -18,3 +18,7 @@ std::string NoTopicMessage(const TvxChmJobState& state,
 // without some topics; empty when none was left out.
 std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
                         const std::set<int>& stoppedOffice, const std::vector<std::string>& topics);
+
+// What a converted job's result adds: that the help file was only partly
+// read, and the topics left out; empty for a whole one.
+std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote);

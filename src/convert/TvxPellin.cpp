@@ -116,7 +116,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
         ReportFailure(batch, node, failure);
         return;
     }
-    node->Note = LeftOutNote(job.book.LeftOut, job.stoppedOffice, job.topics);
+    node->Note = JobNote(job.state, LeftOutNote(job.book.LeftOut, job.stoppedOffice, job.topics));
     ReportSuccess(batch, node, target);
 }
 

@@ -46,8 +46,9 @@ public:
         }
         return 1;
     }
-    std::optional<int> TryExitCode(Handle) override { return 0; }
+    std::optional<int> TryExitCode(Handle) override { return Exit; }
     void Kill(Handle) override {}
+    int Exit = 0;
 };
 
 // One entry of a contents or index file naming the page `value`.
@@ -283,6 +284,18 @@ TEST_F(DecompileChmTest, AHelpFileWithoutAnyPageFailsTheJob) {
     EXPECT_TRUE(decompiler->Program.empty());
 }
 
+TEST_F(DecompileChmTest, APartlyReadFileWithoutPagesIsCalledDamaged) {
+    decompiler->Files = {{"style.css", ""}};
+    decompiler->Exit = PartlyReadExit;
+    try {
+        Decompile();
+        ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ("The help file is damaged: the part that could be read holds no topic",
+                     error.what());
+    }
+}
+
 // The same steps with the real decompiler on help files made by help compilers.
 namespace {
 
@@ -449,6 +462,25 @@ TEST_F(RealDecompileTest, BrokenAndHostileFilesFailCleanlyOrStayInside) {
             } catch (const std::exception& error) {
                 EXPECT_NE(std::string(), error.what()) << it->path();
             }
+        }
+    }
+}
+
+// A damaged file says what is wrong with it, at once: the decompiler has
+// said it could not read the file, so no contents file is waited for.
+TEST_F(RealDecompileTest, DamagedFilesSayWhatIsWrongWithThem) {
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"malformed/empty.chm", "Not a compiled help file"},
+        {"malformed/random-1k.chm", "Not a compiled help file"},
+        {"malformed/trunc-small-4096.chm", "The help file is damaged: it could not be read"},
+    };
+    for (const auto& [name, message] : expected) {
+        if (!fs::exists(Shared(name))) GTEST_SKIP() << "shared sample missing: " << Shared(name);
+        try {
+            Topics(Shared(name));
+            ADD_FAILURE() << name << " gave topics";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(message, error.what()) << name;
         }
     }
 }
