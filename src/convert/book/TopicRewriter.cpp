@@ -8,6 +8,7 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
+#include "convert/book/OfficeCss.h"
 
 namespace {
 
@@ -141,7 +142,7 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
 
 void TopicRewriter::CollectSheet(xmlNode* element) {
     if (html::Name(element) == "style") {
-        styles_.Add(SafeCss(html::TextContent(element), path_, 0));
+        styles_.Add(CssForOfficeImport(SafeCss(html::TextContent(element), path_, 0)));
         return;
     }
     std::string rel = html::Attribute(element, "rel");
@@ -150,7 +151,7 @@ void TopicRewriter::CollectSheet(xmlNode* element) {
     const auto sheet = links_.LocalFile(path_, html::Attribute(element, "href"));
     if (!sheet) return;
     try {
-        styles_.Add(SafeCss(readFile_(*sheet), *sheet, 0));
+        styles_.Add(CssForOfficeImport(SafeCss(readFile_(*sheet), *sheet, 0)));
     } catch (const std::exception&) {
         // An unreadable sheet is as good as none.
     }
