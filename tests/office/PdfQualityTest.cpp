@@ -1,0 +1,197 @@
+// What a reader sees in the PDF the program writes, through the real
+// converter and office: the outline against the help file's contents tree and
+// the place each entry jumps to, the document information, the Outline
+// option, pictures against the text area, and the style sheets' fonts and
+// colours.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "OfficeTestSupport.h"
+#include "PdfDocument.h"
+#include "PdfHtmlLayout.h"
+
+using namespace officetest;
+
+namespace {
+
+const fs::path kProgram = PELLIN_BIN_DIR "/pellin";
+const fs::path kFixtures = PELLIN_SOURCE_DIR "/tests/fixtures";
+
+class PdfQuality : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SKIP_WITHOUT_OFFICE();
+        if (!fs::exists(kProgram)) GTEST_SKIP() << "the program is not built: " << kProgram;
+        fs::create_directories(source_);
+        fs::create_directories(temp_);
+    }
+
+    // Converts the fixtures windowless with the extra options; returns the run log.
+    std::string Convert(const std::vector<std::string>& fixtures, const std::string& extra = "") {
+        for (const auto& name : fixtures) fs::copy_file(kFixtures / name, source_ / name);
+        const std::string options =
+            "-P:Source=" + (source_ / "*.chm").string() + ",Target=" + target_.string() +
+            ",PureConsole=1,LogFile=" + (target_ / "run.log").string() + extra;
+        run("TMPDIR=" + shellQuoted(temp_) + " " + shellQuoted(kProgram) + " " +
+            shellQuoted(options) + " >/dev/null 2>&1");
+        std::ifstream log(target_ / "run.log");
+        return std::string((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    }
+    std::string Pdf(const std::string& name) const { return (target_ / (name + ".pdf")).string(); }
+
+    ScratchFolder scratch_{"quality"};
+    fs::path source_ = scratch_.path() / "source";
+    fs::path target_ = scratch_.path() / "target";
+    fs::path temp_ = scratch_.path() / "tmp";
+};
+
+std::vector<std::string> Titles(const std::vector<pdftest::PdfOutlineEntry>& entries) {
+    std::vector<std::string> titles;
+    for (const auto& entry : entries) titles.push_back(entry.Title);
+    return titles;
+}
+
+// The first line of text a reader sees at a jump's place: the topmost text
+// box of the target page that starts no higher than the place (with a
+// little room for the line's own ascent).
+std::string TextAtJump(const pdftest::PdfHtmlLayout& layout, const pdftest::PdfPosition& target) {
+    if (target.Page < 0 || target.Page >= static_cast<int>(layout.Pages.size())) return "";
+    const auto& page = layout.Pages[static_cast<std::size_t>(target.Page)];
+    const double fromTop = target.Top ? page.Height - *target.Top : 0;
+    const pdftest::PdfHtmlText* first = nullptr;
+    for (const auto& text : layout.Texts) {
+        if (text.Box.Page != page.Number || text.Box.Top < fromTop - 4) continue;
+        if (first == nullptr || text.Box.Top < first->Box.Top) first = &text;
+    }
+    return first != nullptr ? first->Text : "";
+}
+
+TEST_F(PdfQuality, TheOutlineIsTheContentsTreeInCyrillicAndEachEntryJumpsToItsTopic) {
+    const std::string log = Convert({"cyrillic-nocharset.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const pdftest::PdfDocument pdf(Pdf("cyrillic-nocharset"));
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("cyrillic-nocharset"));
+    const auto outline = pdf.Outline();
+
+    using Strings = std::vector<std::string>;
+    ASSERT_EQ(Titles(outline), (Strings{"Введение", "Глава 1", "Обзор", "Приложения"}));
+    EXPECT_EQ(Titles(outline[1].Children), (Strings{"Раздел 1.1", "Раздел 1.2"}));
+    EXPECT_EQ(Titles(outline[3].Children), (Strings{"Обзор ещё раз"}));
+    for (std::size_t i : {0u, 2u}) EXPECT_TRUE(outline[i].Children.empty()) << outline[i].Title;
+
+    // The first text at each place: the topic's heading, or for an entry
+    // with an anchor the paragraph the anchor marks.
+    const auto startsWith = [&](const pdftest::PdfOutlineEntry& entry, const std::string& text) {
+        const std::string seen = TextAtJump(layout, entry.Target);
+        EXPECT_EQ(0u, seen.find(text)) << entry.Title << " jumps to page " << entry.Target.Page
+                                       << " where the text is \"" << seen << "\"";
+    };
+    startsWith(outline[0], "Введение");
+    startsWith(outline[1], "Глава 1. Начало работы");
+    startsWith(outline[1].Children[0], "Раздел 1.1. Установка");
+    startsWith(outline[1].Children[1], "Параметры хранятся");
+    startsWith(outline[2], "Обзор");
+    startsWith(outline[3].Children[0], "Обзор");
+    // A contents entry without a topic of its own jumps to its first child's.
+    EXPECT_EQ(outline[3].Target.Page, outline[3].Children[0].Target.Page);
+    EXPECT_EQ(outline[3].Target.Top, outline[3].Children[0].Target.Top);
+
+    const auto info = pdf.Info();
+    EXPECT_EQ("Справка: кириллица без объявления кодировки", info.Title);
+    EXPECT_EQ(0u, info.Creator.find("Pellin Convertor ")) << info.Creator;
+    EXPECT_EQ(0u, pdf.Language().find("ru")) << pdf.Language();
+}
+
+TEST_F(PdfQuality, TheOutlineOptionGivesHeadingsOrNoOutline) {
+    Convert({"cyrillic-nocharset.chm"}, ",Outline=Headings");
+    const auto headings = pdftest::PdfDocument(Pdf("cyrillic-nocharset")).Outline();
+    std::vector<std::string> titles = Titles(headings);
+    for (const auto& entry : headings)
+        for (const auto& child : entry.Children) titles.push_back(child.Title);
+    for (const char* heading : {"Введение", "Глава 1. Начало работы", "Раздел 1.1. Установка",
+                                "Раздел 1.2. Настройка", "Обзор"})
+        EXPECT_NE(titles.end(), std::find(titles.begin(), titles.end(), heading)) << heading;
+    EXPECT_EQ(titles.end(), std::find(titles.begin(), titles.end(), "Приложения"))
+        << "a contents entry in a heading outline";
+
+    fs::remove_all(target_);
+    fs::remove_all(source_);
+    fs::create_directories(source_);
+    const std::string log = Convert({"cyrillic-nocharset.chm"}, ",Outline=None");
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    EXPECT_TRUE(pdftest::PdfDocument(Pdf("cyrillic-nocharset")).Outline().empty());
+}
+
+TEST_F(PdfQuality, ABrokenOrMissingContentsFileGivesTheHeadingOutline) {
+    const std::string log = Convert({"broken-toc.chm", "no-toc.chm"});
+    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n')) << log;
+    EXPECT_EQ(std::string::npos, log.find("Failure")) << log;
+
+    const auto broken = pdftest::PdfDocument(Pdf("broken-toc")).Outline();
+    ASSERT_EQ(Titles(broken), (std::vector<std::string>{"First heading", "Second heading"}));
+    EXPECT_EQ(Titles(broken[0].Children), (std::vector<std::string>{"First subheading"}));
+    EXPECT_NE(broken[0].Target.Page, -1);
+    EXPECT_EQ(Titles(pdftest::PdfDocument(Pdf("no-toc")).Outline()),
+              (std::vector<std::string>{"First", "Second"}));
+}
+
+TEST_F(PdfQuality, AWidePictureFitsTheTextAreaAndASmallOneKeepsItsSize) {
+    const std::string log = Convert({"styled-pictures.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const pdftest::PdfDocument pdf(Pdf("styled-pictures"));
+    const auto pictures = pdf.Pictures();
+    ASSERT_FALSE(pictures.empty());
+    ASSERT_EQ(2u, pictures[0].size()) << "the banner and the icon on the first page";
+    const auto [banner, icon] = std::minmax(
+        pictures[0][0], pictures[0][1],
+        [](const auto& a, const auto& b) { return a.Right - a.Left > b.Right - b.Left; });
+
+    // The text area, from the heading's left edge and a right-aligned line's
+    // right edge (the office's HTML page has margins of its own, not equal).
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("styled-pictures"));
+    const auto textBox = [&](const std::string& text) {
+        const auto found = std::find_if(layout.Texts.begin(), layout.Texts.end(),
+                                        [&](const auto& box) { return box.Text == text; });
+        return found != layout.Texts.end() ? found->Box : pdftest::PdfHtmlBox{};
+    };
+    const auto heading = textBox("Pictures");
+    const auto rightAligned = textBox("Right edge of the text");
+    ASSERT_GT(heading.Left, 0) << "the heading is missing";
+    ASSERT_GT(rightAligned.Left, 0) << "the right-aligned line is missing";
+    const auto page = pdf.PageBox(0);
+    const double textLeft = page.Left + heading.Left;
+    const double textRight = page.Left + rightAligned.Left + rightAligned.Width;
+    const double textWidth = textRight - textLeft;
+    ASSERT_GT(textWidth, 300);
+    EXPECT_GE(banner.Left, textLeft - 1.5);
+    EXPECT_LE(banner.Right, textRight + 1.5) << "the banner runs into the right margin";
+    EXPECT_GE(banner.Right - banner.Left, 0.9 * textWidth) << "scaled to the text width";
+    EXPECT_NEAR(8.0, (banner.Right - banner.Left) / (banner.Top - banner.Bottom), 0.1)
+        << "the banner keeps its proportions";
+    // 48 pixels at 96 per inch.
+    EXPECT_NEAR(36.0, icon.Right - icon.Left, 1.5);
+    EXPECT_NEAR(36.0, icon.Top - icon.Bottom, 1.5);
+}
+
+TEST_F(PdfQuality, ALinkedStyleSheetGivesItsFontFamilyAndColours) {
+    const std::string log = Convert({"styled-pictures.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("styled-pictures"));
+    const auto fontOf = [&](const std::string& text) {
+        const auto fonts = layout.FontsOfText(text);
+        return fonts.empty() ? pdftest::PdfHtmlFont{} : fonts.front();
+    };
+    const std::string body = fontOf("Plain body text").BaseFamily();
+    EXPECT_NE(std::string::npos, body.find("Sans")) << body;
+    EXPECT_EQ(std::string::npos, body.find("Serif")) << body;
+    const std::string heading = fontOf("Styled heading").BaseFamily();
+    EXPECT_EQ(std::string::npos, heading.find("Serif")) << "the heading takes the body's family";
+    EXPECT_EQ("#1f7a3a", fontOf("Styled heading").Color);
+    EXPECT_EQ("#c00000", fontOf("Save your work first").Color);
+    EXPECT_EQ("#000000", fontOf("Plain body text").Color);
+}
+
+}  // namespace
