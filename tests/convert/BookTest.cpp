@@ -209,6 +209,18 @@ TEST_F(BookFolder, LinksBetweenTopicsPointAtTheirPlacesInTheBook) {
     EXPECT_EQ(book.Anchors.Destination(1, ""), "PellinTopic1");
 }
 
+TEST_F(BookFolder, PicturesSideBySideGetASpaceTheLineCanBreakAt) {
+    job.Write("a.gif", "GIF89a");
+    job.Write("a.htm",
+              "<p><img src=\"a.gif\" alt=\"1\"><img src=\"a.gif\" alt=\"2\"><img "
+              "src=\"gone.gif\" alt=\"3\"><b>x</b><img src=\"a.gif\" alt=\"4\"></p>");
+    Build({"a.htm"});
+    const std::string text = BookText();
+    EXPECT_TRUE(Contains(text, "alt=\"1\"> <img")) << text;
+    EXPECT_TRUE(Contains(text, "alt=\"2\"> 3<b>")) << text;  // a missing picture is its text
+    EXPECT_TRUE(Contains(text, "</b><img")) << text;
+}
+
 TEST_F(BookFolder, PagesAreReadInTheirOwnCharacterSetAndWrittenInUtf8) {
     job.Write("ru.htm", "<p>\xCF\xF0\xE8\xE2\xE5\xF2</p>");  // windows-1251, no declaration
     job.Write("utf.htm", "<meta charset=\"utf-8\"><p>\xD0\x9C\xD0\xB8\xD1\x80</p>");

@@ -137,6 +137,11 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
     }
     html::SetAttribute(element, "src", source);
     ++content_.Pictures;
+    // A browser may break the line between two pictures side by side; the
+    // office only where there is a space, and lets the second run off the page.
+    if (element->next != nullptr && html::IsElement(element->next) &&
+        html::Name(element->next) == "img")
+        xmlAddNextSibling(element, xmlNewText(reinterpret_cast<const xmlChar*>(" ")));
     return true;
 }
 
