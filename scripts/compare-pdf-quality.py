@@ -1,0 +1,157 @@
+#!/usr/bin/python3
+"""Converts help files with this program and with calibre and prints what a
+reader of the two PDFs sees, as a Markdown table: contents entries of the help
+file against outline entries, the document title, pictures whose right edge
+runs past the page, and the fonts and text colours used.
+
+    scripts/compare-pdf-quality.py --pellin build/bin/pellin --work /tmp/q FILE.chm...
+
+calibre runs through bench/large/calibre_chm.py (calibre-debug), which works
+around calibre 6.13's CHM input under root. Either side can be left out with
+--only pellin or --only calibre; existing PDFs in the work folder are reused.
+"""
+import argparse
+import glob
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CALIBRE_WRAPPER = os.path.join(HERE, "..", "bench", "large", "calibre_chm.py")
+
+
+def run(command, env=None, timeout=900):
+    return subprocess.run(command, env=env, timeout=timeout, capture_output=True, text=True,
+                          errors="replace")
+
+
+def contents_entries(chm, work):
+    """Entries of the help file's contents file(s): text/sitemap objects."""
+    folder = os.path.join(work, "extract", os.path.basename(chm))
+    if not os.path.isdir(folder):
+        run(["extract_chmLib", chm, folder])
+    counts = []
+    for hhc in glob.glob(os.path.join(folder, "**", "*.hhc"), recursive=True):
+        with open(hhc, "rb") as f:
+            text = f.read().decode("latin-1")
+        counts.append(len(re.findall(r'<object[^>]*type\s*=\s*"?text/sitemap', text, re.I)))
+    return max(counts) if counts else 0
+
+
+def outline_count(pdf):
+    result = run(["qpdf", "--json", "--json-key=outlines", pdf])
+    try:
+        outlines = json.loads(result.stdout).get("outlines", [])
+    except json.JSONDecodeError:
+        return None
+
+    def count(items):
+        return sum(1 + count(item.get("kids", [])) for item in items)
+
+    return count(outlines)
+
+
+def info_field(pdf, name):
+    for line in run(["pdfinfo", pdf]).stdout.splitlines():
+        if line.startswith(name + ":"):
+            return line[len(name) + 1:].strip()
+    return ""
+
+
+def layout(pdf, work):
+    """Pages, pictures and font specifications from pdftohtml's XML."""
+    folder = os.path.join(work, "layout-" + os.path.basename(pdf))
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    run(["pdftohtml", "-xml", "-zoom", "1", "-q", pdf, os.path.join(folder, "out")])
+    try:
+        root = ET.parse(os.path.join(folder, "out.xml")).getroot()
+    except (ET.ParseError, FileNotFoundError):
+        return None
+    pictures = cut = 0
+    families, colours = set(), set()
+    for page in root.iter("page"):
+        width = float(page.get("width"))
+        for image in page.iter("image"):
+            pictures += 1
+            if float(image.get("left")) + float(image.get("width")) > width + 1:
+                cut += 1
+        for font in page.iter("fontspec"):
+            families.add(re.sub(r"^[A-Z]{6}\+", "", font.get("family", "")))
+            colours.add(font.get("color", "").lower())
+    shutil.rmtree(folder, ignore_errors=True)
+    return {"pictures": pictures, "cut": cut, "families": sorted(families),
+            "colours": sorted(colours)}
+
+
+def convert_pellin(args, chm, target):
+    source = os.path.join(args.work, "source", os.path.basename(chm))
+    os.makedirs(os.path.dirname(source), exist_ok=True)
+    shutil.copyfile(chm, source)
+    os.makedirs(os.path.dirname(target), exist_ok=True)
+    options = f"-P:Source={source},Target={os.path.dirname(target)},PureConsole=1,Quiet=1"
+    run([args.pellin, options])
+
+
+def convert_calibre(args, chm, target):
+    tmp = os.path.join(args.work, "calibre-tmp")
+    os.makedirs(tmp, exist_ok=True)
+    os.makedirs(os.path.dirname(target), exist_ok=True)
+    env = dict(os.environ, TMPDIR=tmp, QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox",
+               QT_QPA_PLATFORM="offscreen")
+    run(["calibre-debug", "-e", CALIBRE_WRAPPER, chm, target], env=env)
+
+
+def measure(pdf, work):
+    if not os.path.isfile(pdf):
+        return None
+    facts = {"outline": outline_count(pdf), "title": info_field(pdf, "Title"),
+             "pages": info_field(pdf, "Pages")}
+    facts.update(layout(pdf, work) or {})
+    return facts
+
+
+def cell(facts):
+    if facts is None:
+        return "failed", "", "", ""
+    fonts = ", ".join(f for f in facts.get("families", []) if f)
+    colours = len([c for c in facts.get("colours", []) if c != "#000000"])
+    return (f"{facts['outline']}", facts["title"] or "(none)",
+            f"{facts.get('cut', '?')} of {facts.get('pictures', '?')}",
+            f"{fonts}; {colours} colour(s) besides black")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--pellin", default=os.path.join(HERE, "..", "build", "bin", "pellin"))
+    parser.add_argument("--work", required=True)
+    parser.add_argument("--only", default="pellin,calibre")
+    parser.add_argument("files", nargs="+")
+    args = parser.parse_args()
+    sides = args.only.split(",")
+    print("| file | contents entries | side | outline entries | Title | pictures cut at the "
+          "right | fonts; colours | pages |")
+    print("|---|---|---|---|---|---|---|---|")
+    for chm in args.files:
+        name = os.path.splitext(os.path.basename(chm))[0]
+        entries = contents_entries(chm, args.work)
+        for side, convert in (("pellin", convert_pellin), ("calibre", convert_calibre)):
+            if side not in sides:
+                continue
+            pdf = os.path.join(args.work, side, name + ".pdf")
+            if not os.path.isfile(pdf):
+                convert(args, chm, pdf)
+            facts = measure(pdf, args.work)
+            outline, title, cut, fonts = cell(facts)
+            pages = facts["pages"] if facts else ""
+            print(f"| {name} | {entries} | {side} | {outline} | {title} | {cut} | {fonts} | "
+                  f"{pages} |", flush=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
