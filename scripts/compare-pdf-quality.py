@@ -25,8 +25,12 @@ CALIBRE_WRAPPER = os.path.join(HERE, "..", "bench", "large", "calibre_chm.py")
 
 
 def run(command, env=None, timeout=900):
-    return subprocess.run(command, env=env, timeout=timeout, capture_output=True, text=True,
-                          errors="replace")
+    """Runs a command; one that overruns the timeout counts as failed."""
+    try:
+        return subprocess.run(command, env=env, timeout=timeout, capture_output=True, text=True,
+                              errors="replace")
+    except subprocess.TimeoutExpired:
+        return subprocess.CompletedProcess(command, -1, "", "timed out")
 
 
 def contents_entries(chm, work):
