@@ -49,7 +49,7 @@ bool SameTextNoCase(const std::string& a, const std::string& b) {
 TopicPathResolver::TopicPathResolver(std::string rootFolder) : root_(std::move(rootFolder)) {}
 
 std::optional<std::string> TopicPathResolver::Normalize(const std::string& baseFolder,
-                                                        const std::string& link) {
+                                                        const std::string& link, AboveRoot above) {
     if (HasControlCharacter(link)) return std::nullopt;
     const bool fromTop = !link.empty() && (link.front() == '/' || link.front() == '\\');
     std::vector<std::string> stack =
@@ -57,8 +57,8 @@ std::optional<std::string> TopicPathResolver::Normalize(const std::string& baseF
     for (const auto& part : SplitComponents(link)) {
         if (part == ".") continue;
         if (part == "..") {
-            if (stack.empty()) return std::nullopt;
-            stack.pop_back();
+            if (stack.empty() && above == AboveRoot::Refused) return std::nullopt;
+            if (!stack.empty()) stack.pop_back();
             continue;
         }
         stack.push_back(part);
@@ -86,8 +86,9 @@ std::string TopicPathResolver::Locate(const std::string& relative) const {
 }
 
 std::optional<std::string> TopicPathResolver::Resolve(const std::string& baseFolder,
-                                                      const std::string& link) const {
-    const auto relative = Normalize(baseFolder, link);
+                                                      const std::string& link,
+                                                      AboveRoot above) const {
+    const auto relative = Normalize(baseFolder, link, above);
     if (!relative) return std::nullopt;
     return Locate(*relative);
 }

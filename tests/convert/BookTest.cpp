@@ -76,6 +76,10 @@ TEST(BookLinksTest, AddressesLeadIntoTheJobFolderOrNowhere) {
     EXPECT_FALSE(links.LocalFile(from, "http://127.0.0.1/p.gif"));
     EXPECT_FALSE(links.LocalFile(from, "file:///usr/share/pixmaps/debian-logo.png"));
     EXPECT_FALSE(links.LocalFile(from, "../../../../usr/share/pixmaps/debian-logo.png"));
+    // Climbing above the top stays at the top, as in a browser, never outside.
+    job.Write("top.png", "PNG");
+    EXPECT_EQ(links.LocalFile(job / "top.htm", "../top.png"), job / "top.png");
+    EXPECT_EQ(links.LocalFile(from, "../../../top.png"), job / "top.png");
 }
 
 TEST(BookLinksTest, ASymbolicLinkInTheJobFolderIsNoFileToRead) {

@@ -6,6 +6,10 @@
 
 namespace {
 
+// A page's "../x.png" at the top of the help file is the top's own x.png, as
+// a browser reads it: the address still cannot leave the help file.
+constexpr auto kAsABrowserReadsIt = TopicPathResolver::AboveRoot::StaysAtRoot;
+
 std::string Lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -126,7 +130,7 @@ BookTarget BookLinks::ResolveInJob(int from, const std::string& baseFolder,
     if (const auto query = place.find('?'); query != std::string_view::npos)
         place = place.substr(0, query);
     if (place.empty()) return {BookTarget::Kind::Topic, {}, from, fragment, {}};
-    const auto path = resolver_.Resolve(baseFolder, PercentDecoded(place));
+    const auto path = resolver_.Resolve(baseFolder, PercentDecoded(place), kAsABrowserReadsIt);
     if (!path) return {};
     if (const int topic = TopicOfPath(*path); topic >= 0)
         return {BookTarget::Kind::Topic, {}, topic, fragment, *path};
@@ -153,7 +157,7 @@ std::optional<std::string> BookLinks::LocalFile(const std::string& fromPath,
     if (const auto cut = place.find_first_of("?#"); cut != std::string_view::npos)
         place = place.substr(0, cut);
     if (place.empty()) return std::nullopt;
-    const auto path = resolver_.Resolve(base, PercentDecoded(place));
+    const auto path = resolver_.Resolve(base, PercentDecoded(place), kAsABrowserReadsIt);
     if (!path || !IsRegularFile(*path)) return std::nullopt;
     return path;
 }
