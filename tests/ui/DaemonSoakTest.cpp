@@ -48,8 +48,14 @@ TEST_F(DaemonSoak, ManyRoundsKeepOpenFilesAndMemoryFlat) {
     WaitForIdleAfter(window, 45 * kJobsPerRound);
     EXPECT_LE(OpenFileCount(), files) << "files left open by forty rounds";
     // Generous: the window's row list is rebuilt each round; a leak of the
-    // batch or its converters over forty rounds shows well above this.
+    // batch or its converters over forty rounds shows well above this. The
+    // address sanitizer holds freed memory back on purpose, so there only
+    // the open files count.
+#ifndef __SANITIZE_ADDRESS__
     EXPECT_LT(ResidentKilobytes() - memory, 8 * 1024) << "kB grown in forty rounds";
+#else
+    (void)memory;
+#endif
     EXPECT_FALSE(Bytes(Path("daemon.log")).empty());
     window.aStopExecute();
 }
