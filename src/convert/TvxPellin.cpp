@@ -18,6 +18,7 @@
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
 #include "platform/Registry.h"
+#include "platform/StopRequest.h"
 #include "platform/pdf/PdfFinisher.h"
 
 using platform::AutomationError;
@@ -109,6 +110,9 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
         failure = "Conversion failed";
     }
     job_ = nullptr;
+    // A stop kills the office under the job: the job failed because of the
+    // stop, not because of the help file.
+    if (!failure.empty() && platform::StopRequested()) failure = "The run was stopped";
     // The temporary folder goes on every way out, not only on success.
     RemoveTempFolder(job.state);
     node->Timings = job.timings.Text();
@@ -153,7 +157,7 @@ void TvxPellin::AssembleAndExport(Job& job) {
     try {
         BuildAndExportDocument(job);
     } catch (const AutomationError& error) {
-        if (!error.serverLost()) throw;
+        if (!error.serverLost() || platform::StopRequested()) throw;
         CloseDocument();
         const auto first = std::current_exception();
         LeaveOutTopicsThatStopTheOffice(job);

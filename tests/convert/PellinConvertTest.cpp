@@ -14,6 +14,7 @@
 #include "convert/TvxPellin.h"
 #include "core/TvxProject.h"
 #include "platform/DevicesRegistry.h"
+#include "platform/FileRegistry.h"
 #include "platform/MemoryRegistry.h"
 
 namespace fs = std::filesystem;
@@ -269,6 +270,36 @@ TEST_F(PellinConvert, PrintingIsTheLastFallbackAndRestoresTheActivePrinter) {
         return free;
     });
     EXPECT_TRUE(later.get());
+}
+
+// The printer route hands the driver the target's path through the registry
+// file that other processes read; nothing of the help file itself (names,
+// titles, contents) may land there.
+TEST_F(PellinConvert, ThePrinterRouteWritesOnlyTheTargetPathIntoTheRegistryFile) {
+    const fs::path file = root / "config" / "registry.txt";
+    platform::FileRegistry fileRegistry(file);
+    fileRegistry.createKey(RegistryRoot::CurrentUser, "Software\\Adobe\\Acrobat PDFWriter");
+    platform::SetProcessRegistry(&fileRegistry);
+    setPages({{"toc.hhc",
+               "<HTML><BODY><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" "
+               "value=\"LEAKNAME contents entry\"><param name=\"Local\" "
+               "value=\"LEAKFILE.htm\"></OBJECT></UL></BODY></HTML>"},
+              {"LEAKFILE.htm",
+               "<html><head><title>LEAKTITLE</title></head><body>LEAKTEXT</body></html>"},
+              {"guide.hhp", "[OPTIONS]\nTitle=LEAKHHP\nDefault topic=LEAKFILE.htm\n"}});
+    install([](fake::OfficeSetup& s) {
+        s.exportFails = true;
+        s.storeFails = true;
+        s.printers.insert("Acrobat PDFWriter");
+    });
+    convert();
+    platform::SetProcessRegistry(&registry);
+
+    ASSERT_EQ(office->log()->startingWith("doc.PrintOut").size(), 1u);
+    const std::string stored = ReadText(file);
+    EXPECT_NE(stored.find(target.string()), std::string::npos) << stored;
+    for (const char* leak : {"LEAK", "guide.chm", "#pellin"})
+        EXPECT_EQ(stored.find(leak), std::string::npos) << leak << " in\n" << stored;
 }
 
 TEST_F(PellinConvert, WhenEveryRouteFailsTheJobNamesTheFirstRoutesError) {

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <thread>
@@ -40,6 +41,46 @@ int officesIn(const fs::path& folder) {
             ++count;
     }
     return count;
+}
+
+// An office process of a run, read from its command line.
+struct OfficeSeen {
+    pid_t group = 0;
+    fs::path profile;
+    std::string acceptPipe;
+};
+
+std::string argumentAfter(const std::string& cmdline, const std::string& start, char end) {
+    const auto at = cmdline.find(start);
+    if (at == std::string::npos) return "";
+    const auto from = at + start.size();
+    return cmdline.substr(from, cmdline.find(end, from) - from);
+}
+
+// The soffice.bin processes whose profile lies in the folder.
+std::vector<OfficeSeen> officeProcessesIn(const fs::path& folder) {
+    std::vector<OfficeSeen> seen;
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator("/proc", ignored)) {
+        std::string text;
+        try {
+            std::ifstream cmdline(entry.path() / "cmdline", std::ios::binary);
+            text.assign(std::istreambuf_iterator<char>(cmdline), std::istreambuf_iterator<char>());
+        } catch (const std::exception&) {
+            continue;
+        }
+        const std::string profile = argumentAfter(text, "-env:UserInstallation=file://", '\0');
+        if (text.find("soffice.bin") == std::string::npos || profile.rfind(folder.string(), 0) != 0)
+            continue;
+        const pid_t group = ::getpgid(std::atoi(entry.path().filename().c_str()));
+        if (group > 0)
+            seen.push_back({group, profile, argumentAfter(text, "--accept=pipe,name=", ';')});
+    }
+    return seen;
+}
+
+bool pipeSocketExists(const std::string& name) {
+    return fs::exists("/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + name);
 }
 
 class EndToEnd : public ::testing::Test {
@@ -154,6 +195,130 @@ TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeBehind) {
     const auto gone = std::chrono::steady_clock::now() + 10s;
     while (officesIn(temp_) > 0 && std::chrono::steady_clock::now() < gone)
         std::this_thread::sleep_for(50ms);
+}
+
+}  // namespace
+
+namespace {
+
+// SIGTERM while offices convert: the program ends as a shell reports a
+// signal, writes its run log, and leaves no office, no job folder, no office
+// profile or temporary folder and no office socket.
+TEST_F(EndToEnd, TermMidRunEndsWithTheSignalsCodeAndLeavesNothingBehind) {
+    for (const char* name : {"toc-basic.chm", "cyrillic.chm", "toc-subfolder.chm"})
+        addSource(kFixtures / name);
+    for (const char* name : {"dreamvb-mybasic-help.chm", "wkhtmltox-au3-help.chm"})
+        if (fs::exists(kRealFiles / name)) addSource(kRealFiles / name);
+    const pid_t program = ::fork();
+    if (program == 0) {
+        ::setenv("TMPDIR", temp_.c_str(), 1);
+        const std::string argument = "-P:" + options(",ThreadsCount=2");
+        ::execl(kProgram.c_str(), kProgram.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    // Both offices up and at work on a job.
+    std::vector<OfficeSeen> offices;
+    const auto deadline = std::chrono::steady_clock::now() + 90s;
+    while ((offices = officeProcessesIn(temp_)).size() < 2 &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(20ms);
+    std::this_thread::sleep_for(1500ms);
+    ::kill(program, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(program, ::waitpid(program, &status, 0));
+    ASSERT_FALSE(offices.empty()) << "no office was started";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(128 + SIGTERM, WEXITSTATUS(status));
+    std::ifstream logFile(target_ / "run.log");
+    const std::string log((std::istreambuf_iterator<char>(logFile)),
+                          std::istreambuf_iterator<char>());
+    EXPECT_NE(std::string::npos, log.find("=> The run was stopped\r\n")) << log;
+
+    EXPECT_EQ(std::vector<std::string>{}, leftoversIn(temp_)) << "job folders, profiles, lu*.tmp";
+    for (const OfficeSeen& office : offices) {
+        EXPECT_FALSE(processGroupExists(office.group)) << office.profile;
+        EXPECT_FALSE(pipeSocketExists(office.acceptPipe)) << office.acceptPipe;
+        EXPECT_FALSE(fs::exists(instanceSocketOf(office.profile))) << office.profile;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+int openFilesOf(pid_t process) {
+    int count = 0;
+    std::error_code ignored;
+    for (fs::directory_iterator it("/proc/" + std::to_string(process) + "/fd", ignored), end;
+         it != end; it.increment(ignored))
+        ++count;
+    return count;
+}
+
+// What a daemon's process holds between two rounds.
+struct RoundSample {
+    int openFiles = 0;
+    std::size_t tempEntries = 0;
+    std::size_t acceptSockets = 0;
+};
+
+// The window road repeating a real conversion: between rounds the program
+// holds no more files, temporary folders or office sockets than after the
+// first round, and after SIGTERM nothing of any round is left.
+TEST_F(EndToEnd, ADaemonWithTheRealOfficeStaysFlatOverItsRounds) {
+    addSource(kFixtures / "toc-basic.chm");
+    const fs::path log = target_ / "run.log";
+    const pid_t program = ::fork();
+    if (program == 0) {
+        ::setenv("TMPDIR", temp_.c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        const fs::path runtime = scratch_.path() / "runtime";  // else Qt makes one in TMPDIR
+        fs::create_directories(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        const std::string argument = "-P:Source=" + (source_ / "*.chm").string() +
+                                     ",Target=" + target_.string() +
+                                     ",Daemon=300,LogFile=" + log.string();
+        ::execl(kProgram.c_str(), kProgram.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const std::string ownPipes = "pellin_office_" + std::to_string(program) + "_";
+    std::vector<RoundSample> rounds;
+    std::vector<OfficeSeen> offices;
+    fs::file_time_type written{};
+    const auto deadline = std::chrono::steady_clock::now() + 120s;
+    while (rounds.size() < 4 && std::chrono::steady_clock::now() < deadline) {
+        for (const OfficeSeen& office : officeProcessesIn(temp_))
+            if (std::none_of(offices.begin(), offices.end(),
+                             [&](const OfficeSeen& o) { return o.profile == office.profile; }))
+                offices.push_back(office);
+        std::error_code missing;
+        const auto time = fs::last_write_time(log, missing);
+        if (!missing && time != written) {
+            written = time;
+            std::this_thread::sleep_for(100ms);  // the round's end, before the next one
+            rounds.push_back(
+                {openFilesOf(program), leftoversIn(temp_).size(), pipeSockets(ownPipes).size()});
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    ::kill(program, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(program, ::waitpid(program, &status, 0));
+    ASSERT_EQ(4u, rounds.size()) << "rounds seen in time";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGTERM) << status;
+    EXPECT_FALSE(offices.empty());
+    for (std::size_t round = 2; round < rounds.size(); ++round) {
+        EXPECT_LE(rounds[round].openFiles, rounds[1].openFiles) << "round " << round;
+        EXPECT_LE(rounds[round].tempEntries, rounds[1].tempEntries) << "round " << round;
+        EXPECT_LE(rounds[round].acceptSockets, rounds[1].acceptSockets) << "round " << round;
+    }
+    EXPECT_EQ(std::vector<std::string>{}, leftoversIn(temp_));
+    EXPECT_EQ(std::vector<std::string>{}, pipeSockets(ownPipes));
+    for (const OfficeSeen& office : offices) {
+        EXPECT_FALSE(processGroupExists(office.group)) << office.profile;
+        EXPECT_FALSE(fs::exists(instanceSocketOf(office.profile))) << office.profile;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <thread>
 
 #include "OfficeTestSupport.h"
@@ -14,6 +16,7 @@
 #include "platform/automation/AutomationRegistry.h"
 #include "platform/office/CallWatchdog.h"
 #include "platform/office/OfficeConnection.h"
+#include "platform/office/OfficePipes.h"
 #include "platform/office/OfficeServers.h"
 #include "platform/office/WordApplication.h"
 
@@ -34,6 +37,43 @@ bool groupEndsWithin(pid_t group, std::chrono::milliseconds limit) {
         std::this_thread::sleep_for(50ms);
     }
     return true;
+}
+
+bool appearsWithin(const fs::path& file, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!fs::exists(file)) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+// Loads an empty text document and closes it: the office makes its
+// temporary files for that.
+void openAndCloseADocument(OfficeConnection& connection) {
+    css::uno::Sequence<css::beans::PropertyValue> hidden(1);
+    hidden[0].Name = "Hidden";
+    hidden[0].Value <<= true;
+    const auto loader = connection.desktop();
+    connection.call(30s, "a test document", [&] {
+        css::uno::Reference<css::util::XCloseable> document(
+            loader->loadComponentFromURL("private:factory/swriter", "_blank", 0, hidden),
+            css::uno::UNO_QUERY_THROW);
+        document->close(true);
+        return 0;
+    });
+}
+
+// The office's single-instance socket under the name it gets from the URL of
+// the profile, with the office's hex spelling (no leading zeros).
+TEST(OfficePipes, NameTheSocketsAsTheOfficeDoes) {
+    using platform::office::OfficePipeSocket;
+    using platform::office::SingleInstancePipeName;
+    EXPECT_EQ("SingleOfficeIPC_559880559179e3caf37f1d47dc7ad94e",
+              SingleInstancePipeName("file:///tmp/p9exp/prof"));
+    EXPECT_EQ("SingleOfficeIPC_8f1fd2a845acb0aa2b413abbb9546e9",
+              SingleInstancePipeName("file:///tmp/p9exp/prof/"));
+    EXPECT_EQ("/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_name", OfficePipeSocket("name"));
 }
 
 TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall) {
@@ -104,6 +144,45 @@ TEST(OfficeLifetime, ReleasingTheConnectionEndsTheOfficeGroupAndRemovesItsProfil
     }
     EXPECT_FALSE(processGroupExists(group));
     EXPECT_FALSE(std::filesystem::exists(profile));
+}
+
+// The office is asked to terminate and ends by itself; whatever it leaves,
+// its guard removes: no temporary folder (lu*.tmp), no profile, no socket.
+TEST(OfficeLifetime, AnEndedSessionLeavesNoTemporaryFilesAndNoPipeSockets) {
+    SKIP_WITHOUT_OFFICE();
+    PrivateTmpdir tmpdir;
+    fs::path instanceSocket;
+    pid_t group = 0;
+    {
+        OfficeConnection connection;
+        group = connection.processGroup();
+        instanceSocket = instanceSocketOf(connection.profileFolder());
+        openAndCloseADocument(connection);
+        EXPECT_TRUE(fs::exists(instanceSocket)) << "the office names its socket " << instanceSocket;
+        EXPECT_EQ(1u, pipeSockets(ownAcceptPipePrefix()).size());
+    }
+    EXPECT_FALSE(processGroupExists(group));
+    EXPECT_FALSE(fs::exists(instanceSocket));
+    EXPECT_EQ(std::vector<std::string>{}, pipeSockets(ownAcceptPipePrefix()));
+    EXPECT_EQ(std::vector<std::string>{}, tmpdir.leftovers());
+}
+
+TEST(OfficeLifetime, AKilledOfficeLeavesNoPipeSockets) {
+    SKIP_WITHOUT_OFFICE();
+    PrivateTmpdir tmpdir;
+    fs::path instanceSocket;
+    {
+        OfficeProcess office{OfficeLaunchSettings{}};
+        instanceSocket = instanceSocketOf(office.profileFolder());
+        ASSERT_TRUE(appearsWithin(instanceSocket, 60s));
+        ASSERT_TRUE(appearsWithin(platform::office::OfficePipeSocket(
+                                      office.unoUrl().substr(14, office.unoUrl().find(';') - 14)),
+                                  30s));
+        office.kill();
+    }
+    EXPECT_FALSE(fs::exists(instanceSocket));
+    EXPECT_EQ(std::vector<std::string>{}, pipeSockets(ownAcceptPipePrefix()));
+    EXPECT_EQ(std::vector<std::string>{}, tmpdir.leftovers());
 }
 
 // The client is a forked copy of this test that is killed outright: the

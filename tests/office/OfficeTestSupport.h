@@ -129,6 +129,40 @@ inline int pdfInternalJumps(const fs::path& pdf) {
 // True while any process of the group exists.
 bool processGroupExists(pid_t group);
 
+// The names of the entries in the folder, less the profile seed that offices
+// keep in the temporary folder on purpose (pellin-office-seed-<uid>).
+std::vector<std::string> leftoversIn(const fs::path& folder);
+
+// Points TMPDIR at a private, empty folder for its lifetime, so whatever this
+// process and the offices it starts leave there can be checked exactly.
+class PrivateTmpdir {
+public:
+    PrivateTmpdir();
+    ~PrivateTmpdir();
+    PrivateTmpdir(const PrivateTmpdir&) = delete;
+    PrivateTmpdir& operator=(const PrivateTmpdir&) = delete;
+    const fs::path& path() const { return folder_.path(); }
+    std::vector<std::string> leftovers() const { return leftoversIn(path()); }
+
+private:
+    ScratchFolder folder_{"tmpdir"};
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+// The pipe sockets in /tmp whose names begin with OSL_PIPE_<uid>_<prefix>.
+std::vector<std::string> pipeSockets(const std::string& prefix);
+// The socket of the single-instance pipe of the office with that profile.
+fs::path instanceSocketOf(const fs::path& profileFolder);
+// The prefix of the UNO pipe names of the offices this process starts.
+std::string ownAcceptPipePrefix();
+
+// Compiles the help file <folder>/<name>.chm with chmcmd (fp-utils) from the
+// files given (name, bytes); its contents list the .htm files in that order.
+// Returns an empty path when chmcmd is missing or does not make the file.
+fs::path compileHelpFile(const fs::path& folder, const std::string& name,
+                         const std::vector<std::pair<std::string, std::string>>& files);
+
 // A 2x2 PNG picture.
 std::string tinyPng();
 

@@ -2,6 +2,7 @@
 
 #include <com/sun/star/bridge/XUnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/XDesktop.hpp>
 #include <thread>
 
 #include "platform/DurationText.h"
@@ -24,10 +25,13 @@ OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings,
           if (process_) process_->kill();
       }) {
     try {
+        if (platform::StopRequested()) throw std::runtime_error("The run was stopped");
         process_ = std::make_unique<OfficeProcess>(settings);
+        onStop_ = platform::StopSubscription([process = process_.get()] { process->kill(); });
         connect();
         if (!process_->startedFromSeed()) ProfileSeed().offer(process_->profileFolder());
     } catch (const std::exception& e) {
+        onStop_.Reset();
         context_.clear();
         factory_.clear();
         process_.reset();
@@ -36,16 +40,32 @@ OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings,
 }
 
 OfficeConnection::~OfficeConnection() {
-    // Release the remote references while the bridge still stands, then let
-    // the guard end the office.
+    onStop_.Reset();
+    terminateOffice();
+    // Release the remote references while the bridge still stands (if it
+    // does), then let the guard see the office out.
     try {
         desktop_.clear();
         factory_.clear();
         context_.clear();
     } catch (...) {
     }
-    if (process_) process_->kill();
     process_.reset();
+}
+
+// An office that terminates removes its pipes and temporary files itself; one
+// that does not within the limit is killed by the watchdog.
+void OfficeConnection::terminateOffice() {
+    if (!isAlive() || !factory_.is() || platform::StopRequested()) return;
+    try {
+        ArmedCall armed(watchdog_, timeouts_.ending);
+        css::uno::Reference<css::frame::XDesktop> desktop(
+            factory_->createInstanceWithContext(OUString("com.sun.star.frame.Desktop"), context_),
+            css::uno::UNO_QUERY);
+        if (desktop.is()) desktop->terminate();
+    } catch (...) {
+        // The bridge goes down with the office: that is the expected end.
+    }
 }
 
 void OfficeConnection::connect() {

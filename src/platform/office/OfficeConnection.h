@@ -3,6 +3,9 @@
 // goes through `call`, which bounds its time: an office that overruns is
 // killed, and the call fails with a message that says so instead of hanging
 // the caller's thread. A call into an office that has ended fails at once.
+// When the process is asked to stop, the office is killed so a call in
+// flight returns, and no new office is started. Releasing the connection asks
+// the office to terminate, so it ends cleanly before its guard steps in.
 
 #include <chrono>
 #include <com/sun/star/frame/XComponentLoader.hpp>
@@ -13,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/StopRequest.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/office/CallWatchdog.h"
 #include "platform/office/OfficeProcess.h"
@@ -64,6 +68,7 @@ public:
 
 private:
     void connect();
+    void terminateOffice();
     void ensureAlive(const std::string& what);
 
     OfficeTimeouts timeouts_;
@@ -72,6 +77,7 @@ private:
     css::uno::Reference<css::uno::XComponentContext> context_;
     css::uno::Reference<css::lang::XMultiComponentFactory> factory_;
     css::uno::Reference<css::frame::XComponentLoader> desktop_;
+    platform::StopSubscription onStop_;
 };
 
 // The failure code of an office error in the automation layer.

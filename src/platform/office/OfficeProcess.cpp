@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/office/OfficePipes.h"
 #include "platform/office/ProfileSeed.h"
 #include "platform/office/ProfileSettings.h"
 
@@ -84,8 +85,35 @@ void runDetached(char* const* argv, int devNull) {
     if (pid > 0) waitChild(pid);
 }
 
+bool endsWithin(pid_t office, int milliseconds) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        int status = 0;
+        if (::waitpid(office, &status, WNOHANG) == office) return true;
+        ::poll(nullptr, 0, 50);
+    }
+    return false;
+}
+
+// An office its client let go of was normally asked to terminate and is
+// ending by itself: it gets time for that, then a SIGTERM, and only then is
+// its group killed. An office that ends normally removes its own pipes and
+// temporary files.
+void endOffice(pid_t office, bool ended) {
+    if (!ended && !endsWithin(office, 2000)) {
+        ::kill(-office, SIGTERM);
+        endsWithin(office, 1000);
+    }
+    ::kill(-office, SIGKILL);  // the whole group: oosplash, soffice.bin, stragglers
+}
+
+struct GuardFiles {
+    char* const* removeProfileArgv;
+    const char* acceptSocket;
+    const char* instanceSocket;
+};
+
 [[noreturn]] void runGuard(int lifeline, int report, int devNull, char* const* officeArgv,
-                           char* const* officeEnvp, char* const* removeArgv, const char* pipeFile) {
+                           char* const* officeEnvp, const GuardFiles& files) {
     ::setpgid(0, 0);  // out of the client's group: a Ctrl-C there must not stop the cleanup
     // The office's own children (soffice.bin under oosplash) come to the
     // guard when their parent dies, so they are reaped here, not left as
@@ -122,12 +150,14 @@ void runDetached(char* const* argv, int devNull) {
         int status = 0;
         if (::waitpid(office, &status, WNOHANG) == office) officeEnded = true;
     }
-    if (office > 0) ::kill(-office, SIGKILL);  // the whole group: oosplash and soffice.bin
+    if (office > 0) endOffice(office, officeEnded);
     int status = 0;
     while (::waitpid(-1, &status, 0) > 0 || errno == EINTR) {
     }
-    runDetached(removeArgv, devNull);
-    ::unlink(pipeFile);  // a killed office leaves its pipe's socket file behind
+    runDetached(files.removeProfileArgv, devNull);
+    // A killed office leaves its pipes' socket files behind.
+    ::unlink(files.acceptSocket);
+    ::unlink(files.instanceSocket);
     ::_exit(0);
 }
 
@@ -161,6 +191,7 @@ OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings) {
 OfficeProcess::~OfficeProcess() { stop(); }
 
 void OfficeProcess::start(const OfficeLaunchSettings& settings) {
+    const std::string profileUrl = "file://" + profileFolder_;
     std::vector<std::string> officeWords{
         settings.program,
         "--headless",
@@ -170,14 +201,16 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings) {
         "--nodefault",
         "--nolockcheck",
         "--nofirststartwizard",
-        "-env:UserInstallation=file://" + profileFolder_,
+        "-env:UserInstallation=" + profileUrl,
         "--accept=pipe,name=" + pipeName_ + ";urp;StarOffice.ComponentContext"};
     std::vector<std::string> removeWords{"/bin/rm", "-rf", "--", profileFolder_};
     std::vector<char*> officeArgv = argvOf(officeWords);
     std::vector<std::string> environmentWords = officeEnvironment(profileFolder_);
     std::vector<char*> officeEnvp = argvOf(environmentWords);
     std::vector<char*> removeArgv = argvOf(removeWords);
-    const std::string pipeFile = "/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + pipeName_;
+    const std::string acceptSocket = OfficePipeSocket(pipeName_);
+    const std::string instanceSocket = OfficePipeSocket(SingleInstancePipeName(profileUrl));
+    const GuardFiles files{removeArgv.data(), acceptSocket.c_str(), instanceSocket.c_str()};
 
     int lifeline[2];
     int report[2];
@@ -201,8 +234,7 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings) {
         ::dup2(keptReport, 4);
         ::dup2(keptDevNull, 5);
         ::close_range(6, ~0U, 0);
-        runGuard(3, 4, 5, officeArgv.data(), officeEnvp.data(), removeArgv.data(),
-                 pipeFile.c_str());
+        runGuard(3, 4, 5, officeArgv.data(), officeEnvp.data(), files);
     }
     ::close(lifeline[0]);
     ::close(report[1]);

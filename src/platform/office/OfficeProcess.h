@@ -6,8 +6,10 @@
 // them: it starts the office in a new process group and waits on a pipe whose
 // only writer is this object. When the object is destroyed, or the client
 // process dies in any way (a crash or SIGKILL included), the pipe reaches end
-// of file and the guard kills the office's whole group and removes the
-// profile folder. So no office outlives the client that started it.
+// of file: the guard gives the office a few seconds to end by itself (its
+// client normally asked it to terminate), sends it SIGTERM, then kills its
+// whole group, and removes the profile folder and the office's pipe sockets.
+// So no office outlives the client that started it, and none leaves files.
 
 #include <sys/types.h>
 

@@ -17,6 +17,7 @@ struct OfficeLaunchSettings {
 // stuck or looping office still does.
 struct OfficeTimeouts {
     std::chrono::milliseconds startup{60000};
+    std::chrono::milliseconds ending{3000};  // terminating when the connection goes
     std::chrono::milliseconds quick{30000};  // properties, small calls
     std::chrono::milliseconds load{60000};   // opening or inserting one file, plus
     std::chrono::milliseconds loadPerMegabyte{30000};
