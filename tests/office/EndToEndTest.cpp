@@ -72,9 +72,9 @@ protected:
     fs::path pdf(const std::string& name) const { return target_ / (name + ".pdf"); }
 
     ScratchFolder scratch_{"e2e"};
-    fs::path source_ = scratch_.path() / "source";
-    fs::path target_ = scratch_.path() / "target";
-    fs::path temp_ = scratch_.path() / "tmp";
+    fs::path source_ = scratch_.Path() / "source";
+    fs::path target_ = scratch_.Path() / "target";
+    fs::path temp_ = scratch_.Path() / "tmp";
 };
 
 TEST_F(EndToEnd, FixturesBecomePdfsWithTopicsInOrderPicturesOutlineAndInternalLinks) {
@@ -110,7 +110,7 @@ TEST_F(EndToEnd, RealHelpFilesConvertOnTwoThreadsThroughAProjectFile) {
             GTEST_SKIP() << "sample " << (kRealFiles / name) << " is missing";
         addSource(kRealFiles / name);
     }
-    const fs::path project = scratch_.path() / "real.batch-pellin";
+    const fs::path project = scratch_.Path() / "real.batch-pellin";
     std::ofstream(project) << "Source=" << (source_ / "*.chm").string()
                            << "\r\nTarget=" << target_.string()
                            << "\r\nPureConsole=1\r\nThreadsCount=2\r\nLogFile="
