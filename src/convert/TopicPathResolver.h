@@ -32,6 +32,3 @@ public:
 private:
     std::string root_;
 };
-
-// ASCII case-insensitive equality, as the help files' own names compare.
-bool SameTextNoCase(const std::string& a, const std::string& b);

@@ -4,13 +4,9 @@
 #include <cctype>
 #include <filesystem>
 
-namespace {
+#include "platform/AsciiText.h"
 
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
+namespace {
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r\n\f");
@@ -26,7 +22,7 @@ std::string SchemeOf(std::string_view address) {
     const bool valid = std::all_of(scheme.begin(), scheme.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
     });
-    return valid ? Lowered(std::string(scheme)) : std::string();
+    return valid ? platform::ToLowerAscii(std::string(scheme)) : std::string();
 }
 
 bool IsWebScheme(const std::string& scheme) {
@@ -80,11 +76,11 @@ std::string PercentDecoded(std::string_view text) {
 BookLinks::BookLinks(const TopicPathResolver& resolver, const std::vector<std::string>& topics)
     : resolver_(resolver) {
     for (std::size_t i = 0; i < topics.size(); ++i)
-        topicOfPath_.emplace(Lowered(topics[i]), static_cast<int>(i));
+        topicOfPath_.emplace(platform::ToLowerAscii(topics[i]), static_cast<int>(i));
 }
 
 int BookLinks::TopicOfPath(const std::string& path) const {
-    const auto found = topicOfPath_.find(Lowered(path));
+    const auto found = topicOfPath_.find(platform::ToLowerAscii(path));
     return found == topicOfPath_.end() ? -1 : found->second;
 }
 
