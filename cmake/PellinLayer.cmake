@@ -20,7 +20,8 @@ function(pellin_layer target)
 endfunction()
 
 # pellin_tests(<area> LIBS <lib>... [LABELS <label>...])
-# One test program per area made of tests/<area>/*.cpp, registered with CTest.
+# One test program per area made of tests/<area>/*.cpp, registered with CTest;
+# each links the shared test helpers of tests/support.
 function(pellin_tests area)
   cmake_parse_arguments(T "" "" "LIBS;LABELS" ${ARGN})
   file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.h)
@@ -30,7 +31,7 @@ function(pellin_tests area)
   set(exe pellin_${area}_tests)
   string(REPLACE "/" "_" exe ${exe})
   add_executable(${exe} ${files})
-  target_link_libraries(${exe} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  target_link_libraries(${exe} PRIVATE ${T_LIBS} pellin_test_support GTest::gmock GTest::gtest_main)
   target_compile_definitions(${exe} PRIVATE
     PELLIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     PELLIN_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "batch/TvxMatch.h"
+#include "console/ProcessObjects.h"
 #include "console/TvxMain.h"
 #include "convert/TvxPellin.h"
 #include "core/TvxApp.h"
@@ -36,29 +37,6 @@
 #endif
 
 namespace {
-
-// Owns the process-wide objects from the moment each is created; frees them in
-// the reverse order of creation, also when a command-line switch or an error
-// ends the process early.
-class ProcessObjects {
-public:
-    ProcessObjects() = default;
-    ProcessObjects(const ProcessObjects&) = delete;
-    ProcessObjects& operator=(const ProcessObjects&) = delete;
-    ~ProcessObjects() {
-        delete vxMatch;
-        vxMatch = nullptr;
-        // The windowless runner (vxMain) is freed here, before the project.
-        delete vxMain;
-        vxMain = nullptr;
-        delete vxProject;
-        vxProject = nullptr;
-        delete vxInfo;
-        vxInfo = nullptr;
-        delete vxApp;
-        vxApp = nullptr;
-    }
-};
 
 bool HasDisplay() {
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;

@@ -8,7 +8,7 @@
 
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
-#include "platform/automation/NoCaseCompare.h"
+#include "platform/AsciiText.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ void TvxBatch::AddFailure(const std::string& message) {
     std::lock_guard guard(*lock_);
     ++Failures;
     for (const auto& known : FailureMessages)
-        if (platform::equalsNoCase(known, message)) return;
+        if (platform::EqualsNoCase(known, message)) return;
     FailureMessages.push_back(message);
 }
 

@@ -76,8 +76,8 @@ public:
     std::string SourceKey(const std::string& fileName) const;
     TvxMatchBase* Matcher() const;
 
-    // Fields, in the order of the record they stand for. Strings are written
-    // by Start under the lock; they must not change while workers read them.
+    // The batch's settings and counters. Strings are written by Start under
+    // the lock; they must not change while workers read them.
     std::int32_t NextIndex = 0;
     std::atomic<bool> Exhausted{false};
     std::int32_t Failures = 0;

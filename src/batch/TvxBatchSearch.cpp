@@ -5,7 +5,7 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
-#include "platform/automation/NoCaseCompare.h"
+#include "platform/AsciiText.h"
 #include "regex/VBScriptRegex.h"
 
 namespace {
@@ -21,7 +21,7 @@ std::string LocalPathOfFileAddress(const std::string& rest, std::size_t slashes)
     // "file://host/path": the host names the machine that holds the file.
     const auto slash = rest.find('/');
     const std::string host = rest.substr(0, slash);
-    if (platform::equalsNoCase(host, "localhost"))
+    if (platform::EqualsNoCase(host, "localhost"))
         return slash == std::string::npos ? "/" : rest.substr(slash);
     // Any other host cannot be reached as a local file. It is kept as the
     // leading component of a "//host/path" network-style path, the way the

@@ -21,6 +21,7 @@
 #include "convert/TopicList.h"
 #include "convert/TopicPathResolver.h"
 #include "convert/TvxFileUtils.h"
+#include "platform/AsciiText.h"
 #include "platform/FileProbe.h"
 #include "platform/StopRequest.h"
 #include "platform/TickClock.h"
@@ -39,14 +40,9 @@ constexpr int SearchAttempts = 3;
 // by counting the tick on; a folder of someone else is never shared.
 constexpr int TempFolderTries = 64;
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 std::string TempBase() {
-    std::string base = Trim(fs::temp_directory_path().string());
+    const std::string temp = fs::temp_directory_path().string();
+    std::string base(platform::Trim(temp));
     if (base.empty() || base.back() != '/') base += '/';
     return base;
 }
@@ -90,8 +86,10 @@ TvxReadFile ReaderOf(const TvxDecompileSettings& settings) {
     return [](const std::string& path) { return TvxFileUtils::ReadFileText(path); };
 }
 
-// The regular expression sees only the ASCII letters of the bytes, as the
-// platform's own word class does; everything else becomes a blank.
+// The help file's raw bytes as text the pattern can scan: printable ASCII is
+// kept, every other byte becomes a blank, so a name's word characters are
+// ASCII letters and digits and no byte sequence is read as a multi-byte
+// character.
 std::string AsciiView(std::string bytes) {
     for (auto& c : bytes) {
         const auto byte = static_cast<unsigned char>(c);

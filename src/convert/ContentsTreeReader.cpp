@@ -10,6 +10,7 @@
 #include "convert/SitemapTags.h"
 #include "convert/TopicLinkReader.h"
 #include "convert/TopicList.h"
+#include "platform/AsciiText.h"
 #include "platform/TextEncoding.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::string CharsetOfMeta(const SitemapTag& meta) {
         return CharsetOfHtmlName(std::string(*charset));
     const auto content = meta.Attribute("content");
     if (!content) return {};
-    const std::string lower = LowerAscii(*content);
+    const std::string lower = platform::ToLowerAscii(*content);
     const auto at = lower.find("charset=");
     if (at == std::string::npos) return {};
     const std::string value = lower.substr(at + 8);
@@ -45,7 +46,7 @@ std::string DeclaredCharset(std::string_view text) {
 std::string CleanName(std::string name) {
     for (char& c : name)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return std::string(TrimBlanks(name));
+    return std::string(platform::Trim(name));
 }
 
 // Builds the tree from the tags in text order. Only the innermost list is
@@ -92,7 +93,7 @@ private:
 void TreeBuilder::Take(const SitemapTag& tag) {
     if (tag.Name == "param") {
         if (!inSitemapObject_ || tag.Closing) return;
-        params_.emplace_back(LowerAscii(tag.Attribute("name").value_or("")),
+        params_.emplace_back(platform::ToLowerAscii(tag.Attribute("name").value_or("")),
                              tag.Attribute("value").value_or(""));
         return;
     }
@@ -102,7 +103,7 @@ void TreeBuilder::Take(const SitemapTag& tag) {
         tag.Closing ? CloseList() : OpenList();
     } else if (tag.Name == "object" && !tag.Closing) {
         const auto type = tag.Attribute("type").value_or("");
-        inSitemapObject_ = LowerAscii(TrimBlanks(type)) == "text/sitemap";
+        inSitemapObject_ = platform::ToLowerAscii(platform::Trim(type)) == "text/sitemap";
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/AsciiText.h"
 #include "platform/TextEncoding.h"
 
 namespace {
@@ -115,18 +116,6 @@ const char* Find(const std::array<std::pair<std::uint32_t, const char*>, N>& tab
     return nullptr;
 }
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 // Names pages use for the code pages of the table, and the labels browsers
 // widen to a larger code page.
 constexpr std::array<std::pair<std::string_view, const char*>, 29> HtmlCharsetAliases{{
@@ -180,16 +169,16 @@ std::string CharsetOfHtmlName(const std::string& name) {
     const auto first = name.find_first_not_of(" \t\r\n\"'");
     if (first == std::string::npos) return {};
     const std::string label =
-        Lower(name.substr(first, name.find_last_not_of(" \t\r\n\"'") - first + 1));
+        platform::ToLowerAscii(name.substr(first, name.find_last_not_of(" \t\r\n\"'") - first + 1));
     for (const auto& [alias, charset] : HtmlCharsetAliases)
         if (alias == label) return charset;
     if (label == "x-user-defined" || label.find_first_of("/\\") != std::string::npos) return {};
-    const std::string upper = Upper(label);
+    const std::string upper = platform::ToUpperAscii(label);
     return platform::IsKnownCharset(upper) ? upper : std::string();
 }
 
 bool IsSingleByteCharset(const std::string& charset) {
-    const std::string upper = Upper(charset);
+    const std::string upper = platform::ToUpperAscii(charset);
     for (std::string_view prefix : {"WINDOWS-125", "CP125", "CP874", "TIS-620", "ISO-8859-",
                                     "ISO8859-", "KOI8-", "CP866", "IBM866", "MACINTOSH"})
         if (upper.starts_with(prefix)) return true;

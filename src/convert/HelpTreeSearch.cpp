@@ -5,12 +5,11 @@
 #include <filesystem>
 
 #include "convert/TopicPathResolver.h"
+#include "platform/AsciiText.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool MatchFrom(const char* name, const char* mask) {
     // Iterative wildcard match with a single back-track point for the last '*'.
@@ -20,7 +19,8 @@ bool MatchFrom(const char* name, const char* mask) {
         if (*mask == '*') {
             starMask = ++mask;
             starName = name;
-        } else if (*mask == '?' || (*mask && Lower(*mask) == Lower(*name))) {
+        } else if (*mask == '?' ||
+                   (*mask && platform::ToLowerAscii(*mask) == platform::ToLowerAscii(*name))) {
             ++mask;
             ++name;
         } else if (starMask) {
@@ -37,11 +37,6 @@ bool MatchFrom(const char* name, const char* mask) {
 bool IsPlainFile(const fs::directory_entry& entry) {
     std::error_code ec;
     return entry.is_regular_file(ec) && !entry.is_symlink(ec);
-}
-
-std::string LowerText(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), Lower);
-    return text;
 }
 
 size_t Depth(const std::string& relative) {
@@ -101,7 +96,7 @@ std::vector<std::string> FindFilesBelow(const std::string& root,
     std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
         const auto da = Depth(a), db = Depth(b);
         if (da != db) return da < db;
-        return LowerText(a) < LowerText(b);
+        return platform::ToLowerAscii(a) < platform::ToLowerAscii(b);
     });
     return found;
 }

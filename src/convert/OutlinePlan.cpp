@@ -4,20 +4,16 @@
 #include <cctype>
 #include <unordered_map>
 
-namespace {
+#include "platform/AsciiText.h"
 
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
+namespace {
 
 class Planner {
 public:
     Planner(const std::vector<std::string>& topics, const BookAnchors& anchors)
         : anchors_(anchors) {
         for (std::size_t i = 0; i < topics.size(); ++i)
-            topicOf_.emplace(Lowered(topics[i]), static_cast<int>(i));
+            topicOf_.emplace(platform::ToLowerAscii(topics[i]), static_cast<int>(i));
     }
 
     std::vector<platform::PdfOutlineItem> Items(const ContentsTree& entries) {
@@ -36,7 +32,7 @@ public:
 private:
     std::string Destination(const ContentsEntry& entry) const {
         if (entry.Topic.empty()) return {};
-        const auto found = topicOf_.find(Lowered(entry.Topic));
+        const auto found = topicOf_.find(platform::ToLowerAscii(entry.Topic));
         if (found == topicOf_.end()) return {};
         return anchors_.Destination(found->second, entry.Fragment);
     }

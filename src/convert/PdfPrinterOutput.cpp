@@ -3,8 +3,10 @@
 #include <thread>
 
 #include "core/TvxProject.h"
+#include "platform/DevicesRegistry.h"
 #include "platform/Registry.h"
 
+using platform::DevicesRegistry;
 using platform::Registry;
 using platform::RegistryRoot;
 
@@ -16,7 +18,6 @@ const char* const kPdfWriter = "Acrobat PDFWriter";
 const char* const kPdfWriterKey = "Software\\Adobe\\Acrobat PDFWriter";
 const char* const kDistillerKey = "Software\\Adobe\\Acrobat Distiller\\PrinterJobControl";
 const char* const kSpoolerHost = "C:\\Windows\\splwow64.exe";
-const char* const kDevicesKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices";
 const char* const kAdobePdf = "Adobe PDF";
 
 void sleepFor(const TvxPrinterOutputWait& wait) {
@@ -66,7 +67,8 @@ void setupAdobe(const TvxProject& project, Registry& registry, const std::string
 }
 
 bool isInstalled(const Registry& registry, const std::string& printer) {
-    const auto value = registry.readValue(RegistryRoot::CurrentUser, kDevicesKey, printer);
+    const auto value =
+        registry.readValue(RegistryRoot::CurrentUser, DevicesRegistry::kDevicesKey, printer);
     return value && !value->empty();
 }
 
@@ -93,7 +95,7 @@ std::string ChoosePdfPrinter(const TvxProject& project, const Registry& registry
     std::string name = project.GetOption("PDFWriter");
     if (name.empty()) name = kPdfWriter;
     try {
-        if (registry.keyExists(RegistryRoot::CurrentUser, kDevicesKey) &&
+        if (registry.keyExists(RegistryRoot::CurrentUser, DevicesRegistry::kDevicesKey) &&
             !isInstalled(registry, name)) {
             name = kPdfWriter;
             if (!isInstalled(registry, name)) name = kAdobePdf;

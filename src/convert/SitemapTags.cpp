@@ -1,5 +1,7 @@
 #include "convert/SitemapTags.h"
 
+#include "platform/AsciiText.h"
+
 namespace {
 
 constexpr std::size_t MaxAttributes = 32;
@@ -11,19 +13,6 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 bool IsNameCharacter(char c) { return IsLetter(c) || (c >= '0' && c <= '9'); }
 
 }  // namespace
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 std::optional<std::string_view> SitemapTag::Attribute(std::string_view name) const {
     for (const auto& [key, value] : Attributes)
@@ -45,7 +34,7 @@ std::optional<SitemapTag> SitemapTags::Next() {
         const std::size_t nameStart = at_;
         if (at_ >= text_.size() || !IsLetter(text_[at_])) continue;  // a lone "<" in the text
         while (at_ < text_.size() && IsNameCharacter(text_[at_])) ++at_;
-        tag.Name = LowerAscii(text_.substr(nameStart, at_ - nameStart));
+        tag.Name = platform::ToLowerAscii(text_.substr(nameStart, at_ - nameStart));
         ReadAttributes(tag);
         return tag;
     }
@@ -87,7 +76,7 @@ void SitemapTags::ReadAttributes(SitemapTag& tag) {
         while (at_ < text_.size() && !IsBlank(text_[at_]) && text_[at_] != '=' &&
                text_[at_] != '>' && text_[at_] != '/')
             ++at_;
-        std::string name = LowerAscii(text_.substr(nameStart, at_ - nameStart));
+        std::string name = platform::ToLowerAscii(text_.substr(nameStart, at_ - nameStart));
         SkipBlanks();
         std::string_view value;
         if (at_ < text_.size() && text_[at_] == '=') {

@@ -37,9 +37,3 @@ private:
     std::string_view text_;
     std::size_t at_ = 0;
 };
-
-// Lower-case ASCII copy.
-std::string LowerAscii(std::string_view text);
-
-// The text without blanks, tabs and line ends around it.
-std::string_view TrimBlanks(std::string_view text);

@@ -8,6 +8,7 @@
 #include "convert/HtmlValueText.h"
 #include "convert/SitemapTags.h"
 #include "convert/TopicPathResolver.h"
+#include "platform/AsciiText.h"
 #include "platform/TextReplace.h"
 
 namespace {
@@ -39,7 +40,7 @@ TopicLinkReader::TopicLinkReader(const DecompiledFiles& files, std::string baseF
     : files_(files), baseFolder_(std::move(baseFolder)), charset_(std::move(charset)) {}
 
 bool TopicLinkReader::InsideHelpFile(std::string_view& raw) {
-    const std::string lower = LowerAscii(raw.substr(0, 16));
+    const std::string lower = platform::ToLowerAscii(raw.substr(0, 16));
     for (std::string_view scheme : HelpFileSchemes) {
         if (!std::string_view(lower).starts_with(scheme)) continue;
         const auto separator = raw.find("::");
@@ -52,7 +53,7 @@ bool TopicLinkReader::InsideHelpFile(std::string_view& raw) {
 
 TopicLink TopicLinkReader::Read(std::string_view raw) const {
     TopicLink link;
-    raw = TrimBlanks(raw);
+    raw = platform::Trim(raw);
     if (!InsideHelpFile(raw)) return link;
     const auto hash = AnchorStart(raw);
     if (hash != std::string_view::npos) {

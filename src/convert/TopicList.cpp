@@ -4,22 +4,14 @@
 #include <cctype>
 #include <filesystem>
 
-namespace {
-
-std::string CaseKey(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-}  // namespace
+#include "platform/AsciiText.h"
 
 TopicCollector::TopicCollector(std::vector<std::string>& topics) : topics_(topics) {
-    for (const auto& topic : topics_) seen_.insert(CaseKey(topic));
+    for (const auto& topic : topics_) seen_.insert(platform::ToLowerAscii(topic));
 }
 
 bool TopicCollector::Add(const std::string& path) {
-    if (!seen_.insert(CaseKey(path)).second) return false;
+    if (!seen_.insert(platform::ToLowerAscii(path)).second) return false;
     topics_.push_back(path);
     return true;
 }

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/AsciiText.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -35,16 +37,12 @@ std::optional<std::string> FindNoCase(const fs::path& folder, const std::string&
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string candidate = it->path().filename().string();
-        if (SameTextNoCase(candidate, name)) return candidate;
+        if (platform::EqualsNoCase(candidate, name)) return candidate;
     }
     return std::nullopt;
 }
 
 }  // namespace
-
-bool SameTextNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 TopicPathResolver::TopicPathResolver(std::string rootFolder) : root_(std::move(rootFolder)) {}
 

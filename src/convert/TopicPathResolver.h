@@ -37,6 +37,3 @@ public:
 private:
     std::string root_;
 };
-
-// ASCII case-insensitive equality, as the help files' own names compare.
-bool SameTextNoCase(const std::string& a, const std::string& b);

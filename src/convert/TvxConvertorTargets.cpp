@@ -15,6 +15,7 @@
 #include "convert/TargetClaims.h"
 #include "convert/TvxConvertor.h"
 #include "core/TvxProject.h"
+#include "platform/AsciiText.h"
 
 namespace fs = std::filesystem;
 
@@ -47,13 +48,6 @@ std::string ExtensionOf(const std::string& path) { return path.substr(ExtensionS
 
 std::string ChangeExtension(const std::string& path, const std::string& extension) {
     return path.substr(0, ExtensionStart(path)) + extension;
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // ":" and "\" would make folder or stream names of their own on the target
@@ -100,8 +94,8 @@ std::string TvxConvertor::MakeTargetName(TvxBatch* batch, TvxNode* node) {
             target = ChangeExtension(target, project.TargetExt);
         } else {
             const std::string current = ExtensionOf(target);
-            if (SameText(current, project.AltTargetExt) ||
-                SameText(current, project.MacroTargetExt))
+            if (platform::EqualsNoCase(current, project.AltTargetExt) ||
+                platform::EqualsNoCase(current, project.MacroTargetExt))
                 target = ChangeExtension(target, project.TargetExt);
             else if (project.GetMacroEnabled() && HasMacros())
                 target = ChangeExtension(target, project.MacroTargetExt);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/AsciiText.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FileSystem.h"
 #include "platform/InstallLayout.h"
@@ -18,7 +19,7 @@
 namespace {
 
 std::string ResolveProgram(const std::string& program) {
-    if (strcasecmp(program.c_str(), TvxFileUtils::HelpProgramName) == 0)
+    if (platform::EqualsNoCase(program, TvxFileUtils::HelpProgramName))
         return TvxFileUtils::HelpProgramPath();
     return program;
 }

@@ -14,8 +14,8 @@ public:
 
 class TvxFileUtils {
 public:
-    // Window show commands are accepted for the caller's sake; programs are
-    // always started without a window of ours.
+    // The show command callers pass; helpers started here never get a window
+    // (their standard streams go to /dev/null), so hiding is all there is.
     static constexpr int SwHide = 0;
     // The name under which callers ask for the HTML Help program.
     static constexpr const char* HelpProgramName = "hh.exe";

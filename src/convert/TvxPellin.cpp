@@ -9,6 +9,7 @@
 #include "convert/HelpFileFacts.h"
 #include "convert/JobMessages.h"
 #include "convert/JobTimings.h"
+#include "convert/LinkedPictures.h"
 #include "convert/OutlinePlan.h"
 #include "convert/PartialTarget.h"
 #include "convert/TopicIsolation.h"
@@ -17,6 +18,7 @@
 #include "convert/book/BookBuilder.h"
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
+#include "platform/AsciiText.h"
 #include "platform/Registry.h"
 #include "platform/StopRequest.h"
 #include "platform/pdf/PdfFinisher.h"
@@ -33,7 +35,6 @@ constexpr int kItemDocumentWithMarkup = 7;
 constexpr int kBookmarksNone = 0;
 constexpr int kBookmarksFromHeadings = 1;
 constexpr int kPrintAllDocument = 0;
-constexpr std::int64_t kLinkedPicture = 4;
 constexpr const char* kBookName = "#pellin-book.html";
 constexpr const char* kProbeName = "#pellin-probe";
 
@@ -63,8 +64,7 @@ bool OptionOn(const char* key) {
 
 // "Contents" (the default), "Headings" or "None", in lower case.
 std::string OutlineChoice() {
-    std::string value = vxProject->GetOption("Outline");
-    for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string value = platform::ToLowerAscii(vxProject->GetOption("Outline"));
     return value == "headings" || value == "none" ? value : "contents";
 }
 
@@ -335,22 +335,7 @@ void TvxPellin::InsertTopicFiles(const TvxChmJobState& state) {
     }
 }
 
-void TvxPellin::EmbedLinkedPictures() {
-    try {
-        const ObjectRef shapes = Document->get("InlineShapes").toObject();
-        const std::int64_t count = shapes->get("Count").toInt();
-        for (std::int64_t i = 1; i <= count; ++i) {
-            try {
-                const ObjectRef shape = shapes->call("Item", {i}).toObject();
-                if (shape->get("Type").toInt() == kLinkedPicture)
-                    shape->get("LinkFormat").toObject()->put("SavePictureWithDocument", true);
-            } catch (...) {
-                // One picture that cannot be embedded stays linked.
-            }
-        }
-    } catch (...) {
-    }
-}
+void TvxPellin::EmbedLinkedPictures() { ::EmbedLinkedPictures(Document); }
 
 void TvxPellin::ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string& target) {
     CloseDocument();

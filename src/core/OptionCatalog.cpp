@@ -1,21 +1,14 @@
 #include "core/OptionCatalog.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/OptionParsers.h"
 #include "core/TvxShard.h"
+#include "platform/AsciiText.h"
 
 namespace options {
 
 namespace {
-
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 // Edit distance over lower-cased letters, enough for short keys.
 std::size_t Distance(std::string_view a, std::string_view b) {
@@ -26,7 +19,9 @@ std::size_t Distance(std::string_view a, std::string_view b) {
         row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
-            const std::size_t change = diagonal + (Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1);
+            const std::size_t change =
+                diagonal +
+                (platform::ToLowerAscii(a[i - 1]) == platform::ToLowerAscii(b[j - 1]) ? 0 : 1);
             row[j] = std::min({above + 1, row[j - 1] + 1, change});
             diagonal = above;
         }
@@ -36,7 +31,7 @@ std::size_t Distance(std::string_view a, std::string_view b) {
 
 std::optional<std::string> ChoiceProblem(const OptionInfo& option, std::string_view value) {
     for (const char* choice : option.choices)
-        if (SameNoCase(value, choice)) return std::nullopt;
+        if (platform::EqualsNoCase(value, choice)) return std::nullopt;
     std::string words;
     for (const char* choice : option.choices)
         words += std::string(words.empty() ? "" : ", ") + choice;
@@ -103,7 +98,7 @@ const std::vector<OptionInfo>& OptionCatalog() {
 
 const OptionInfo* FindOption(std::string_view key) {
     for (const auto& option : OptionCatalog())
-        if (SameNoCase(key, option.key)) return &option;
+        if (platform::EqualsNoCase(key, option.key)) return &option;
     return nullptr;
 }
 
@@ -121,7 +116,7 @@ std::optional<std::string> ValueProblem(const OptionInfo& option, std::string_vi
         case OptionKind::Choice:
             return ChoiceProblem(option, value);
         case OptionKind::Overwrite:
-            if (SameNoCase(value, "skip") || ParseBoolean(value)) return std::nullopt;
+            if (platform::EqualsNoCase(value, "skip") || ParseBoolean(value)) return std::nullopt;
             return "expects True, False or skip";
         case OptionKind::Shard:
             if (ParseShard(value)) return std::nullopt;

@@ -1,12 +1,8 @@
 #include "core/OptionList.h"
 
+#include "platform/AsciiText.h"
+
 namespace options {
-
-namespace {
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 std::optional<std::string_view> KeyOf(std::string_view line) {
     const auto eq = line.find('=');
@@ -14,17 +10,10 @@ std::optional<std::string_view> KeyOf(std::string_view line) {
     return line.substr(0, eq);
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
-}
-
 int Find(const std::vector<std::string>& lines, std::string_view key) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto lineKey = KeyOf(lines[i]);
-        if (lineKey && SameText(*lineKey, key)) return static_cast<int>(i);
+        if (lineKey && platform::EqualsNoCase(*lineKey, key)) return static_cast<int>(i);
     }
     return -1;
 }

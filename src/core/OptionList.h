@@ -15,9 +15,6 @@ namespace options {
 // The key of a line, or nothing when the line has no "=".
 std::optional<std::string_view> KeyOf(std::string_view line);
 
-// Equal without regard to ASCII letter case.
-bool SameText(std::string_view a, std::string_view b);
-
 // Index of the first line whose key matches, or -1.
 int Find(const std::vector<std::string>& lines, std::string_view key);
 

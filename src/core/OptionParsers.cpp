@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/OptionList.h"
+#include "platform/AsciiText.h"
 
 namespace options {
 
@@ -58,8 +59,8 @@ std::optional<bool> DecimalNonZero(std::string_view text) {
 
 std::optional<bool> ParseBoolean(std::string_view text) {
     if (const auto number = DecimalNonZero(text)) return *number;
-    if (SameText(text, "True")) return true;
-    if (SameText(text, "False")) return false;
+    if (platform::EqualsNoCase(text, "True")) return true;
+    if (platform::EqualsNoCase(text, "False")) return false;
     return std::nullopt;
 }
 

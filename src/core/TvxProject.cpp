@@ -11,6 +11,7 @@
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
 #include "core/TvxPropList.h"
+#include "platform/AsciiText.h"
 #include "platform/FileSystem.h"
 #include "platform/StateFolders.h"
 
@@ -121,7 +122,7 @@ bool TvxProject::GetRunAndClose() const {
 
 OverwriteMode TvxProject::GetIsOverwrite() const {
     const std::string value = GetOption("IsOverwrite");
-    if (options::SameText(value, "skip")) return OverwriteMode::Skip;
+    if (platform::EqualsNoCase(value, "skip")) return OverwriteMode::Skip;
     return Boolean(value, OverwriteDefault) ? OverwriteMode::Overwrite : OverwriteMode::NewName;
 }
 

@@ -38,7 +38,8 @@ public:
     TvxProject(const TvxProject&) = delete;
     TvxProject& operator=(const TvxProject&) = delete;
 
-    // Fields, in the order of the record they stand for.
+    // The project's settings: the bound controls, the option lines, the
+    // converter class and the product constants start-up sets.
     std::vector<QObject*> Controls;
     // Converter threads read options while a run goes on, so once a run may
     // have started, replace the list only through SetOptionLines.

@@ -8,6 +8,7 @@
 #include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
+#include "platform/AsciiText.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-char SwitchLetter(const std::string& param) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(param[1])));
-}
+char SwitchLetter(const std::string& param) { return platform::ToUpperAscii(param[1]); }
 
 // "-" always introduces a switch. "/" also begins every absolute path here, so
 // it introduces one only in the exact switch forms "/U", "/I", "/I:...",
@@ -146,7 +145,7 @@ bool TvxProject::SaveProjectAs() {
 void TvxProject::AddToRecent() {
     if (ProjectFile.empty()) return;
     for (const auto& entry : Recent)
-        if (options::SameText(entry, ProjectFile)) return;
+        if (platform::EqualsNoCase(entry, ProjectFile)) return;
     Recent.insert(Recent.begin(), ProjectFile);
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
+#include "platform/AsciiText.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ std::optional<QVariant> EnumValue(const QMetaProperty& prop, const std::string& 
     }
     const QMetaEnum meta = prop.enumerator();
     for (int i = 0; i < meta.keyCount(); ++i)
-        if (options::SameText(name, meta.key(i))) return QVariant(meta.value(i));
+        if (platform::EqualsNoCase(name, meta.key(i))) return QVariant(meta.value(i));
     return std::nullopt;
 }
 
@@ -63,7 +64,7 @@ TvxPropList::TvxPropList(QObject* instance) : Instance(instance) {
 
 const QMetaProperty* TvxPropList::Find(const std::string& name) const {
     for (const auto& prop : PropInfos)
-        if (options::SameText(name, prop.name())) return &prop;
+        if (platform::EqualsNoCase(name, prop.name())) return &prop;
     return nullptr;
 }
 

@@ -1,18 +1,9 @@
 #include "platform/CupsPrinterList.h"
 
+#include "platform/AsciiText.h"
 #include "platform/ProcessRunner.h"
 
 namespace platform {
-
-namespace {
-
-std::string trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-}  // namespace
 
 CupsPrinterList::CupsPrinterList(std::string program, std::chrono::milliseconds timeout)
     : program_(std::move(program)), timeout_(timeout) {}
@@ -28,7 +19,7 @@ std::vector<std::string> CupsPrinterList::parseLpstatOutput(const std::string& o
     while (start <= output.size()) {
         std::size_t end = output.find('\n', start);
         if (end == std::string::npos) end = output.size();
-        const std::string name = trim(output.substr(start, end - start));
+        const std::string name(Trim(std::string_view(output).substr(start, end - start)));
         if (!name.empty()) names.push_back(name);
         start = end + 1;
     }

@@ -1,16 +1,12 @@
 #include "platform/DevicesRegistry.h"
 
-#include <strings.h>
-
 #include <stdexcept>
+
+#include "platform/AsciiText.h"
 
 namespace platform {
 
 namespace {
-
-bool sameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && ::strcasecmp(a.c_str(), b.c_str()) == 0;
-}
 
 std::string trimDelimiters(const std::string& key) {
     const auto first = key.find_first_not_of('\\');
@@ -24,7 +20,7 @@ DevicesRegistry::DevicesRegistry(Registry& store, const PrinterList& printers)
     : store_(store), printers_(printers) {}
 
 bool DevicesRegistry::isDevicesKey(RegistryRoot root, const std::string& key) {
-    return root == RegistryRoot::CurrentUser && sameText(trimDelimiters(key), kDevicesKey);
+    return root == RegistryRoot::CurrentUser && EqualsNoCase(trimDelimiters(key), kDevicesKey);
 }
 
 bool DevicesRegistry::keyExists(RegistryRoot root, const std::string& key) const {
@@ -39,7 +35,7 @@ std::optional<std::string> DevicesRegistry::readValue(RegistryRoot root, const s
                                                       const std::string& name) const {
     if (!isDevicesKey(root, key)) return store_.readValue(root, key, name);
     for (const std::string& printer : printers_.installedPrinters())
-        if (sameText(printer, name)) return std::string("cups,") + printer;
+        if (EqualsNoCase(printer, name)) return std::string("cups,") + printer;
     return std::nullopt;
 }
 

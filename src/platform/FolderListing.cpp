@@ -5,13 +5,13 @@
 
 #include <cctype>
 
+#include "platform/AsciiText.h"
+
 namespace platform {
 
 namespace {
 
 constexpr std::uint32_t kFilteredAttributes = faHidden | faSysFile | faVolumeId | faDirectory;
-
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 std::uint32_t KindAttributes(DIR* dir, const char* name) {
     struct stat info {};
@@ -41,7 +41,7 @@ bool WildcardNameMatch(const std::string& pattern, const std::string& name) {
             starAt = p++;
             resumeAt = n;
         } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+                   (pattern[p] == '?' || ToLowerAscii(pattern[p]) == ToLowerAscii(name[n]))) {
             ++p;
             ++n;
         } else if (starAt != std::string::npos) {

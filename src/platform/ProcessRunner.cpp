@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <mutex>
+#include <thread>
 
 extern char** environ;
 
@@ -67,6 +68,8 @@ std::optional<std::string> ProcessRunner::Output(const std::string&,
     return std::nullopt;
 }
 
+void ProcessRunner::Release(Handle) {}
+
 std::shared_ptr<ProcessRunner> ProcessRunner::Current() {
     std::lock_guard lock(slotMutex);
     return CurrentSlot();
@@ -88,7 +91,8 @@ ProcessRunner::Handle PosixProcessRunner::Start(const std::string& program,
     argv.push_back(nullptr);
 
     SpawnFileActions actions;
-    // Started as with a hidden window: the program's own output goes nowhere.
+    // Helpers run unseen: nothing they print reaches the program's own
+    // streams (a windowless run stays silent), and they read no input.
     for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
         posix_spawn_file_actions_addopen(actions.get(), fd, "/dev/null",
                                          fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
@@ -115,6 +119,15 @@ std::optional<int> PosixProcessRunner::TryExitCode(Handle process) {
     if (done == 0) return std::nullopt;
     if (done < 0) return 1;  // not our child any more: nothing left to wait for
     return DecodeWaitStatus(status);
+}
+
+void PosixProcessRunner::Release(Handle process) {
+    if (process == NoProcess) return;
+    std::thread([process] {
+        int status = 0;
+        while (waitpid(static_cast<pid_t>(process), &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
 }
 
 std::optional<std::string> PosixProcessRunner::Output(const std::string& program,

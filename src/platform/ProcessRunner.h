@@ -32,6 +32,11 @@ public:
     // Ends a process that is still running and reaps it.
     virtual void Kill(Handle process) = 0;
 
+    // Leaves a started process to run on its own: nobody asks for its exit
+    // code, yet it is reaped when it ends, so it never lingers as a zombie. A
+    // runner that does not override this does nothing.
+    virtual void Release(Handle process);
+
     // Runs `program` (looked up on the PATH when it has no "/") to its end and
     // returns what it wrote on standard output; nothing when it cannot be
     // started, ends with another code than 0, or still runs after `timeout`
@@ -53,6 +58,7 @@ public:
                  const std::string& workingDir) override;
     std::optional<int> TryExitCode(Handle process) override;
     void Kill(Handle process) override;
+    void Release(Handle process) override;
     std::optional<std::string> Output(const std::string& program,
                                       const std::vector<std::string>& args,
                                       std::chrono::milliseconds timeout) override;

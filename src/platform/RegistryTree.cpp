@@ -5,18 +5,14 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/AsciiText.h"
+
 namespace platform {
 
 namespace {
 
 const char* const kCurrentUser = "CurrentUser";
 const char* const kLocalMachine = "LocalMachine";
-
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string escape(const std::string& text) {
     std::string out;
@@ -46,7 +42,7 @@ std::string escape(const std::string& text) {
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    c = ToUpperAscii(c);
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
@@ -95,7 +91,7 @@ std::string RegistryTree::normalizeKey(const std::string& key) {
 }
 
 std::string RegistryTree::slot(RegistryRoot root, const std::string& normalizedKey) {
-    return (root == RegistryRoot::CurrentUser ? "u:" : "m:") + lower(normalizedKey);
+    return (root == RegistryRoot::CurrentUser ? "u:" : "m:") + ToLowerAscii(normalizedKey);
 }
 
 const RegistryTree::Key* RegistryTree::find(RegistryRoot root, const std::string& key) const {
@@ -120,7 +116,7 @@ std::optional<std::string> RegistryTree::readValue(RegistryRoot root, const std:
                                                    const std::string& name) const {
     const Key* found = find(root, key);
     if (!found) return std::nullopt;
-    auto it = found->values.find(lower(name));
+    auto it = found->values.find(ToLowerAscii(name));
     if (it == found->values.end()) return std::nullopt;
     return it->second.data;
 }
@@ -129,7 +125,7 @@ bool RegistryTree::writeValue(RegistryRoot root, const std::string& key, const s
                               const std::string& value) {
     auto it = keys_.find(slot(root, normalizeKey(key)));
     if (it == keys_.end()) return false;
-    auto [entry, added] = it->second.values.try_emplace(lower(name), Value{name, value});
+    auto [entry, added] = it->second.values.try_emplace(ToLowerAscii(name), Value{name, value});
     if (!added) entry->second.data = value;
     return true;
 }

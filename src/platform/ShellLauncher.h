@@ -14,9 +14,9 @@ public:
     virtual bool Open(const std::string& target) = 0;
 };
 
-// Starts `xdg-open <target>` directly (no shell, so the target is never
-// interpreted), its standard streams on /dev/null, and reaps it in the
-// background.
+// Starts `xdg-open <target>` through the process runner (no shell, so the
+// target is never interpreted; its standard streams on /dev/null) and leaves
+// it to be reaped in the background.
 class XdgOpenLauncher final : public ShellLauncher {
 public:
     explicit XdgOpenLauncher(std::string program = "xdg-open");

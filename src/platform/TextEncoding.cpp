@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "platform/AsciiText.h"
+
 namespace platform {
 
 namespace {
@@ -48,7 +50,7 @@ bool IsAsciiCompatible(const std::string& charset) {
          {"WINDOWS-125", "CP125", "CP874", "CP932",     "CP936",    "CP949", "CP950",
           "CP437",       "CP850", "CP866", "ISO-8859-", "ISO8859-", "KOI8-", "GBK",
           "GB18030",     "BIG5",  "EUC-",  "TIS-620",   "UTF-8",    "UTF8"})
-        if (strncasecmp(charset.c_str(), prefix.data(), prefix.size()) == 0) return true;
+        if (StartsWithNoCase(charset, prefix)) return true;
     return false;
 }
 
@@ -59,7 +61,7 @@ bool IsAscii(std::string_view bytes) {
 }
 
 bool IsUtf8Name(const std::string& charset) {
-    return strcasecmp(charset.c_str(), "UTF-8") == 0 || strcasecmp(charset.c_str(), "UTF8") == 0;
+    return EqualsNoCase(charset, "UTF-8") || EqualsNoCase(charset, "UTF8");
 }
 
 // UTF-8 with every malformed byte replaced.

@@ -17,7 +17,6 @@ public:
     explicit ActionButton(QWidget* parent = nullptr);
 
     void SetAction(QAction* action);
-    QAction* Action() const { return action_; }
 
 private:
     void Follow();

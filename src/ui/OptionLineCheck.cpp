@@ -5,6 +5,7 @@
 
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
+#include "platform/AsciiText.h"
 
 namespace ui {
 namespace {
@@ -13,13 +14,6 @@ namespace {
 struct OptionLineTexts {
     Q_DECLARE_TR_FUNCTIONS(OptionLineTexts)
 };
-
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lowered;
-}
 
 // The window's controls once kept their values under their own name and
 // property ("eSource.Text"); the project still takes such a line over.
@@ -42,11 +36,11 @@ QString ParsedValue(const options::OptionInfo& option, const std::string& value)
         case OptionKind::Integer:
             return QString::number(*options::ParseInteger(value));
         case OptionKind::Overwrite:
-            if (options::SameText(value, "skip")) return "skip";
+            if (platform::EqualsNoCase(value, "skip")) return "skip";
             return BooleanText(*options::ParseBoolean(value));
         case OptionKind::Choice:
             for (const char* choice : option.choices)
-                if (options::SameText(value, choice)) return choice;
+                if (platform::EqualsNoCase(value, choice)) return choice;
             return QString::fromStdString(value);
         case OptionKind::Text:
         case OptionKind::Shard:
@@ -69,7 +63,7 @@ std::vector<OptionLineProblem> CheckOptionLines(const std::vector<std::string>& 
         const auto key = options::KeyOf(line);
         if (!key) continue;  // no "=": kept, never read
         const std::string keyText(*key);
-        const auto [first, isFirst] = firstLineOf.emplace(Lowered(keyText), i);
+        const auto [first, isFirst] = firstLineOf.emplace(platform::ToLowerAscii(keyText), i);
         const options::OptionInfo* option = options::FindOption(keyText);
         OptionLineProblem problem{i, OptionLineProblem::Kind::UnknownKey, keyText, {}, -1, {}};
         if (!option && !IsOlderControlKey(keyText)) {
@@ -122,7 +116,7 @@ QString ProblemText(const OptionLineProblem& problem) {
 ValueInUse ValueInUseOf(const options::OptionInfo& option, const std::vector<std::string>& lines) {
     // RunAndClose is true, whatever its own line says, with PureConsole or a
     // Daemon interval.
-    if (options::SameText(option.key, "RunAndClose") && !ReadsTrue(lines, "RunAndClose") &&
+    if (platform::EqualsNoCase(option.key, "RunAndClose") && !ReadsTrue(lines, "RunAndClose") &&
         (ReadsTrue(lines, "PureConsole") ||
          options::ParseInteger(options::Read(lines, "Daemon")).value_or(0) > 0))
         return {"True", true};

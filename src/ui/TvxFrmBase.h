@@ -20,8 +20,6 @@ public:
     int ShowModal();
     // Ends a modal display (or hides a modeless window) with the result.
     void CloseWith(int result);
-    int LastModalResult() const { return modalResult; }
-    bool IsShowingModal() const { return modalLoop != nullptr; }
 
 protected:
     void showEvent(QShowEvent* event) override;

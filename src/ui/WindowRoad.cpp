@@ -12,6 +12,13 @@
 
 namespace ui {
 
+void FreeWindows() {
+    delete vxFrmPellinAbout;
+    vxFrmPellinAbout = nullptr;
+    delete vxFrmMain;
+    vxFrmMain = nullptr;
+}
+
 int RunWindowRoad(int& argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QString::fromStdString(vxProject->Title));
@@ -25,12 +32,7 @@ int RunWindowRoad(int& argc, char** argv) {
     vxFrmMain->show();
     app.exec();
 
-    // The main window waits for its converters when it closes; the about
-    // window goes first, as the application object would free them.
-    delete vxFrmPellinAbout;
-    vxFrmPellinAbout = nullptr;
-    delete vxFrmMain;
-    vxFrmMain = nullptr;
+    FreeWindows();
     // Job folders are removed on threads that end with the process: let the
     // last ones finish, as the windowless run does.
     WaitForTempFolderRemovals(std::chrono::seconds(30));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <stdexcept>
 #include <thread>
@@ -212,11 +213,29 @@ TEST_F(BatchTest, FailingSearchStillEndsTheSupply) {
 }
 
 TEST_F(BatchTest, DestroyingAControllerStopsItsSearchOrNeedsNone) {
-    { TvxBatch neverStarted; }
+    const auto neverStarted = std::async(std::launch::async, [] { TvxBatch idle; });
+    ASSERT_EQ(neverStarted.wait_for(10s), std::future_status::ready)
+        << "a controller without a search waited for one";
+
     pellintest::TempTree tree;
     for (int i = 0; i < 300; ++i) tree.File("f" + std::to_string(i) + "/a.chm");
     auto batch = std::make_unique<TvxBatch>();
+    std::atomic<int> added{0};
+    std::atomic<bool> destroyed{false};
+    std::atomic<int> addedAfterwards{0};
+    batch->OnNodeAdded = [&](TvxBatch*, TvxNode*) {
+        if (destroyed) ++addedAfterwards;
+        ++added;
+        std::this_thread::sleep_for(2ms);  // a slow window keeps the search going
+    };
     batch->Start(tree.Path("*.chm"), tree.Path("out"), true);
-    batch.reset();  // must neither hang nor touch freed jobs
-    SUCCEED();
+    ASSERT_TRUE(WaitUntil([&] { return added > 0; }));
+    auto destruction = std::async(std::launch::async, [&] {
+        batch.reset();
+        destroyed = true;
+    });
+    ASSERT_EQ(destruction.wait_for(10s), std::future_status::ready) << "destroying hung";
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(0, addedAfterwards.load()) << "the search outlived its controller";
+    EXPECT_LT(added.load(), 300) << "the search ran to its end instead of stopping";
 }

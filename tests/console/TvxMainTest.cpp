@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "RecordingShellLauncher.h"
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
 #include "batch/TvxNode.h"
@@ -17,7 +18,6 @@
 #include "convert/TvxFileUtils.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "platform/RecordingShellLauncher.h"
 #include "platform/StopRequest.h"
 
 namespace fs = std::filesystem;
@@ -110,7 +110,7 @@ protected:
 
     std::tuple<TvxProject*, TvxInfo*, TvxMatchBase*> saved;
     TvxProject project;
-    platform::RecordingShellLauncher shell;
+    testsupport::RecordingShellLauncher shell;
     TvxInfo info{shell, "/opt/pellin/pellin"};
     TvxMatch match;
     TvxMain runner;

@@ -17,6 +17,8 @@
 #include "convert/book/PageCheck.h"
 #include "convert/book/TopicCharset.h"
 
+using testsupport::ScratchFolder;
+
 namespace {
 
 std::string ReadAll(const std::string& path) {
@@ -34,7 +36,7 @@ bool Contains(const std::string& text, const std::string& part) {
 class BookFolder : public ::testing::Test {
 protected:
     ScratchFolder job;
-    TopicPathResolver resolver{job.Path()};
+    TopicPathResolver resolver{job.Path().string()};
 
     Book Build(const std::vector<std::string>& relative,
                const std::string& charset = "WINDOWS-1252") {
@@ -52,7 +54,7 @@ TEST(BookLinksTest, AddressesLeadIntoTheJobFolderOrNowhere) {
     job.Write("html/a.htm", "a");
     job.Write("html/sub/b.htm", "b");
     job.Write("img/p.gif", "GIF89a");
-    const TopicPathResolver resolver(job.Path());
+    const TopicPathResolver resolver(job.Path().string());
     const BookLinks links(resolver, {job / "html/a.htm", job / "html/sub/b.htm"});
     const std::string from = job / "html/a.htm";
     using Kind = BookTarget::Kind;
@@ -86,7 +88,7 @@ TEST(BookLinksTest, ASymbolicLinkInTheJobFolderIsNoFileToRead) {
     ScratchFolder job;
     job.Write("a.htm", "a");
     std::filesystem::create_symlink("/etc/passwd", job / "passwd.gif");
-    const TopicPathResolver resolver(job.Path());
+    const TopicPathResolver resolver(job.Path().string());
     const BookLinks links(resolver, {job / "a.htm"});
     EXPECT_FALSE(links.LocalFile(job / "a.htm", "passwd.gif"));
 }

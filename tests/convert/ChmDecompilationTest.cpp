@@ -17,6 +17,8 @@
 #include "platform/ProcessRunner.h"
 #include "platform/StopRequest.h"
 
+using testsupport::ScratchFolder;
+
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Paths = std::vector<std::string>;
@@ -222,7 +224,7 @@ TEST_F(DecompileChmTest, WithoutASystemFileTheHeaderTellsTheLanguage) {
 TEST_F(DecompileChmTest, LinksLeavingTheFolderNeverBecomeTopics) {
     ScratchFolder outside;
     const auto secret = outside.Write("secret.htm", "not for the document");
-    const std::string climb = "../" + fs::path(outside.Path()).filename().string() + "/secret.htm";
+    const std::string climb = "../" + outside.Path().filename().string() + "/secret.htm";
     decompiler->Files = {
         {"toc.hhc", Local(climb) + Local("sub/../../x/../" + climb) + Local("../../etc/passwd") +
                         Local(secret) + Local("1.chm") + Local("%23SYSTEM") + Local("&#35;SYSTEM") +
@@ -497,7 +499,7 @@ TEST_F(DecompileChmTest, AnUnusableSourceFailsNamingTheUsersFileNotTheCopy) {
         {missing, "Cannot read " + missing + ": No such file or directory"},
         {dangling, dangling + " is a broken symbolic link"},
         {fifo, fifo + " is not a regular file"},
-        {source.Path(), source.Path() + " is not a regular file"},
+        {source.Path().string(), source.Path().string() + " is not a regular file"},
     };
     for (const auto& [path, message] : cases) {
         JobFolder fresh;

@@ -3,6 +3,8 @@
 #include "ScratchFolder.h"
 #include "convert/ContentsTreeReader.h"
 
+using testsupport::ScratchFolder;
+
 namespace {
 
 using Paths = std::vector<std::string>;
@@ -40,7 +42,7 @@ protected:
 
     ContentsTree Read(const std::string& text, const std::string& charset = "WINDOWS-1252",
                       const std::string& place = "toc.hhc") {
-        const DecompiledFiles files(root.Path());
+        const DecompiledFiles files(root.Path().string());
         return ContentsTreeReader(files, charset).Read(text, place);
     }
     // The topic of the only entry of a contents file naming `local`.
@@ -290,8 +292,8 @@ TEST(DecompiledFiles, ListsPlainFilesFindsThemWithoutCaseAndLeavesOutTheJobsOwn)
     root.Write("B.htm", "b2");
     root.Write("1.chm", "copy");
     std::filesystem::create_symlink(secret, root / "link.htm");
-    std::filesystem::create_directory_symlink(outside.Path(), root / "linked");
-    const DecompiledFiles files(root.Path(), {"1.chm"});
+    std::filesystem::create_directory_symlink(outside.Path().string(), root / "linked");
+    const DecompiledFiles files(root.Path().string(), {"1.chm"});
     EXPECT_EQ("Html/Page.HTM", files.Find("html/page.htm"));
     EXPECT_EQ("B.htm", files.Find("B.htm"));  // the exact spelling wins
     EXPECT_EQ("b.htm", files.Find("b.htm"));

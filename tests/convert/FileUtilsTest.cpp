@@ -9,6 +9,8 @@
 #include "platform/ProcessRunner.h"
 #include "platform/StopRequest.h"
 
+using testsupport::ScratchFolder;
+
 namespace {
 
 // Records what would be started instead of starting it.
@@ -46,7 +48,7 @@ TEST(RunAndWait, PassesParametersUnchangedToAProgramInTheWorkingFolder) {
     ScratchFolder folder;
     // A shell would expand the star and the dollar; the program must get them as they are.
     ASSERT_EQ(0, Spawn("/bin/sh", "-c \"printf '%s|' \\\"$@\\\" > out.txt\" sh \"*$HOME\" \"a b\"",
-                       folder.Path()));
+                       folder.Path().string()));
     EXPECT_EQ("*$HOME|a b|", TvxFileUtils::ReadFileText(folder / "out.txt"));
 }
 
@@ -101,5 +103,5 @@ TEST(ReadFileText, ReadsEveryByteOrRaisesTheFileOpenError) {
         EXPECT_EQ(0u, std::string(error.what())
                           .rfind("Cannot open file \"" + (folder / "missing.hhc") + "\".", 0));
     }
-    EXPECT_THROW(TvxFileUtils::ReadFileText(folder.Path()), EFOpenError);
+    EXPECT_THROW(TvxFileUtils::ReadFileText(folder.Path().string()), EFOpenError);
 }

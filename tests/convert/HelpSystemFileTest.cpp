@@ -4,6 +4,8 @@
 #include "ScratchFolder.h"
 #include "convert/HelpSystemFile.h"
 
+using testsupport::ScratchFolder;
+
 using namespace systembytes;
 
 TEST(ParseHelpSystem, ReadsTheRecordsInAnyOrder) {

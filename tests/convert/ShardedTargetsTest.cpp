@@ -11,6 +11,8 @@
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
 
+using testsupport::ScratchFolder;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,8 +24,8 @@ protected:
         vxProject = &project;
         project.TargetExt = ".pdf";
         project.ShortName = "pellin";
-        batch.SourceDir = in.Path() + "/";
-        batch.TargetDir = out.Path() + "/";
+        batch.SourceDir = in.Path().string() + "/";
+        batch.TargetDir = out.Path().string() + "/";
         batch.Shard = TvxShard{0, 1};
     }
     void TearDown() override { vxProject = previous; }

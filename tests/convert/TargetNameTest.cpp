@@ -10,6 +10,8 @@
 #include "convert/TvxFileUtils.h"
 #include "core/TvxProject.h"
 
+using testsupport::ScratchFolder;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -28,8 +30,8 @@ protected:
         vxProject = &project;
         project.TargetExt = ".pdf";
         project.ShortName = "pellin";
-        batch.SourceDir = in.Path() + "/";
-        batch.TargetDir = out.Path() + "/";
+        batch.SourceDir = in.Path().string() + "/";
+        batch.TargetDir = out.Path().string() + "/";
     }
     void TearDown() override { vxProject = previous; }
 
@@ -123,8 +125,8 @@ TEST_F(TargetNameTest, DeleteTargetRemovesFilesOnly) {
 }
 
 TEST_F(TargetNameTest, PostProcessCopiesTimesDeletesOrRenamesTheSource) {
-    const auto source = in.Write("x.chm", "chm");
-    const auto target = out.Write("x.pdf", "pdf");
+    const std::string source = in.Write("x.chm", "chm");
+    const std::string target = out.Write("x.pdf", "pdf");
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
     fs::last_write_time(source, old);
     TvxNode node(source, 0);

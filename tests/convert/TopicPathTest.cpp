@@ -4,6 +4,8 @@
 #include "convert/HelpTreeSearch.h"
 #include "convert/TopicPathResolver.h"
 
+using testsupport::ScratchFolder;
+
 using Paths = std::vector<std::string>;
 
 TEST(TopicPathNormalize, LinksAreRelativeToTheirOwnFolder) {
@@ -26,7 +28,7 @@ TEST(TopicPathResolver, MatchesLetterCaseLooselyAndPrefersTheExactName) {
     root.Write("Html/Page.HTM", "p");
     root.Write("Html/b.htm", "b1");
     root.Write("Html/B.htm", "b2");
-    const TopicPathResolver resolver(root.Path());
+    const TopicPathResolver resolver(root.Path().string());
     EXPECT_EQ(root / "Html/Page.HTM", resolver.Resolve("", "html/page.htm"));
     EXPECT_EQ(root / "Html/B.htm", resolver.Resolve("html", "B.htm"));
     EXPECT_EQ(root / "Html/b.htm", resolver.Resolve("HTML", "b.htm"));
@@ -37,12 +39,12 @@ TEST(HelpTreeSearch, FirstFileLooksOnlyInTheMasksFolderAtPlainFiles) {
     ScratchFolder root;
     root.Write("sub/toc.hhc", "t");
     std::filesystem::create_directories(root / "folder.hhc");
-    EXPECT_FALSE(FindFirstFile(root.Path(), "*.hhc"));
-    EXPECT_EQ("sub/toc.hhc", FindFirstFile(root.Path(), "SUB/T?C.HHC"));
-    EXPECT_FALSE(FindFirstFile(root.Path(), "../*.hhc"));
+    EXPECT_FALSE(FindFirstFile(root.Path().string(), "*.hhc"));
+    EXPECT_EQ("sub/toc.hhc", FindFirstFile(root.Path().string(), "SUB/T?C.HHC"));
+    EXPECT_FALSE(FindFirstFile(root.Path().string(), "../*.hhc"));
     root.Write("b.hhc", "");
     root.Write("a.hhc", "");
-    EXPECT_EQ("a.hhc", FindFirstFile(root.Path(), "*.hhc"));
+    EXPECT_EQ("a.hhc", FindFirstFile(root.Path().string(), "*.hhc"));
 }
 
 TEST(HelpTreeSearch, FilesBelowComeShallowFirstThenInNameOrder) {
@@ -51,5 +53,5 @@ TEST(HelpTreeSearch, FilesBelowComeShallowFirstThenInNameOrder) {
          {"z/deep/one.htm", "b.HTML", "a/x.htm", "A.htm", "notes.txt", "x.htm.bak"})
         root.Write(name, "");
     EXPECT_EQ((Paths{"A.htm", "b.HTML", "a/x.htm", "z/deep/one.htm"}),
-              FindFilesBelow(root.Path(), {"*.htm", "*.html"}));
+              FindFilesBelow(root.Path().string(), {"*.htm", "*.html"}));
 }

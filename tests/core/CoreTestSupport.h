@@ -11,32 +11,23 @@
 #include <sstream>
 #include <string>
 
+#include "RecordingShellLauncher.h"
+#include "ScratchFolder.h"
 #include "core/TvxApp.h"
 #include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
 #include "platform/FileSystem.h"
-#include "platform/RecordingShellLauncher.h"
 
 namespace coretest {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
+// A scratch folder with the bin folder the program's path lies in.
+class TempFolder : public testsupport::ScratchFolder {
 public:
-    TempFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::temp_directory_path() /
-                ("pellin-core-" + std::string(info->test_suite_name()) + "-" + info->name());
-        fs::remove_all(path_);
-        fs::create_directories(path_ / "bin");
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
+    TempFolder() : ScratchFolder("core") { fs::create_directories(Path() / "bin"); }
 };
 
 inline std::string Bytes(const std::string& path) {
@@ -97,7 +88,7 @@ public:
     void EndProject() { project.reset(); }
 
     TempFolder folder;
-    platform::RecordingShellLauncher shell;
+    testsupport::RecordingShellLauncher shell;
     TvxApp app;
     TvxInfo info;
     ScriptedChooser chooser;

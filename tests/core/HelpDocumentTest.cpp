@@ -43,7 +43,7 @@ protected:
     }
 
     coretest::TempFolder folder;
-    platform::RecordingShellLauncher shell;
+    testsupport::RecordingShellLauncher shell;
     ScriptedHandlers handlers;
     TvxInfo info;
 };

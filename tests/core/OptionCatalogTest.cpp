@@ -4,15 +4,14 @@
 #include <string>
 
 #include "core/OptionCatalog.h"
+#include "platform/AsciiText.h"
 
 using namespace options;
 
 TEST(OptionCatalog, KeysAreUniqueWithoutRegardToCaseAndFoundInAnyCase) {
     std::set<std::string> seen;
     for (const auto& option : OptionCatalog()) {
-        std::string lower = option.key;
-        for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        EXPECT_TRUE(seen.insert(lower).second) << option.key;
+        EXPECT_TRUE(seen.insert(platform::ToLowerAscii(option.key)).second) << option.key;
     }
     ASSERT_NE(FindOption("threadscount"), nullptr);
     EXPECT_STREQ(FindOption("threadscount")->key, "ThreadsCount");

@@ -44,7 +44,7 @@ protected:
     }
 
     coretest::TempFolder folder;
-    platform::RecordingShellLauncher shell;
+    testsupport::RecordingShellLauncher shell;
     TvxApp app;
     TvxInfo info;
     ReadOnlyProgramFolder environment;

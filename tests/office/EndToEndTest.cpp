@@ -113,9 +113,9 @@ protected:
     fs::path pdf(const std::string& name) const { return target_ / (name + ".pdf"); }
 
     ScratchFolder scratch_{"e2e"};
-    fs::path source_ = scratch_.path() / "source";
-    fs::path target_ = scratch_.path() / "target";
-    fs::path temp_ = scratch_.path() / "tmp";
+    fs::path source_ = scratch_.Path() / "source";
+    fs::path target_ = scratch_.Path() / "target";
+    fs::path temp_ = scratch_.Path() / "tmp";
 };
 
 TEST_F(EndToEnd, FixturesBecomePdfsWithTopicsInOrderPicturesOutlineAndInternalLinks) {
@@ -151,7 +151,7 @@ TEST_F(EndToEnd, RealHelpFilesConvertOnTwoThreadsThroughAProjectFile) {
             GTEST_SKIP() << "sample " << (kRealFiles / name) << " is missing";
         addSource(kRealFiles / name);
     }
-    const fs::path project = scratch_.path() / "real.batch-pellin";
+    const fs::path project = scratch_.Path() / "real.batch-pellin";
     std::ofstream(project) << "Source=" << (source_ / "*.chm").string()
                            << "\r\nTarget=" << target_.string()
                            << "\r\nPureConsole=1\r\nThreadsCount=2\r\nLogFile="
@@ -272,7 +272,7 @@ TEST_F(EndToEnd, ADaemonWithTheRealOfficeStaysFlatOverItsRounds) {
     if (program == 0) {
         ::setenv("TMPDIR", temp_.c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        const fs::path runtime = scratch_.path() / "runtime";  // else Qt makes one in TMPDIR
+        const fs::path runtime = scratch_.Path() / "runtime";  // else Qt makes one in TMPDIR
         fs::create_directories(runtime);
         fs::permissions(runtime, fs::perms::owner_all);
         ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);

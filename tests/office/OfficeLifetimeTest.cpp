@@ -14,7 +14,6 @@
 #include "OfficeTestSupport.h"
 #include "platform/automation/AutomationCreation.h"
 #include "platform/automation/AutomationRegistry.h"
-#include "platform/office/CallWatchdog.h"
 #include "platform/office/OfficeConnection.h"
 #include "platform/office/OfficePipes.h"
 #include "platform/office/OfficeServers.h"
@@ -76,32 +75,6 @@ TEST(OfficePipes, NameTheSocketsAsTheOfficeDoes) {
     EXPECT_EQ("/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_name", OfficePipeSocket("name"));
 }
 
-TEST(CallWatchdog, RunsTheExpiryOnlyForAnOverrunningCall) {
-    std::atomic<int> expiries{0};
-    platform::office::CallWatchdog watchdog([&] { ++expiries; });
-    { platform::office::ArmedCall call(watchdog, 2000ms); }
-    std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(0, expiries);
-    EXPECT_FALSE(watchdog.expired());
-    {
-        platform::office::ArmedCall call(watchdog, 20ms);
-        std::this_thread::sleep_for(200ms);
-    }
-    EXPECT_EQ(1, expiries);
-    EXPECT_TRUE(watchdog.expired());
-}
-
-TEST(CallWatchdog, ACallInsideACallKeepsTheOuterLimit) {
-    std::atomic<int> expiries{0};
-    platform::office::CallWatchdog watchdog([&] { ++expiries; });
-    {
-        platform::office::ArmedCall outer(watchdog, 100ms);
-        { platform::office::ArmedCall inner(watchdog, 5000ms); }
-        std::this_thread::sleep_for(400ms);
-    }
-    EXPECT_EQ(1, expiries) << "the outer call overran after the inner one returned";
-}
-
 TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo) {
     platform::ScopedRegistration word("Word.Application", "", [] {
         return platform::office::WordApplication::create(
@@ -119,7 +92,7 @@ TEST(OfficeLifetime, AMissingOfficeFailsTheCreationWithAMessageThatSaysSo) {
 
 TEST(OfficeLifetime, AnOfficeThatWillNotStartFailsTheCreation) {
     ScratchFolder folder("nostart");
-    const auto fake = folder.write("soffice", "#!/bin/sh\nexit 3\n");
+    const auto fake = folder.Write("soffice", "#!/bin/sh\nexit 3\n");
     std::filesystem::permissions(fake, std::filesystem::perms::owner_all);
     try {
         OfficeConnection connection(OfficeLaunchSettings{fake.string()});
@@ -240,7 +213,7 @@ TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce) {
     SKIP_WITHOUT_OFFICE();
     platform::office::RegisterOfficeServers();
     ScratchFolder folder("threads");
-    const auto page = folder.write("t.htm", "<html><body><h1>Thread page</h1></body></html>");
+    const auto page = folder.Write("t.htm", "<html><body><h1>Thread page</h1></body></html>");
     std::vector<pid_t> groups(2);
     std::vector<std::string> errors(2);
     auto work = [&](int n) {
@@ -250,7 +223,7 @@ TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce) {
             app->get("Selection")
                 .toObject()
                 ->call("InsertFile", {page.string(), "", false, false, false});
-            const auto pdf = folder.path() / ("t" + std::to_string(n) + ".pdf");
+            const auto pdf = folder.Path() / ("t" + std::to_string(n) + ".pdf");
             document->call("ExportAsFixedFormat", {pdf.string(), 17});
             document->call("Close", {false});
             app->call("Quit", {false});
@@ -264,8 +237,8 @@ TEST(OfficeLifetime, TwoThreadsDriveTwoOfficesAtOnce) {
     second.join();
     EXPECT_EQ("", errors[0]);
     EXPECT_EQ("", errors[1]);
-    EXPECT_NE(std::string::npos, pdfText(folder.path() / "t0.pdf").find("Thread page"));
-    EXPECT_NE(std::string::npos, pdfText(folder.path() / "t1.pdf").find("Thread page"));
+    EXPECT_NE(std::string::npos, pdfText(folder.Path() / "t0.pdf").find("Thread page"));
+    EXPECT_NE(std::string::npos, pdfText(folder.Path() / "t1.pdf").find("Thread page"));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ PrivateTmpdir::PrivateTmpdir() {
         previous_ = previous;
         hadPrevious_ = true;
     }
-    ::setenv("TMPDIR", folder_.path().c_str(), 1);
+    ::setenv("TMPDIR", folder_.Path().c_str(), 1);
 }
 
 PrivateTmpdir::~PrivateTmpdir() {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
+
 namespace officetest {
 
 namespace fs = std::filesystem;
@@ -26,28 +28,7 @@ inline bool officeInstalled() {
                             "/soffice)";                                               \
     } while (0)
 
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::string& name) {
-        std::string pattern =
-            (fs::temp_directory_path() / ("pellin-officetest-" + name + "-XXXXXX")).string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-    fs::path write(const std::string& name, const std::string& bytes) const {
-        const fs::path file = path_ / name;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-private:
-    fs::path path_;
-};
+using testsupport::ScratchFolder;
 
 // Runs a shell command line and returns its standard output.
 inline std::string run(const std::string& command) {
@@ -141,7 +122,7 @@ public:
     ~PrivateTmpdir();
     PrivateTmpdir(const PrivateTmpdir&) = delete;
     PrivateTmpdir& operator=(const PrivateTmpdir&) = delete;
-    const fs::path& path() const { return folder_.path(); }
+    const fs::path& path() const { return folder_.Path(); }
     std::vector<std::string> leftovers() const { return leftoversIn(path()); }
 
 private:

@@ -35,11 +35,11 @@ std::string ExportPdf(const ScratchFolder& scratch, const std::string& html,
         "\"value\":\"true\"}" +
         options + "}";
     officetest::run("timeout 300 " PELLIN_OFFICE_PROGRAM_DIR "/soffice -env:UserInstallation=" +
-                    shellQuoted("file://" + (scratch.path() / "profile").string()) +
+                    shellQuoted("file://" + (scratch.Path() / "profile").string()) +
                     " --headless --convert-to " + shellQuoted(filter) + " --outdir " +
-                    shellQuoted(scratch.path() / "out") + " " + shellQuoted(html) +
+                    shellQuoted(scratch.Path() / "out") + " " + shellQuoted(html) +
                     " >/dev/null 2>&1");
-    return (scratch.path() / "out" / "page.pdf").string();
+    return (scratch.Path() / "out" / "page.pdf").string();
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ std::string ExportPdf(const ScratchFolder& scratch, const std::string& html,
 TEST(PdfFinisherOnOfficeOutput, BookmarksBecomeTheOutlineAndMetadataFollows) {
     SKIP_WITHOUT_OFFICE();
     ScratchFolder scratch("finisher");
-    const auto html = scratch.write("page.html", kBookmarkedPage).string();
+    const auto html = scratch.Write("page.html", kBookmarkedPage).string();
     const std::string exported = ExportPdf(scratch, html, "");
     ASSERT_TRUE(fs::exists(exported)) << "LibreOffice wrote no PDF";
 
@@ -65,7 +65,7 @@ TEST(PdfFinisherOnOfficeOutput, BookmarksBecomeTheOutlineAndMetadataFollows) {
     finish.Outline =
         Outline{{"Introduction", "intro", {{"Глава", "Глава 1", {}}, {"章节", "章节 二", {}}}},
                 {"Second page", "topic.htm#frag", {}}};
-    const std::string finished = (scratch.path() / "finished.pdf").string();
+    const std::string finished = (scratch.Path() / "finished.pdf").string();
     finisher.Finish(exported, finished, finish);
     const pdftest::PdfDocument pdf(finished);
     const auto outline = pdf.Outline();

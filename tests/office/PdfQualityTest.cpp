@@ -43,9 +43,9 @@ protected:
     std::string Pdf(const std::string& name) const { return (target_ / (name + ".pdf")).string(); }
 
     ScratchFolder scratch_{"quality"};
-    fs::path source_ = scratch_.path() / "source";
-    fs::path target_ = scratch_.path() / "target";
-    fs::path temp_ = scratch_.path() / "tmp";
+    fs::path source_ = scratch_.Path() / "source";
+    fs::path target_ = scratch_.Path() / "target";
+    fs::path temp_ = scratch_.Path() / "tmp";
 };
 
 std::vector<std::string> Titles(const std::vector<pdftest::PdfOutlineEntry>& entries) {

@@ -39,8 +39,8 @@ protected:
 TEST_F(ServiceManagerTest, LoadsStoresAsPdfAndClosesByName) {
     ScratchFolder folder("sm");
     const auto page =
-        folder.write("my page.htm", "<html><body><h1>Loaded page</h1><p>Body</p></body></html>");
-    const auto pdf = folder.path() / "my out.pdf";
+        folder.Write("my page.htm", "<html><body><h1>Loaded page</h1><p>Body</p></body></html>");
+    const auto pdf = folder.Path() / "my out.pdf";
 
     const auto desktop =
         manager_->call("createInstance", {"com.sun.star.frame.Desktop"}).toObject();

@@ -91,9 +91,9 @@ protected:
     }
 
     ScratchFolder scratch_{"untrusted"};
-    fs::path source_ = scratch_.path() / "source";
-    fs::path target_ = scratch_.path() / "target";
-    fs::path temp_ = scratch_.path() / "tmp";
+    fs::path source_ = scratch_.Path() / "source";
+    fs::path target_ = scratch_.Path() / "target";
+    fs::path temp_ = scratch_.Path() / "tmp";
 };
 
 std::string remoteReferences(const std::string& remote) {
@@ -141,7 +141,7 @@ TEST_F(UntrustedHelpFile, NothingIsFetchedFromTheNetworkAndNoOutsidePictureIsEmb
     ASSERT_GT(listener.port(), 0);
     const std::string remote = "http://127.0.0.1:" + std::to_string(listener.port()) + "/";
     // A picture outside the job, reached by climbing out of it and by address.
-    const fs::path outside = scratch_.write("outside/outside.png", tinyPng());
+    const fs::path outside = scratch_.Write("outside/outside.png", tinyPng());
     std::string climb;
     for (int i = 0; i < 24; ++i) climb += "../";
     const std::string pictures =

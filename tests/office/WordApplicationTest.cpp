@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "OfficeTestSupport.h"
+#include "convert/LinkedPictures.h"
 #include "platform/automation/AutomationCreation.h"
 #include "platform/office/OfficeServers.h"
 
@@ -79,18 +80,13 @@ protected:
             .toObject()
             ->call("InsertFile", {file.string(), "", false, false, false});
     }
-    // The converter's picture step: embed every linked picture.
-    static int embedLinkedPictures(const ObjectRef& document) {
+    // The picture types of the document's inline shapes, in order.
+    static std::vector<std::int64_t> pictureTypes(const ObjectRef& document) {
         const auto shapes = document->get("InlineShapes").toObject();
-        int linked = 0;
-        for (std::int64_t i = 1; i <= shapes->get("Count").toInt(); ++i) {
-            const auto shape = shapes->call("Item", {static_cast<int>(i)}).toObject();
-            if (shape->get("Type").toInt() != 4) continue;
-            ++linked;
-            shape->get("LinkFormat").toObject()->put("SavePictureWithDocument", true);
-            EXPECT_EQ(3, shape->get("Type").toInt()) << "the picture is stored in the document now";
-        }
-        return linked;
+        std::vector<std::int64_t> types;
+        for (std::int64_t i = 1; i <= shapes->get("Count").toInt(); ++i)
+            types.push_back(shapes->call("Item", {i}).toObject()->get("Type").toInt());
+        return types;
     }
 
     static inline ObjectRef app_;
@@ -98,20 +94,22 @@ protected:
 
 TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScripts) {
     ScratchFolder folder("word");
-    folder.write("pics/dot.png", tinyPng());
-    const auto a = folder.write("a.htm", kAlpha);
-    const auto b = folder.write("b.htm", betaTopic());
-    const auto c = folder.write("c.htm", kGamma);
-    const auto pdf = folder.path() / "out.pdf";
+    folder.Write("pics/dot.png", tinyPng());
+    const auto a = folder.Write("a.htm", kAlpha);
+    const auto b = folder.Write("b.htm", betaTopic());
+    const auto c = folder.Write("c.htm", kGamma);
+    const auto pdf = folder.Path() / "out.pdf";
 
     const auto document = addDocument();
     insert(a);
     insert(b);
     insert(c);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / ".~lock.a.htm#"))
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / ".~lock.a.htm#"))
         << "reading a file writes nothing beside it";
-    EXPECT_EQ(1, embedLinkedPictures(document));
-    std::filesystem::remove_all(folder.path() /
+    EXPECT_EQ(std::vector<std::int64_t>{4}, pictureTypes(document)) << "linked to its file";
+    EXPECT_EQ(1, EmbedLinkedPictures(document));  // the converter's own picture step
+    EXPECT_EQ(std::vector<std::int64_t>{3}, pictureTypes(document)) << "stored in the document";
+    std::filesystem::remove_all(folder.Path() /
                                 "pics");  // the folder goes before the export in a job
     document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
     document->call("Close", {false});
@@ -130,18 +128,18 @@ TEST_F(WordApplicationTest, TopicsBecomeOnePdfInOrderWithPictureOutlineAndScript
 
 TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf) {
     ScratchFolder folder("links");
-    folder.write("pics/dot.png", tinyPng());
-    const auto pdf = folder.path() / "links.pdf";
+    folder.Write("pics/dot.png", tinyPng());
+    const auto pdf = folder.Path() / "links.pdf";
     const auto document = addDocument();
-    insert(folder.write("a.htm", kAlpha));
-    insert(folder.write("b.htm", betaTopic()));
-    insert(folder.write("c.htm", kGamma));
+    insert(folder.Write("a.htm", kAlpha));
+    insert(folder.Write("b.htm", betaTopic()));
+    insert(folder.Write("c.htm", kGamma));
     document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
     document->call("Close", {false});
 
     const std::string urls = pdfUrls(pdf);
     EXPECT_EQ(std::string::npos, urls.find("file:")) << urls;
-    EXPECT_EQ(std::string::npos, urls.find(folder.path().string())) << urls;
+    EXPECT_EQ(std::string::npos, urls.find(folder.Path().string())) << urls;
     EXPECT_NE(std::string::npos, urls.find("http://example.com/page")) << urls;
     EXPECT_NE(std::string::npos, urls.find("mailto:x@example.com")) << urls;
     // "to beta second" and "back to alpha" jump inside the document.
@@ -151,9 +149,9 @@ TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf) {
 // lock file behind: neither may keep the next office from reading it.
 TEST_F(WordApplicationTest, AFileLockedByAnotherOfficeIsStillRead) {
     ScratchFolder folder("locked");
-    const auto page = folder.write("page.htm", "<html><body><h1>Locked page</h1></body></html>");
-    folder.write(".~lock.page.htm#", "Someone,else,otherhost,08.12.2026 10:00,file:///x;\n");
-    const auto pdf = folder.path() / "locked.pdf";
+    const auto page = folder.Write("page.htm", "<html><body><h1>Locked page</h1></body></html>");
+    folder.Write(".~lock.page.htm#", "Someone,else,otherhost,08.12.2026 10:00,file:///x;\n");
+    const auto pdf = folder.Path() / "locked.pdf";
     const int held = ::open(page.c_str(), O_RDWR);
     struct flock lock {};
     lock.l_type = F_WRLCK;
@@ -193,15 +191,15 @@ TEST_F(WordApplicationTest, AnswersTheApplicationMembersAndRefusesUnknownOnes) {
 
 TEST_F(WordApplicationTest, OpensAnExistingFileReadOnlyAndExportsIt) {
     ScratchFolder folder("open");
-    const auto page = folder.write("page.htm", "<html><body><h1>Opened page</h1></body></html>");
-    const auto pdf = folder.path() / "opened.pdf";
+    const auto page = folder.Write("page.htm", "<html><body><h1>Opened page</h1></body></html>");
+    const auto pdf = folder.Path() / "opened.pdf";
     const auto documents = app_->get("Documents").toObject();
     const auto document =
         documents->call("Open", {page.string(), Variant::omitted(), true}).toObject();
     document->call("ExportAsFixedFormat", exportArguments(pdf.string()));
     document->call("Close", {false});
     EXPECT_NE(std::string::npos, pdfText(pdf).find("Opened page"));
-    EXPECT_THROW(documents->call("Open", {(folder.path() / "missing.doc").string()}),
+    EXPECT_THROW(documents->call("Open", {(folder.Path() / "missing.doc").string()}),
                  AutomationError);
 }
 
@@ -224,7 +222,7 @@ TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument) {
     timeouts.load = std::chrono::milliseconds(1);
     platform::office::RegisterOfficeServers({}, timeouts, std::make_shared<NoPrinter>());
     ScratchFolder folder("recovery");
-    const auto page = folder.write("p.htm", "<html><body><p>x</p></body></html>");
+    const auto page = folder.Write("p.htm", "<html><body><p>x</p></body></html>");
     const auto app = platform::CreateAutomationObject("Word.Application");
     const auto documents = app->get("Documents").toObject();
     const auto first = documents->call("Add").toObject();
@@ -238,7 +236,7 @@ TEST(WordApplicationRecovery, AStoppedOfficeIsReplacedForTheNextDocument) {
     }
     first->call("Close", {false});  // must not raise into the caller's clean-up
     const auto second = documents->call("Add").toObject();
-    const auto pdf = folder.path() / "empty.pdf";
+    const auto pdf = folder.Path() / "empty.pdf";
     second->call("ExportAsFixedFormat", exportArguments(pdf.string()));
     EXPECT_EQ(1, pdfPageCount(pdf)) << "an empty document is one blank page";
     app->call("Quit", {false});

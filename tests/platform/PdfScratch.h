@@ -8,17 +8,10 @@
 #include <sstream>
 #include <string>
 
+#include "ScratchFolder.h"
+
 class PdfScratch : public ::testing::Test {
 protected:
-    PdfScratch()
-        : dir(std::filesystem::temp_directory_path() /
-              (std::string("pellin-pdf-") +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    ~PdfScratch() override { std::filesystem::remove_all(dir); }
-
     std::string File(const std::string& name) const { return (dir / name).string(); }
     static std::string Bytes(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -34,5 +27,6 @@ protected:
                                                       std::filesystem::directory_iterator()));
     }
 
-    std::filesystem::path dir;
+    testsupport::ScratchFolder scratch{"pdf"};
+    const std::filesystem::path dir = scratch.Path();
 };

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <thread>
 
+#include "ScratchFolder.h"
 #include "platform/CupsPrinterList.h"
 #include "platform/DevicesRegistry.h"
 #include "platform/FileRegistry.h"
@@ -20,21 +21,6 @@ namespace {
 
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
-
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() /
-                ("pellin-registry-" + std::to_string(::getpid()) + "-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()))) {
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::string readAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -112,8 +98,8 @@ TEST(MemoryRegistry, WritingIntoAMissingKeyThrows) {
 }
 
 TEST(FileRegistry, ValuesOutliveTheObjectAndTheFolderIsCreated) {
-    ScratchFolder scratch;
-    const fs::path file = scratch.path() / "config" / "pellin" / "registry.txt";
+    testsupport::ScratchFolder scratch("registry");
+    const fs::path file = scratch.Path() / "config" / "pellin" / "registry.txt";
     {
         platform::FileRegistry registry(file);
         EXPECT_FALSE(registry.keyExists(kUser, "Software\\Adobe"));
@@ -129,8 +115,8 @@ TEST(FileRegistry, ValuesOutliveTheObjectAndTheFolderIsCreated) {
 }
 
 TEST(FileRegistry, ConcurrentWritersLoseNoValue) {
-    ScratchFolder scratch;
-    const fs::path file = scratch.path() / "registry.txt";
+    testsupport::ScratchFolder scratch("registry");
+    const fs::path file = scratch.Path() / "registry.txt";
     platform::FileRegistry shared(file);
     platform::FileRegistry other(file);  // as a second process would open it
     shared.createKey(kUser, "K");
@@ -167,9 +153,9 @@ TEST(DevicesRegistry, PrinterListKeyAnswersInstalledPrintersOnly) {
 }
 
 TEST(CupsPrinterList, RunsTheProgramAndSurvivesOneThatIsMissingFailsOrHangs) {
-    ScratchFolder scratch;
+    testsupport::ScratchFolder scratch("registry");
     auto script = [&](const std::string& name, const std::string& body) {
-        const fs::path path = scratch.path() / name;
+        const fs::path path = scratch.Path() / name;
         std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
         fs::permissions(path, fs::perms::owner_all);
         return path.string();
@@ -181,7 +167,7 @@ TEST(CupsPrinterList, RunsTheProgramAndSurvivesOneThatIsMissingFailsOrHangs) {
     EXPECT_EQ(platform::CupsPrinterList(lists).installedPrinters(),
               (std::vector<std::string>{"PDF", "Laser"}));
     EXPECT_TRUE(platform::CupsPrinterList(fails).installedPrinters().empty());
-    EXPECT_TRUE(platform::CupsPrinterList((scratch.path() / "absent").string())
+    EXPECT_TRUE(platform::CupsPrinterList((scratch.Path() / "absent").string())
                     .installedPrinters()
                     .empty());
 

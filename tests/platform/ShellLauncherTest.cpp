@@ -5,9 +5,47 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/ProcessRunner.h"
 #include "platform/ShellLauncher.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Records what the launcher starts and releases; starts nothing.
+class StartRecorder : public platform::ProcessRunner {
+public:
+    bool startable = true;
+    std::string program;
+    std::vector<std::string> args;
+    std::vector<Handle> released;
+
+    Handle Start(const std::string& p, const std::vector<std::string>& a,
+                 const std::string&) override {
+        program = p;
+        args = a;
+        return startable ? 42 : NoProcess;
+    }
+    std::optional<int> TryExitCode(Handle) override { return 0; }
+    void Kill(Handle) override {}
+    void Release(Handle process) override { released.push_back(process); }
+};
+
+}  // namespace
+
+TEST(XdgOpenLauncher, StartsTheHandlerThroughTheProcessRunnerAndReleasesIt) {
+    auto runner = std::make_shared<StartRecorder>();
+    platform::ScopedProcessRunner scoped(runner);
+    EXPECT_TRUE(platform::XdgOpenLauncher().Open("-report.html"));
+    EXPECT_EQ("xdg-open", runner->program);
+    EXPECT_EQ(std::vector<std::string>{"./-report.html"}, runner->args)
+        << "a leading dash must not read as an option";
+    EXPECT_EQ(std::vector<platform::ProcessRunner::Handle>{42}, runner->released);
+
+    runner->startable = false;
+    EXPECT_FALSE(platform::XdgOpenLauncher().Open("https://pellin.example"));
+    EXPECT_EQ(1u, runner->released.size()) << "nothing started, nothing to release";
+}
 
 TEST(XdgOpenLauncher, TargetReachesTheHandlerAsOneArgumentWithoutAShell) {
     const fs::path dir = fs::temp_directory_path() / "pellin-shell-launcher";

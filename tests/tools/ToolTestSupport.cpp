@@ -12,20 +12,9 @@
 
 namespace tooltest {
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "pellin-tools-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const fs::path& workingFolder) {
-    ScratchFolder capture;
+    ScratchFolder capture("tools");
     const std::string errorsFile = (capture.Path() / "stderr").string();
     const pid_t child = ::fork();
     if (child < 0) throw std::runtime_error("fork failed");

@@ -7,22 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
+
 namespace tooltest {
 
 namespace fs = std::filesystem;
 
-// A fresh folder below the temporary folder, removed with its content.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testsupport::ScratchFolder;
 
 struct ProgramResult {
     bool Exited = false;  // false: killed by a signal

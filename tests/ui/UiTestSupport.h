@@ -25,14 +25,16 @@
 #include <string>
 
 #include "../core/CoreTestSupport.h"
+#include "RecordingShellLauncher.h"
+#include "ScratchFolder.h"
 #include "batch/TvxBatch.h"
+#include "console/ProcessObjects.h"
 #include "convert/TvxConvertor.h"
 #include "core/TvxApp.h"
 #include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
-#include "platform/RecordingShellLauncher.h"
 #include "platform/TickClock.h"
 #include "ui/ActionButton.h"
 #include "ui/DesktopNotifier.h"
@@ -41,6 +43,7 @@
 #include "ui/TvxFrmAbout.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
+#include "ui/WindowRoad.h"
 
 namespace uitest {
 
@@ -205,10 +208,8 @@ class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = fs::temp_directory_path() /
-               ("pellin-ui-" + std::string(test->test_suite_name()) + "-" + test->name());
-        fs::remove_all(root);
+        scratch = std::make_unique<testsupport::ScratchFolder>("ui");
+        root = scratch->Path();
         fs::create_directories(root / "bin");
         fs::create_directories(root / "src");
         Script().jobsProcessed = 0;
@@ -230,22 +231,14 @@ protected:
 
     void TearDown() override {
         Script().OpenGate();
-        delete vxFrmPellinAbout;
-        vxFrmPellinAbout = nullptr;
-        delete vxFrmMain;
-        vxFrmMain = nullptr;
+        ui::FreeWindows();
         dispatcher.reset();
         ui::SetPathChooser(nullptr);
         ui::SetShell(nullptr);
         ui::SetQuestions(nullptr);
         ui::SetNotifier(nullptr);
-        delete vxProject;
-        vxProject = nullptr;
-        delete vxInfo;
-        vxInfo = nullptr;
-        delete vxApp;
-        vxApp = nullptr;
-        fs::remove_all(root);
+        FreeProcessObjects();
+        scratch.reset();
     }
 
     // The options are in place before the window is made, as a loaded
@@ -278,8 +271,9 @@ protected:
         return !window.IsRunning() && window.aConvert->isEnabled();
     }
 
+    std::unique_ptr<testsupport::ScratchFolder> scratch;
     fs::path root;
-    platform::RecordingShellLauncher shell;
+    testsupport::RecordingShellLauncher shell;
     ScriptedChooser chooser;
     ScriptedQuestions questions;
     RecordingNotifier notifier;

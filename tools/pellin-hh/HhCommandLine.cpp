@@ -5,6 +5,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "platform/AsciiText.h"
+
 const char* const HhUsage =
     "usage: pellin-hh [-timeout=<seconds>] [-max-bytes=<bytes>] -decompile <folder> <file.chm>\n"
     "Writes the pages, pictures, style sheets, contents and index files of <file.chm>\n"
@@ -18,12 +20,6 @@ const char* const HhUsage =
 
 namespace {
 
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 std::uint64_t PositiveNumber(const std::string& text, const std::string& option,
                              std::uint64_t largest) {
     std::uint64_t value = 0;
@@ -34,7 +30,7 @@ std::uint64_t PositiveNumber(const std::string& text, const std::string& option,
 }
 
 bool TakeValue(const std::string& arg, const std::string& prefix, std::string& value) {
-    if (Lowered(arg.substr(0, prefix.size())) != prefix) return false;
+    if (platform::ToLowerAscii(arg.substr(0, prefix.size())) != prefix) return false;
     value = arg.substr(prefix.size());
     return true;
 }
@@ -46,7 +42,7 @@ HhOptions ParseHhCommandLine(const std::vector<std::string>& args) {
     bool decompile = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const std::string lowered = Lowered(arg);
+        const std::string lowered = platform::ToLowerAscii(arg);
         std::string value;
         if (lowered == "-h" || lowered == "-help" || lowered == "--help") {
             options.Help = true;

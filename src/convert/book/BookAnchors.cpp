@@ -7,14 +7,9 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
+#include "platform/AsciiText.h"
 
 namespace {
-
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 void CollectBelow(const xmlNode* node, int depth, std::vector<std::string>& names) {
     if (depth > 1000) return;
@@ -39,7 +34,7 @@ void BookAnchors::Include(int topic, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         if (name.empty()) continue;
         entry.exact.emplace(name, true);
-        entry.byLowerCase.emplace(Lowered(name), name);
+        entry.byLowerCase.emplace(platform::ToLowerAscii(name), name);
     }
 }
 
@@ -53,7 +48,7 @@ std::string BookAnchors::Destination(int topic, const std::string& fragment) con
     const Topic& entry = topics_[static_cast<std::size_t>(topic)];
     if (fragment.empty()) return TopicAnchor(topic);
     if (entry.exact.count(fragment) != 0) return FragmentAnchor(topic, fragment);
-    const auto loose = entry.byLowerCase.find(Lowered(fragment));
+    const auto loose = entry.byLowerCase.find(platform::ToLowerAscii(fragment));
     if (loose != entry.byLowerCase.end()) return FragmentAnchor(topic, loose->second);
     return TopicAnchor(topic);
 }

@@ -4,17 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/AsciiText.h"
+
 namespace {
 
 // A page's "../x.png" at the top of the help file is the top's own x.png, as
 // a browser reads it: the address still cannot leave the help file.
 constexpr auto kAsABrowserReadsIt = TopicPathResolver::AboveRoot::StaysAtRoot;
-
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r\n\f");
@@ -30,7 +26,7 @@ std::string SchemeOf(std::string_view address) {
     const bool valid = std::all_of(scheme.begin(), scheme.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
     });
-    return valid ? Lowered(std::string(scheme)) : std::string();
+    return valid ? platform::ToLowerAscii(std::string(scheme)) : std::string();
 }
 
 bool IsWebScheme(const std::string& scheme) {
@@ -84,11 +80,11 @@ std::string PercentDecoded(std::string_view text) {
 BookLinks::BookLinks(const TopicPathResolver& resolver, const std::vector<std::string>& topics)
     : resolver_(resolver) {
     for (std::size_t i = 0; i < topics.size(); ++i)
-        topicOfPath_.emplace(Lowered(topics[i]), static_cast<int>(i));
+        topicOfPath_.emplace(platform::ToLowerAscii(topics[i]), static_cast<int>(i));
 }
 
 int BookLinks::TopicOfPath(const std::string& path) const {
-    const auto found = topicOfPath_.find(Lowered(path));
+    const auto found = topicOfPath_.find(platform::ToLowerAscii(path));
     return found == topicOfPath_.end() ? -1 : found->second;
 }
 

@@ -4,17 +4,11 @@
 #include <array>
 #include <cctype>
 
+#include "platform/AsciiText.h"
+
 namespace {
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-// Position of `word` in `text` from `from` on, without regard to case.
-std::size_t FindNoCase(const std::string& text, std::string_view word, std::size_t from) {
-    const auto found =
-        std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), word.begin(),
-                    word.end(), [](char a, char b) { return Lower(a) == Lower(b); });
-    return found == text.end() ? std::string::npos : static_cast<std::size_t>(found - text.begin());
-}
+using platform::FindNoCase;
 
 bool IsNameChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';

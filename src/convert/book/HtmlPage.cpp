@@ -6,6 +6,8 @@
 #include <climits>
 #include <stdexcept>
 
+#include "platform/AsciiText.h"
+
 namespace {
 
 const xmlChar* X(const char* text) { return reinterpret_cast<const xmlChar*>(text); }
@@ -71,9 +73,7 @@ bool IsText(const xmlNode* node) {
 
 std::string Name(const xmlNode* node) {
     if (!IsElement(node)) return {};
-    std::string name = Text(node->name);
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return name;
+    return platform::ToLowerAscii(Text(node->name));
 }
 
 bool HasAttribute(const xmlNode* node, const char* name) {

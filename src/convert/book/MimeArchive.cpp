@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/AsciiText.h"
 #include "platform/TextReplace.h"
 
 namespace fs = std::filesystem;
@@ -23,12 +24,6 @@ struct Part {
     std::string id;
     std::string body;  // decoded
 };
-
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -61,7 +56,8 @@ std::vector<std::string> HeaderLines(std::string_view text, std::size_t& end) {
 std::string Header(const std::vector<std::string>& lines, const std::string& name) {
     for (const std::string& line : lines) {
         const auto colon = line.find(':');
-        if (colon != std::string::npos && Lowered(Trimmed(line.substr(0, colon))) == name)
+        if (colon != std::string::npos &&
+            platform::ToLowerAscii(Trimmed(line.substr(0, colon))) == name)
             return Trimmed(line.substr(colon + 1));
     }
     return {};
@@ -69,7 +65,7 @@ std::string Header(const std::vector<std::string>& lines, const std::string& nam
 
 // A parameter of a header value such as `multipart/related; boundary="x"`.
 std::string Parameter(const std::string& value, const std::string& name) {
-    const std::string lower = Lowered(value);
+    const std::string lower = platform::ToLowerAscii(value);
     std::size_t at = lower.find(name + "=");
     if (at == std::string::npos) return {};
     at += name.size() + 1;
@@ -111,7 +107,7 @@ std::string FromBase64(std::string_view text) {
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    c = platform::ToUpperAscii(c);
     return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
 }
 
@@ -142,9 +138,9 @@ Part ReadPart(std::string_view text) {
     const auto lines = HeaderLines(text, bodyStart);
     Part part;
     const std::string type = Header(lines, "content-type");
-    part.type = Lowered(Trimmed(type.substr(0, type.find(';'))));
+    part.type = platform::ToLowerAscii(Trimmed(type.substr(0, type.find(';'))));
     part.charset = Parameter(type, "charset");
-    part.encoding = Lowered(Header(lines, "content-transfer-encoding"));
+    part.encoding = platform::ToLowerAscii(Header(lines, "content-transfer-encoding"));
     part.location = Header(lines, "content-location");
     part.id = Header(lines, "content-id");
     if (part.id.size() >= 2 && part.id.front() == '<' && part.id.back() == '>')
@@ -201,7 +197,8 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 bool IsMimeArchive(std::string_view bytes) {
     std::size_t end = 0;
     const auto lines = HeaderLines(bytes.substr(0, 16384), end);
-    return Lowered(Header(lines, "content-type")).find("multipart/") != std::string::npos &&
+    return platform::ToLowerAscii(Header(lines, "content-type")).find("multipart/") !=
+               std::string::npos &&
            !Parameter(Header(lines, "content-type"), "boundary").empty();
 }
 

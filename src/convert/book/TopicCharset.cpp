@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "convert/HelpLanguage.h"
+#include "platform/AsciiText.h"
 #include "platform/TextEncoding.h"
 
 namespace {
@@ -11,13 +12,6 @@ namespace {
 // A declaration further in than this is not looked for; browsers look at the
 // first kilobyte, help pages sometimes put scripts or comments before it.
 constexpr std::size_t kDeclarationWindow = 8192;
-
-std::string Lowered(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
 
 std::string FromByteOrderMark(std::string_view page) {
     if (page.substr(0, 3) == "\xEF\xBB\xBF") return "UTF-8";
@@ -39,7 +33,7 @@ std::string CharsetValueAt(const std::string& text, std::size_t at) {
 
 // The charset named by the first <meta ...> element that names one.
 std::string FromMetaElement(std::string_view page) {
-    const std::string head = Lowered(page.substr(0, kDeclarationWindow));
+    const std::string head = platform::ToLowerAscii(page.substr(0, kDeclarationWindow));
     for (std::size_t meta = head.find("<meta"); meta != std::string::npos;
          meta = head.find("<meta", meta + 5)) {
         const std::size_t close = head.find('>', meta);

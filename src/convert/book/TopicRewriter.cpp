@@ -9,6 +9,7 @@
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/OfficeCss.h"
+#include "platform/AsciiText.h"
 
 namespace {
 
@@ -150,8 +151,7 @@ void TopicRewriter::CollectSheet(xmlNode* element) {
         styles_.Add(CssForOfficeImport(SafeCss(html::TextContent(element), path_, 0)));
         return;
     }
-    std::string rel = html::Attribute(element, "rel");
-    for (char& c : rel) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string rel = platform::ToLowerAscii(html::Attribute(element, "rel"));
     if (rel.find("stylesheet") == std::string::npos) return;
     const auto sheet = links_.LocalFile(path_, html::Attribute(element, "href"));
     if (!sheet) return;
@@ -167,9 +167,8 @@ void TopicRewriter::RewriteAttributes(xmlNode* element) {
     std::vector<std::string> names;
     for (const xmlAttr* attr = element->properties; attr; attr = attr->next)
         names.emplace_back(reinterpret_cast<const char*>(attr->name));
-    for (std::string attribute : names) {
-        for (char& c : attribute)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const std::string& attributeName : names) {
+        const std::string attribute = platform::ToLowerAscii(attributeName);
         if (attribute.rfind("on", 0) == 0) {
             html::RemoveAttribute(element, attribute.c_str());
         } else if (attribute == "style") {

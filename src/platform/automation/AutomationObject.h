@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/AsciiText.h"
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/NoCaseCompare.h"
 #include "platform/automation/Variant.h"
 
 namespace platform {
@@ -49,7 +49,7 @@ private:
         Getter getter;
         Setter setter;
     };
-    std::map<std::string, Member, NoCaseLess> members_;
+    std::map<std::string, Member, LessNoCase> members_;
 };
 
 }  // namespace platform

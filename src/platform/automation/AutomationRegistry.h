@@ -14,8 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/AsciiText.h"
 #include "platform/automation/AutomationObject.h"
-#include "platform/automation/NoCaseCompare.h"
 
 namespace platform {
 
@@ -41,7 +41,7 @@ public:
     std::optional<AutomationFactory> factoryByClassId(const std::string& classId) const;
 
 private:
-    using FactoryMap = std::map<std::string, AutomationFactory, NoCaseLess>;
+    using FactoryMap = std::map<std::string, AutomationFactory, LessNoCase>;
     static std::optional<AutomationFactory> lookup(const FactoryMap& map, const std::string& name);
 
     mutable std::mutex mutex_;

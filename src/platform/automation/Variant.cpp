@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <limits>
 
+#include "platform/AsciiText.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/AutomationObject.h"
-#include "platform/automation/NoCaseCompare.h"
 
 namespace platform {
 
@@ -86,8 +86,8 @@ bool Variant::toBool() const {
             return std::get<double>(value_) != 0.0;
         case Kind::Text: {
             const auto text = trimmed(std::get<std::string>(value_));
-            if (equalsNoCase(text, "True")) return true;
-            if (equalsNoCase(text, "False")) return false;
+            if (EqualsNoCase(text, "True")) return true;
+            if (EqualsNoCase(text, "False")) return false;
             return parseNumber(text) != 0.0;
         }
         default:

@@ -2,7 +2,7 @@
 
 #include <com/sun/star/reflection/XIdlReflection.hpp>
 
-#include "platform/automation/NoCaseCompare.h"
+#include "platform/AsciiText.h"
 #include "platform/office/UnoRuntime.h"
 
 namespace platform::office {
@@ -18,7 +18,7 @@ ServiceManagerObject::ServiceManagerObject(std::shared_ptr<OfficeConnection> con
 
 Variant ServiceManagerObject::invoke(std::string_view member, InvokeKind kind,
                                      const VariantList& args) {
-    if (kind == InvokeKind::Method && equalsNoCase(member, "Bridge_GetStruct")) {
+    if (kind == InvokeKind::Method && EqualsNoCase(member, "Bridge_GetStruct")) {
         if (args.size() != 1) throw AutomationError::wrongArgumentCount();
         return newStruct(args[0].toText());
     }

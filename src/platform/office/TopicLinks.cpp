@@ -4,19 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/AsciiText.h"
+
 namespace platform::office {
 
 namespace {
 
 constexpr const char* kTopicPrefix = "PellinTopic";
-
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
-    if (text.size() < prefix.size()) return false;
-    return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
-}
 
 // A scheme is letters, digits, "+", "-" and "." before the first ":".
 bool hasScheme(const std::string& url) {
@@ -96,14 +90,14 @@ std::optional<std::string> TopicLinks::resolveInTopic(int topic,
     // Help viewers match anchor names without regard to case.
     for (const auto& [key, bookmark] : anchors_) {
         if (key.first == topic && key.second.size() == fragment.size() &&
-            startsWithNoCase(key.second, fragment))
+            StartsWithNoCase(key.second, fragment))
             return "#" + bookmark;
     }
     return std::nullopt;
 }
 
 std::optional<std::string> TopicLinks::pathOfFileUrl(const std::string& url) {
-    if (!startsWithNoCase(url, "file:")) return std::nullopt;
+    if (!StartsWithNoCase(url, "file:")) return std::nullopt;
     std::string rest = url.substr(5);
     if (rest.compare(0, 2, "//") == 0) {
         const auto slash = rest.find('/', 2);  // skip the host part ("localhost" or empty)
@@ -140,10 +134,7 @@ int TopicLinks::topicOfPath(const std::string& path) const {
 // Decompiled help files are matched the way the help viewer matches them:
 // without regard to case, after "." and ".." are resolved.
 std::string TopicLinks::normalizedPath(const std::string& path) {
-    std::string normal = std::filesystem::path(path).lexically_normal().string();
-    std::transform(normal.begin(), normal.end(), normal.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return normal;
+    return ToLowerAscii(std::filesystem::path(path).lexically_normal().string());
 }
 
 }  // namespace platform::office

@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "OfficeTestSupport.h"
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "ScratchFolder.h"
 #include "platform/office/ProfileSettings.h"
 
-using namespace officetest;
+namespace fs = std::filesystem;
 using platform::office::ProfileSetting;
 using platform::office::WriteProfileSettings;
+using testsupport::ScratchFolder;
 
 namespace {
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 int occurrences(const std::string& text, const std::string& part) {
     int count = 0;
@@ -30,16 +30,16 @@ TEST(ProfileSettings, ReplaceTheirOldValuesAndKeepTheOfficesOtherEntries) {
     const std::string oldSpelling =
         "<item oor:path=\"/org.openoffice.Office.Linguistic/SpellChecking\"><prop "
         "oor:name=\"IsSpellAuto\" oor:op=\"fuse\"><value>true</value></prop></item>";
-    folder.write(
+    folder.Write(
         "profile/user/registrymodifications.xcu",
         "<?xml version=\"1.0\"?>\n<oor:items>\n" + other + "\n" + oldSpelling + "\n</oor:items>\n");
     const std::vector<ProfileSetting> settings{
         {"/org.openoffice.Office.Linguistic/SpellChecking", "IsSpellAuto", "xs:boolean", "false"}};
 
-    WriteProfileSettings(folder.path() / "profile", settings);
-    WriteProfileSettings(folder.path() / "profile", settings);  // a second start changes nothing
+    WriteProfileSettings(folder.Path() / "profile", settings);
+    WriteProfileSettings(folder.Path() / "profile", settings);  // a second start changes nothing
 
-    const std::string written = readAll(folder.path() / "profile/user/registrymodifications.xcu");
+    const std::string written = folder.Read("profile/user/registrymodifications.xcu");
     EXPECT_EQ(1, occurrences(written, other)) << written;
     EXPECT_EQ(1, occurrences(written, "IsSpellAuto")) << written;
     EXPECT_NE(std::string::npos, written.find("<value>false</value>")) << written;
@@ -51,8 +51,8 @@ TEST(ProfileSettings, ReplaceTheirOldValuesAndKeepTheOfficesOtherEntries) {
 
 TEST(ProfileSettings, AFreshProfileGetsAFileOfItsOwn) {
     ScratchFolder folder("settings-fresh");
-    WriteProfileSettings(folder.path() / "profile", platform::office::ConverterProfileSettings());
-    const std::string written = readAll(folder.path() / "profile/user/registrymodifications.xcu");
+    WriteProfileSettings(folder.Path() / "profile", platform::office::ConverterProfileSettings());
+    const std::string written = folder.Read("profile/user/registrymodifications.xcu");
     EXPECT_NE(std::string::npos, written.find("UseDocumentOOoLockFile"));
     EXPECT_NE(std::string::npos, written.find("DisableMacrosExecution"));
 }

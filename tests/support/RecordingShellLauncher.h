@@ -7,28 +7,23 @@
 
 #include "platform/ShellLauncher.h"
 
-namespace platform {
+namespace testsupport {
 
-class RecordingShellLauncher final : public ShellLauncher {
+class RecordingShellLauncher final : public platform::ShellLauncher {
 public:
     bool Open(const std::string& target) override {
         std::lock_guard lock(mutex_);
         opened_.push_back(target);
-        return succeed_;
+        return true;
     }
     std::vector<std::string> Opened() const {
         std::lock_guard lock(mutex_);
         return opened_;
     }
-    void FailFromNowOn() {
-        std::lock_guard lock(mutex_);
-        succeed_ = false;
-    }
 
 private:
     mutable std::mutex mutex_;
     std::vector<std::string> opened_;
-    bool succeed_ = true;
 };
 
-}  // namespace platform
+}  // namespace testsupport
