@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "OfficeTestSupport.h"
 #include "PdfDocument.h"
@@ -43,7 +44,8 @@ const pdftest::PdfHtmlText& textBox(const pdftest::PdfHtmlLayout& layout, const 
 }
 
 // The internal link drawn over a text box (positions from the page's top).
-const pdftest::PdfLink* linkOver(const pdftest::PdfDocument& pdf, const pdftest::PdfHtmlBox& box) {
+std::optional<pdftest::PdfLink> linkOver(const pdftest::PdfDocument& pdf,
+                                         const pdftest::PdfHtmlBox& box) {
     const auto links = pdf.Links();
     const int page = box.Page - 1;
     const double height = pdf.PageBox(page).Top;
@@ -52,9 +54,9 @@ const pdftest::PdfLink* linkOver(const pdftest::PdfDocument& pdf, const pdftest:
         const bool overlaps = top <= box.Top + box.Height + 2 && bottom >= box.Top - 2 &&
                               link.Rect.Left <= box.Left + box.Width + 2 &&
                               link.Rect.Right >= box.Left - 2;
-        if (overlaps && link.Target.Page >= 0) return &link;
+        if (overlaps && link.Target.Page >= 0) return link;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // Inserts the files into a new document, one after the other, and exports it.
@@ -83,8 +85,8 @@ void expectEachJumpLandsOnItsTopicsAnchor(const std::string& pdfFile, Check chec
         SCOPED_TRACE("topic " + name);
         const auto& jump = textBox(layout, "jump " + name);
         const auto& landing = textBox(layout, "Landing " + name);
-        const pdftest::PdfLink* link = linkOver(pdf, jump.Box);
-        ASSERT_NE(nullptr, link) << "no internal link over \"jump " << name << "\"";
+        const auto link = linkOver(pdf, jump.Box);
+        ASSERT_TRUE(link.has_value()) << "no internal link over \"jump " << name << "\"";
         EXPECT_EQ(landing.Box.Page - 1, link->Target.Page);
         if (check == Check::Page) continue;
         ASSERT_TRUE(link->Target.Top.has_value()) << "the jump names no height";
@@ -113,10 +115,7 @@ TEST(LinkLanding, JumpsInTheBookLandOnTheirOwnTopicsAnchor) {
     expectEachJumpLandsOnItsTopicsAnchor(job / "landing.pdf", Check::Page);
 }
 
-// Disabled: the jump of the second topic, whose anchor stands low on its
-// page, lands at the page's bottom edge, some 130 points below the anchor's
-// text; the first and third land on their anchor's line.
-TEST(LinkLanding, DISABLED_JumpsInTheBookLandAtTheHeightOfTheirAnchor) {
+TEST(LinkLanding, JumpsInTheBookLandAtTheHeightOfTheirAnchor) {
     SKIP_WITHOUT_OFFICE();
     ScratchFolder job("landing-height");
     std::vector<std::string> topics;
@@ -130,11 +129,9 @@ TEST(LinkLanding, DISABLED_JumpsInTheBookLandAtTheHeightOfTheirAnchor) {
     expectEachJumpLandsOnItsTopicsAnchor(job / "landing.pdf", Check::PageAndHeight);
 }
 
-// Disabled: inserted one by one, the links of the second and third topic
-// land on the first topic's anchor (page and height), whatever topic holds
-// them. The converter joins the topics into a book first (above), so its
-// PDFs are not affected; a document built by inserting topics is.
-TEST(LinkLanding, DISABLED_JumpsInTopicsInsertedOneByOneLandOnTheirOwnTopicsAnchor) {
+// Inserted one by one, each topic brings an anchor of the same name: every
+// jump still lands on its own topic's anchor.
+TEST(LinkLanding, JumpsInTopicsInsertedOneByOneLandOnTheirOwnTopicsAnchor) {
     SKIP_WITHOUT_OFFICE();
     ScratchFolder folder("landing");
     std::vector<std::filesystem::path> files;

@@ -156,6 +156,13 @@ void WriterDocument::insertHtml(const std::string& path) {
         return;
     }
     connection_->call(limit, "inserting " + fileName(path), [&] {
+        // The loaded file's anchors kept their names while it was the whole
+        // document; with a second topic coming, which may bring the same
+        // names, they become the first topic's.
+        if (loadedAsDocument_ && topic == 1) {
+            knownBookmarks_.clear();
+            renameNewAnchors(0);
+        }
         appendTopic(url);
         renameNewAnchors(topic);
     });
