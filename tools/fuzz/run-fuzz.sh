@@ -24,7 +24,7 @@ export TMPDIR="$work"
 
 hh="$root/tools/pellin-hh"
 mapfile -t library < <(ls "$hh"/*.cpp | grep -v '/main\.cpp$')
-library+=("$root/src/platform/TextEncoding.cpp")
+library+=("$root/src/platform/TextEncoding.cpp" "$root/src/platform/AsciiText.cpp")
 sanitizers=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 common=(-std=c++20 -O1 -g -I"$hh" -I"$root/src")
 
@@ -41,6 +41,7 @@ for name in ContentsTreeReader DecompiledFiles HelpLanguage HelpSystemFile HelpT
 done
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
   "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
+  "$root/src/platform/AsciiText.cpp" \
   "$root/tools/fuzz/FuzzHelpText.cpp" -o "$work/fuzz-help-text"
 
 mkdir -p "$work/names" "$work/chm" "$work/found"
