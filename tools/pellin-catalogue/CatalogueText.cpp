@@ -3,6 +3,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/MarkupEscape.h"
+
 namespace catalogue {
 
 namespace {
@@ -58,28 +60,7 @@ std::string EscapeTroff(const std::string& text) {
     return out;
 }
 
-std::string EscapeHtml(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
+std::string EscapeHtml(const std::string& text) { return platform::MarkupEscaped(text); }
 
 std::string ManPageOptions() {
     std::ostringstream out;

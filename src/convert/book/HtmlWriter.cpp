@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "convert/book/HtmlPage.h"
+#include "platform/MarkupEscape.h"
 
 namespace html {
 
@@ -37,7 +38,7 @@ void WriteAttributes(const xmlNode* node, std::string& out) {
         out += Chars(attr->name);
         out += "=\"";
         xmlChar* value = xmlNodeListGetString(node->doc, attr->children, 1);
-        if (value != nullptr) AppendEscaped(Chars(value), true, out);
+        if (value != nullptr) platform::AppendMarkupEscaped(Chars(value), out);
         xmlFree(value);
         out += '"';
     }
@@ -58,27 +59,6 @@ void WriteElement(const xmlNode* node, std::string& out) {
 
 }  // namespace
 
-void AppendEscaped(std::string_view text, bool inAttribute, std::string& out) {
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += inAttribute ? "&quot;" : "\"";
-                break;
-            default:
-                out += c;
-        }
-    }
-}
-
 void WriteNode(const xmlNode* node, std::string& out) {
     if (IsElement(node)) {
         WriteElement(node, out);
@@ -86,7 +66,7 @@ void WriteNode(const xmlNode* node, std::string& out) {
         if (IsRawText(node))
             out += Chars(node->content);
         else
-            AppendEscaped(Chars(node->content), false, out);
+            platform::AppendMarkupEscaped(Chars(node->content), out, platform::Quotes::Kept);
     }
 }
 

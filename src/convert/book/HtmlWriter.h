@@ -13,7 +13,5 @@ namespace html {
 void WriteNode(const xmlNode* node, std::string& out);
 // Appends the node's children (not the node itself).
 void WriteChildren(const xmlNode* node, std::string& out);
-// Text with "&", "<" and ">" (and in attributes '"') written as references.
-void AppendEscaped(std::string_view text, bool inAttribute, std::string& out);
 
 }  // namespace html

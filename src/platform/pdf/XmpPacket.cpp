@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/MarkupEscape.h"
+
 namespace platform {
 
 namespace {
@@ -10,27 +12,11 @@ const char* const kDublinCore = "http://purl.org/dc/elements/1.1/";
 const char* const kXmpBasic = "http://ns.adobe.com/xap/1.0/";
 
 std::string XmlEscaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                // XML 1.0 allows no control characters other than tab and line ends.
-                out += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' ? ' ' : c;
-        }
-    }
-    return out;
+    // XML 1.0 allows no control characters other than tab and line ends.
+    std::string plain = text;
+    for (char& c : plain)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') c = ' ';
+    return MarkupEscaped(plain);
 }
 
 bool EndsName(char c) { return c == '>' || c == '/' || std::strchr(" \t\r\n", c); }
