@@ -13,13 +13,6 @@ constexpr int kWait = 10000;  // ms; generous, the runs take milliseconds
 
 class MainWindowRun : public UiTest {
 protected:
-    TvxFrmMain& WindowOn(const std::vector<std::string>& files,
-                         std::vector<std::string> options = {}) {
-        const std::string source = MakeSources(files);
-        options.push_back("Source=" + source + "*.chm");
-        options.push_back("Target=" + Path("out") + "/");
-        return MakeWindow(options);
-    }
     std::vector<std::string> BatchOrder(TvxFrmMain& window) {
         std::vector<std::string> names;
         TvxNodeList& nodes = window.Batch->LockNodes();

@@ -17,12 +17,10 @@ constexpr int kWait = 10000;  // ms; generous, the runs take milliseconds
 
 class RunProgress : public UiTest {
 protected:
+    // The window with the status bar on the test's clock.
     TvxFrmMain& WindowOn(const std::vector<std::string>& files,
                          std::vector<std::string> options = {}) {
-        const std::string source = MakeSources(files);
-        options.push_back("Source=" + source + "*.chm");
-        options.push_back("Target=" + Path("out") + "/");
-        TvxFrmMain& window = MakeWindow(options);
+        TvxFrmMain& window = UiTest::WindowOn(files, std::move(options));
         window.StatusBar->SetClock(&clock);
         return window;
     }

@@ -250,6 +250,16 @@ protected:
         return *vxFrmMain;
     }
 
+    // A window whose Source names the files (made empty) and whose Target is
+    // a folder "out" of the test.
+    TvxFrmMain& WindowOn(const std::vector<std::string>& files,
+                         std::vector<std::string> options = {}) {
+        const std::string source = MakeSources(files);
+        options.push_back("Source=" + source + "*.chm");
+        options.push_back("Target=" + Path("out") + "/");
+        return MakeWindow(options);
+    }
+
     std::string MakeSources(const std::vector<std::string>& names) {
         for (const std::string& name : names) WriteBytes((root / "src" / name).string(), "x");
         return (root / "src").string() + "/";
