@@ -256,6 +256,19 @@ TEST_F(BookFolder, DamagedAndEmptyPagesAreLeftOutWithTheReason) {
     EXPECT_EQ(book.Anchors.Destination(1, ""), "");
 }
 
+// Generated set pages and hand-made manuals often open with an empty block.
+TEST_F(BookFolder, ATopicThatOpensWithAnEmptyBlockKeepsItsStartAnchor) {
+    job.Write("a.htm", "<body><div></div><h1>Set</h1><p>Text</p></body>");
+    job.Write("b.htm", "<body><div class=\"navheader\"><div></div></div><p>More</p></body>");
+    job.Write("c.htm", "<body><table><tr><td></td></tr></table>Loose text</body>");
+    const Book book = Build({"a.htm", "b.htm", "c.htm"});
+    EXPECT_EQ(book.Included, (std::vector<int>{0, 1, 2}));
+    const std::string text = BookText();
+    for (const char* anchor : {"PellinTopic0\"", "PellinTopic1\"", "PellinTopic2\""})
+        EXPECT_TRUE(Contains(text, anchor)) << anchor;
+    EXPECT_LT(text.find("PellinTopic0\""), text.find("Set"));
+}
+
 TEST_F(BookFolder, ASavedWebPageIsUnpackedWithItsPictures) {
     const std::string mht =
         "MIME-Version: 1.0\r\nContent-Type: multipart/related; "

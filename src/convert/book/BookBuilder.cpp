@@ -78,7 +78,7 @@ void AppendTopic(int topic, xmlNode* body, std::string& out) {
         out += anchor;
         html::WriteChildren(body, out);
     } else {
-        html::InsertAnchorBefore(block->children, TopicAnchor(topic));
+        html::PrependAnchor(block, TopicAnchor(topic));
         html::WriteChildren(body, out);
     }
     out += '\n';

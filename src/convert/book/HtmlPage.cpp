@@ -124,10 +124,25 @@ void ReplaceWithText(xmlNode* node, const std::string& text) {
     Remove(node);
 }
 
-void InsertAnchorBefore(xmlNode* node, const std::string& name) {
-    xmlNode* anchor = xmlNewDocNode(node->doc, nullptr, X("a"), nullptr);
+namespace {
+
+xmlNode* NewAnchor(xmlDoc* doc, const std::string& name) {
+    xmlNode* anchor = xmlNewDocNode(doc, nullptr, X("a"), nullptr);
     xmlSetProp(anchor, X("name"), X(name.c_str()));
-    xmlAddPrevSibling(node, anchor);
+    return anchor;
+}
+
+}  // namespace
+
+void InsertAnchorBefore(xmlNode* node, const std::string& name) {
+    xmlAddPrevSibling(node, NewAnchor(node->doc, name));
+}
+
+void PrependAnchor(xmlNode* element, const std::string& name) {
+    if (element->children != nullptr)
+        InsertAnchorBefore(element->children, name);
+    else
+        xmlAddChild(element, NewAnchor(element->doc, name));
 }
 
 }  // namespace html

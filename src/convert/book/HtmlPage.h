@@ -48,5 +48,8 @@ void Remove(xmlNode* node);
 void ReplaceWithText(xmlNode* node, const std::string& text);
 // Inserts an empty element <a name="..."> before `node`.
 void InsertAnchorBefore(xmlNode* node, const std::string& name);
+// Makes an empty element <a name="..."> the first child of `element`, which
+// may have no children at all.
+void PrependAnchor(xmlNode* element, const std::string& name);
 
 }  // namespace html

@@ -199,7 +199,7 @@ void TopicRewriter::RenameAnchors(xmlNode* element) {
     if (name == "a" && !html::HasAttribute(element, "name")) {
         html::SetAttribute(element, "name", anchor);
     } else if (OneOf(name, kTakesInlineAnchor) && element->children != nullptr) {
-        html::InsertAnchorBefore(element->children, anchor);
+        html::PrependAnchor(element, anchor);
     } else {
         html::InsertAnchorBefore(element, anchor);
     }
