@@ -203,9 +203,9 @@ def main():
         tsv.write("\t".join(columns) + "\n")
         for row in rows:
             tsv.write("\t".join(str(row[c]).replace("\t", " ") for c in columns) + "\n")
-    # timeout(1) ends with 124, or 137 after its second, killing signal.
-    stopped = sum(1 for rc, _, _ in exits if rc in (124, 137))
-    crashed = [f"exit {rc}" + (f", {' '.join(cores)}" if cores else "") for rc, _, cores in exits if (rc >= 128 and rc != 137) or cores]
+    # timeout(1) ends with 124 at the limit, 137 after its killing signal, 143 when it is stopped itself.
+    stopped = sum(1 for rc, _, _ in exits if rc in (124, 137, 143))
+    crashed = [f"exit {rc}" + (f", {' '.join(cores)}" if cores else "") for rc, _, cores in exits if (rc >= 128 and rc not in (137, 143)) or cores]
     wall = sum(w for _, w, _ in exits)
     print(f"| help files | {len(rows)} |")
     print(f"| converted | {counts['converted']} |")
@@ -214,7 +214,7 @@ def main():
         print(f"|   {reason} | {n} |")
     print(f"| not run | {counts['not run']} |")
     print(f"| process crashed | {'; '.join(crashed) if crashed else 'no'} |")
-    print(f"| process stopped at the time limit | {stopped} |")
+    print(f"| process stopped (time limit or by hand) | {stopped} |")
     print(f"| topic loss (PDF topic starts < contents pages present) | {counts['topic loss']} |")
     print(f"| topic order broken | {counts['order broken']} |")
     print(f"| garbled text | {counts['garbled']} |")
