@@ -11,6 +11,7 @@
 
 #include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
+#include "SmallDisk.h"
 #include "convert/ChmDecompilation.h"
 #include "convert/ContentsTreeReader.h"
 #include "convert/TvxFileUtils.h"
@@ -18,6 +19,7 @@
 #include "platform/StopRequest.h"
 
 using testsupport::ScratchFolder;
+using testsupport::SmallDisk;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -339,6 +341,45 @@ std::string Shared(const std::string& name) {
 }
 
 }  // namespace
+
+// A temporary folder on a full disk fails the job naming that folder and the
+// full disk, whether the copy of the help file or its pages do not fit; it
+// is never taken for a damaged help file.
+TEST_F(RealDecompileTest, AFullTemporaryDiskIsSaidAsSuch) {
+    ScratchFolder scratch;
+    const std::string tmp = scratch / "tmp";
+    fs::create_directories(tmp);
+    SmallDisk disk(tmp, 256 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    const std::string chm = Fixture("toc-basic.chm");
+    const char* saved = std::getenv("TMPDIR");
+    const std::string previous = saved ? saved : "";
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    auto settings = Quick();
+    settings.HelpProgram = Decompiler;
+    auto failure = [&](std::size_t keepFree) -> std::pair<std::string, std::string> {
+        disk.Fill("filler", keepFree);
+        JobFolder job;
+        std::string message = "(no error)";
+        try {
+            DecompileChm(chm, job.state, settings);
+        } catch (const std::runtime_error& error) {
+            message = error.what();
+        }
+        fs::remove(tmp + "/filler");
+        return {message, job.state.TempFolderName};
+    };
+    const auto [copying, copyFolder] = failure(0);
+    const auto [decompiling, pagesFolder] = failure(fs::file_size(chm));
+    if (saved)
+        ::setenv("TMPDIR", previous.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+    EXPECT_EQ(copying, "Cannot copy " + chm + " into the job folder " + copyFolder +
+                           ": No space left on device");
+    EXPECT_EQ(decompiling, "Cannot write the pages of toc-basic.chm in " + pagesFolder +
+                               ": No space left on device");
+}
 
 TEST_F(RealDecompileTest, CompiledFixturesGiveTheirTopicsInContentsOrder) {
     EXPECT_EQ((Paths{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}),
