@@ -2,9 +2,11 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <thread>
@@ -78,6 +80,24 @@ struct JobFolder {
         WaitForTempFolderRemovals(10s);
     }
     std::string operator/(const std::string& relative) const { return state.TempFolder + relative; }
+};
+
+// TMPDIR pointed at `folder` for the object's life, then as it was.
+class ScopedTmpdir {
+public:
+    explicit ScopedTmpdir(const std::string& folder) {
+        if (const char* value = std::getenv("TMPDIR")) previous_ = value;
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~ScopedTmpdir() {
+        if (previous_)
+            ::setenv("TMPDIR", previous_->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    std::optional<std::string> previous_;
 };
 
 class DecompileChmTest : public ::testing::Test {
@@ -352,9 +372,7 @@ TEST_F(RealDecompileTest, AFullTemporaryDiskIsSaidAsSuch) {
     SmallDisk disk(tmp, 256 * 1024);
     if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
     const std::string chm = Fixture("toc-basic.chm");
-    const char* saved = std::getenv("TMPDIR");
-    const std::string previous = saved ? saved : "";
-    ::setenv("TMPDIR", tmp.c_str(), 1);
+    const ScopedTmpdir scoped(tmp);
     auto settings = Quick();
     settings.HelpProgram = Decompiler;
     auto failure = [&](std::size_t keepFree) -> std::pair<std::string, std::string> {
@@ -371,10 +389,6 @@ TEST_F(RealDecompileTest, AFullTemporaryDiskIsSaidAsSuch) {
     };
     const auto [copying, copyFolder] = failure(0);
     const auto [decompiling, pagesFolder] = failure(fs::file_size(chm));
-    if (saved)
-        ::setenv("TMPDIR", previous.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
     EXPECT_EQ(copying, "Cannot copy " + chm + " into the job folder " + copyFolder +
                            ": No space left on device");
     EXPECT_EQ(decompiling, "Cannot write the pages of toc-basic.chm in " + pagesFolder +
@@ -605,21 +619,17 @@ TEST(MakeTempFolder, ATemporaryFolderThatCannotTakeJobsNamesTheCause) {
     ScratchFolder scratch;
     const std::string notAFolder = scratch.Write("tmp-is-a-file", "x");
     const std::string chm = scratch.Write("a.chm", "ITSF");
-    const char* saved = std::getenv("TMPDIR");
-    const std::string previous = saved ? saved : "";
-    ::setenv("TMPDIR", notAFolder.c_str(), 1);
     TvxChmJobState state;
-    MakeTempFolder(state, 0);
     std::string message;
-    try {
-        DecompileChm(chm, state, Quick());
-    } catch (const std::runtime_error& error) {
-        message = error.what();
+    {
+        const ScopedTmpdir scoped(notAFolder);
+        MakeTempFolder(state, 0);
+        try {
+            DecompileChm(chm, state, Quick());
+        } catch (const std::runtime_error& error) {
+            message = error.what();
+        }
     }
-    if (saved)
-        ::setenv("TMPDIR", previous.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
     EXPECT_TRUE(state.TempFolderName.empty());
     EXPECT_EQ(message.rfind("The temporary folder could not be created: ", 0), 0u) << message;
     EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
