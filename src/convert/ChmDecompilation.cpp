@@ -23,6 +23,7 @@
 #include "convert/TvxFileUtils.h"
 #include "platform/AsciiText.h"
 #include "platform/FileProbe.h"
+#include "platform/FileWrite.h"
 #include "platform/StopRequest.h"
 #include "platform/TickClock.h"
 #include "regex/VBScriptRegex.h"
@@ -74,8 +75,7 @@ void CopySourceIn(const std::string& sourceChm, const TvxChmJobState& state) {
     if (const auto problem = platform::UnreadableFileReason(sourceChm))
         throw std::runtime_error(*problem);
     RequireTempFolder(state);
-    std::error_code ec;
-    fs::copy_file(sourceChm, state.TempFolder + SourceCopyName, fs::copy_options::none, ec);
+    const auto ec = platform::CopyFileChecked(sourceChm, state.TempFolder + SourceCopyName);
     if (ec)
         throw std::runtime_error("Cannot copy " + sourceChm + " into the job folder " +
                                  state.TempFolderName + ": " + ec.message());
@@ -225,6 +225,9 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
         settings.HelpProgram, std::string("-decompile . ") + SourceCopyName, state.TempFolderName,
         TvxFileUtils::SwHide, DecompilePollMs, settings.DecompileLimit);
     if (platform::StopRequested()) throw std::runtime_error("The run was stopped");
+    if (state.DecompilerExit == FolderFullExit)
+        throw platform::CannotWriteIn("the pages of " + fs::path(sourceChm).filename().string(),
+                                      state.TempFolderName, ENOSPC);
 
     const std::string& root = state.TempFolderName;
     const TvxReadFile readFile = ReaderOf(settings);

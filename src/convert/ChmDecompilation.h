@@ -15,6 +15,8 @@
 // What the decompiler's exit code says of the help file.
 constexpr int PartlyReadExit = 2;
 constexpr int UnreadableExit = 3;
+// The job folder took no more data (a full disk): nothing about the help file.
+constexpr int FolderFullExit = 4;
 
 struct TvxChmJobState {
     std::string TempFolder;      // with a trailing delimiter

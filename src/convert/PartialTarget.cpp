@@ -9,7 +9,13 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/FileWrite.h"
+
 namespace {
+
+// What the probe of a folder writes, to tell a full disk from an export that
+// failed for another reason.
+constexpr std::size_t ProbeBytes = 1024 * 1024;
 
 std::string Reason(int error) { return std::strerror(error); }
 
@@ -50,26 +56,29 @@ PartialTarget::~PartialTarget() {
 
 void PartialTarget::Commit(const std::string& from) {
     if (::rename(from.c_str(), target_.c_str()) != 0)
-        throw std::runtime_error("Cannot write " + target_ + ": " + Reason(errno));
+        throw platform::CannotWriteFile(target_, errno);
     if (from == path_) path_.clear();
     if (from == finished_) finished_.clear();
 }
 
 std::optional<std::string> PartialTarget::WriteProblem() const {
-    const std::string folder = FolderOfFile(target_);
     std::string probe;
     try {
-        probe = CreateHidden(folder, "probe");
+        probe = CreateHidden(FolderOfFile(target_), "probe");
     } catch (const std::exception& error) {
         return std::string(error.what());
     }
-    std::optional<std::string> problem;
+    // The office removes what it wrote when its export fails, so a little
+    // room shows again: the probe asks for the room of a small PDF.
+    int error = 0;
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) error = errno;
     const std::string block(64 * 1024, '\0');
-    if (fd < 0 || ::write(fd, block.data(), block.size()) != static_cast<ssize_t>(block.size()) ||
-        ::fsync(fd) != 0)
-        problem = "Cannot write to " + folder + ": " + Reason(errno);
-    if (fd >= 0) ::close(fd);
+    for (std::size_t written = 0; error == 0 && written < ProbeBytes; written += block.size())
+        error = platform::WriteFully(fd, block.data(), block.size());
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (fd >= 0 && ::close(fd) != 0 && error == 0) error = errno;
     ::unlink(probe.c_str());
-    return problem;
+    if (error == 0) return std::nullopt;
+    return std::string(platform::CannotWriteFile(target_, error).what());
 }

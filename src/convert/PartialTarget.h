@@ -25,11 +25,14 @@ public:
     const std::string& FinishedPath() const { return finished_; }
 
     // Why the target's folder takes no more data (a full disk, a folder made
-    // read-only meanwhile), found by writing a little; nothing when it does.
+    // read-only meanwhile), found by writing a megabyte there: "Cannot write
+    // <target name> in <folder>: No space left on device"; nothing when it
+    // takes it.
     std::optional<std::string> WriteProblem() const;
 
-    // Moves `from` (Path or FinishedPath) over the target. Throws with
-    // "Cannot write <target>: <reason>" when the move fails.
+    // Moves `from` (Path or FinishedPath) over the target. Throws a
+    // platform::FileError "Cannot write <name> in <folder>: <reason>" when the
+    // move fails.
     void Commit(const std::string& from);
 
 private:

@@ -19,6 +19,7 @@
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
 #include "platform/AsciiText.h"
+#include "platform/FileWrite.h"
 #include "platform/Registry.h"
 #include "platform/StopRequest.h"
 #include "platform/pdf/PdfFinisher.h"
@@ -313,7 +314,13 @@ void TvxPellin::FinishPdf(Job& job) {
         auto items = OutlineFromContents(job.state.Contents, job.topics, job.book.Anchors);
         if (!items.empty()) finish.Outline = std::move(items);  // else the headings stay
     }
-    PdfSteps().Finish(job.partial->Path(), job.partial->FinishedPath(), finish);
+    try {
+        PdfSteps().Finish(job.partial->Path(), job.partial->FinishedPath(), finish);
+    } catch (const platform::FileError& error) {
+        // The finished copy has a hidden name; the user knows the target.
+        if (error.Error() == 0) throw;
+        throw platform::CannotWriteFile(job.partial->Target(), error.Error());
+    }
 }
 
 platform::PdfFinisher& TvxPellin::PdfSteps() {

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "platform/FileWrite.h"
 
 namespace platform {
 
@@ -65,14 +68,18 @@ RegistryTree FileRegistry::load() const {
 void FileRegistry::save(const RegistryTree& tree) const {
     // Written beside the file and renamed over it, so that a reader never
     // sees half a file.
-    const std::filesystem::path temp = file_.string() + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << tree.toText();
-        out.flush();
-        if (!out) throw std::runtime_error("Cannot write registry file " + temp.string());
+    const std::string temp = file_.string() + ".new";
+    try {
+        WriteFileBytes(temp, tree.toText(), file_.string());
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
     }
-    std::filesystem::rename(temp, file_);
+    if (::rename(temp.c_str(), file_.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        throw CannotWriteFile(file_.string(), error);
+    }
 }
 
 bool FileRegistry::keyExists(RegistryRoot root, const std::string& key) const {

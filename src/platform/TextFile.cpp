@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/FileError.h"
+#include "platform/FileWrite.h"
 
 namespace fs = std::filesystem;
 
@@ -60,15 +61,6 @@ std::string TempNameBeside(const std::string& path) {
     return path + ".tmp" + std::to_string(seed() % 1000000u);
 }
 
-// Writes to `file`; failures name `shownPath`, the file the user asked for.
-void WriteAll(const std::string& file, const std::string& text, const std::string& shownPath) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) Fail("create", shownPath, std::strerror(errno));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) Fail("write", shownPath, std::strerror(errno));
-}
-
 }  // namespace
 
 std::vector<std::string> ReadTextLines(const std::string& path) {
@@ -95,12 +87,12 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     const bool replaceByRename = !fs::exists(status) || fs::is_regular_file(status);
     if (!replaceByRename) {
         // A link or a device keeps its identity: write through it.
-        WriteAll(path, text, path);
+        WriteFileBytes(path, text, path);
         return;
     }
     const std::string temp = TempNameBeside(path);
     try {
-        WriteAll(temp, text, path);
+        WriteFileBytes(temp, text, path);
     } catch (...) {
         fs::remove(temp, ec);
         throw;
@@ -109,7 +101,7 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        Fail("replace", path, ec.message());
+        throw CannotWriteFile(path, ec.value());
     }
 }
 

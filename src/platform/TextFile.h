@@ -28,7 +28,8 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 
 // Replaces the file with the lines. A regular file (or a new one) is written
 // beside itself first and then renamed over the old one, so a failed write
-// never leaves a half-written file behind. Throws FileError on failure.
+// never leaves a half-written file behind. Throws FileError on failure
+// ("Cannot write <name> in <folder>: <reason>" when a write fails).
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 inline constexpr std::size_t MaxTextFileSize = 64u * 1024u * 1024u;

@@ -2,15 +2,18 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <thread>
 
 #include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
+#include "SmallDisk.h"
 #include "convert/ChmDecompilation.h"
 #include "convert/ContentsTreeReader.h"
 #include "convert/TvxFileUtils.h"
@@ -18,6 +21,7 @@
 #include "platform/StopRequest.h"
 
 using testsupport::ScratchFolder;
+using testsupport::SmallDisk;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -76,6 +80,24 @@ struct JobFolder {
         WaitForTempFolderRemovals(10s);
     }
     std::string operator/(const std::string& relative) const { return state.TempFolder + relative; }
+};
+
+// TMPDIR pointed at `folder` for the object's life, then as it was.
+class ScopedTmpdir {
+public:
+    explicit ScopedTmpdir(const std::string& folder) {
+        if (const char* value = std::getenv("TMPDIR")) previous_ = value;
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~ScopedTmpdir() {
+        if (previous_)
+            ::setenv("TMPDIR", previous_->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    std::optional<std::string> previous_;
 };
 
 class DecompileChmTest : public ::testing::Test {
@@ -340,6 +362,39 @@ std::string Shared(const std::string& name) {
 
 }  // namespace
 
+// A temporary folder on a full disk fails the job naming that folder and the
+// full disk, whether the copy of the help file or its pages do not fit; it
+// is never taken for a damaged help file.
+TEST_F(RealDecompileTest, AFullTemporaryDiskIsSaidAsSuch) {
+    ScratchFolder scratch;
+    const std::string tmp = scratch / "tmp";
+    fs::create_directories(tmp);
+    SmallDisk disk(tmp, 256 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    const std::string chm = Fixture("toc-basic.chm");
+    const ScopedTmpdir scoped(tmp);
+    auto settings = Quick();
+    settings.HelpProgram = Decompiler;
+    auto failure = [&](std::size_t keepFree) -> std::pair<std::string, std::string> {
+        disk.Fill("filler", keepFree);
+        JobFolder job;
+        std::string message = "(no error)";
+        try {
+            DecompileChm(chm, job.state, settings);
+        } catch (const std::runtime_error& error) {
+            message = error.what();
+        }
+        fs::remove(tmp + "/filler");
+        return {message, job.state.TempFolderName};
+    };
+    const auto [copying, copyFolder] = failure(0);
+    const auto [decompiling, pagesFolder] = failure(fs::file_size(chm));
+    EXPECT_EQ(copying, "Cannot copy " + chm + " into the job folder " + copyFolder +
+                           ": No space left on device");
+    EXPECT_EQ(decompiling, "Cannot write the pages of toc-basic.chm in " + pagesFolder +
+                               ": No space left on device");
+}
+
 TEST_F(RealDecompileTest, CompiledFixturesGiveTheirTopicsInContentsOrder) {
     EXPECT_EQ((Paths{"index.htm", "a.htm", "b.htm", "My Page.htm", "A&B.htm"}),
               Topics(Fixture("toc-basic.chm")));
@@ -564,21 +619,17 @@ TEST(MakeTempFolder, ATemporaryFolderThatCannotTakeJobsNamesTheCause) {
     ScratchFolder scratch;
     const std::string notAFolder = scratch.Write("tmp-is-a-file", "x");
     const std::string chm = scratch.Write("a.chm", "ITSF");
-    const char* saved = std::getenv("TMPDIR");
-    const std::string previous = saved ? saved : "";
-    ::setenv("TMPDIR", notAFolder.c_str(), 1);
     TvxChmJobState state;
-    MakeTempFolder(state, 0);
     std::string message;
-    try {
-        DecompileChm(chm, state, Quick());
-    } catch (const std::runtime_error& error) {
-        message = error.what();
+    {
+        const ScopedTmpdir scoped(notAFolder);
+        MakeTempFolder(state, 0);
+        try {
+            DecompileChm(chm, state, Quick());
+        } catch (const std::runtime_error& error) {
+            message = error.what();
+        }
     }
-    if (saved)
-        ::setenv("TMPDIR", previous.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
     EXPECT_TRUE(state.TempFolderName.empty());
     EXPECT_EQ(message.rfind("The temporary folder could not be created: ", 0), 0u) << message;
     EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;

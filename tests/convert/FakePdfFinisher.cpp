@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/FileWrite.h"
+
 namespace fake {
 
 namespace {
@@ -22,7 +24,8 @@ std::string ReadFile(const std::string& path) {
 void FakePdfFinisher::Finish(const std::string& input, const std::string& output,
                              const platform::PdfFinish& finish) {
     const std::string content = ReadFile(input);
-    std::ofstream(output, std::ios::binary | std::ios::trunc) << content;
+    if (beforeWrite) beforeWrite();
+    platform::WriteFileBytes(output, content, output);
     last = finish;
     ++finished;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // A PDF finisher for the converter's tests, fitting the fake office: a "PDF"
 // is text starting "%PDF", and the named destinations it holds are the
-// anchors named in the text that the fake export copied into it.
+// anchors named in the text that the fake export copied into it. The output
+// is written the way the real finisher writes, failures included.
 
+#include <functional>
 #include <regex>
 #include <set>
 #include <string>
@@ -20,6 +22,8 @@ public:
     // What the last Finish was asked to do.
     platform::PdfFinish last;
     int finished = 0;
+    // Runs before the output is written (a test fills the disk there).
+    std::function<void()> beforeWrite;
 };
 
 }  // namespace fake

@@ -10,6 +10,7 @@
 
 #include "FakeAutomation.h"
 #include "FakePdfFinisher.h"
+#include "SmallDisk.h"
 #include "batch/TvxBatch.h"
 #include "convert/TvxPellin.h"
 #include "core/TvxProject.h"
@@ -355,6 +356,31 @@ TEST_F(PellinConvert, ATargetFolderThatTakesNoFileFailsAtOnceWithItsReason) {
               "Cannot write to " + (root / "out").string() + ": Permission denied");
     EXPECT_FALSE(fs::exists(root / "cwd"));  // nothing was decompiled
     EXPECT_TRUE(office->log()->entries().empty());
+}
+
+// A target folder on a full disk: the job fails saying so, naming the PDF and
+// its folder, and the user's old PDF stays as it was, whether the finished
+// copy or already the office's export found no room.
+TEST_F(PellinConvert, AFullTargetDiskFailsTheJobAndKeepsTheOldPdf) {
+    testsupport::SmallDisk disk((root / "out").string(), 256 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    const std::string old = "%PDF the user's old file";
+    WriteText(target, old);
+    const std::string full =
+        "Cannot write guide.pdf in " + (root / "out").string() + ": No space left on device";
+    for (const bool fullBeforeExport : {false, true}) {
+        if (fullBeforeExport)
+            disk.Fill("filler");
+        else
+            finisher.beforeWrite = [&] { disk.Fill("filler"); };
+        convert();
+        EXPECT_EQ(node->Status, TvxNode::Failed);
+        EXPECT_EQ(node->ResultText, full);
+        EXPECT_EQ(ReadText(target), old);
+        EXPECT_TRUE(hiddenInTarget().empty());
+        fs::remove(root / "out" / "filler");
+        finisher.beforeWrite = nullptr;
+    }
 }
 
 TEST_F(PellinConvert, ATopicThatStopsTheOfficeIsLeftOutAndNamed) {

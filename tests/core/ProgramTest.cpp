@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "CoreTestSupport.h"
+#include "SmallDisk.h"
 
 using coretest::Bytes;
 using coretest::WriteBytes;
@@ -110,6 +111,23 @@ TEST_F(Program, ExitStatusTellsFailedJobsFromARunThatCouldNotStart) {
     EXPECT_EQ(Err(), "Source folder " + folder / "nowhere/" + " does not exist\n");
     EXPECT_EQ(Run(Options(",RegExt=[")), 3);
     EXPECT_TRUE(Contains(Err(), "RegExt \"[\" is not a valid regular expression")) << Err();
+}
+
+TEST_F(Program, ARunLogOnAFullDiskEndsWithCodeOneSayingSoAndKeepsTheOldLog) {
+    fs::create_directories(folder / "disk");
+    testsupport::SmallDisk disk(folder / "disk", 64 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    WriteBytes(folder / "disk/run.log", "the previous run's log");
+    disk.Fill("filler");
+    FakeDecompiler("exit 0");  // one failed job: a log line to write, no office needed
+    WriteBytes(folder / "docs/broken.chm", "not a help file");
+    EXPECT_EQ(Run("-P:Source=" + folder / "docs/*.chm" + ",Target=" + folder / "out" +
+                  ",PureConsole=1,LogFile=" + folder / "disk/run.log"),
+              1);
+    EXPECT_TRUE(Contains(
+        Err(), "Cannot write run.log in " + folder / "disk" + ": No space left on device\n"))
+        << Err();
+    EXPECT_EQ(Bytes(folder / "disk/run.log"), "the previous run's log");
 }
 
 TEST_F(Program, AByteOrderMarkedProjectKeepsItsFirstOption) {

@@ -9,10 +9,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 
 #include "OfficeTestSupport.h"
+#include "SmallDisk.h"
 
 using namespace officetest;
 using namespace std::chrono_literals;
@@ -170,6 +172,38 @@ TEST_F(EndToEnd, RealHelpFilesConvertOnTwoThreadsThroughAProjectFile) {
         if (entry.path().extension() != ".pdf") continue;
         EXPECT_EQ(std::string::npos, pdfUrls(entry.path()).find("file:")) << entry.path();
     }
+}
+
+// A target folder on a full disk: the job fails saying so, the run ends with
+// the code of failed jobs, and the user's old PDF stays as it was.
+TEST_F(EndToEnd, AFullTargetDiskFailsTheJobAndKeepsTheOldPdf) {
+    testsupport::SmallDisk disk(target_.string(), 2 * 1024 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    addSource(kFixtures / "toc-basic.chm");
+    const std::string old = "%PDF-1.4 the user's old copy\n" + std::string(1800 * 1024, 'x');
+    std::ofstream(pdf("toc-basic"), std::ios::binary) << old;
+    disk.Fill("filler", 16 * 1024);
+    const fs::path errors = scratch_.Path() / "errors.txt";
+    const std::string argument = "-P:Source=" + (source_ / "*.chm").string() +
+                                 ",Target=" + target_.string() +
+                                 ",PureConsole=1,LogFile=" + (scratch_.Path() / "run.log").string();
+    const int status =
+        std::system(("TMPDIR=" + shellQuoted(temp_) + " " + shellQuoted(kProgram) + " " +
+                     shellQuoted(argument) + " >/dev/null 2>" + shellQuoted(errors))
+                        .c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(2, WEXITSTATUS(status));
+    const std::string said = scratch_.Read("errors.txt");
+    EXPECT_NE(std::string::npos, said.find("Cannot write toc-basic.pdf in " + target_.string() +
+                                           ": No space left on device"))
+        << said;
+    std::ifstream kept(pdf("toc-basic"), std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(kept), {}) == old);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(target_))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ((std::vector<std::string>{"filler", "toc-basic.pdf"}), left);
 }
 
 TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeBehind) {

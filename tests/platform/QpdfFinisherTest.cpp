@@ -8,6 +8,7 @@
 #include "PdfBuilder.h"
 #include "PdfDocument.h"
 #include "PdfScratch.h"
+#include "SmallDisk.h"
 #include "platform/pdf/QpdfFinisher.h"
 
 using pdftest::PdfBuilder;
@@ -151,14 +152,30 @@ TEST_F(QpdfFinisher, MissingFolderOrPipeAsInputFailsWithoutBlocking) {
 TEST_F(QpdfFinisher, UnwritableOutputFailsNamingThePathAndLeavesNothingBehind) {
     const auto input = Office(PdfBuilder(1));
     EXPECT_EQ(FailureOf([&] { finisher.Finish(input, File("no-folder/out.pdf"), {}); }),
-              "Cannot write " + File("no-folder/out.pdf") + ": No such file or directory");
+              "Cannot write out.pdf in " + File("no-folder") + ": No such file or directory");
     EXPECT_EQ(FailureOf([&] { finisher.Finish(input, File("office.pdf/out.pdf"), {}); }),
-              "Cannot write " + File("office.pdf/out.pdf") + ": Not a directory");
+              "Cannot write out.pdf in " + File("office.pdf") + ": Not a directory");
     std::filesystem::create_directory(File("a-folder"));
     EXPECT_THAT(FailureOf([&] { finisher.Finish(input, File("a-folder"), {}); }),
-                StartsWith("Cannot write " + File("a-folder") + ": "));
+                StartsWith("Cannot write a-folder in " + dir.string() + ": "));
     EXPECT_EQ(FilesInFolder(), 2u);  // the input and the folder, no partial file
     EXPECT_TRUE(std::filesystem::is_empty(File("a-folder")));
+}
+
+// On a full disk the user's old file stays as it was, and the failure says
+// why, naming the file and its folder.
+TEST_F(QpdfFinisher, AFullDiskKeepsTheOldOutputAndSaysSo) {
+    const auto input = Office(PdfBuilder(3));
+    std::filesystem::create_directory(File("disk"));
+    testsupport::SmallDisk disk(File("disk"), 256 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    const std::string old = Bytes(input) + "the user's old copy";
+    WriteBytes(File("disk/out.pdf"), old);
+    disk.Fill("filler");
+    EXPECT_EQ(FailureOf([&] { finisher.Finish(input, File("disk/out.pdf"), {}); }),
+              "Cannot write out.pdf in " + File("disk") + ": No space left on device");
+    EXPECT_EQ(Bytes(File("disk/out.pdf")), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("disk")), {}), 2);
 }
 
 TEST_F(QpdfFinisher, ReplacesAnExistingOutputAndMayWriteOverItsInput) {

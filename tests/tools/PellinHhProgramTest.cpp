@@ -2,12 +2,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "SmallDisk.h"
 #include "ToolTestSupport.h"
 
 using namespace tooltest;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using testsupport::SmallDisk;
 
 namespace {
 
@@ -112,6 +114,19 @@ TEST_F(PellinHhProgramTest, NotAHelpFileEndsWithCodeThree) {
         RunHh({"-decompile", out.string(), (scratch.Path() / "page.chm").string()});
     EXPECT_EQ(result.ExitCode, 3);
     EXPECT_THAT(result.Errors, HasSubstr("not a CHM file"));
+}
+
+// A full disk is no fault of the help file: the extraction stops with its
+// own code, names the folder and the cause, and leaves no unfinished file.
+TEST_F(PellinHhProgramTest, AFullFolderEndsWithCodeFour) {
+    fs::create_directories(out);
+    SmallDisk disk(out.string(), 64 * 1024);
+    if (!disk.Mounted()) GTEST_SKIP() << "a small disk needs root";
+    disk.Fill("filler");
+    const ProgramResult result = Decompile("toc-basic.chm");
+    EXPECT_EQ(result.ExitCode, 4) << result.Errors;
+    EXPECT_THAT(result.Errors, HasSubstr("No space left on device (in " + out.string() + ")"));
+    EXPECT_THAT(TreeBelow(out), ElementsAre("filler"));
 }
 
 }  // namespace

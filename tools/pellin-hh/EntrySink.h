@@ -4,10 +4,18 @@
 
 #include <cstddef>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 using EntryPath = std::vector<std::string>;
+
+// Thrown by a sink whose folder takes no more data (a full disk, a used-up
+// quota): no later entry would fit either, so the extraction stops.
+class SinkFull : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // One file being written; it appears under its name only on Commit, so a
 // file abandoned half-way (damaged entry, crash) never shows as complete.

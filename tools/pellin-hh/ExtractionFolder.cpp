@@ -11,8 +11,11 @@
 
 namespace {
 
-std::runtime_error SystemError(const std::string& what, int error) {
-    return std::runtime_error(what + ": " + std::strerror(error));
+// A full folder stops the whole extraction; any other failure only the entry.
+[[noreturn]] void Fail(const std::string& what, int error) {
+    const std::string message = what + ": " + std::strerror(error);
+    if (error == ENOSPC || error == EDQUOT) throw SinkFull(message);
+    throw std::runtime_error(message);
 }
 
 std::string Joined(const EntryPath& path, std::size_t count) {
@@ -34,7 +37,7 @@ std::pair<UniqueFd, std::string> CreateTemporary(int folder) {
         const int fd = ::openat(folder, name.c_str(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) return {UniqueFd(fd), std::move(name)};
-        if (errno != EEXIST) throw SystemError("cannot create a file", errno);
+        if (errno != EEXIST) Fail("cannot create a file", errno);
     }
     throw std::runtime_error("cannot create a file: no free temporary name");
 }
@@ -61,7 +64,7 @@ public:
             const ssize_t written = ::write(file_.Get(), data, size);
             if (written < 0 && errno == EINTR) continue;
             if (written <= 0)
-                throw SystemError("cannot write \"" + shownName_ + "\"", written < 0 ? errno : EIO);
+                Fail("cannot write \"" + shownName_ + "\"", written < 0 ? errno : ENOSPC);
             data += written;
             size -= static_cast<std::size_t>(written);
         }
@@ -69,10 +72,12 @@ public:
 
     void Commit() override {
         CheckReplaceable();
-        file_.Reset();
+        // A file system that reports a full disk only at the close (NFS).
+        if (::close(file_.Release()) != 0 && errno != EINTR)
+            Fail("cannot write \"" + shownName_ + "\"", errno);
         if (::renameat(folder_.Get(), temporaryName_.c_str(), folder_.Get(), finalName_.c_str()) !=
             0)
-            throw SystemError("cannot write \"" + shownName_ + "\"", errno);
+            Fail("cannot write \"" + shownName_ + "\"", errno);
         committed_ = true;
     }
 
@@ -105,18 +110,18 @@ ExtractionFolder::ExtractionFolder(const std::string& folder, const std::string&
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     root_ = UniqueFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!root_.Valid()) throw SystemError("cannot open the folder \"" + folder + "\"", errno);
+    if (!root_.Valid()) Fail("cannot open the folder \"" + folder + "\"", errno);
     if (!protectedFile.empty() && ::stat(protectedFile.c_str(), &protected_) == 0)
         hasProtected_ = true;
 }
 
 UniqueFd ExtractionFolder::OpenFolder(const EntryPath& path, std::size_t count) {
     UniqueFd current(::openat(root_.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!current.Valid()) throw SystemError("cannot open the extraction folder", errno);
+    if (!current.Valid()) Fail("cannot open the extraction folder", errno);
     for (std::size_t i = 0; i < count; ++i) {
         const char* component = path[i].c_str();
         if (::mkdirat(current.Get(), component, 0755) != 0 && errno != EEXIST)
-            throw SystemError("cannot create the folder \"" + Joined(path, i + 1) + "\"", errno);
+            Fail("cannot create the folder \"" + Joined(path, i + 1) + "\"", errno);
         UniqueFd next(
             ::openat(current.Get(), component, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!next.Valid()) {
@@ -124,7 +129,7 @@ UniqueFd ExtractionFolder::OpenFolder(const EntryPath& path, std::size_t count) 
             if (error == ENOTDIR || error == ELOOP)
                 throw std::runtime_error("cannot use \"" + Joined(path, i + 1) +
                                          "\" as a folder: it is a file or a symbolic link");
-            throw SystemError("cannot open the folder \"" + Joined(path, i + 1) + "\"", error);
+            Fail("cannot open the folder \"" + Joined(path, i + 1) + "\"", error);
         }
         current = std::move(next);
     }

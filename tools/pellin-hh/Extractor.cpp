@@ -41,6 +41,8 @@ ExtractionReport Extractor::Run() {
             } else {
                 try {
                     sink_.MakeFolder(name.Components);
+                } catch (const SinkFull&) {
+                    throw;
                 } catch (const std::exception& error) {
                     report_.Problems.push_back(error.what());
                 }
@@ -74,6 +76,8 @@ Extractor::Outcome Extractor::ExtractFile(std::size_t index, const ArchiveEntry&
         const Outcome copied = CopyContent(index, entry, *file);
         if (copied != Outcome::Written) return copied;
         file->Commit();
+    } catch (const SinkFull&) {
+        throw;
     } catch (const std::exception& error) {
         report_.Problems.push_back(error.what());
         return Outcome::Skipped;

@@ -2,7 +2,8 @@
 // Copies the user entries of an archive into a sink: pages, pictures, style
 // sheets, the contents and index files and their folders. Internal entries
 // are skipped; refused, damaged or oversized entries are left out and
-// reported, and the rest is still written.
+// reported, and the rest is still written. A sink that is full (SinkFull)
+// ends the run with that exception.
 
 #include <cstdint>
 #include <string>

@@ -49,6 +49,9 @@ int ExtractAndReport(const HhOptions& options) {
             return HhUnreadable;
         }
         return report.Complete() ? HhComplete : HhPartial;
+    } catch (const SinkFull& full) {
+        Complain(options.ChmFile, std::string(full.what()) + " (in " + options.Folder + ")");
+        return HhFolderFull;
     } catch (const std::exception& error) {
         Complain(options.ChmFile, error.what());
         return HhUnusable;
@@ -63,7 +66,7 @@ int ExitCodeFor(const IsolatedOutcome& outcome, const HhOptions& options) {
     switch (outcome.How) {
         case Ending::Exited:
             if (outcome.ExitCode >= ChildCodeBase + HhComplete &&
-                outcome.ExitCode <= ChildCodeBase + HhUnreadable)
+                outcome.ExitCode <= ChildCodeBase + HhFolderFull)
                 return outcome.ExitCode - ChildCodeBase;
             Complain(options.ChmFile, "reading ended unexpectedly (exit code " +
                                           std::to_string(outcome.ExitCode) + ")");

@@ -9,6 +9,7 @@ enum HhExitCode : int {
     HhUnusable = 1,    // bad command line, folder or file cannot be used
     HhPartial = 2,     // some entries refused, damaged or left out; the rest written
     HhUnreadable = 3,  // not a CHM file, no entries, or the reader crashed or ran out of time
+    HhFolderFull = 4,  // the folder took no more data (full disk, quota); the rest is not written
 };
 
 int Decompile(const HhOptions& options);

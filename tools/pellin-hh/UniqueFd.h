@@ -23,6 +23,8 @@ public:
 
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
+    // Gives up the descriptor, for a caller that closes it and checks the close.
+    int Release() { return std::exchange(fd_, -1); }
     void Reset() {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;

@@ -3,7 +3,6 @@
 #include <libxml/tree.h>
 
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "convert/book/AnchorNames.h"
@@ -15,6 +14,7 @@
 #include "convert/book/StyleSheets.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
+#include "platform/FileWrite.h"
 #include "platform/TextEncoding.h"
 
 namespace fs = std::filesystem;
@@ -86,14 +86,13 @@ void AppendTopic(int topic, xmlNode* body, std::string& out) {
 
 void WriteBookFile(const std::string& bookPath, const StyleSheets& styles,
                    const std::string& body) {
-    std::ofstream out(bookPath, std::ios::binary | std::ios::trunc);
-    out << "<!DOCTYPE html>\n<html><head>\n"
-           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n";
+    std::string head =
+        "<!DOCTYPE html>\n<html><head>\n"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n";
     for (const std::string& sheet : styles.Sheets())
-        out << "<style type=\"text/css\">\n" << sheet << "\n</style>\n";
-    out << "</head>\n<body>\n" << body << "</body></html>\n";
-    out.close();
-    if (!out) throw std::runtime_error("Cannot write the document " + bookPath);
+        head += "<style type=\"text/css\">\n" + sheet + "\n</style>\n";
+    head += "</head>\n<body>\n";
+    platform::WriteFileParts(bookPath, {head, body, "</body></html>\n"}, bookPath);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "platform/AsciiText.h"
+#include "platform/FileWrite.h"
 #include "platform/TextReplace.h"
 
 namespace fs = std::filesystem;
@@ -188,8 +188,7 @@ std::string LastComponent(const std::string& location) {
 }
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    platform::WriteFileBytes(path.string(), bytes, path.string());
 }
 
 }  // namespace

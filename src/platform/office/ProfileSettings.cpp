@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/FileWrite.h"
+
 namespace platform::office {
 
 namespace fs = std::filesystem;
@@ -68,13 +70,11 @@ void WriteProfileSettings(const fs::path& profile, const std::vector<ProfileSett
         if (!replaced) kept.push_back(line);
     }
     fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::trunc);
-    out << kHead;
-    for (const std::string& line : kept) out << line << '\n';
-    for (const auto& setting : settings) out << itemOf(setting) << '\n';
-    out << kTail << '\n';
-    if (!out.flush())
-        throw std::runtime_error("Cannot write the office settings in " + file.string());
+    std::string text = kHead;
+    for (const std::string& line : kept) text += line + '\n';
+    for (const auto& setting : settings) text += itemOf(setting) + '\n';
+    text += std::string(kTail) + '\n';
+    WriteFileBytes(file.string(), text, file.string());
 }
 
 }  // namespace platform::office

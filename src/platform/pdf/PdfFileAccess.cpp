@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <qpdf/Pipeline.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QPDFWriter.hh>
 #include <random>
+
+#include "platform/FileWrite.h"
 
 namespace fs = std::filesystem;
 
@@ -23,10 +26,6 @@ std::runtime_error CannotRead(const std::string& path, const std::string& reason
     return std::runtime_error("Cannot read " + path + ": " + reason);
 }
 
-std::runtime_error CannotWrite(const std::string& path, const std::string& reason) {
-    return std::runtime_error("Cannot write " + path + ": " + reason);
-}
-
 void CheckReadable(const std::string& path) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
@@ -36,28 +35,54 @@ void CheckReadable(const std::string& path) {
 }
 
 // A new file beside `path` that no other writer shares.
-FILE* CreateBeside(const std::string& path, std::string& temp) {
+int CreateBeside(const std::string& path, std::string& temp) {
     std::random_device seed;
     for (int attempt = 0;; ++attempt) {
         temp = path + ".part" + std::to_string(seed() % 1000000u);
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            if (FILE* file = ::fdopen(fd, "wb")) return file;
-            const int error = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            throw CannotWrite(path, std::strerror(error));
-        }
-        if (errno != EEXIST || attempt == 20) throw CannotWrite(path, std::strerror(errno));
+        if (fd >= 0) return fd;
+        if (errno != EEXIST || attempt == 20) throw CannotWriteFile(path, errno);
     }
 }
 
-void WriteTo(QPDF& pdf, FILE* file, const std::string& path) {
+// qpdf's output, buffered into a file descriptor. The first failed write
+// is kept with its errno and the rest of the output dropped (qpdf's own output
+// to a FILE loses the error of its last flush, and it calls finish() where an
+// exception would end the program).
+class FileOutput final : public Pipeline {
+public:
+    explicit FileOutput(int fd) : Pipeline("PDF output", nullptr), fd_(fd) {
+        buffer_.reserve(BufferBytes);
+    }
+    void write(unsigned char const* data, size_t len) override {
+        if (error_ != 0) return;
+        buffer_.append(reinterpret_cast<const char*>(data), len);
+        if (buffer_.size() >= BufferBytes) Flush();
+    }
+    void finish() override { Flush(); }
+    int Error() const { return error_; }
+
+private:
+    static constexpr std::size_t BufferBytes = 256 * 1024;
+    void Flush() {
+        if (error_ == 0) error_ = WriteFully(fd_, buffer_.data(), buffer_.size());
+        buffer_.clear();
+    }
+    int fd_;
+    int error_ = 0;
+    std::string buffer_;
+};
+
+// The errno of the first failed write; 0 when all was written.
+int WriteTo(QPDF& pdf, int fd) {
+    FileOutput output(fd);
     QPDFWriter writer(pdf);
-    writer.setOutputFile(path.c_str(), file, false);
+    writer.setOutputPipeline(&output);
     // PDF/A asks for a line end before every "endstream".
     writer.setNewlineBeforeEndstream(true);
     writer.write();
+    output.finish();
+    return output.Error();
 }
 
 }  // namespace
@@ -87,24 +112,27 @@ void OpenPdf(QPDF& pdf, const std::string& path) {
 
 void WritePdf(QPDF& pdf, const std::string& path) {
     std::string temp;
-    FILE* file = CreateBeside(path, temp);
-    std::string failure;
+    const int fd = CreateBeside(path, temp);
+    int error = 0;
     try {
-        WriteTo(pdf, file, path);
-    } catch (const QPDFExc& error) {
-        std::fclose(file);
+        error = WriteTo(pdf, fd);
+    } catch (const QPDFExc& damaged) {
+        ::close(fd);
         ::unlink(temp.c_str());
-        throw DamagedPdf(error);
-    } catch (const std::exception& error) {
-        failure = error.what();
+        throw DamagedPdf(damaged);
+    } catch (const std::exception& other) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        throw FileError("Cannot write " + path + ": " + other.what());
     }
-    if (failure.empty() && std::fflush(file) != 0) failure = std::strerror(errno);
-    if (std::fclose(file) != 0 && failure.empty()) failure = std::strerror(errno);
-    if (failure.empty() && ::rename(temp.c_str(), path.c_str()) != 0)
-        failure = std::strerror(errno);
-    if (!failure.empty()) {
+    // Synced before the rename: after a crash the name holds the old file or
+    // the whole new one, never an empty one.
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
         ::unlink(temp.c_str());
-        throw CannotWrite(path, failure);
+        throw CannotWriteFile(path, error);
     }
 }
 

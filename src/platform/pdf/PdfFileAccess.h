@@ -16,9 +16,10 @@ namespace platform {
 void OpenPdf(QPDF& pdf, const std::string& path);
 
 // Writes `pdf` to `path` beside itself first and renames it over `path`, so
-// a failure leaves neither a partial file nor a changed old one. Failures:
-// "Cannot write <path>: <reason>", or the damaged-PDF error when an object of
-// the input turns out to be unreadable while it is copied.
+// a failure leaves neither a partial file nor a changed old one; the new file
+// is synced before the rename. Failures: a FileError "Cannot write <name> in
+// <folder>: <reason>" carrying the errno, or the damaged-PDF error when an
+// object of the input turns out to be unreadable while it is copied.
 void WritePdf(QPDF& pdf, const std::string& path);
 
 // The error for a PDF whose contents qpdf could not read.
