@@ -220,12 +220,20 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state) {
 
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
                   const TvxDecompileSettings& settings) {
+    RunDecompiler(sourceChm, state, settings);
+    ReadDecompiledFolder(state, settings);
+}
+
+void RunDecompiler(const std::string& sourceChm, TvxChmJobState& state,
+                   const TvxDecompileSettings& settings) {
     CopySourceIn(sourceChm, state);
     state.DecompilerExit = TvxFileUtils::RunAndWait(
         settings.HelpProgram, std::string("-decompile . ") + SourceCopyName, state.TempFolderName,
         TvxFileUtils::SwHide, DecompilePollMs, settings.DecompileLimit);
     if (platform::StopRequested()) throw std::runtime_error("The run was stopped");
+}
 
+void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& settings) {
     const std::string& root = state.TempFolderName;
     const TvxReadFile readFile = ReaderOf(settings);
     // The decompiler has ended; when it could not read the file at all, no
