@@ -28,7 +28,9 @@ struct PageReaderSettings {
     std::size_t AddressSpace = std::size_t{4} << 30;
     int MaxRuns = 8;      // runs of one book, each after the last leaves out a topic
     int MaxSlowRuns = 2;  // of them, runs ended at the time limit
-    std::chrono::milliseconds SearchWait{1000};  // see TvxDecompileSettings
+    // Between searches for the contents file; the converter passes the one
+    // of its TvxDecompileSettings.
+    std::chrono::milliseconds SearchWait{1000};
 };
 
 // What the reader found: the help file's facts and the book it wrote.
