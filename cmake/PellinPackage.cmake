@@ -5,6 +5,7 @@
 # Installed layout, below the prefix (/usr):
 #   bin/pellin                           the program
 #   lib/pellin/pellin-hh                 the decompiler, private to the program
+#   lib/pellin/pellin-reader             the page reader, private to the program
 #   share/pellin/pellin.chm, pellin.pdf  the user guide the Help command opens
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1
 
@@ -87,7 +88,7 @@ if(PELLIN_CHMCMD)
     OUTPUT ${bin_out}/pellin.pdf
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/help-pdf.sh $<TARGET_FILE:pellin> ${bin_out}/pellin.chm
             ${bin_out}/pellin.pdf
-    DEPENDS pellin pellin-hh ${bin_out}/pellin.chm ${CMAKE_SOURCE_DIR}/scripts/help-pdf.sh
+    DEPENDS pellin pellin-hh pellin-reader ${bin_out}/pellin.chm ${CMAKE_SOURCE_DIR}/scripts/help-pdf.sh
     COMMENT "Converting the user guide into PDF"
     VERBATIM)
   add_custom_target(pellin_help_pdf DEPENDS ${bin_out}/pellin.pdf)
@@ -118,7 +119,7 @@ if(PELLIN_GROFF)
 endif()
 
 install(TARGETS pellin RUNTIME DESTINATION bin)
-install(TARGETS pellin-hh RUNTIME DESTINATION ${PELLIN_PRIVATE_DIR})
+install(TARGETS pellin-hh pellin-reader RUNTIME DESTINATION ${PELLIN_PRIVATE_DIR})
 if(PELLIN_CHMCMD)
   install(FILES ${bin_out}/pellin.chm DESTINATION ${PELLIN_DATA_DIR})
   # Made by `make package` (it needs the office); scripts/check-package.sh

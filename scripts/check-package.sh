@@ -33,7 +33,8 @@ trap cleanup EXIT
 $SUDO apt-get install -y -q "$deb" >/dev/null
 
 # The files where the program and the desktop look for them.
-for file in /usr/bin/pellin /usr/lib/pellin/pellin-hh /usr/share/pellin/pellin.chm \
+for file in /usr/bin/pellin /usr/lib/pellin/pellin-hh /usr/lib/pellin/pellin-reader \
+            /usr/share/pellin/pellin.chm \
             /usr/share/pellin/pellin.pdf /usr/share/applications/$app_id.desktop \
             /usr/share/metainfo/$app_id.metainfo.xml /usr/share/man/man1/pellin.1.gz \
             /usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
@@ -43,6 +44,7 @@ for size in 16 22 24 32 48 64 128 256; do
   [ -s "/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" ] || fail "missing icon $size"
 done
 [ ! -e /usr/bin/pellin-hh ] || fail "the decompiler lies on the PATH"
+[ ! -e /usr/bin/pellin-reader ] || fail "the page reader lies on the PATH"
 desktop-file-validate "/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
   appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml"

@@ -220,6 +220,12 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state) {
 
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
                   const TvxDecompileSettings& settings) {
+    RunDecompiler(sourceChm, state, settings);
+    ReadDecompiledFolder(state, settings);
+}
+
+void RunDecompiler(const std::string& sourceChm, TvxChmJobState& state,
+                   const TvxDecompileSettings& settings) {
     CopySourceIn(sourceChm, state);
     state.DecompilerExit = TvxFileUtils::RunAndWait(
         settings.HelpProgram, std::string("-decompile . ") + SourceCopyName, state.TempFolderName,
@@ -228,7 +234,9 @@ void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
     if (state.DecompilerExit == FolderFullExit)
         throw platform::CannotWriteIn("the pages of " + fs::path(sourceChm).filename().string(),
                                       state.TempFolderName, ENOSPC);
+}
 
+void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& settings) {
     const std::string& root = state.TempFolderName;
     const TvxReadFile readFile = ReaderOf(settings);
     // The decompiler has ended; when it could not read the file at all, no

@@ -52,6 +52,15 @@ struct TvxDecompileSettings {
 void DecompileChm(const std::string& sourceChm, TvxChmJobState& state,
                   const TvxDecompileSettings& settings);
 
+// The steps of DecompileChm after the decompiler has run: reads the folder's
+// "#SYSTEM" file, contents and topic list into `state`. It reads untrusted
+// files, so the converter runs it in the page reader (tools/pellin-reader).
+void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& settings);
+
+// Copies the source into the folder and runs the decompiler on it.
+void RunDecompiler(const std::string& sourceChm, TvxChmJobState& state,
+                   const TvxDecompileSettings& settings);
+
 // Starts the removal of the temporary folder and returns at once.
 void RemoveTempFolder(const TvxChmJobState& state);
 

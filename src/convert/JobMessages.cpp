@@ -61,3 +61,7 @@ std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote)
         "the help file is damaged: only the part that could be read is converted";
     return leftOutNote.empty() ? damaged : damaged + "; " + leftOutNote;
 }
+
+std::string OfficeTooSlowMessage(const std::string& topicPath) {
+    return "LibreOffice was too slow on " + NameOf(topicPath);
+}

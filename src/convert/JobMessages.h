@@ -22,3 +22,8 @@ std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
 // What a converted job's result adds: that the help file was only partly
 // read, and the topics left out; empty for a whole one.
 std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote);
+
+// Why a help file whose every topic the office did not finish in time gave
+// no PDF, naming one such topic; and the reason the note gives such a topic.
+std::string OfficeTooSlowMessage(const std::string& topicPath);
+constexpr const char* kTooSlowForOffice = "it was too slow for LibreOffice";

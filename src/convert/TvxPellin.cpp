@@ -1,5 +1,6 @@
 #include "convert/TvxPellin.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
@@ -10,12 +11,9 @@
 #include "convert/JobMessages.h"
 #include "convert/JobTimings.h"
 #include "convert/LinkedPictures.h"
-#include "convert/OutlinePlan.h"
 #include "convert/PartialTarget.h"
 #include "convert/TopicIsolation.h"
-#include "convert/TvxFileUtils.h"
 #include "convert/book/AnchorNames.h"
-#include "convert/book/BookBuilder.h"
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
 #include "platform/AsciiText.h"
@@ -43,8 +41,6 @@ bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
-
-std::string ReadFile(const std::string& path) { return TvxFileUtils::ReadFileText(path); }
 
 // Holds the batch's lock for the printer step: the driver settings and the
 // active printer are shared by all workers of the batch.
@@ -78,7 +74,11 @@ struct TvxPellin::Job {
     std::vector<std::string> topics;  // topic files in contents order; the book numbers them so
     HelpFileFacts facts;
     Book book;
-    std::set<int> stoppedOffice;  // topics that bring the office down
+    std::set<int> stoppedOffice;   // topics that bring the office down
+    std::set<int> slowForOffice;   // of them, those the office did not finish in time
+    bool probeTimedOut = false;    // the last probe ended at the office's time limit
+    ReaderCulprits stoppedReader;  // topics that crash or stall the page reader
+    std::vector<platform::PdfOutlineItem> outline;  // of the contents, for the book's places
     JobTimings timings;
     std::unique_ptr<PartialTarget> partial;
     bool printed = false;  // handed to a PDF printer, which writes the target itself
@@ -121,7 +121,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
         ReportFailure(batch, node, failure);
         return;
     }
-    node->Note = JobNote(job.state, LeftOutNote(job.book.LeftOut, job.stoppedOffice, job.topics));
+    node->Note = JobNote(job.state, LeftOutNoteOf(job));
     ReportSuccess(batch, node, target);
 }
 
@@ -130,9 +130,7 @@ void TvxPellin::Convert(Job& job, const std::string& target) {
     job.partial = std::make_unique<PartialTarget>(target);
     job.timings.Start("decompile");
     MakeTempFolder(job.state, job.node->Index);
-    DecompileChm(job.node->FileName, job.state, DecompileSettings);
-    job.topics = job.state.TopicFiles;
-    job.facts = FactsOf(job.state, job.node->FileName);
+    RunDecompiler(job.node->FileName, job.state, DecompileSettings);
     job.timings.Start("book");
     PrepareBook(job);
     AssembleAndExport(job);
@@ -142,10 +140,24 @@ void TvxPellin::Convert(Job& job, const std::string& target) {
     job.partial->Commit(job.partial->FinishedPath());
 }
 
+// The help file's pages are read by the page reader, a process of its own;
+// the first reading also tells the topics, the title and the language.
 void TvxPellin::PrepareBook(Job& job) {
-    const TopicPathResolver resolver(job.state.TempFolderName);
-    const BookBuilder builder(resolver, job.facts.Charset, ReadFile);
-    job.book = builder.Build(job.topics, job.state.TempFolder + kBookName, job.stoppedOffice);
+    Reader.SearchWait = DecompileSettings.SearchWait;
+    PageReading reading =
+        ReadPagesApart(job.state, kBookName, job.stoppedOffice, Reader, job.stoppedReader);
+    if (job.topics.empty()) {
+        job.topics = std::move(reading.Topics);
+        job.state.System = std::move(reading.System);
+        job.facts = FactsOf(job.state, job.node->FileName);
+    }
+    job.outline = std::move(reading.Outline);
+    job.book = std::move(reading.Written);
+    if (job.book.Included.empty() && !job.stoppedOffice.empty() &&
+        std::includes(job.slowForOffice.begin(), job.slowForOffice.end(), job.stoppedOffice.begin(),
+                      job.stoppedOffice.end()))
+        throw std::runtime_error(
+            OfficeTooSlowMessage(job.topics[static_cast<std::size_t>(*job.stoppedOffice.begin())]));
     if (job.book.Included.empty())
         throw std::runtime_error(
             NoTopicMessage(job.state, job.book.LeftOut, !job.stoppedOffice.empty()));
@@ -161,7 +173,7 @@ void TvxPellin::AssembleAndExport(Job& job) {
         if (!error.serverLost() || platform::StopRequested()) throw;
         CloseDocument();
         const auto first = std::current_exception();
-        LeaveOutTopicsThatStopTheOffice(job);
+        LeaveOutTopicsThatStopTheOffice(job, error.code() == AutomationError::kTimedOut);
         if (job.stoppedOffice.empty()) std::rethrow_exception(first);
         job.timings.Start("book");
         PrepareBook(job);
@@ -177,9 +189,12 @@ void TvxPellin::BuildAndExportDocument(Job& job) {
     ExportWithFallbacks(job);
 }
 
-void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job) {
+// A topic found alone is too slow rather than fatal when the office ran out
+// of time on it.
+void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job, bool timedOut) {
     job.timings.Start("isolate");
     const std::vector<int> included = job.book.Included;
+    if (timedOut && included.size() == 1) job.slowForOffice.insert(included.front());
     const int probes = 4 * static_cast<int>(std::ceil(std::log2(included.size() + 1.0))) + 4;
     const auto result = IsolateFailingTopics(
         included,
@@ -188,7 +203,10 @@ void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job) {
             for (int topic : included)
                 if (std::find(topics.begin(), topics.end(), topic) == topics.end())
                     skipped.insert(topic);
-            return DocumentCanBeMade(job, skipped);
+            const bool made = DocumentCanBeMade(job, skipped);
+            if (!made && job.probeTimedOut && topics.size() == 1)
+                job.slowForOffice.insert(topics.front());
+            return made;
         },
         probes);
     job.stoppedOffice.insert(result.Culprits.begin(), result.Culprits.end());
@@ -197,11 +215,11 @@ void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job) {
 // One try at a document without the `skipped` topics, exported into the job
 // folder; false only when the office went down on it.
 bool TvxPellin::DocumentCanBeMade(Job& job, const std::set<int>& skipped) {
-    const TopicPathResolver resolver(job.state.TempFolderName);
     const std::string probe = job.state.TempFolder + kProbeName;
     try {
-        const Book book = BookBuilder(resolver, job.facts.Charset, ReadFile)
-                              .Build(job.topics, probe + ".html", skipped);
+        const Book book = ReadPagesApart(job.state, std::string(kProbeName) + ".html", skipped,
+                                         Reader, job.stoppedReader)
+                              .Written;
         OpenDocument("");
         WordApp->get("Selection")
             .toObject()
@@ -211,11 +229,25 @@ bool TvxPellin::DocumentCanBeMade(Job& job, const std::set<int>& skipped) {
         return true;
     } catch (const AutomationError& error) {
         CloseDocument();
+        job.probeTimedOut = error.code() == AutomationError::kTimedOut;
         return !error.serverLost();
     } catch (const std::exception&) {
         CloseDocument();
         return true;
     }
+}
+
+// The topics left out, those the office was too slow on named as such.
+std::string TvxPellin::LeftOutNoteOf(const Job& job) {
+    std::vector<BookTopicProblem> leftOut = job.book.LeftOut;
+    std::set<int> stopped;
+    for (int topic : job.stoppedOffice) {
+        if (job.slowForOffice.count(topic) == 0)
+            stopped.insert(topic);
+        else
+            leftOut.push_back({job.topics[static_cast<std::size_t>(topic)], kTooSlowForOffice});
+    }
+    return LeftOutNote(leftOut, stopped, job.topics);
 }
 
 // The word processor's export, checked; then the written fallbacks. A failed
@@ -311,8 +343,7 @@ void TvxPellin::FinishPdf(Job& job) {
     if (outline == "none") {
         finish.Outline = std::vector<platform::PdfOutlineItem>{};
     } else if (outline == "contents") {
-        auto items = OutlineFromContents(job.state.Contents, job.topics, job.book.Anchors);
-        if (!items.empty()) finish.Outline = std::move(items);  // else the headings stay
+        if (!job.outline.empty()) finish.Outline = job.outline;  // else the headings stay
     }
     try {
         PdfSteps().Finish(job.partial->Path(), job.partial->FinishedPath(), finish);

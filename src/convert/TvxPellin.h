@@ -12,6 +12,7 @@
 #include <string>
 
 #include "convert/ChmDecompilation.h"
+#include "convert/PageReader.h"
 #include "convert/PdfPrinterOutput.h"
 #include "convert/TvxWordOle.h"
 
@@ -35,6 +36,7 @@ public:
 
     // Programs and waits of a job; tests shorten them.
     TvxDecompileSettings DecompileSettings;
+    PageReaderSettings Reader;
     TvxPrinterOutputWait PrinterWait;
     // The step after the export; nullptr uses the program's own.
     platform::PdfFinisher* Finisher = nullptr;
@@ -46,7 +48,7 @@ private:
     void PrepareBook(Job& job);
     void AssembleAndExport(Job& job);
     void BuildAndExportDocument(Job& job);
-    void LeaveOutTopicsThatStopTheOffice(Job& job);
+    void LeaveOutTopicsThatStopTheOffice(Job& job, bool timedOut);
     bool DocumentCanBeMade(Job& job, const std::set<int>& skipped);
     void ExportWithFallbacks(Job& job);
     void ExportWithWordProcessor(const std::string& target);
@@ -55,6 +57,7 @@ private:
     void FinishPdf(Job& job);
     void InsertTopicFiles(const TvxChmJobState& state);
     void EmbedLinkedPictures();
+    static std::string LeftOutNoteOf(const Job& job);
     void ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string& target);
     void ReportFailure(TvxBatch* batch, TvxNode* node, const std::string& message);
     platform::PdfFinisher& PdfSteps();

@@ -189,6 +189,10 @@ ObjectRef FakeOffice::makeApplication(const std::string& name) {
             content.find(setup_.stopsOfficeOn) != std::string::npos)
             throw AutomationError(AutomationError::kDisconnected,
                                   "LibreOffice stopped while loading");
+        if (!setup_.stallsOfficeOn.empty() &&
+            content.find(setup_.stallsOfficeOn) != std::string::npos)
+            throw AutomationError(AutomationError::kTimedOut,
+                                  "LibreOffice did not finish loading in time");
         std::lock_guard lock(mutex_);
         inserted_ += content;
         return Variant();

@@ -75,6 +75,8 @@ struct OfficeSetup {
     std::function<void()> onPrintOut;                   // runs inside a successful PrintOut
     // An inserted file holding this text brings the office down.
     std::string stopsOfficeOn;
+    // An inserted file holding this text takes the office past its time limit.
+    std::string stallsOfficeOn;
 };
 
 // Registers fake servers for "Word.Application", "WPS.Application" and

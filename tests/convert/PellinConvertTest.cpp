@@ -400,6 +400,23 @@ TEST_F(PellinConvert, ATopicThatStopsTheOfficeIsLeftOutAndNamed) {
     EXPECT_TRUE(hiddenInTarget().empty());
 }
 
+// A page the office takes too long over is named as slow, not as fatal,
+// whether other topics remain or none does.
+TEST_F(PellinConvert, ATopicTheOfficeIsTooSlowOnIsNamedAsSlow) {
+    setPages({{"toc.hhc", TocOf({"a.htm", "big.htm"})},
+              {"a.htm", "<p>A</p>"},
+              {"big.htm", "<p>SLOW</p>"}});
+    install([](fake::OfficeSetup& s) { s.stallsOfficeOn = "SLOW"; });
+    convert();
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(node->Note, "1 of 2 topics left out: big.htm (it was too slow for LibreOffice)");
+
+    setPages({{"toc.hhc", TocOf({"big.htm"})}, {"big.htm", "<p>SLOW</p>"}});
+    converter->ConvertFile(&batch, node);
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText, "LibreOffice was too slow on big.htm");
+}
+
 TEST_F(PellinConvert, DamagedTopicsAreLeftOutAndTheJobSaysSo) {
     setPages({{"toc.hhc", TocOf({"a.htm", "zeros.htm"})},
               {"a.htm", "<p>A</p>"},
@@ -508,4 +525,77 @@ TEST_F(PellinConvertRealChm, HostileLinksPutNoFileOfTheMachineIntoTheDocument) {
     EXPECT_EQ(pdf.find("root:"), std::string::npos);
     EXPECT_EQ(pdf.find("[fonts]"), std::string::npos);
     EXPECT_EQ(pdf.find("name=\"PellinTopic1\""), std::string::npos);  // one topic only
+}
+
+// The page reader is the built program behind a script that passes its
+// answer on and crashes or stalls once it begins a chosen topic, as a
+// faulty page would make it.
+class PellinConvertReaderFault : public PellinConvert {
+protected:
+    void SetUp() override {
+        PellinConvert::SetUp();
+        if (!fs::exists(kReader)) GTEST_SKIP() << "pellin-reader is not built";
+        setPages({{"toc.hhc", TocOf({"a.htm", "bad.htm", "b.htm"})},
+                  {"a.htm", "<p>A</p>"},
+                  {"bad.htm", "<p>BAD</p>"},
+                  {"b.htm", "<p>B</p>"}});
+    }
+    // `fault` runs when the reader begins a topic whose file name matches `names`.
+    void faultyReader(const std::string& names, const std::string& fault) {
+        std::string text = R"(#!/bin/sh
+'READER' "$@" | { n=0; bad=' '
+while IFS= read -r line; do
+  printf '%s\n' "$line"
+  case "$line" in "topic-file	"*/NAMES) bad="$bad$n ";; esac
+  case "$line" in "topic-file	"*) n=$((n+1));; esac
+  case "$line" in "topic	"*) case "$bad" in *" ${line#*	} "*) FAULT; exit;; esac;; esac
+done; }
+)";
+        text.replace(text.find("READER"), 6, kReader.string());
+        text.replace(text.find("NAMES"), 5, names);
+        text.replace(text.find("FAULT"), 5, fault);
+        const fs::path script = root / "reader";
+        WriteText(script, text);
+        fs::permissions(script, fs::perms::owner_all);
+        converter->Reader.Program = script.string();
+        converter->Reader.TimeLimit = std::chrono::seconds(1);
+        converter->Reader.TimePerMiB = {};
+    }
+    const fs::path kReader = fs::path(PELLIN_BIN_DIR) / "pellin-reader";
+};
+
+TEST_F(PellinConvertReaderFault, ATopicThatCrashesTheReaderIsLeftOutAndNamed) {
+    faultyReader("bad.htm", "kill -SEGV $$");
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    const std::string pdf = ReadText(target);
+    EXPECT_NE(pdf.find("></a>A</p>"), std::string::npos);
+    EXPECT_NE(pdf.find("></a>B</p>"), std::string::npos);
+    EXPECT_EQ(pdf.find("BAD"), std::string::npos);
+    EXPECT_EQ(node->Note, "1 of 3 topics left out: bad.htm (it stopped the page reader)");
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvertReaderFault, AReaderThatCrashesOnEveryTopicFailsTheJobNamingOne) {
+    faultyReader("*", "kill -SEGV $$");
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText,
+              "The help file could not be read: the page reader stopped on b.htm (signal 11)");
+    EXPECT_TRUE(office->log()->startingWith("docs.").empty());
+    EXPECT_TRUE(tempFolderRemoved());
+}
+
+TEST_F(PellinConvertReaderFault, AStalledReaderIsStoppedAtItsLimitWithWhatStayed) {
+    faultyReader("*", "sleep 30");
+    const auto started = std::chrono::steady_clock::now();
+    convert();
+
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(node->ResultText,
+              "The help file could not be read: the page reader was too slow on bad.htm");
+    EXPECT_TRUE(tempFolderRemoved());
 }

@@ -206,6 +206,39 @@ TEST_F(EndToEnd, AFullTargetDiskFailsTheJobAndKeepsTheOldPdf) {
     EXPECT_EQ((std::vector<std::string>{"filler", "toc-basic.pdf"}), left);
 }
 
+// The program in a folder of its own, whose page reader crashes on one help
+// file before reading anything and is the built reader on any other: that
+// job fails, the other converts, and the run says so with its exit code.
+TEST_F(EndToEnd, AReaderCrashCostsOneJobAndTheRunGoesOn) {
+    const fs::path bin = scratch_.Path() / "bin";
+    fs::create_directories(bin);
+    for (const char* name : {"pellin", "pellin-hh"})
+        fs::copy_file(fs::path(PELLIN_BIN_DIR) / name, bin / name);
+    const fs::path crashing = kFixtures / "cyrillic.chm";
+    std::ofstream(bin / "pellin-reader")
+        << "#!/bin/sh\ncmp -s \"$1/1.chm\" " << shellQuoted(crashing) << " && kill -SEGV $$\nexec "
+        << shellQuoted(fs::path(PELLIN_BIN_DIR) / "pellin-reader") << " \"$@\"\n";
+    fs::permissions(bin / "pellin-reader", fs::perms::owner_all);
+    addSource(kFixtures / "toc-basic.chm");
+    addSource(crashing);
+
+    const std::string code =
+        run("TMPDIR=" + shellQuoted(temp_) + " " + shellQuoted(bin / "pellin") + " " +
+            shellQuoted("-P:" + options()) + " >/dev/null 2>&1; echo $?");
+    std::ifstream file(target_ / "run.log");
+    const std::string log((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ("2\n", code) << log;
+    EXPECT_NE(std::string::npos, log.find("Success => " + (source_ / "toc-basic.chm").string()))
+        << log;
+    EXPECT_NE(std::string::npos,
+              log.find("Failure => " + (source_ / "cyrillic.chm").string() +
+                       " => The help file could not be read: the page reader stopped on the "
+                       "table of contents (signal 11)"))
+        << log;
+    EXPECT_TRUE(fs::exists(pdf("toc-basic")));
+    EXPECT_FALSE(fs::exists(pdf("cyrillic")));
+}
+
 TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeBehind) {
     // Enough work that the run is still going when its office is seen.
     for (const char* name : {"toc-basic.chm", "toc-subfolder.chm", "cyrillic.chm", "no-toc.chm"})

@@ -112,6 +112,7 @@ std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std:
     for (std::size_t i = 0; i < topics.size(); ++i) {
         const int topic = static_cast<int>(i);
         if (skipped.count(topic) != 0) continue;
+        if (OnTopic) OnTopic(topic);
         Reading reading{topic, topics[i], {}, {}};
         try {
             reading.bytes = read(reading.path);
@@ -145,6 +146,7 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     TopicRewriter rewriter(links, book.Anchors, styles, FolderOfPath(bookPath), readFile_);
     std::string body;
     for (Reading& reading : readings) {
+        if (OnTopic) OnTopic(reading.topic);
         HtmlPage page(reading.bytes, reading.charset);
         const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
         xmlNode* pageBody = page.Find("body");

@@ -41,6 +41,10 @@ public:
     Book Build(const std::vector<std::string>& topics, const std::string& bookPath,
                const std::set<int>& skipped = {}) const;
 
+    // Told a topic's number before the topic is read and again before it is
+    // rewritten, so that a reader that dies on a page can name it.
+    std::function<void(int topic)> OnTopic;
+
 private:
     struct Reading;
     std::vector<Reading> ReadTopics(const std::vector<std::string>& topics,
