@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
@@ -11,8 +12,10 @@
 #include "core/ThreadsCount.h"
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
+#include "platform/AsciiText.h"
 #include "platform/EscapedText.h"
 #include "platform/FileProbe.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -62,7 +65,58 @@ void CheckOptions(const TvxProject& project, TvxRunCheck& check) {
     if (!capNote.empty()) check.Warnings.push_back(capNote);
 }
 
+// Whether `path` lies in `folder`, or anywhere below it when `deep`; both
+// resolved.
+bool LiesIn(const std::string& path, const std::string& folder, bool deep) {
+    const std::string base = platform::IncludeTrailingPathDelimiter(folder);
+    if (path.size() <= base.size() || path.compare(0, base.size(), base) != 0) return false;
+    return deep || path.find('/', base.size()) == std::string::npos;
+}
+
+// The log as one of the help files the Source names.
+bool TakenBySource(const TvxProject& project, const std::string& log) {
+    const std::string source = TvxBatch::NormalizePath(project.GetSource());
+    const std::string mask = platform::ExtractFileName(source);
+    if (!HasWildcard(mask)) return !source.empty() && platform::ResolvedPath(source) == log;
+    const std::string folder = platform::ExtractFilePath(source);
+    if (!LiesIn(log, platform::ResolvedPath(folder.empty() ? "." : folder), project.GetSubdir()))
+        return false;
+    TvxMatch matcher;
+    const std::string regExt = project.GetOption("RegExt");
+    return matcher.MatchName(log, WildcardToRegex(mask)) &&
+           (regExt.empty() || matcher.MatchName(log, regExt));
+}
+
+// The log named like a PDF among the PDFs: the run, or the next one, would
+// write one over the other.
+bool AmongTargets(const TvxProject& project, const std::string& log) {
+    if (project.TargetExt.empty() || !platform::EndsWithNoCase(log, project.TargetExt))
+        return false;
+    const std::string target = TvxBatch::NormalizePath(project.GetTargetFolder());
+    return !target.empty() && LiesIn(log, platform::ResolvedPath(target),
+                                     project.GetSubdir() && project.GetKeepTargetSubdirs());
+}
+
 }  // namespace
+
+std::optional<std::string> LogFileProblem(const TvxProject& project) {
+    std::optional<TvxShard> shard;
+    try {
+        shard = ReadShardOption(project);
+    } catch (const std::invalid_argument&) {
+    }
+    const std::string logFile = ShardLogFileName(project.GetOption("LogFile"), shard);
+    if (logFile.empty()) return std::nullopt;
+    const std::string log = platform::ResolvedPath(logFile);
+    if (TakenBySource(project, log))
+        return "LogFile " + Shown(logFile) +
+               " is a help file the Source names; the run log would replace it";
+    if (AmongTargets(project, log))
+        return "LogFile " + Shown(logFile) +
+               " lies among the PDF files the run writes into the Target folder; a PDF and "
+               "the run log would replace each other";
+    return std::nullopt;
+}
 
 std::optional<std::string> SourceProblem(const std::string& source) {
     if (source.empty())
@@ -88,5 +142,7 @@ TvxRunCheck CheckRunStart(const TvxProject& project) {
     const std::string target = TvxBatch::NormalizePath(project.GetTargetFolder());
     if (const auto problem = platform::UnwritableFolderReason(target))
         check.Errors.push_back(Shown(*problem));
+    else if (const auto clash = LogFileProblem(project))
+        check.Errors.push_back(*clash);
     return check;
 }

@@ -187,6 +187,26 @@ TEST_F(TvxMainTest, ARunWithoutSourceDoesNotStartButStillWritesAnEmptyLog) {
     EXPECT_FALSE(fs::exists(root / "run.log"));
 }
 
+TEST_F(TvxMainTest, ARunLogThatWouldReplaceAHelpFileOrAPdfKeepsTheRunFromStarting) {
+    Source("guide.chm");
+    fs::create_directories(root / "out");
+    fs::create_symlink(root / "in/guide.chm", root / "link.log");
+    for (const fs::path& log : {root / "in/guide.chm", root / "link.log", root / "in/../in/new.chm",
+                                root / "out/x.pdf"}) {
+        project.SetOption("LogFile", log.string());
+        EXPECT_EQ(ExitNotStarted, runner.Run()) << log;
+        EXPECT_EQ(MessageLines().back().rfind("LogFile " + log.string(), 0), 0u)
+            << MessageLines().back();
+        EXPECT_EQ(0, convertorsMade.load());
+    }
+    EXPECT_EQ("chm", TvxFileUtils::ReadFileText((root / "in/guide.chm").string()));
+    EXPECT_FALSE(fs::exists(root / "in/new.chm"));
+    EXPECT_FALSE(fs::exists(root / "out/x.pdf"));
+
+    project.SetOption("LogFile", (root / "out/run.log").string());  // beside the PDFs is fine
+    EXPECT_EQ(ExitSuccess, runner.Run());
+}
+
 TEST_F(TvxMainTest, AFolderWithoutMatchesIsAnEmptyRunNotAFailure) {
     project.SetOption("LogFile", (root / "run.log").string());
     EXPECT_EQ(ExitSuccess, runner.Run());
