@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 #include "batch/TvxBatch.h"
@@ -73,6 +74,23 @@ bool LiesIn(const std::string& path, const std::string& folder, bool deep) {
     return deep || path.find('/', base.size()) == std::string::npos;
 }
 
+// A file that is there and is no run log of an earlier run (a log is empty
+// or begins with a job's status word): the log would replace it. A log the
+// pattern takes is no source: the run keeps it out of its search.
+bool HoldsOtherThanALog(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    if (!S_ISREG(info.st_mode)) return true;
+    if (info.st_size == 0) return false;
+    std::ifstream file(path, std::ios::binary);
+    std::string head(11, '\0');
+    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(file.gcount()));
+    for (const char* word : {"Success => ", "Failure => ", "Running => "})
+        if (head == word) return false;
+    return true;
+}
+
 // The log as one of the help files the Source names.
 bool TakenBySource(const TvxProject& project, const std::string& log) {
     const std::string source = TvxBatch::NormalizePath(project.GetSource());
@@ -84,7 +102,7 @@ bool TakenBySource(const TvxProject& project, const std::string& log) {
     TvxMatch matcher;
     const std::string regExt = project.GetOption("RegExt");
     return matcher.MatchName(log, WildcardToRegex(mask)) &&
-           (regExt.empty() || matcher.MatchName(log, regExt));
+           (regExt.empty() || matcher.MatchName(log, regExt)) && HoldsOtherThanALog(log);
 }
 
 // The log named like a PDF among the PDFs: the run, or the next one, would

@@ -31,6 +31,7 @@ std::optional<std::string> SourceProblem(const std::string& source);
 
 // Why writing the run log would destroy a file the run reads or writes:
 // LogFile reaches (also through links) the Source help file, a file the
-// Source pattern takes, or a file with the target extension where the run
-// writes its PDFs. Nothing when it reaches none of them, or is not given.
+// Source pattern takes that is no earlier run log, or a file with the target
+// extension where the run writes its PDFs. Nothing when it reaches none of
+// them, or is not given.
 std::optional<std::string> LogFileProblem(const TvxProject& project);
