@@ -42,6 +42,16 @@ bool HasDisplay() {
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
+// A window can be shown: the program has one, and there is a desktop (or a
+// window system chosen by QT_QPA_PLATFORM, such as offscreen).
+bool CanShowWindow() {
+#ifdef PELLIN_HAVE_UI
+    return HasDisplay() || std::getenv("QT_QPA_PLATFORM") != nullptr;
+#else
+    return false;
+#endif
+}
+
 // An error that escaped the windowless run: a message box when a desktop is
 // there to show it, else standard error.
 void ShowFatalError(int& argc, char** argv, const std::string& message) {
@@ -77,7 +87,7 @@ int RunWindow(int& argc, char** argv) {
 #ifdef PELLIN_HAVE_UI
     // Without a desktop the window system would abort the process, and the
     // recent list would be lost with it: say why and end normally instead.
-    if (!HasDisplay() && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    if (!CanShowWindow()) {
         std::cerr << "No desktop to show the window on. Run without a window with the option "
                      "PureConsole=1.\n";
         return 1;
@@ -125,7 +135,7 @@ int main(int argc, char** argv) {
     }
     vxMatch = new TvxMatch();
 
-    if (ChooseRoad(*vxProject) == TvxRoad::Windowless)
+    if (ChooseRoad(*vxProject, CanShowWindow()) == TvxRoad::Windowless)
         return ExitCodeAfter(RunWindowless(argc, argv));
     return ExitCodeAfter(RunWindow(argc, argv));
 }

@@ -48,6 +48,11 @@ void TvxBatch::Start(const std::string& source, const std::string& target, bool 
         Subdirs = subdirs;
         Shard = shard;
     }
+    // Before the search begins: no job may write over the run log, nor the
+    // search take it for a source.
+    const std::string logFile =
+        vxProject ? ShardLogFileName(vxProject->GetOption("LogFile"), shard) : "";
+    if (!logFile.empty()) TakeOutput(logFile, "the run log " + logFile);
     if (!SearchDone.load() && !Started()) platform::Thread::Start();
 }
 

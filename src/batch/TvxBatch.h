@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -76,6 +77,14 @@ public:
     std::string SourceKey(const std::string& fileName) const;
     TvxMatchBase* Matcher() const;
 
+    // The files this run writes (each job's target, the run log), so that no
+    // two jobs write one file and the search never takes them for sources.
+    // Paths compare as the file system reaches them (platform::ResolvedPath).
+    // Takes `path` for `owner` unless another owner holds it already, and
+    // returns the holder: `owner` itself when the path is, or was, free.
+    std::string TakeOutput(const std::string& path, const std::string& owner);
+    bool IsOwnOutput(const std::string& path) const;
+
     // The batch's settings and counters. Strings are written by Start under
     // the lock; they must not change while workers read them.
     std::int32_t NextIndex = 0;
@@ -111,6 +120,8 @@ private:
     TvxNodeList nodes_;
     // Folders already searched in this run, so that links cannot loop.
     std::set<platform::FolderIdentity> searchedFolders_;
+    // Resolved output path -> its owner; under lock_.
+    std::map<std::string, std::string> outputs_;
     // A split run visits sub-folders in name order, so that a folder reached
     // under two names is searched under the same one on every machine.
     bool orderedFolders_ = false;

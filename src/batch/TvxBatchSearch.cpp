@@ -5,12 +5,23 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
+#include "core/TvxProject.h"
 #include "platform/AsciiText.h"
+#include "platform/FileProbe.h"
+#include "platform/PathText.h"
 #include "regex/VBScriptRegex.h"
 
 namespace {
 
 bool IsDotEntry(const std::string& name) { return name == "." || name == ".."; }
+
+// The hidden files a run keeps beside its targets while it writes them
+// (".pellin-part-...", ".pellin-done-..."), found when the target folder lies
+// in the searched one.
+bool IsWorkFile(const std::string& fileName) {
+    if (!vxProject || vxProject->ShortName.empty()) return false;
+    return platform::ExtractFileName(fileName).rfind("." + vxProject->ShortName + "-", 0) == 0;
+}
 
 // `rest` is the address after "file:" and its slashes, `slashes` how many
 // slashes there were.
@@ -66,10 +77,27 @@ bool TvxBatch::Accept(const std::string& fileName) {
     }
     // The cheap test first: most files of a split run belong to other shards.
     if (shard && !shard->Holds(SourceKey(fileName))) return false;
+    if (IsWorkFile(fileName) || IsOwnOutput(fileName)) return false;
     TvxMatchBase* matcher = Matcher();
     if (!matcher) return true;
     if (!matcher->MatchName(fileName, WildcardToRegex(mask))) return false;
     return regExt.empty() || matcher->MatchName(fileName, regExt);
+}
+
+std::string TvxBatch::TakeOutput(const std::string& path, const std::string& owner) {
+    const std::string key = platform::ResolvedPath(path);
+    std::lock_guard guard(*lock_);
+    return outputs_.try_emplace(key, owner).first->second;
+}
+
+bool TvxBatch::IsOwnOutput(const std::string& path) const {
+    {
+        std::lock_guard guard(*lock_);
+        if (outputs_.empty()) return false;  // no look at the disk before the first job
+    }
+    const std::string key = platform::ResolvedPath(path);
+    std::lock_guard guard(*lock_);
+    return outputs_.count(key) != 0;
 }
 
 void TvxBatch::Search(const std::string& folder, const std::string& mask, bool subdirs,

@@ -74,9 +74,10 @@ int TvxMain::Run() {
     timings_ = options::ParseBoolean(vxProject->GetOption("Timings")).value_or(false);
     Batch = std::make_unique<TvxBatch>();
     if (!CheckBeforeStart()) {
-        // The log still tells that this run did nothing, as the window's does.
+        // The log still tells that this run did nothing, as the window's
+        // does, unless writing it is what destroys a file.
         try {
-            WriteRunLog();
+            if (!LogFileProblem(*vxProject)) WriteRunLog();
         } catch (const std::exception& error) {
             Say(platform::EscapeControls(error.what()));
         }

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <stdexcept>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
@@ -11,8 +13,10 @@
 #include "core/ThreadsCount.h"
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
+#include "platform/AsciiText.h"
 #include "platform/EscapedText.h"
 #include "platform/FileProbe.h"
+#include "platform/PathText.h"
 
 namespace {
 
@@ -62,7 +66,75 @@ void CheckOptions(const TvxProject& project, TvxRunCheck& check) {
     if (!capNote.empty()) check.Warnings.push_back(capNote);
 }
 
+// Whether `path` lies in `folder`, or anywhere below it when `deep`; both
+// resolved.
+bool LiesIn(const std::string& path, const std::string& folder, bool deep) {
+    const std::string base = platform::IncludeTrailingPathDelimiter(folder);
+    if (path.size() <= base.size() || path.compare(0, base.size(), base) != 0) return false;
+    return deep || path.find('/', base.size()) == std::string::npos;
+}
+
+// A file that is there and is no run log of an earlier run (a log is empty
+// or begins with a job's status word): the log would replace it. A log the
+// pattern takes is no source: the run keeps it out of its search.
+bool HoldsOtherThanALog(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    if (!S_ISREG(info.st_mode)) return true;
+    if (info.st_size == 0) return false;
+    std::ifstream file(path, std::ios::binary);
+    std::string head(11, '\0');
+    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(file.gcount()));
+    for (const char* word : {"Success => ", "Failure => ", "Running => "})
+        if (head == word) return false;
+    return true;
+}
+
+// The log as one of the help files the Source names.
+bool TakenBySource(const TvxProject& project, const std::string& log) {
+    const std::string source = TvxBatch::NormalizePath(project.GetSource());
+    const std::string mask = platform::ExtractFileName(source);
+    if (!HasWildcard(mask)) return !source.empty() && platform::ResolvedPath(source) == log;
+    const std::string folder = platform::ExtractFilePath(source);
+    if (!LiesIn(log, platform::ResolvedPath(folder.empty() ? "." : folder), project.GetSubdir()))
+        return false;
+    TvxMatch matcher;
+    const std::string regExt = project.GetOption("RegExt");
+    return matcher.MatchName(log, WildcardToRegex(mask)) &&
+           (regExt.empty() || matcher.MatchName(log, regExt)) && HoldsOtherThanALog(log);
+}
+
+// The log named like a PDF among the PDFs: the run, or the next one, would
+// write one over the other.
+bool AmongTargets(const TvxProject& project, const std::string& log) {
+    if (project.TargetExt.empty() || !platform::EndsWithNoCase(log, project.TargetExt))
+        return false;
+    const std::string target = TvxBatch::NormalizePath(project.GetTargetFolder());
+    return !target.empty() && LiesIn(log, platform::ResolvedPath(target),
+                                     project.GetSubdir() && project.GetKeepTargetSubdirs());
+}
+
 }  // namespace
+
+std::optional<std::string> LogFileProblem(const TvxProject& project) {
+    std::optional<TvxShard> shard;
+    try {
+        shard = ReadShardOption(project);
+    } catch (const std::invalid_argument&) {
+    }
+    const std::string logFile = ShardLogFileName(project.GetOption("LogFile"), shard);
+    if (logFile.empty()) return std::nullopt;
+    const std::string log = platform::ResolvedPath(logFile);
+    if (TakenBySource(project, log))
+        return "LogFile " + Shown(logFile) +
+               " is a help file the Source names; the run log would replace it";
+    if (AmongTargets(project, log))
+        return "LogFile " + Shown(logFile) +
+               " lies among the PDF files the run writes into the Target folder; a PDF and "
+               "the run log would replace each other";
+    return std::nullopt;
+}
 
 std::optional<std::string> SourceProblem(const std::string& source) {
     if (source.empty())
@@ -88,5 +160,7 @@ TvxRunCheck CheckRunStart(const TvxProject& project) {
     const std::string target = TvxBatch::NormalizePath(project.GetTargetFolder());
     if (const auto problem = platform::UnwritableFolderReason(target))
         check.Errors.push_back(Shown(*problem));
+    else if (const auto clash = LogFileProblem(project))
+        check.Errors.push_back(*clash);
     return check;
 }

@@ -24,6 +24,7 @@
 #include "platform/AsciiText.h"
 #include "platform/FileProbe.h"
 #include "platform/FileWrite.h"
+#include "platform/ProcessLeftovers.h"
 #include "platform/StopRequest.h"
 #include "platform/TickClock.h"
 #include "regex/VBScriptRegex.h"
@@ -40,6 +41,8 @@ constexpr int SearchAttempts = 3;
 // Folders already taken (another process, the same millisecond) are skipped
 // by counting the tick on; a folder of someone else is never shared.
 constexpr int TempFolderTries = 64;
+// Job folders are "pellin-job-<process tag>-<tick><job index>".
+constexpr const char* JobFolderPrefix = "pellin-job-";
 
 std::string TempBase() {
     const std::string temp = fs::temp_directory_path().string();
@@ -51,7 +54,7 @@ std::string TempBase() {
 std::string TempFolderLeaf(std::uint32_t tick, int jobIndex) {
     char name[32];
     std::snprintf(name, sizeof name, "%04X%02X", tick, static_cast<unsigned>(jobIndex));
-    return name;
+    return JobFolderPrefix + platform::ProcessTag() + "-" + name;
 }
 
 // The message names the cause when the temporary folder itself is the
@@ -286,6 +289,14 @@ void RemoveTempFolder(const TvxChmJobState& state) {
         }).detach();
     } catch (const std::exception&) {
         finished();  // no thread to be had: the folder stays, as any failed removal would
+    }
+}
+
+void RemoveJobFoldersOfEndedProcesses() {
+    try {
+        platform::RemoveLeftoversOfEndedProcesses(TempBase(), JobFolderPrefix);
+    } catch (const std::exception&) {
+        // No temporary folder to look at: nothing was left there either.
     }
 }
 

@@ -28,8 +28,9 @@ struct TvxChmJobState {
     int DecompilerExit = 0;                // PartlyReadExit, UnreadableExit or 0
 };
 
-// Fills TempFolder/TempFolderName from the tick count and the job index and
-// creates the folder; failures are swallowed (later steps fail instead).
+// Fills TempFolder/TempFolderName from the process's tag, the tick count and
+// the job index and creates the folder; failures are swallowed (later steps
+// fail instead).
 void MakeTempFolder(TvxChmJobState& state, int jobIndex);
 
 // Copies the source as "1.chm" into the folder, decompiles it, reads the
@@ -63,6 +64,10 @@ void RunDecompiler(const std::string& sourceChm, TvxChmJobState& state,
 
 // Starts the removal of the temporary folder and returns at once.
 void RemoveTempFolder(const TvxChmJobState& state);
+
+// Removes the job folders that processes ended without removing (killed, or
+// the machine went down), those of this user only.
+void RemoveJobFoldersOfEndedProcesses();
 
 // Waits until every removal started so far has finished, at most `limit`;
 // returns whether none is left.

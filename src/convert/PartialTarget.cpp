@@ -7,9 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <set>
 #include <stdexcept>
 
 #include "platform/FileWrite.h"
+#include "platform/ProcessLeftovers.h"
 
 namespace {
 
@@ -19,14 +22,30 @@ constexpr std::size_t ProbeBytes = 1024 * 1024;
 
 std::string Reason(int error) { return std::strerror(error); }
 
-// Creates a new empty file named <folder>/.pellin-<suffix>-XXXXXX.pdf.
+constexpr const char* HiddenSuffixes[] = {"part", "done", "probe"};
+
+// Creates a new empty file named <folder>/.pellin-<suffix>-<process tag>-XXXXXX.pdf.
 std::string CreateHidden(const std::string& folder, const char* suffix) {
-    std::string pattern = folder + "/.pellin-" + suffix + "-XXXXXX.pdf";
+    std::string pattern =
+        folder + "/.pellin-" + suffix + "-" + platform::ProcessTag() + "-XXXXXX.pdf";
     const int fd = ::mkstemps(pattern.data(), 4);
     if (fd < 0) throw std::runtime_error("Cannot write to " + folder + ": " + Reason(errno));
     ::fchmod(fd, 0644);
     ::close(fd);
     return pattern;
+}
+
+// The hidden files a killed process left in a target folder go the first
+// time this process writes there.
+void RemoveLeftoversOnce(const std::string& folder) {
+    static std::mutex lock;
+    static std::set<std::string> done;
+    {
+        std::lock_guard guard(lock);
+        if (!done.insert(folder).second) return;
+    }
+    for (const char* suffix : HiddenSuffixes)
+        platform::RemoveLeftoversOfEndedProcesses(folder, std::string(".pellin-") + suffix + "-");
 }
 
 }  // namespace
@@ -40,6 +59,7 @@ std::string FolderOfFile(const std::string& path) {
 
 PartialTarget::PartialTarget(std::string target) : target_(std::move(target)) {
     const std::string folder = FolderOfFile(target_);
+    RemoveLeftoversOnce(folder);
     path_ = CreateHidden(folder, "part");
     try {
         finished_ = CreateHidden(folder, "done");

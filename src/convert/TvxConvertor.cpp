@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "batch/TvxBatch.h"
+#include "convert/ChmDecompilation.h"
 #include "core/ThreadsCount.h"
 #include "core/TvxProject.h"
 
@@ -64,6 +65,8 @@ TvxConvertor* TvxConvertor::StartChain(TvxBatch* batch, const std::string& targe
         std::lock_guard guard(*batch->SharedLock());
         batch->TargetDir = targetDir;
     }
+    // What killed runs left behind goes before this one adds its own.
+    RemoveJobFoldersOfEndedProcesses();
     return Create(batch, std::max<std::int32_t>(1, count), onJobDone);
 }
 

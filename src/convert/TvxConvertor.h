@@ -71,13 +71,15 @@ public:
 
     // Target naming and treatment of the source (TvxConvertorTargets.cpp).
     // The target path of the job, or "" when the job is skipped because its
-    // target exists (the job is then marked done). In a run split into shards
-    // the name is claimed first (TargetClaims.h); "" then also stands for a
-    // job failed because its name belongs to another source.
+    // target exists (the job is then marked done). A target name belongs to
+    // one source: in this run (TvxBatch::TakeOutput) and, in a run split into
+    // shards, across the shards (TargetClaims.h); "" also stands for a job
+    // failed because its name and the new name both belong to other sources.
     std::string MakeTargetName(TvxBatch* batch, TvxNode* node);
     // Deletes the file; failures are ignored.
     static void DeleteTarget(const std::string& path);
-    // KeepFileTime, DeleteSource and RenameSource after a successful job.
+    // KeepFileTime, DeleteSource and RenameSource after a successful job;
+    // nothing when the target is not there.
     void PostProcess(TvxBatch* batch, TvxNode* node, const std::string& target);
     // Access and modification times of the source onto the target; failures
     // are ignored.
@@ -90,6 +92,7 @@ protected:
 private:
     void RunFinishSteps();
     std::string ClaimTargetName(TvxBatch* batch, TvxNode* node, const std::string& target);
+    std::string TakeTargetName(TvxBatch* batch, TvxNode* node, const std::string& target);
 
     TvxWorkerChainRef chain_;
 };

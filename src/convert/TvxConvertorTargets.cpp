@@ -112,18 +112,41 @@ std::string TvxConvertor::MakeTargetName(TvxBatch* batch, TvxNode* node) {
         if (!IsFolder(folder)) batch->AddFailure("CreateDir Failed: " + folder);
     }
 
-    if (batch->Shard) return ClaimTargetName(batch, node, target);
-    if (!IsFile(target)) return target;
-    switch (project.GetIsOverwrite()) {
-        case OverwriteMode::Skip:
-            node->Status = TvxNode::Done;
-            return {};
-        case OverwriteMode::NewName:
-            return NewTargetName(target);
-        case OverwriteMode::Overwrite:
-            break;
+    if (!batch->Shard) return TakeTargetName(batch, node, target);
+    // The claims decide between the shards; the run keeps the name too, so
+    // that its search never takes the PDF for a source.
+    const std::string claimed = ClaimTargetName(batch, node, target);
+    if (!claimed.empty()) batch->TakeOutput(claimed, node->FileName);
+    return claimed;
+}
+
+// The existing-target rules, with a name another source of this run has
+// taken counting as taken: the second source of one target name (a file of
+// one name in two sub-folders with KeepTargetSubdirs=0, x.chm beside x.CHM)
+// moves on to "-pellin-<name>" whatever IsOverwrite says, and fails when
+// that is taken too. Never may one source's PDF replace another's.
+std::string TvxConvertor::TakeTargetName(TvxBatch* batch, TvxNode* node,
+                                         const std::string& target) {
+    const std::string& source = node->FileName;
+    const OverwriteMode mode = Project().GetIsOverwrite();
+    std::string name = target;
+    std::string holder = batch->TakeOutput(name, source);
+    const bool othersName = holder != source;
+    if (othersName || (IsFile(name) && mode == OverwriteMode::NewName)) {
+        name = NewTargetName(target);
+        holder = batch->TakeOutput(name, source);
     }
-    return target;
+    if (holder != source) {
+        FailJob(batch, node, "The target " + name + " is taken in this run by " + holder);
+        return {};
+    }
+    // Skipping holds for the new name too (a re-run finds the second
+    // source's PDF there); the new-name mode does not test its new name.
+    if (IsFile(name) && mode == OverwriteMode::Skip) {
+        node->Status = TvxNode::Done;
+        return {};
+    }
+    return name;
 }
 
 // The existing-target rules, with a name owned by another source counting as
@@ -160,6 +183,8 @@ void TvxConvertor::DeleteTarget(const std::string& path) {
 void TvxConvertor::PostProcess(TvxBatch*, TvxNode* node, const std::string& target) {
     const TvxProject& project = Project();
     const std::string& source = node->FileName;
+    // The source is given up only for a PDF of its own that is there.
+    if (!IsFile(target)) return;
     if (project.GetKeepFileTime()) CopyFileTimes(source, target);
     if (project.GetDeleteSource()) ::unlink(source.c_str());
     const std::string suffix = project.GetRenameSource();

@@ -84,8 +84,9 @@ std::string ExitStatusPart() {
            Row("1", "the run log (LogFile) could not be written") +
            Row("2", "one or more jobs failed") +
            Row("3",
-               "the run could not start: no Source found, an unusable Target folder, or "
-               "invalid options such as a bad RegExt or Shard") +
+               "the run could not start: no Source found, an unusable Target folder, a "
+               "LogFile that would replace a help file or a PDF, or invalid options such as "
+               "a bad RegExt or Shard") +
            Row("128+N",
                "stopped by signal N (130 for Ctrl+C, 143 for SIGTERM); the run log is "
                "written and the job folders are removed first");

@@ -75,4 +75,17 @@ std::optional<std::string> UnwritableFolderReason(const std::string& folder) {
     return std::nullopt;
 }
 
+std::string ResolvedPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    if (ec) return path;
+    const fs::path whole = fs::canonical(absolute, ec);
+    if (!ec) return whole.string();
+    const fs::path name = absolute.filename();
+    const fs::path folder = fs::canonical(absolute.parent_path(), ec);
+    if (!ec && !name.empty() && name != "." && name != "..") return (folder / name).string();
+    return absolute.lexically_normal().string();
+}
+
 }  // namespace platform

@@ -25,4 +25,10 @@ std::optional<std::string> UnreadableFileReason(const std::string& path);
 // directory, Permission denied, Read-only file system, ...).
 std::optional<std::string> UnwritableFolderReason(const std::string& folder);
 
+// The path by which the file system reaches the file: symbolic links, "."
+// and ".." resolved, also of the file itself when it is a link. A name that
+// does not exist yet stays as given below its resolved folder, so a file
+// about to be written compares equal to the one it will become.
+std::string ResolvedPath(const std::string& path);
+
 }  // namespace platform

@@ -24,6 +24,7 @@
 #include <filesystem>
 
 #include "batch/TvxBatch.h"
+#include "console/TvxRunCheck.h"
 #include "convert/TvxConvertor.h"
 #include "core/ThreadsCount.h"
 #include "core/TvxPathChooser.h"
@@ -549,9 +550,22 @@ bool TvxFrmMain::TargetIsWritable() {
     return false;
 }
 
+// An unattended run writes its log at the end: a log that would replace a
+// help file or a PDF keeps the run from starting (and is not written).
+bool TvxFrmMain::LogIsHarmless() {
+    if (!vxProject->GetRunAndClose()) return true;
+    const auto clash = LogFileProblem(*vxProject);
+    if (clash) ui::ShowError(this, *clash);
+    return !clash;
+}
+
 void TvxFrmMain::aConvertExecute() {
     if (eTarget->text().isEmpty() || !ReduceTarget() || !TargetIsWritable()) {
         eTarget->setFocus();
+        AfterRun();
+        return;
+    }
+    if (!LogIsHarmless()) {
         AfterRun();
         return;
     }

@@ -212,6 +212,7 @@ private:
     void AddChosenFiles(const QStringList& names);
     bool ReduceTarget();
     bool TargetIsWritable();
+    bool LogIsHarmless();
     void EnterIdleState();
     void ReleaseBatch();
     void ReportFailures();

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "batch/TvxBatch.h"
+#include "console/TvxRunCheck.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
 #include "platform/EscapedText.h"
@@ -214,7 +215,7 @@ void TvxFrmMain::ReportFailures() {
 void TvxFrmMain::AfterRun() {
     if (closing_ || !vxProject->GetRunAndClose()) return;
     const std::string logFile = vxProject->GetOption("LogFile");
-    if (!logFile.empty()) {
+    if (!logFile.empty() && !LogFileProblem(*vxProject)) {
         try {
             SaveListAsLog(logFile);
         } catch (const std::exception& error) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <thread>
@@ -29,6 +31,7 @@ public:
         node->ResultText = target;
         node->Status = TvxNode::Done;
         batch->AddSuccess();
+        PostProcess(batch, node, target);
     }
 };
 
@@ -51,14 +54,16 @@ protected:
     TvxProject& project() { return scope_.project(); }
     std::string Out(const std::string& name) const { return shelf_.Path("out/" + name); }
 
-    // Starts one batch per shard, all at once, and waits for every converter.
+    // Starts one batch per shard, all at once, and waits for every converter;
+    // a count of 0 runs one batch that is not split.
     void RunShards(std::uint32_t count, int threads) {
         project().SetOption("ThreadsCount", std::to_string(threads));
         shards_.clear();
         std::vector<TvxConvertor*> heads;
         LiveConverters = 0;
-        for (std::uint32_t k = 0; k < count; ++k) {
-            project().SetOption("Shard", std::to_string(k) + "/" + std::to_string(count));
+        for (std::uint32_t k = 0; k < std::max(count, 1u); ++k) {
+            project().SetOption("Shard",
+                                count ? std::to_string(k) + "/" + std::to_string(count) : "");
             shards_.push_back(std::make_unique<TvxBatch>());
             shards_.back()->Start(shelf_.Path("in/*.chm"), Out(""), true);
             heads.push_back(TvxConvertor::StartChain(shards_.back().get(), Out(""), {}));
@@ -129,4 +134,25 @@ TEST_F(ShardedRunTest, ConcurrentShardsNeverWriteOneNameTwice) {
         }
     }
     EXPECT_EQ(TvxFileUtils::ReadFileText(Out("same.pdf")), winner + "\n");
+}
+
+TEST_F(ShardedRunTest, AnUnsplitRunGivesTwoSourcesOfOneNameTwoPdfsAndDeletesOnlyThose) {
+    project().SetOption("DeleteSource", "1");
+    RunShards(0, 2);
+    const auto jobs = Jobs();
+    ASSERT_EQ(jobs.size(), 16u);
+    std::vector<std::string> written;
+    for (const char* name : {"same.pdf", "-pellin-same.pdf"}) {
+        std::string key = TvxFileUtils::ReadFileText(Out(name));
+        ASSERT_FALSE(key.empty()) << name;
+        key.pop_back();
+        EXPECT_EQ(jobs.at(key)->Status, TvxNode::Done);
+        written.push_back(key);
+    }
+    EXPECT_NE(written[0], written[1]);
+    for (const auto& [key, job] : jobs) {
+        const bool converted = key.starts_with("u/") || key == written[0] || key == written[1];
+        EXPECT_EQ(job->Status, converted ? TvxNode::Done : TvxNode::Failed) << key;
+        EXPECT_EQ(std::filesystem::exists(shelf_.Path("in/" + key)), !converted) << key;
+    }
 }

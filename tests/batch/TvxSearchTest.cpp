@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "BatchTestSupport.h"
@@ -29,8 +30,10 @@ protected:
 
     // Runs a whole search and returns the jobs' paths relative to the root,
     // in job order.
-    std::vector<std::string> Run(const std::string& mask, bool subdirs) {
+    std::vector<std::string> Run(const std::string& mask, bool subdirs,
+                                 const std::function<void(TvxBatch&)>& prepare = {}) {
         TvxBatch batch;
+        if (prepare) prepare(batch);
         batch.Start(tree_.Path(mask), tree_.Path("out"), subdirs);
         EXPECT_TRUE(WaitUntil([&] { return batch.SearchDone.load(); }));
         std::vector<std::string> found;
@@ -96,6 +99,21 @@ TEST_F(SearchTest, RegExtMustAlsoMatchTheFullPath) {
 TEST_F(SearchTest, EmptyMaskOrMissingFolderFindsNothing) {
     EXPECT_TRUE(Run("", true).empty());
     EXPECT_TRUE(Run("missing/*.chm", true).empty());
+}
+
+TEST_F(SearchTest, TheRunsOwnFilesAreNeverTakenForSources) {
+    // The target folder inside the searched one, and a mask that takes all.
+    for (const char* file :
+         {"out/run.log", "out/guide.pdf", "out/.pellin-part-1-2-host-x.pdf", "out/old.pdf"})
+        tree_.File(file);
+    scope_.project().ShortName = "pellin";
+    scope_.project().SetOption("LogFile", tree_.Path("out/run.log"));
+    const auto found = AsSet(Run("*", true, [&](TvxBatch& batch) {
+        batch.TakeOutput(tree_.Path("sub/../out/guide.pdf"), tree_.Path("guide.chm"));
+    }));
+    EXPECT_TRUE(found.count("out/old.pdf"));  // the user's, from before
+    for (const char* own : {"out/run.log", "out/guide.pdf", "out/.pellin-part-1-2-host-x.pdf"})
+        EXPECT_FALSE(found.count(own)) << own;
 }
 
 TEST_F(SearchTest, LinkBackToAnAncestorDoesNotLoop) {

@@ -187,6 +187,30 @@ TEST_F(TvxMainTest, ARunWithoutSourceDoesNotStartButStillWritesAnEmptyLog) {
     EXPECT_FALSE(fs::exists(root / "run.log"));
 }
 
+TEST_F(TvxMainTest, ARunLogThatWouldReplaceAHelpFileOrAPdfKeepsTheRunFromStarting) {
+    Source("guide.chm");
+    fs::create_directories(root / "out");
+    fs::create_symlink(root / "in/guide.chm", root / "link.log");
+    for (const fs::path& log : {root / "in/guide.chm", root / "link.log", root / "out/x.pdf"}) {
+        project.SetOption("LogFile", log.string());
+        EXPECT_EQ(ExitNotStarted, runner.Run()) << log;
+        EXPECT_EQ(MessageLines().back().rfind("LogFile " + log.string(), 0), 0u)
+            << MessageLines().back();
+        EXPECT_EQ(0, convertorsMade.load());
+    }
+    EXPECT_EQ("chm", TvxFileUtils::ReadFileText((root / "in/guide.chm").string()));
+    EXPECT_FALSE(fs::exists(root / "out/x.pdf"));
+
+    // A log the Source pattern takes is written, and in the next run no job.
+    project.SetOption("LogFile", (root / "in/run.chm").string());
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_EQ(ExitSuccess, runner.Run());
+        EXPECT_EQ(1, runner.Batch->NodeCount());
+    }
+    EXPECT_EQ(TvxFileUtils::ReadFileText((root / "in/run.chm").string()).rfind("Success => ", 0),
+              0u);
+}
+
 TEST_F(TvxMainTest, AFolderWithoutMatchesIsAnEmptyRunNotAFailure) {
     project.SetOption("LogFile", (root / "run.log").string());
     EXPECT_EQ(ExitSuccess, runner.Run());

@@ -17,6 +17,7 @@
 #include "convert/ChmDecompilation.h"
 #include "convert/ContentsTreeReader.h"
 #include "convert/TvxFileUtils.h"
+#include "platform/ProcessLeftovers.h"
 #include "platform/ProcessRunner.h"
 #include "platform/StopRequest.h"
 
@@ -115,13 +116,15 @@ protected:
 
 }  // namespace
 
-TEST(MakeTempFolder, NamesTheFolderAfterTickAndJobIndexAndNeverSharesOne) {
+TEST(MakeTempFolder, NamesTheFolderAfterProcessTickAndJobIndexAndNeverSharesOne) {
     JobFolder ten(10), big(300);
     const fs::path tenPath = ten.state.TempFolderName;
+    const std::string prefix = "pellin-job-" + platform::ProcessTag() + "-";
     EXPECT_EQ(fs::temp_directory_path(), tenPath.parent_path());
-    EXPECT_TRUE(std::regex_match(tenPath.filename().string(), std::regex("[0-9A-F]{4,8}0A")));
+    EXPECT_TRUE(
+        std::regex_match(tenPath.filename().string(), std::regex(prefix + "[0-9A-F]{4,8}0A")));
     EXPECT_TRUE(std::regex_match(fs::path(big.state.TempFolderName).filename().string(),
-                                 std::regex("[0-9A-F]{4,8}12C")));
+                                 std::regex(prefix + "[0-9A-F]{4,8}12C")));
     EXPECT_EQ(ten.state.TempFolderName + "/", ten.state.TempFolder);
 
     // Jobs of one index made within the same millisecond still get folders of their own.

@@ -92,14 +92,14 @@ TEST_F(ShardedTargetsTest, ClaimsFollowTheTargetFolderAndOnlyASplitRunMakesThem)
     EXPECT_TRUE(fs::is_regular_file(out / ".pellin-claims/sub/deep/x.pdf"));
     EXPECT_EQ(TargetClaimPath("/t/", "/elsewhere/y.pdf"), "/elsewhere/.pellin-claims/y.pdf");
 
-    // Without Shard nothing is claimed and a same-named target is simply
-    // replaced, as a single run always did.
+    // Without Shard nothing is claimed; the run itself keeps a same-named
+    // target from replacing another source's.
     fs::remove_all(out / ".pellin-claims");
     batch.Shard.reset();
     project.SetOption("KeepTargetSubdirs", "0");
     EXPECT_EQ(out / "x.pdf", Target("a/x.chm"));
     out.Write("x.pdf", "a's PDF");
-    EXPECT_EQ(out / "x.pdf", Target("b/x.chm"));
+    EXPECT_EQ(out / "-pellin-x.pdf", Target("b/x.chm"));
     EXPECT_FALSE(fs::exists(out / ".pellin-claims"));
 }
 

@@ -55,7 +55,7 @@ protected:
 TEST_F(TargetNameTest, KeepsTheSourceSubFoldersAndCreatesThem) {
     EXPECT_EQ(out / "a/b/x.pdf", Target(in / "a/b/x.chm"));
     EXPECT_TRUE(fs::is_directory(out / "a/b"));
-    EXPECT_EQ(out / "x.pdf", Target("/elsewhere/deep/x.chm"));  // not below the source folder
+    EXPECT_EQ(out / "w.pdf", Target("/elsewhere/deep/w.chm"));  // not below the source folder
     project.SetOption("KeepTargetSubdirs", "0");
     EXPECT_EQ(out / "x.pdf", Target(in / "a/b/x.chm"));
 }
@@ -78,7 +78,7 @@ TEST_F(TargetNameTest, AlternativeAndMacroExtensions) {
     project.AltTargetExt = ".doc";
     project.MacroTargetExt = ".docm";
     EXPECT_EQ(out / "a.docx", Target(in / "a.DOC"));
-    EXPECT_EQ(out / "a.docx", Target(in / "a.docm"));
+    EXPECT_EQ(out / "b.docx", Target(in / "b.docm"));
     convertor.Macros = true;
     EXPECT_EQ(out / "a.doc", Target(in / "a.rtf"));  // macros count only when enabled
     project.SetOption("MacroEnabled", "1");
@@ -114,6 +114,31 @@ TEST_F(TargetNameTest, AnExistingTargetIsSkippedRenamedOrOverwritten) {
     EXPECT_EQ(out / "y.pdf", Target(in / "y.chm"));
 }
 
+TEST_F(TargetNameTest, ATargetNameBelongsToTheFirstSourceOfTheRun) {
+    project.SetOption("KeepTargetSubdirs", "0");
+    EXPECT_EQ(out / "guide.pdf", Target(in / "a/guide.chm"));
+    EXPECT_EQ(out / "-pellin-guide.pdf", Target(in / "b/guide.chm"));
+    EXPECT_EQ("", Target(in / "c/guide.chm"));
+    EXPECT_EQ(TvxNode::Failed, status);
+    EXPECT_EQ(std::vector<std::string>{"The target " + (out / "-pellin-guide.pdf") +
+                                       " is taken in this run by " + (in / "b/guide.chm")},
+              batch.FailureMessages);
+    EXPECT_EQ(out / "guide.pdf", Target(in / "a/guide.chm"));  // its own name again
+
+    // Whatever IsOverwrite says, and by any path that reaches the folder.
+    project.SetOption("IsOverwrite", "skip");
+    fs::create_directory_symlink(out.Path(), in / "alias");
+    batch.TargetDir = in / "alias/";
+    out.Write("x.pdf", "x.chm's PDF");
+    EXPECT_EQ("", Target(in / "x.chm"));
+    EXPECT_EQ(TvxNode::Done, status);
+    EXPECT_EQ(in / "alias/-pellin-x.pdf", Target(in / "x.CHM"));
+
+    // The run log is no target either.
+    batch.TakeOutput(out / "run.pdf", "the run log");
+    EXPECT_EQ(in / "alias/-pellin-run.pdf", Target(in / "run.chm"));
+}
+
 TEST_F(TargetNameTest, DeleteTargetRemovesFilesOnly) {
     const auto file = out.Write("x.pdf", "old");
     fs::create_directories(out / "folder.pdf");
@@ -147,8 +172,12 @@ TEST_F(TargetNameTest, PostProcessCopiesTimesDeletesOrRenamesTheSource) {
     EXPECT_EQ("chm", TvxFileUtils::ReadFileText(source + ".done"));
     EXPECT_TRUE(fs::exists(source));
 
-    // Deleting comes first, so the rename finds no file.
+    // Nothing happens to a source whose PDF is not there.
     project.SetOption("DeleteSource", "True");
+    convertor.PostProcess(&batch, &node, out / "missing.pdf");
+    EXPECT_TRUE(fs::exists(source));
+
+    // Deleting comes first, so the rename finds no file.
     convertor.PostProcess(&batch, &node, target);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ("chm", TvxFileUtils::ReadFileText(source + ".done"));

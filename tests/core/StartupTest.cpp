@@ -10,10 +10,10 @@ using coretest::WriteBytes;
 
 namespace {
 
-TvxRoad RoadFor(std::vector<std::string> options) {
+TvxRoad RoadFor(std::vector<std::string> options, bool hasDesktop = true) {
     TvxProject project(platform::LocalFiles(), nullptr, nullptr);
     project.Options = std::move(options);
-    return ChooseRoad(project);
+    return ChooseRoad(project, hasDesktop);
 }
 
 }  // namespace
@@ -26,6 +26,13 @@ TEST(Road, WindowlessOnlyForPureConsoleWithoutHttpInSource) {
     EXPECT_EQ(RoadFor({"PureConsole=1", "Source=https://x/a.chm"}), TvxRoad::Window);
     EXPECT_EQ(RoadFor({"PureConsole=0", "Source=/docs/*.chm"}), TvxRoad::Window);
     EXPECT_EQ(RoadFor({}), TvxRoad::Window);
+}
+
+TEST(Road, WithoutADesktopAnUnattendedRunStaysWindowlessWhateverItsSource) {
+    EXPECT_EQ(RoadFor({"PureConsole=1", "Source=/srv/httpd-manual/*.chm"}, false),
+              TvxRoad::Windowless);
+    EXPECT_EQ(RoadFor({"PureConsole=0", "Source=/srv/httpd-manual/*.chm"}, false),
+              TvxRoad::Window);  // the window road then says why it cannot start
 }
 
 TEST(ProductLinks, PagesAndMail) {

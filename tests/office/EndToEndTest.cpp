@@ -239,7 +239,7 @@ TEST_F(EndToEnd, AReaderCrashCostsOneJobAndTheRunGoesOn) {
     EXPECT_FALSE(fs::exists(pdf("cyrillic")));
 }
 
-TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeBehind) {
+TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeAndTheNextRunCleansUp) {
     // Enough work that the run is still going when its office is seen.
     for (const char* name : {"toc-basic.chm", "toc-subfolder.chm", "cyrillic.chm", "no-toc.chm"})
         addSource(kFixtures / name);
@@ -254,7 +254,13 @@ TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeBehind) {
     }
     const auto deadline = std::chrono::steady_clock::now() + 60s;
     int seen = 0;
-    while ((seen = officesIn(temp_)) == 0 && std::chrono::steady_clock::now() < deadline)
+    const auto jobFolderMade = [this] {
+        const auto names = leftoversIn(temp_);
+        return std::any_of(names.begin(), names.end(),
+                           [](const std::string& name) { return name.starts_with("pellin-job-"); });
+    };
+    while (((seen = officesIn(temp_)) == 0 || !jobFolderMade()) &&
+           std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
     ::kill(program, SIGKILL);
     ::waitpid(program, nullptr, 0);
@@ -262,6 +268,23 @@ TEST_F(EndToEnd, KillingTheProgramMidRunLeavesNoOfficeBehind) {
     const auto gone = std::chrono::steady_clock::now() + 10s;
     while (officesIn(temp_) > 0 && std::chrono::steady_clock::now() < gone)
         std::this_thread::sleep_for(50ms);
+
+    // The next run removes what the killed one left: its job folder in the
+    // temporary folder and its hidden PDF in the making beside the targets.
+    const auto hiddenInTarget = [this] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(target_))
+            if (entry.path().filename().string().rfind(".pellin-", 0) == 0)
+                names.push_back(entry.path().filename().string());
+        return names;
+    };
+    ASSERT_FALSE(leftoversIn(temp_).empty());
+    ASSERT_FALSE(hiddenInTarget().empty());
+    runProgram("-P:Source=" + (source_ / "toc-basic.chm").string() + ",Target=" + target_.string() +
+               ",PureConsole=1");
+    EXPECT_TRUE(fs::exists(pdf("toc-basic")));
+    EXPECT_EQ(std::vector<std::string>{}, leftoversIn(temp_));
+    EXPECT_EQ(std::vector<std::string>{}, hiddenInTarget());
 }
 
 }  // namespace
