@@ -18,6 +18,16 @@ std::string NameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
+// "a, b, c, d, e and 3 more".
+std::string ListOf(const std::vector<std::string>& items) {
+    std::string list;
+    for (std::size_t i = 0; i < items.size() && i < kNamesListed; ++i)
+        list += (i ? ", " : "") + items[i];
+    if (items.size() > kNamesListed)
+        list += " and " + std::to_string(items.size() - kNamesListed) + " more";
+    return list;
+}
+
 }  // namespace
 
 std::string NoTopicMessage(const TvxChmJobState& state,
@@ -46,20 +56,23 @@ std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
             items.push_back(NameOf(topics[static_cast<std::size_t>(topic)]) +
                             " (it stopped LibreOffice)");
     if (items.empty()) return {};
-    std::string note = std::to_string(items.size()) + " of " + std::to_string(topics.size()) +
-                       " topics left out: ";
-    for (std::size_t i = 0; i < items.size() && i < kNamesListed; ++i)
-        note += (i ? ", " : "") + items[i];
-    if (items.size() > kNamesListed)
-        note += " and " + std::to_string(items.size() - kNamesListed) + " more";
-    return note;
+    return std::to_string(items.size()) + " of " + std::to_string(topics.size()) +
+           " topics left out: " + ListOf(items);
 }
 
-std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote) {
-    if (state.DecompilerExit != PartlyReadExit) return leftOutNote;
-    const std::string damaged =
-        "the help file is damaged: only the part that could be read is converted";
-    return leftOutNote.empty() ? damaged : damaged + "; " + leftOutNote;
+std::string ArchiveNote(const std::vector<std::string>& problems) {
+    if (problems.empty()) return {};
+    return "not PDF/A-2b as asked: " + ListOf(problems);
+}
+
+std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote,
+                    const std::string& archiveNote) {
+    std::string note;
+    if (state.DecompilerExit == PartlyReadExit)
+        note = "the help file is damaged: only the part that could be read is converted";
+    for (const std::string* part : {&leftOutNote, &archiveNote})
+        if (!part->empty()) note += (note.empty() ? "" : "; ") + *part;
+    return note;
 }
 
 std::string OfficeTooSlowMessage(const std::string& topicPath) {

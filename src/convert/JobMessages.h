@@ -19,9 +19,15 @@ std::string NoTopicMessage(const TvxChmJobState& state,
 std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
                         const std::set<int>& stoppedOffice, const std::vector<std::string>& topics);
 
+// "not PDF/A-2b as asked: the font Symbol is not embedded" for an archival
+// PDF that shows problems; empty when it shows none.
+std::string ArchiveNote(const std::vector<std::string>& problems);
+
 // What a converted job's result adds: that the help file was only partly
-// read, and the topics left out; empty for a whole one.
-std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote);
+// read, the topics left out, and what keeps an archival PDF from being one;
+// empty for a whole one.
+std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote,
+                    const std::string& archiveNote = {});
 
 // Why a help file whose every topic the office did not finish in time gave
 // no PDF, naming one such topic; and the reason the note gives such a topic.

@@ -81,7 +81,8 @@ struct TvxPellin::Job {
     std::vector<platform::PdfOutlineItem> outline;  // of the contents, for the book's places
     JobTimings timings;
     std::unique_ptr<PartialTarget> partial;
-    bool printed = false;  // handed to a PDF printer, which writes the target itself
+    bool printed = false;     // handed to a PDF printer, which writes the target itself
+    std::string archiveNote;  // what keeps an archival PDF from being one
 };
 
 TvxPellin::TvxPellin(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
@@ -121,7 +122,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
         ReportFailure(batch, node, failure);
         return;
     }
-    node->Note = JobNote(job.state, LeftOutNoteOf(job));
+    node->Note = JobNote(job.state, LeftOutNoteOf(job), job.archiveNote);
     ReportSuccess(batch, node, target);
 }
 
@@ -137,6 +138,10 @@ void TvxPellin::Convert(Job& job, const std::string& target) {
     if (job.printed) return;
     job.timings.Start("finish");
     FinishPdf(job);
+    // The finisher rewrote the file: what the office made archival must
+    // still be so. A PDF that is not is kept, with a note saying why.
+    if (OptionOn("PdfA"))
+        job.archiveNote = ArchiveNote(PdfSteps().ArchiveProblems(job.partial->FinishedPath()));
     job.partial->Commit(job.partial->FinishedPath());
 }
 

@@ -1,5 +1,6 @@
 #include "ui/ImageList.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -16,6 +17,9 @@ const QColor kPaper(250, 250, 250);
 const QColor kFolder(235, 190, 70);
 
 using Painter = std::function<void(QPainter&)>;
+
+// The list's icons, made on the user-interface thread when first asked for.
+std::array<QIcon, ImageListCount>* sharedIcons = nullptr;
 
 void DrawWaiting(QPainter& p) {
     QPainterPath tri;
@@ -270,10 +274,25 @@ QPixmap ImageListPixmap(int index) {
     return Paint(ImageListSize, Painters()[static_cast<size_t>(index)]);
 }
 
+// Each picture of the list is drawn once and its icon shared. A row's image
+// changes several times per job, and an icon drawn anew each time is a new
+// picture to the view and to Qt's pixmap cache, which keeps it: a daemon
+// repeating its run for weeks would grow by every row of every round.
 QIcon ImageListIcon(int index) {
-    QIcon icon(ImageListPixmap(index));
-    if (index >= 0 && index < ImageListCount)
+    if (index < 0 || index >= ImageListCount) return QIcon(ImageListPixmap(index));
+    if (!sharedIcons) {
+        sharedIcons = new std::array<QIcon, ImageListCount>();
+        // Pictures must go before the application that made them.
+        qAddPostRoutine([] {
+            delete sharedIcons;
+            sharedIcons = nullptr;
+        });
+    }
+    QIcon& icon = (*sharedIcons)[static_cast<size_t>(index)];
+    if (icon.isNull()) {
+        icon.addPixmap(ImageListPixmap(index));
         icon.addPixmap(Paint(ImageListSize, Painters()[static_cast<size_t>(index)], 2));
+    }
     return icon;
 }
 

@@ -61,7 +61,9 @@ void RunStatusBar::ShowCounts(const RowTally& tally) {
     Progress->setValue(tally.Finished());
     Counts->setText(tr("%1 of %2").arg(tally.Finished()).arg(tally.known));
     Failures->setText(tr("%1 failed").arg(tally.failed));
-    Failures->setStyleSheet(tally.failed > 0 ? "color: #c81e1e;" : QString());
+    // A style sheet set again is parsed and applied again, on every job.
+    const QString sheet = tally.failed > 0 ? "color: #c81e1e;" : QString();
+    if (Failures->styleSheet() != sheet) Failures->setStyleSheet(sheet);
 }
 
 void RunStatusBar::RunStarted() {

@@ -100,7 +100,7 @@ TEST_F(ShardedRunTest, ConcurrentShardsNeverWriteOneNameTwice) {
     ASSERT_EQ(jobs.size(), 16u);
 
     // One "same.chm" wrote the PDF; every other one failed, naming it.
-    const std::string owner = TvxFileUtils::ReadFileText(Out(".pellin-claims/same.pdf"));
+    const std::string owner = TvxFileUtils::ReadFileText(Out(".pellin-claims/same.pdf.claim"));
     ASSERT_FALSE(owner.empty());
     const std::string winner = owner.substr(0, owner.size() - 1);
     EXPECT_EQ(TvxFileUtils::ReadFileText(Out("same.pdf")), winner + "\n");

@@ -43,4 +43,9 @@ platform::PdfFacts FakePdfFinisher::Inspect(const std::string& path) {
     return facts;
 }
 
+std::vector<std::string> FakePdfFinisher::ArchiveProblems(const std::string& path) {
+    archiveChecked.push_back(path);
+    return archiveProblems;
+}
+
 }  // namespace fake

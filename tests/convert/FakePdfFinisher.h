@@ -18,12 +18,15 @@ public:
     void Finish(const std::string& input, const std::string& output,
                 const platform::PdfFinish& finish) override;
     platform::PdfFacts Inspect(const std::string& path) override;
+    std::vector<std::string> ArchiveProblems(const std::string& path) override;
 
     // What the last Finish was asked to do.
     platform::PdfFinish last;
     int finished = 0;
     // Runs before the output is written (a test fills the disk there).
     std::function<void()> beforeWrite;
+    std::vector<std::string> archiveProblems;  // what ArchiveProblems finds
+    std::vector<std::string> archiveChecked;   // the files it was asked about
 };
 
 }  // namespace fake

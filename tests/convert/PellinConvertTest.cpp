@@ -200,6 +200,7 @@ TEST_F(PellinConvert, WordExportsTheTopicsJoinedIntoOneDocument) {
                                         "true, false)"}));
     EXPECT_TRUE(hiddenInTarget().empty());
     EXPECT_EQ(finisher.last.Title, "guide");
+    EXPECT_TRUE(finisher.archiveChecked.empty());
     EXPECT_EQ(count("doc.Close(false)"), 1);
     EXPECT_TRUE(tempFolderRemoved());
 }
@@ -415,6 +416,24 @@ TEST_F(PellinConvert, ATopicTheOfficeIsTooSlowOnIsNamedAsSlow) {
     converter->ConvertFile(&batch, node);
     EXPECT_EQ(node->Status, TvxNode::Failed);
     EXPECT_EQ(node->ResultText, "LibreOffice was too slow on big.htm");
+}
+
+// An archival PDF is checked once finished, since the finishing rewrote
+// it; one that is not archival is kept, and the job says why.
+TEST_F(PellinConvert, AnArchivalPdfIsCheckedAsFinishedAndItsProblemsNoted) {
+    project.SetOption("PdfA", "1");
+    finisher.archiveProblems = {"it is encrypted", "the font Symbol is not embedded"};
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_TRUE(fs::exists(target));
+    EXPECT_EQ(node->Note,
+              "not PDF/A-2b as asked: it is encrypted, the font Symbol is not embedded");
+    ASSERT_EQ(finisher.archiveChecked.size(), 1u);
+    EXPECT_NE(finisher.archiveChecked.front(), exportedTo());
+    EXPECT_EQ(fs::path(finisher.archiveChecked.front()).parent_path(), root / "out");
+    EXPECT_TRUE(
+        office->log()->startingWith("doc.ExportAsFixedFormat").front().ends_with(", true)"));
 }
 
 TEST_F(PellinConvert, DamagedTopicsAreLeftOutAndTheJobSaysSo) {

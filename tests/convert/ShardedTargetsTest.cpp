@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "ScratchFolder.h"
@@ -54,7 +55,7 @@ TEST_F(ShardedTargetsTest, TheFirstSourceOwnsTheNameAndFindsItAgainInARerun) {
     project.SetOption("KeepTargetSubdirs", "0");
     EXPECT_EQ(out / "x.pdf", Target("a/x.chm"));
     EXPECT_EQ(TvxNode::Waiting, status);
-    EXPECT_EQ("a/x.chm\n", TvxFileUtils::ReadFileText(out / ".pellin-claims/x.pdf"));
+    EXPECT_EQ("a/x.chm\n", TvxFileUtils::ReadFileText(out / ".pellin-claims/x.pdf.claim"));
 
     EXPECT_EQ("", Target("b/x.chm"));
     EXPECT_EQ(TvxNode::Failed, status);
@@ -89,8 +90,8 @@ TEST_F(ShardedTargetsTest, NewNameModeMovesOnOnceAndNeverSharesTheNewName) {
 
 TEST_F(ShardedTargetsTest, ClaimsFollowTheTargetFolderAndOnlyASplitRunMakesThem) {
     EXPECT_EQ(out / "sub/deep/x.pdf", Target("sub/deep/x.chm"));
-    EXPECT_TRUE(fs::is_regular_file(out / ".pellin-claims/sub/deep/x.pdf"));
-    EXPECT_EQ(TargetClaimPath("/t/", "/elsewhere/y.pdf"), "/elsewhere/.pellin-claims/y.pdf");
+    EXPECT_TRUE(fs::is_regular_file(out / ".pellin-claims/sub/deep/x.pdf.claim"));
+    EXPECT_EQ(TargetClaimPath("/t/", "/elsewhere/y.pdf"), "/elsewhere/.pellin-claims/y.pdf.claim");
 
     // Without Shard nothing is claimed; the run itself keeps a same-named
     // target from replacing another source's.
@@ -101,6 +102,26 @@ TEST_F(ShardedTargetsTest, ClaimsFollowTheTargetFolderAndOnlyASplitRunMakesThem)
     out.Write("x.pdf", "a's PDF");
     EXPECT_EQ(out / "-pellin-x.pdf", Target("b/x.chm"));
     EXPECT_FALSE(fs::exists(out / ".pellin-claims"));
+}
+
+// Claims of the earlier form lay at the PDF's own name, so a search for PDFs
+// found each one twice. They still decide who owns a name, and move to the
+// new form on first use.
+TEST_F(ShardedTargetsTest, ClaimsAreNoPdfsAndEarlierClaimsKeepTheirOwner) {
+    project.SetOption("KeepTargetSubdirs", "0");
+    out.Write(".pellin-claims/x.pdf", "a/x.chm\n");
+    out.Write(".pellin-claims/y.pdf", "b/y.chm\n");
+    EXPECT_EQ("", Target("b/x.chm"));
+    EXPECT_EQ("The target " + (out / "x.pdf") + " belongs to another help file: a/x.chm", result);
+    EXPECT_EQ(out / "x.pdf", Target("a/x.chm"));
+    EXPECT_EQ(out / "y.pdf", Target("b/y.chm"));
+    EXPECT_EQ(out / "z.pdf", Target("c/z.chm"));
+    EXPECT_EQ("b/y.chm\n", TvxFileUtils::ReadFileText(out / ".pellin-claims/y.pdf.claim"));
+    std::vector<std::string> claims;
+    for (const auto& entry : fs::recursive_directory_iterator(out / ".pellin-claims"))
+        claims.push_back(entry.path().filename().string());
+    std::sort(claims.begin(), claims.end());
+    EXPECT_EQ(claims, (std::vector<std::string>{"x.pdf.claim", "y.pdf.claim", "z.pdf.claim"}));
 }
 
 TEST_F(ShardedTargetsTest, AClaimThatCannotBeMadeFailsTheJobInsteadOfWriting) {

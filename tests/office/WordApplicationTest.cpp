@@ -9,6 +9,7 @@
 #include "convert/LinkedPictures.h"
 #include "platform/automation/AutomationCreation.h"
 #include "platform/office/OfficeServers.h"
+#include "platform/pdf/QpdfFinisher.h"
 
 using namespace officetest;
 using platform::AutomationError;
@@ -145,6 +146,28 @@ TEST_F(WordApplicationTest, LinksBetweenTopicsStayInsideThePdf) {
     // "to beta second" and "back to alpha" jump inside the document.
     EXPECT_GE(pdfInternalJumps(pdf), pdfOutlineCount(pdf) + 2);
 }
+// The archival export is the PDF/A-2b the options promise, also when tagged,
+// and stays one once the finisher has given it its title and creator.
+TEST_F(WordApplicationTest, AnArchivalExportIsPdfA2bAndStaysSoWhenFinished) {
+    ScratchFolder folder("archive");
+    const auto pdf = folder.Path() / "archive.pdf";
+    const auto document = addDocument();
+    insert(folder.Write("c.htm", kGamma));
+    VariantList arguments = exportArguments(pdf.string());
+    arguments[11] = true;  // tagged
+    arguments[13] = true;  // archival
+    document->call("ExportAsFixedFormat", arguments);
+    document->call("Close", {false});
+
+    platform::QpdfFinisher finisher;
+    platform::PdfFinish finish;
+    finish.Title = "Руководство & co";
+    finish.Creator = "Pellin Convertor";
+    const auto finished = folder.Path() / "finished.pdf";
+    finisher.Finish(pdf.string(), finished.string(), finish);
+    EXPECT_EQ(std::vector<std::string>{}, finisher.ArchiveProblems(finished.string()));
+}
+
 // Two converters may read the same file, and a killed office leaves its
 // lock file behind: neither may keep the next office from reading it.
 TEST_F(WordApplicationTest, AFileLockedByAnotherOfficeIsStillRead) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include "PdfBuilder.h"
 #include "PdfDocument.h"
@@ -16,6 +17,7 @@ using pdftest::PdfDocument;
 using platform::PdfFinish;
 using Outline = std::vector<platform::PdfOutlineItem>;
 using Form = PdfBuilder::DestinationForm;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -44,6 +46,20 @@ const char* const kOfficeXmp =
     " </rdf:RDF>\n"
     "</x:xmpmeta>\n"
     "<?xpacket end=\"w\"?>";
+
+// A TrueType font named `name` in `resources`, with its program in the file
+// or without.
+void AddFont(QPDF& pdf, QPDFObjectHandle resources, const std::string& name, bool embedded) {
+    auto descriptor =
+        QPDFObjectHandle::parse("<< /Type /FontDescriptor /FontName /" + name + " >>");
+    if (embedded) descriptor.replaceKey("/FontFile2", pdf.newStream("glyphs"));
+    auto font =
+        QPDFObjectHandle::parse("<< /Type /Font /Subtype /TrueType /BaseFont /" + name + " >>");
+    font.replaceKey("/FontDescriptor", pdf.makeIndirectObject(descriptor));
+    if (!resources.getKey("/Font").isDictionary())
+        resources.replaceKey("/Font", QPDFObjectHandle::newDictionary());
+    resources.getKey("/Font").replaceKey("/" + name, pdf.makeIndirectObject(font));
+}
 
 std::string FailureOf(const std::function<void()>& call) {
     try {
@@ -119,6 +135,44 @@ TEST_F(QpdfFinisher, KeepsThePdfAMetadataInStepWithTheDocumentInformation) {
     raw.processFile(File("out.pdf").c_str());
     EXPECT_FALSE(raw.getRoot().getKey("/Metadata").getDict().hasKey("/Filter"));
     EXPECT_THAT(Bytes(File("out.pdf")), HasSubstr("<?xpacket end=\"w\"?>\nendstream"));
+}
+
+// The archive check reads the file as finished: the packet must declare
+// PDF/A-2b and repeat the new title and creator, and the file must be
+// unencrypted PDF 1.7 at most with every font embedded, also in forms.
+TEST_F(QpdfFinisher, ArchiveCheckReadsBackWhatTheFinishedFileShows) {
+    PdfBuilder office(1);
+    office.SetInfo("/Title", "Doc").SetMetadata(kOfficeXmp);
+    office.AddPicture(0, {10, 10, 50, 50}, true);
+    AddFont(office.Pdf(), office.Page(0).getKey("/Resources"), "Sans", true);
+    const auto input = Office(std::move(office));
+    EXPECT_THAT(finisher.ArchiveProblems(input),
+                ElementsAre("its XMP metadata has no xmp:CreatorTool"));
+    PdfFinish finish;
+    finish.Title = "Tom & Jerry <Глава>";
+    finish.Creator = "Pellin Convertor";
+    finisher.Finish(input, File("out.pdf"), finish);
+    EXPECT_THAT(finisher.ArchiveProblems(File("out.pdf")), ElementsAre());
+
+    std::string firstPart = kOfficeXmp;
+    firstPart.replace(firstPart.find(">2<"), 3, ">1<");
+    firstPart.replace(firstPart.find(">B<"), 3, ">A<");
+    PdfBuilder bad(1);
+    bad.SetInfo("/Title", "Doc").SetInfo("/Creator", "Writer").SetMetadata(firstPart);
+    bad.AddPicture(0, {10, 10, 50, 50}, true);
+    QPDFObjectHandle form = bad.Page(0).getKey("/Resources").getKey("/XObject").getKey("/X0");
+    AddFont(bad.Pdf(), form.getDict().getKey("/Resources"), "Symbol", false);
+    QPDFWriter writer(bad.Pdf(), File("bad.pdf").c_str());
+    writer.forcePDFVersion("2.0");
+    writer.setR6EncryptionParameters("", "owner", true, true, true, true, true, true, qpdf_r3p_full,
+                                     false);
+    writer.write();
+    EXPECT_THAT(finisher.ArchiveProblems(File("bad.pdf")),
+                ElementsAre("its XMP metadata says pdfaid:part \"1\" instead of \"2\"",
+                            "its XMP metadata says pdfaid:conformance \"A\" instead of \"B\"",
+                            "its XMP metadata has no xmp:CreatorTool",
+                            "it is PDF 2.0, part 2 allows up to 1.7", "it is encrypted",
+                            "the font Symbol is not embedded"));
 }
 
 TEST_F(QpdfFinisher, DamagedInputFailsClearlyAndWritesNothing) {
@@ -218,6 +272,10 @@ TEST_F(QpdfFinisher, HostileStructuresNeitherCrashNorPrint) {
     builder.SetInfo("/Title", "x");
     pdf.getTrailer().replaceKey("/Info", QPDFObjectHandle::newInteger(3));
     pdf.getRoot().getKey("/Pages").replaceKey("/Count", QPDFObjectHandle::newString("many"));
+    // A form whose resources hold the form itself.
+    builder.AddPicture(0, {10, 10, 20, 20}, true);
+    QPDFObjectHandle form = builder.Page(0).getKey("/Resources").getKey("/XObject").getKey("/X0");
+    form.getDict().getKey("/Resources").getKey("/XObject").replaceKey("/Self", form);
     const auto input = Office(std::move(builder));
 
     PdfFinish finish;
@@ -230,6 +288,7 @@ TEST_F(QpdfFinisher, HostileStructuresNeitherCrashNorPrint) {
     ::testing::internal::CaptureStderr();
     EXPECT_NO_THROW(finisher.Finish(input, File("out.pdf"), finish));
     EXPECT_EQ(finisher.Inspect(input).Pages, 2);  // counted without the tree's /Count
+    EXPECT_THAT(finisher.ArchiveProblems(File("out.pdf")), ElementsAre("it has no XMP metadata"));
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     const PdfDocument out(File("out.pdf"));

@@ -4,6 +4,7 @@
 
 using platform::UpdateXmpPacket;
 using platform::XmpChanges;
+using platform::XmpValue;
 
 namespace {
 
@@ -33,6 +34,22 @@ TEST(XmpPacket, ChangesPropertiesInEveryFormTheyAreWritten) {
               Packet("<rdf:Description xmp:CreatorTool='Tool &quot;2&quot;'><dc:title><rdf:Alt>"
                      "<rdf:li xml:lang=\"x-default\">New</rdf:li></rdf:Alt></dc:title>"
                      "</rdf:Description>"));
+}
+
+TEST(XmpPacket, ReadsBackWhatItWroteInEitherForm) {
+    XmpChanges changes;
+    changes.Title = "Tom & \"Жук\"";
+    changes.CreatorTool = "Tool <2>";
+    for (const char* body :
+         {"<dc:title/><xmp:CreatorTool>W</xmp:CreatorTool>",
+          "<rdf:Description xmp:CreatorTool='W'><dc:title/></rdf:Description>"}) {
+        const std::string updated = UpdateXmpPacket(Packet(body), changes);
+        EXPECT_EQ(XmpValue(updated, "dc:title"), changes.Title) << body;
+        EXPECT_EQ(XmpValue(updated, "xmp:CreatorTool"), changes.CreatorTool) << body;
+    }
+    EXPECT_EQ(XmpValue(Packet("<pdfaid:part>&#50;&#x416;&bogus;</pdfaid:part>"), "pdfaid:part"),
+              "2Ж&bogus;");
+    EXPECT_EQ(XmpValue(Packet("<pdfaid:partx>2</pdfaid:partx>"), "pdfaid:part"), std::nullopt);
 }
 
 TEST(XmpPacket, AddsMissingTitleAndToolButNotALanguage) {

@@ -32,6 +32,7 @@
 #include <osl/file.hxx>
 
 #include "platform/office/UnoRuntime.h"
+#include "platform/pdf/PdfFinisher.h"
 
 namespace platform::office {
 
@@ -481,7 +482,9 @@ void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings&
         property("ExportBookmarks", Any(settings.bookmarksFromHeadings)),
         property("ExportBookmarksToPDFDestination", Any(true)),
         property("UseTaggedPDF", Any(settings.taggedPdf)),
-        property("SelectPdfVersion", Any(static_cast<sal_Int32>(settings.pdfA ? 1 : 0))),
+        // The number is the PDF/A part; for part 2 LibreOffice declares level B, tagged or not.
+        property("SelectPdfVersion",
+                 Any(static_cast<sal_Int32>(settings.pdfA ? platform::kArchivePart : 0))),
         property("ExportLinksRelativeFsys", Any(false)),
     };
     if (settings.pageRange)

@@ -24,6 +24,10 @@ struct PdfFinish {
     std::optional<std::vector<PdfOutlineItem>> Outline;  // replaces the outline; nothing keeps it
 };
 
+// The archival PDF the program asks the office for: PDF/A-2b.
+inline constexpr int kArchivePart = 2;
+inline constexpr char kArchiveConformance = 'B';
+
 // What a written PDF holds, as far as the converter needs to know.
 struct PdfFacts {
     int Pages = 0;
@@ -40,6 +44,10 @@ public:
                         const PdfFinish& finish) = 0;
     // Throws std::runtime_error when `path` is not a readable PDF.
     virtual PdfFacts Inspect(const std::string& path) = 0;
+    // What keeps `path` from being the PDF/A-2b file it was written as, as
+    // far as the file itself shows it: one sentence per problem, empty when
+    // none is found. Throws as Inspect does.
+    virtual std::vector<std::string> ArchiveProblems(const std::string& path) = 0;
 };
 
 // The program's own finisher (qpdf), shared by every thread.

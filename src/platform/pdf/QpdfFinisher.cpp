@@ -3,6 +3,7 @@
 #include <climits>
 #include <qpdf/QPDF.hh>
 
+#include "platform/pdf/PdfArchiveCheck.h"
 #include "platform/pdf/PdfFileAccess.h"
 #include "platform/pdf/PdfNamedDestinations.h"
 #include "platform/pdf/PdfOutlineBuilder.h"
@@ -116,6 +117,16 @@ PdfFacts QpdfFinisher::Inspect(const std::string& path) {
         facts.Pages = PageCount(pdf);
         facts.NamedDestinations = PdfNamedDestinations(pdf).Names();
         return facts;
+    } catch (const std::exception& error) {
+        throw DamagedPdf(error);
+    }
+}
+
+std::vector<std::string> QpdfFinisher::ArchiveProblems(const std::string& path) {
+    QPDF pdf;
+    OpenPdf(pdf, path);
+    try {
+        return PdfArchiveProblems(pdf, kArchivePart, kArchiveConformance);
     } catch (const std::exception& error) {
         throw DamagedPdf(error);
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The PDF finisher built on qpdf: replaces the outline, sets the document
 // information, the language and the matching XMP metadata, and reads back
-// the page count and the named destinations. Each call works on its own qpdf
-// document, so converter threads may share one finisher.
+// the page count, the named destinations and the marks of an archival file. Each call works on its
+// own qpdf document, so converter threads may share one finisher.
 
 #include "platform/pdf/PdfFinisher.h"
 
@@ -13,6 +13,7 @@ public:
     void Finish(const std::string& input, const std::string& output,
                 const PdfFinish& finish) override;
     PdfFacts Inspect(const std::string& path) override;
+    std::vector<std::string> ArchiveProblems(const std::string& path) override;
 };
 
 }  // namespace platform

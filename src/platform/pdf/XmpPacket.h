@@ -20,4 +20,10 @@ struct XmpChanges {
 // (</rdf:RDF>) is returned unchanged, since there is no safe place to add to.
 std::string UpdateXmpPacket(std::string packet, const XmpChanges& changes);
 
+// The text of the simple property `name` ("pdfaid:part"), written as an
+// element or as an attribute of rdf:Description; for a language
+// alternative such as dc:title, the text of its first item. Character
+// references are resolved. Nothing when the packet does not hold it.
+std::optional<std::string> XmpValue(const std::string& packet, const std::string& name);
+
 }  // namespace platform
