@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "convert/ContentsTreeReader.h"
+
 namespace {
 
 constexpr std::size_t kNamesListed = 5;
@@ -56,8 +58,16 @@ std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
 }
 
 std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote) {
-    if (state.DecompilerExit != PartlyReadExit) return leftOutNote;
-    const std::string damaged =
-        "the help file is damaged: only the part that could be read is converted";
-    return leftOutNote.empty() ? damaged : damaged + "; " + leftOutNote;
+    std::vector<std::string> parts;
+    if (state.DecompilerExit == PartlyReadExit)
+        parts.push_back("the help file is damaged: only the part that could be read is converted");
+    if (const std::size_t missing = MissingEntriesOfTree(state.Contents); missing == 1)
+        parts.push_back("1 contents entry names a file the help file does not hold");
+    else if (missing > 1)
+        parts.push_back(std::to_string(missing) +
+                        " contents entries name files the help file does not hold");
+    if (!leftOutNote.empty()) parts.push_back(leftOutNote);
+    std::string note;
+    for (const auto& part : parts) note += (note.empty() ? "" : "; ") + part;
+    return note;
 }

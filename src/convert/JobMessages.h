@@ -20,5 +20,6 @@ std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
                         const std::set<int>& stoppedOffice, const std::vector<std::string>& topics);
 
 // What a converted job's result adds: that the help file was only partly
-// read, and the topics left out; empty for a whole one.
+// read, how many contents entries name files it does not hold, and the
+// topics left out; empty for a whole one.
 std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote);
