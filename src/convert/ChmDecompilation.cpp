@@ -45,8 +45,9 @@ constexpr int SearchAttempts = 3;
 // Folders already taken (another process, the same millisecond) are skipped
 // by counting the tick on; a folder of someone else is never shared.
 constexpr int TempFolderTries = 64;
-// The first bytes of a help file: "ITSF", then where header section 0 is.
+// The first bytes of a help file: "ITSF", ..., where header section 0 is.
 constexpr ssize_t FileHeaderBytes = 0x40;
+constexpr std::size_t SectionZeroAt = 0x38;
 // A source longer than its header says by more than this is not copied, nor
 // one this long of which less than a sixteenth is stored on disk.
 constexpr std::uint64_t ImplausibleExcess = 64ull << 20;
@@ -97,6 +98,19 @@ std::uint64_t LittleEndian(const unsigned char* bytes) {
     return value;
 }
 
+// The file's own length as header section 0 records it (8 bytes into the
+// section), when the header names a section inside the file.
+std::optional<std::uint64_t> RecordedLength(int fd, const unsigned char* header, ssize_t got,
+                                            std::uint64_t size) {
+    if (got < FileHeaderBytes) return std::nullopt;
+    const std::uint64_t section = LittleEndian(header + SectionZeroAt);
+    unsigned char length[8] = {};
+    if (section >= size || size - section < 16 ||
+        ::pread(fd, length, sizeof length, static_cast<off_t>(section + 8)) != sizeof length)
+        return std::nullopt;
+    return LittleEndian(length);
+}
+
 // Why the open file cannot be the help file it claims to be, judged from
 // its first bytes and its size alone, or nothing. Every help file compiler
 // records the file's own length in header section 0; only a file far longer
@@ -111,12 +125,9 @@ std::optional<std::string> ImplausibleSourceReason(int fd) {
     const auto size = static_cast<std::uint64_t>(info.st_size);
     const std::string damaged =
         "The help file is damaged: it is " + std::to_string(size) + " bytes";
-    unsigned char length[8] = {};
-    const std::uint64_t section = got >= FileHeaderBytes ? LittleEndian(header + 0x38) : size;
-    if (section < size && size - section >= sizeof length + 8 &&
-        ::pread(fd, length, sizeof length, static_cast<off_t>(section + 8)) == sizeof length &&
-        size > LittleEndian(length) && size - LittleEndian(length) > ImplausibleExcess)
-        return damaged + " long, but its header gives " + std::to_string(LittleEndian(length));
+    const auto recorded = RecordedLength(fd, header, got, size);
+    if (recorded && size > *recorded && size - *recorded > ImplausibleExcess)
+        return damaged + " long, but its header gives " + std::to_string(*recorded);
     const auto stored = static_cast<std::uint64_t>(info.st_blocks) * 512;
     if (size > ImplausibleExcess && stored < size / MostlyHoles)
         return damaged + ", but only " + std::to_string(stored) + " are stored on disk";
@@ -149,7 +160,8 @@ void CopyBytes(int from, int to) {
 void CopySourceIn(const std::string& sourceChm, const TvxChmJobState& state) {
     if (const auto problem = platform::UnreadableFileReason(sourceChm))
         throw std::runtime_error(*problem);
-    const UniqueFile from(::open(sourceChm.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a file swapped for a FIFO since the look must not hang the job.
+    const UniqueFile from(::open(sourceChm.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (from.fd < 0)
         throw std::runtime_error("Cannot read " + sourceChm + ": " + std::strerror(errno));
     if (const auto problem = ImplausibleSourceReason(from.fd)) throw std::runtime_error(*problem);
