@@ -1,16 +1,22 @@
 #include "convert/ChmDecompilation.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "convert/ContentsTreeReader.h"
 #include "convert/DecompiledFiles.h"
@@ -43,6 +49,24 @@ constexpr int SearchAttempts = 3;
 constexpr int TempFolderTries = 64;
 // Job folders are "pellin-job-<process tag>-<tick><job index>".
 constexpr const char* JobFolderPrefix = "pellin-job-";
+// The first bytes of a help file: "ITSF", ..., where header section 0 is.
+constexpr ssize_t FileHeaderBytes = 0x40;
+constexpr std::size_t SectionZeroAt = 0x38;
+// A source longer than its header says by more than this is not copied, nor
+// one this long of which less than a sixteenth is stored on disk.
+constexpr std::uint64_t ImplausibleExcess = 64ull << 20;
+constexpr std::uint64_t MostlyHoles = 16;
+constexpr std::size_t CopyPieceBytes = 1 << 20;
+
+struct UniqueFile {
+    int fd;
+    explicit UniqueFile(int descriptor) : fd(descriptor) {}
+    ~UniqueFile() {
+        if (fd >= 0) ::close(fd);
+    }
+    UniqueFile(const UniqueFile&) = delete;
+    UniqueFile& operator=(const UniqueFile&) = delete;
+};
 
 std::string TempBase() {
     const std::string temp = fs::temp_directory_path().string();
@@ -72,16 +96,91 @@ void RequireTempFolder(const TvxChmJobState& state) {
     throw std::runtime_error(message);
 }
 
+std::uint64_t LittleEndian(const unsigned char* bytes) {
+    std::uint64_t value = 0;
+    for (int i = 7; i >= 0; --i) value = (value << 8) | bytes[i];
+    return value;
+}
+
+// The file's own length as header section 0 records it (8 bytes into the
+// section), when the header names a section inside the file.
+std::optional<std::uint64_t> RecordedLength(int fd, const unsigned char* header, ssize_t got,
+                                            std::uint64_t size) {
+    if (got < FileHeaderBytes) return std::nullopt;
+    const std::uint64_t section = LittleEndian(header + SectionZeroAt);
+    unsigned char length[8] = {};
+    if (section >= size || size - section < 16 ||
+        ::pread(fd, length, sizeof length, static_cast<off_t>(section + 8)) != sizeof length)
+        return std::nullopt;
+    return LittleEndian(length);
+}
+
+// Why the open file cannot be the help file it claims to be, judged from
+// its first bytes and its size alone, or nothing. Every help file compiler
+// records the file's own length in header section 0; only a file far longer
+// than that, or one mostly made of holes, is refused, so trailing bytes or a
+// cut file still go to the decompiler, which reads what it can.
+std::optional<std::string> ImplausibleSourceReason(int fd) {
+    unsigned char header[FileHeaderBytes] = {};
+    const ssize_t got = ::pread(fd, header, sizeof header, 0);
+    if (got < 4 || std::memcmp(header, "ITSF", 4) != 0) return "Not a compiled help file";
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return std::nullopt;  // the copy names the cause
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    const std::string damaged =
+        "The help file is damaged: it is " + std::to_string(size) + " bytes";
+    const auto recorded = RecordedLength(fd, header, got, size);
+    if (recorded && size > *recorded && size - *recorded > ImplausibleExcess)
+        return damaged + " long, but its header gives " + std::to_string(*recorded);
+    const auto stored = static_cast<std::uint64_t>(info.st_blocks) * 512;
+    if (size > ImplausibleExcess && stored < size / MostlyHoles)
+        return damaged + ", but only " + std::to_string(stored) + " are stored on disk";
+    return std::nullopt;
+}
+
+// Copies in pieces so that a stop ends the copy of a large file at once.
+void CopyBytes(int from, int to) {
+    std::vector<char> buffer(CopyPieceBytes);
+    for (;;) {
+        if (platform::StopRequested()) throw std::runtime_error("The run was stopped");
+        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got == 0) return;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            throw std::system_error(errno, std::generic_category());
+        }
+        if (const int error =
+                platform::WriteFully(to, buffer.data(), static_cast<std::size_t>(got)))
+            throw std::system_error(error, std::generic_category());
+    }
+}
+
 // The user's file is looked at before it is copied, so that a job fails
 // naming that file and the real cause, not the copy the decompiler misses.
 void CopySourceIn(const std::string& sourceChm, const TvxChmJobState& state) {
     if (const auto problem = platform::UnreadableFileReason(sourceChm))
         throw std::runtime_error(*problem);
+    // Not blocking: a file swapped for a FIFO since the look must not hang the job.
+    const UniqueFile from(::open(sourceChm.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (from.fd < 0)
+        throw std::runtime_error("Cannot read " + sourceChm + ": " + std::strerror(errno));
+    if (const auto problem = ImplausibleSourceReason(from.fd)) throw std::runtime_error(*problem);
     RequireTempFolder(state);
-    const auto ec = platform::CopyFileChecked(sourceChm, state.TempFolder + SourceCopyName);
-    if (ec)
+    const std::string copy = state.TempFolder + SourceCopyName;
+    try {
+        UniqueFile to(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (to.fd < 0) throw std::system_error(errno, std::generic_category());
+        CopyBytes(from.fd, to.fd);
+        if (::close(std::exchange(to.fd, -1)) != 0)
+            throw std::system_error(errno, std::generic_category());
+    } catch (const std::system_error& error) {
+        ::unlink(copy.c_str());
         throw std::runtime_error("Cannot copy " + sourceChm + " into the job folder " +
-                                 state.TempFolderName + ": " + ec.message());
+                                 state.TempFolderName + ": " + error.code().message());
+    } catch (...) {
+        ::unlink(copy.c_str());
+        throw;
+    }
 }
 
 TvxReadFile ReaderOf(const TvxDecompileSettings& settings) {
@@ -255,6 +354,7 @@ void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& set
     if (toc) {
         const std::string text = ReadWithRetries(files.FullPath(*toc), settings, readFile);
         state.Contents = ContentsTreeReader(files, charset).Read(text, *toc);
+        state.MissingContentsEntries = MissingEntriesOfTree(state.Contents);
         TopicCollector collector(state.TopicFiles);
         for (const auto& topic : TopicsOfTree(state.Contents)) collector.Add(topic);
     }

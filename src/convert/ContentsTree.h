@@ -12,6 +12,7 @@ struct ContentsEntry {
         Topic;  // full path of the topic file in the job folder; empty when the entry names none
     std::string Fragment;  // the anchor after "#", empty for the topic's start
     std::vector<ContentsEntry> Children;
+    bool Missing = false;  // the entry names a file the help file does not hold
 };
 
 using ContentsTree = std::vector<ContentsEntry>;

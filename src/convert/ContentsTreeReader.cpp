@@ -139,7 +139,11 @@ TopicLink TreeBuilder::Link(std::optional<std::string_view> local,
     if (local) link = links_.Read(*local);
     // "URL" names the page of entries made for the web, or one merged from
     // another help file; it counts when "Local" names no page.
-    if (link.Topic.empty() && url) link = links_.Read(*url);
+    if (link.Topic.empty() && url) {
+        const bool localMissing = link.Missing;
+        link = links_.Read(*url);
+        link.Missing = link.Missing || (localMissing && link.Topic.empty());
+    }
     if (link.Topic.empty()) link.Fragment.clear();
     return link;
 }
@@ -168,6 +172,7 @@ std::optional<ContentsEntry> TreeBuilder::MakeEntry() const {
     TopicLink link = Link(local, url);
     entry.Topic = std::move(link.Topic);
     entry.Fragment = std::move(link.Fragment);
+    entry.Missing = link.Missing;
     for (const auto& [pageName, pageLocal] : morePages) {
         TopicLink page = Link(pageLocal, std::nullopt);
         if (page.Topic.empty()) continue;
@@ -223,4 +228,11 @@ std::size_t DepthOfTree(const ContentsTree& tree) {
     std::size_t deepest = 0;
     for (const auto& entry : tree) deepest = std::max(deepest, 1 + DepthOfTree(entry.Children));
     return deepest;
+}
+
+std::size_t MissingEntriesOfTree(const ContentsTree& tree) {
+    std::size_t missing = 0;
+    for (const auto& entry : tree)
+        missing += (entry.Missing ? 1 : 0) + MissingEntriesOfTree(entry.Children);
+    return missing;
 }

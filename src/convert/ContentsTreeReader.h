@@ -41,5 +41,8 @@ private:
 // path once, compared without regard to letter case.
 std::vector<std::string> TopicsOfTree(const ContentsTree& tree);
 
+// The number of entries naming a file the help file does not hold.
+std::size_t MissingEntriesOfTree(const ContentsTree& tree);
+
 // The number of levels of the tree (0 when it is empty).
 std::size_t DepthOfTree(const ContentsTree& tree);

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "convert/ContentsTreeReader.h"
+
 namespace {
 
 constexpr std::size_t kNamesListed = 5;
@@ -67,11 +69,18 @@ std::string ArchiveNote(const std::vector<std::string>& problems) {
 
 std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote,
                     const std::string& archiveNote) {
-    std::string note;
+    std::vector<std::string> parts;
     if (state.DecompilerExit == PartlyReadExit)
-        note = "the help file is damaged: only the part that could be read is converted";
+        parts.push_back("the help file is damaged: only the part that could be read is converted");
+    if (const std::size_t missing = state.MissingContentsEntries; missing == 1)
+        parts.push_back("1 contents entry names a file the help file does not hold");
+    else if (missing > 1)
+        parts.push_back(std::to_string(missing) +
+                        " contents entries name files the help file does not hold");
     for (const std::string* part : {&leftOutNote, &archiveNote})
-        if (!part->empty()) note += (note.empty() ? "" : "; ") + *part;
+        if (!part->empty()) parts.push_back(*part);
+    std::string note;
+    for (const auto& part : parts) note += (note.empty() ? "" : "; ") + part;
     return note;
 }
 

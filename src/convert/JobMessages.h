@@ -24,8 +24,9 @@ std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
 std::string ArchiveNote(const std::vector<std::string>& problems);
 
 // What a converted job's result adds: that the help file was only partly
-// read, the topics left out, and what keeps an archival PDF from being one;
-// empty for a whole one.
+// read, how many contents entries name files it does not hold, the topics
+// left out, and what keeps an archival PDF from being one; empty for a whole
+// one.
 std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote,
                     const std::string& archiveNote = {});
 

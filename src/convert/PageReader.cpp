@@ -182,6 +182,7 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
         if (state.System)
             Put(out, {"system", state.System->Title, std::to_string(state.System->Lcid)});
         for (const auto& topic : state.TopicFiles) Put(out, {"topic-file", topic});
+        Put(out, {"missing-entries", std::to_string(state.MissingContentsEntries)});
         std::fflush(out);
 
         const TopicPathResolver resolver(state.TempFolderName);
@@ -245,6 +246,11 @@ public:
             return true;
         }
         if (key == "counts" && f.size() == 4) return TakeCounts(f);
+        if (key == "missing-entries" && f.size() == 2) {
+            const auto missing = Number(f[1], 0, 1LL << 30);
+            if (missing) r.MissingContentsEntries = static_cast<std::size_t>(*missing);
+            return missing.has_value();
+        }
         if (key == "outline" && f.size() == 4) return TakeOutline(f);
         return false;
     }

@@ -38,6 +38,7 @@ struct PageReading {
     std::vector<std::string> Topics;                // topic files, full paths, in reading order
     std::vector<platform::PdfOutlineItem> Outline;  // of the contents; see OutlineFromContents
     std::optional<HelpSystemInfo> System;           // its title and language id only
+    std::size_t MissingContentsEntries = 0;         // naming files the help file does not hold
     Book Written;  // without anchors; LeftOut also names the topics that stopped the reader
 };
 

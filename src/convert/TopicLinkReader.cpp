@@ -62,6 +62,7 @@ TopicLink TopicLinkReader::Read(std::string_view raw) const {
         raw = raw.substr(0, hash);
     }
     if (!raw.empty()) link.Topic = FindSpelling(raw);
+    link.Missing = !raw.empty() && link.Topic.empty();
     return link;
 }
 

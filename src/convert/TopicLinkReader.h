@@ -16,6 +16,7 @@
 struct TopicLink {
     std::string Topic;     // full path of the existing topic file; empty when none
     std::string Fragment;  // the anchor after "#", UTF-8; empty for the topic's start
+    bool Missing = false;  // names a file of the help file that it does not hold
 };
 
 class TopicLinkReader {

@@ -154,6 +154,7 @@ void TvxPellin::PrepareBook(Job& job) {
     if (job.topics.empty()) {
         job.topics = std::move(reading.Topics);
         job.state.System = std::move(reading.System);
+        job.state.MissingContentsEntries = reading.MissingContentsEntries;
         job.facts = FactsOf(job.state, job.node->FileName);
     }
     job.outline = std::move(reading.Outline);

@@ -57,30 +57,4 @@ void WriteFileParts(const std::string& file, std::initializer_list<std::string_v
     if (error != 0) throw CannotWriteFile(shownPath, error);
 }
 
-std::error_code CopyFileChecked(const std::string& from, const std::string& to) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return {errno, std::generic_category()};
-    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (out < 0) {
-        const int error = errno;
-        ::close(in);
-        return {error, std::generic_category()};
-    }
-    int error = 0;
-    char buffer[64 * 1024];
-    while (error == 0) {
-        const ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) error = errno;
-        if (got <= 0) break;
-        error = WriteFully(out, buffer, static_cast<std::size_t>(got));
-    }
-    if (error == 0 && SyncFailed(out)) error = errno;
-    if (::close(out) != 0 && error == 0 && errno != EINTR) error = errno;
-    ::close(in);
-    if (error == 0) return {};
-    ::unlink(to.c_str());
-    return {error, std::generic_category()};
-}
-
 }  // namespace platform

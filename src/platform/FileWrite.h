@@ -7,7 +7,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "platform/FileError.h"
 
@@ -31,10 +30,5 @@ void WriteFileBytes(const std::string& file, std::string_view bytes, const std::
 // The same for text made of several parts, written one after the other.
 void WriteFileParts(const std::string& file, std::initializer_list<std::string_view> parts,
                     const std::string& shownPath);
-
-// Copies the regular file `from` to the new file `to` (which must not
-// exist), synced. On failure the copy is removed and the error returned; a
-// full disk is ENOSPC, never a short copy or a vague I/O error.
-std::error_code CopyFileChecked(const std::string& from, const std::string& to);
 
 }  // namespace platform

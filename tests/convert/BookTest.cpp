@@ -256,6 +256,32 @@ TEST_F(BookFolder, DamagedAndEmptyPagesAreLeftOutWithTheReason) {
     EXPECT_EQ(book.Anchors.Destination(1, ""), "");
 }
 
+// Contents entries may point straight at pictures or text files: each becomes
+// a page of its own, known by its first bytes rather than by its name.
+TEST_F(BookFolder, APictureOrTextTopicBecomesAPageShowingIt) {
+    job.Write("shots/port forwarding #1.GIF", std::string("GIF89a\x01\0\x01\0\0\0\0", 13));
+    job.Write("shots/shot.htm", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    job.Write("plan.svg", "<?xml version=\"1.0\"?>\n<!-- made by hand -->\n<svg width=\"9\"/>");
+    job.Write("read me.txt", "a < b & c\n\xCF\xF0\xE8\xE2\xE5\xF2\n<p>not markup</p>");
+    job.Write("notes.txt", "\xEF\xBB\xBF\xD0\x9C\xD0\xB8\xD1\x80");
+    const Book book = Build(
+        {"shots/port forwarding #1.GIF", "shots/shot.htm", "plan.svg", "read me.txt", "notes.txt"},
+        "WINDOWS-1251");
+    EXPECT_TRUE(book.LeftOut.empty()) << book.LeftOut.front().Reason;
+    EXPECT_EQ(book.Included, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(book.Pictures, 3);
+    const std::string text = BookText();
+    EXPECT_TRUE(Contains(text, "src=\"shots/port%20forwarding%20%231.GIF\"")) << text;
+    EXPECT_TRUE(Contains(text, "src=\"shots/shot.htm\"")) << text;
+    EXPECT_TRUE(Contains(text, "src=\"plan.svg\"")) << text;
+    // Text as it is, in the help file's code page or the one its mark names.
+    EXPECT_TRUE(Contains(text,
+                         "a &lt; b &amp; c\n\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n"
+                         "&lt;p&gt;not markup&lt;/p&gt;</pre>"))
+        << text;
+    EXPECT_TRUE(Contains(text, "\xD0\x9C\xD0\xB8\xD1\x80</pre>")) << text;
+}
+
 // Generated set pages and hand-made manuals often open with an empty block.
 TEST_F(BookFolder, ATopicThatOpensWithAnEmptyBlockKeepsItsStartAnchor) {
     job.Write("a.htm", "<body><div></div><h1>Set</h1><p>Text</p></body>");

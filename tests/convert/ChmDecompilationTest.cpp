@@ -238,9 +238,9 @@ TEST_F(DecompileChmTest, WithoutASystemFileTheHeaderTellsTheLanguage) {
     EXPECT_EQ("", job.state.System->Title);
     EXPECT_EQ("Вв", job.state.Contents.at(0).Name);
 
-    // Neither an entry nor a header: nothing is known, and windows-1252 is read.
+    // Neither an entry nor a whole header: nothing is known, and windows-1252 is read.
     JobFolder other(3);
-    chm = source.Write("plain.chm", "no header");
+    chm = source.Write("plain.chm", "ITSF cut short");
     DecompileChm(chm, other.state, Quick());
     EXPECT_FALSE(other.state.System);
     EXPECT_EQ("Ââ", other.state.Contents.at(0).Name);
@@ -570,6 +570,60 @@ TEST_F(DecompileChmTest, AnUnusableSourceFailsNamingTheUsersFileNotTheCopy) {
         EXPECT_TRUE(decompiler->Program.empty()) << path;
         EXPECT_FALSE(fs::exists(fresh / "1.chm")) << path;
     }
+}
+
+// A source is looked at before it is copied: one that is no help file, one
+// far longer than its header says and one mostly made of holes fail at once,
+// and so does the copy when a stop was asked for.
+TEST_F(DecompileChmTest, ASourceIsJudgedBeforeItIsCopiedAndTheCopyHeedsAStop) {
+    // Header section 0 at 0x60 gives the file's length at 0x68.
+    auto header = [](std::uint64_t length) {
+        std::string bytes(0x70, '\0');
+        bytes.replace(0, 4, "ITSF");
+        for (int i = 0; i < 8; ++i) {
+            bytes[0x38 + i] = static_cast<char>(std::uint64_t{0x60} >> (8 * i));
+            bytes[0x68 + i] = static_cast<char>(length >> (8 * i));
+        }
+        return bytes;
+    };
+    constexpr std::uintmax_t big = 20ull << 30;
+    std::string noise(1000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>(i * 7919 % 251);
+    const std::string random = source.Write("random.chm", noise);
+    const std::string zeros = source.Write("zeros.chm", "");
+    const std::string longer = source.Write("longer.chm", header(0x70));
+    const std::string holes = source.Write("holes.chm", header(big));
+    for (const auto& path : {zeros, longer, holes}) fs::resize_file(path, big);
+    const std::pair<std::string, std::string> cases[] = {
+        {random, "Not a compiled help file"},
+        {zeros, "Not a compiled help file"},
+        {longer,
+         "The help file is damaged: it is 21474836480 bytes long, but its header gives 112"},
+        {holes, "The help file is damaged: it is 21474836480 bytes, but only "},
+    };
+    for (const auto& [path, message] : cases) {
+        JobFolder fresh;
+        const auto started = std::chrono::steady_clock::now();
+        try {
+            DecompileChm(path, fresh.state, Quick());
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(0u, std::string(error.what()).rfind(message, 0)) << error.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 1s) << path;
+        EXPECT_TRUE(decompiler->Program.empty()) << path;
+        EXPECT_FALSE(fs::exists(fresh / "1.chm")) << path;
+    }
+    platform::RequestStop();
+    try {
+        Decompile();
+        ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ("The run was stopped", error.what());
+    }
+    platform::ClearStopRequest();
+    EXPECT_TRUE(decompiler->Program.empty());
+    EXPECT_FALSE(fs::exists(job / "1.chm"));
 }
 
 TEST(MakeTempFolder, AJobFolderIsPrivateToItsOwner) {

@@ -446,6 +446,21 @@ TEST_F(PellinConvert, DamagedTopicsAreLeftOutAndTheJobSaysSo) {
     EXPECT_EQ(node->Note, "1 of 2 topics left out: zeros.htm (the page is damaged)");
 }
 
+// Entries naming pages the help file does not hold are counted; links to
+// the web are no such entries.
+TEST_F(PellinConvert, ContentsEntriesNamingMissingPagesAreCountedInTheNote) {
+    setPages({{"toc.hhc",
+               TocOf({"a.htm", "gone.htm", "http://example.com/", "sub/gone.htm#x", "zeros.htm"})},
+              {"a.htm", "<p>A</p>"},
+              {"zeros.htm", std::string(1024, '\0')}});
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(node->Note,
+              "2 contents entries name files the help file does not hold; "
+              "1 of 2 topics left out: zeros.htm (the page is damaged)");
+}
+
 TEST_F(PellinConvert, AHelpFileOfDamagedPagesOnlyFailsAndSaysWhy) {
     setPages({{"toc.hhc", TocOf({"zeros.htm"})}, {"zeros.htm", std::string(1024, '\0')}});
     convert();

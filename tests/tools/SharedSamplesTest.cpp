@@ -122,3 +122,20 @@ TEST(SharedSamplesTest, HostileNamesNeverEscape) {
 }
 
 }  // namespace
+
+// chmcmd names listing chunk 1 as the first although chunk 0 holds entries
+// too: every page of both chunks is written.
+TEST(SharedSamplesTest, AHelpFileOfChmcmdComesOutWithEveryPage) {
+    const fs::path chm = SharedChmFolder() / "made/chmcmd-400.chm";
+    if (!fs::exists(chm)) GTEST_SKIP() << "shared sample missing: " << chm;
+    ScratchFolder scratch;
+    const ProgramResult result =
+        RunHh({"-decompile", (scratch.Path() / "out").string(), chm.string()});
+    EXPECT_TRUE(result.Exited && result.ExitCode == 0) << result.Errors;
+    const auto tree = TreeBelow(scratch.Path() / "out");
+    const auto pages = std::count_if(tree.begin(), tree.end(), [](const std::string& name) {
+        return name.size() == 8 && name.starts_with("p") && name.ends_with(".htm");
+    });
+    EXPECT_EQ(400, pages);
+    EXPECT_TRUE(tree.count("p000.htm") && tree.count("p399.htm"));
+}

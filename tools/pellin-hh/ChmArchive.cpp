@@ -1,15 +1,21 @@
 #include "ChmArchive.h"
 
 #include <chm_lib.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <unordered_set>
+
+#include "ChmDirectory.h"
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const std::string& path) {
     chmFile* handle = chm_open(path.c_str());
     if (handle == nullptr) return nullptr;
-    return std::unique_ptr<ChmArchive>(new ChmArchive(handle));
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    return std::unique_ptr<ChmArchive>(new ChmArchive(handle, std::move(file)));
 }
 
 ChmArchive::~ChmArchive() { chm_close(handle_); }
@@ -30,7 +36,40 @@ ArchiveListing ChmArchive::List() {
     const int what = CHM_ENUMERATE_ALL;
     listing.Complete = chm_enumerate(handle_, what, &ChmArchive::CollectEntry, this) != 0;
     filling_ = nullptr;
+    AddEntriesOffTheChain(listing);
     return listing;
+}
+
+// chmlib follows the chain of listing chunks from the one the directory
+// header names first; entries of chunks outside that chain are read here.
+void ChmArchive::AddEntriesOffTheChain(ArchiveListing& listing) {
+    if (!file_.Valid()) return;
+    const int fd = file_.Get();
+    const ChmByteReader read = [fd](std::uint64_t offset, unsigned char* buffer,
+                                    std::size_t size) -> std::size_t {
+        if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())) return 0;
+        std::size_t got = 0;
+        while (got < size) {
+            const ssize_t n =
+                ::pread(fd, buffer + got, size - got, static_cast<off_t>(offset + got));
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        return got;
+    };
+    const ChmDirectory directory = ReadChmDirectory(read, MaxEntries);
+    if (!directory.Complete) listing.Complete = false;
+    std::unordered_set<std::string> listed;
+    for (const auto& entry : listing.Entries) listed.insert(entry.Name);
+    for (const auto& entry : directory.Entries) {
+        if (!listed.insert(entry.Name).second) continue;
+        if (locations_.size() >= MaxEntries) {
+            listing.Complete = false;
+            break;
+        }
+        listing.Entries.push_back({entry.Name, entry.Length});
+        locations_.push_back({entry.Start, entry.Length, entry.Space});
+    }
 }
 
 std::size_t ChmArchive::Read(std::size_t index, std::uint64_t offset, unsigned char* buffer,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ArchiveReader.h"
+#include "UniqueFd.h"
 
 struct chmFile;
 
@@ -31,10 +32,12 @@ private:
         std::uint64_t Length = 0;
         int Space = 0;
     };
-    explicit ChmArchive(chmFile* handle) : handle_(handle) {}
+    ChmArchive(chmFile* handle, UniqueFd file) : handle_(handle), file_(std::move(file)) {}
     static int CollectEntry(chmFile* handle, struct chmUnitInfo* unit, void* context);
+    void AddEntriesOffTheChain(ArchiveListing& listing);
 
     chmFile* handle_;
+    UniqueFd file_;  // the same file, for reading the directory without chmlib
     std::vector<Location> locations_;
     ArchiveListing* filling_ = nullptr;
 };

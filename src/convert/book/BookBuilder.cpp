@@ -11,6 +11,7 @@
 #include "convert/book/HtmlWriter.h"
 #include "convert/book/MimeArchive.h"
 #include "convert/book/PageCheck.h"
+#include "convert/book/PlainTopics.h"
 #include "convert/book/StyleSheets.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
@@ -120,6 +121,8 @@ std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std:
             if (!UnpackIfArchive(read, bookFolder, topic, reading.path, reading.bytes,
                                  reading.charset))
                 throw std::runtime_error("the saved web page holds no HTML");
+            if (auto page = PageForPlainTopic(reading.path, reading.bytes, reading.charset))
+                reading.bytes = std::move(*page);
             if (const auto problem = PageProblem(reading.bytes)) throw std::runtime_error(*problem);
             if (reading.charset.empty() || !platform::IsKnownCharset(reading.charset))
                 reading.charset = TopicCharset(reading.bytes, helpFileCharset_);
