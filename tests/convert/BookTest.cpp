@@ -15,6 +15,7 @@
 #include "convert/book/MimeArchive.h"
 #include "convert/book/OfficeCss.h"
 #include "convert/book/PageCheck.h"
+#include "convert/book/SvgPicture.h"
 #include "convert/book/TopicCharset.h"
 
 using testsupport::ScratchFolder;
@@ -314,6 +315,92 @@ TEST_F(BookFolder, ASavedWebPageIsUnpackedWithItsPictures) {
     EXPECT_TRUE(Contains(text, "Xin ch\xC3\xA0o"));
     EXPECT_TRUE(Contains(text, "src=\"%23pellin-page-0/1-image001.gif\""));
     EXPECT_EQ(ReadAll(job / "#pellin-page-0/1-image001.gif").substr(0, 6), "GIF89a");
+}
+
+TEST_F(BookFolder, AnSvgPictureReachesTheBookOnlyAsACleanedCopy) {
+    const std::string outside =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\">"
+        "<image xlink:href=\"file:///var/tmp/pellin-outside/secret.png\"/></svg>";
+    job.Write("p.svg", outside);
+    job.Write("disguised.png", "\xEF\xBB\xBF\n" + outside);  // the office reads bytes, not names
+    job.Write("broken.svg", "<svg><image xlink:href=\"/etc/x.png\">");
+    job.Write("a.htm",
+              "<p><img src=\"p.svg\" alt=\"first\"> <img src=\"P.SVG\"> <img src=\"disguised.png\">"
+              " <img src=\"broken.svg\" alt=\"Broken picture\"></p>"
+              "<p style=\"background: url(p.svg)\">Text</p>");
+    const Book book = Build({"a.htm"});
+    const std::string text = BookText();
+    EXPECT_EQ(book.Pictures, 3);
+    EXPECT_FALSE(Contains(text, "src=\"p.svg\"")) << text;
+    EXPECT_FALSE(Contains(text, "disguised.png")) << text;
+    EXPECT_TRUE(Contains(text, "Broken picture")) << text;
+    int copies = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(job.Path())) {
+        if (entry.path().filename().string().rfind("#pellin-picture-", 0) != 0) continue;
+        ++copies;
+        const std::string copy = ReadAll(entry.path());
+        EXPECT_TRUE(Contains(copy, "<image")) << copy;
+        EXPECT_FALSE(Contains(copy, "pellin-outside")) << copy;
+        EXPECT_TRUE(Contains(text, "%23" + entry.path().filename().string().substr(1))) << text;
+    }
+    EXPECT_EQ(copies, 2) << "one copy per picture file, however often it is named";
+}
+
+TEST(SvgPictureTest, NothingOutsideThePictureIsNamedAndItsOwnPlacesStay) {
+    const auto cleaned = CleanedSvg(
+        "<?xml version=\"1.0\"?>\n<?xml-stylesheet href=\"file:///etc/a.css\"?>\n"
+        "<!DOCTYPE svg [<!ENTITY secret SYSTEM \"file:///etc/passwd\">"
+        "<!ENTITY inside \"http://127.0.0.1:9/e.png\">]>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+        "xmlns:h=\"http://www.w3.org/1999/xhtml\" onload=\"alert(1)\" "
+        "xml:base=\"file:///var/tmp/\">"
+        "<style>@import url(/etc/b.css); rect { fill: url(#g) } "
+        "g { fill: url(file:///etc/c.svg#x) }</style>"
+        "<defs><linearGradient id=\"g\"/><pattern id=\"pat\" href=\"../../../etc/d.svg\"/></defs>"
+        "<image xlink:href=\"file:///var/tmp/pellin-outside/secret.png\"/>"
+        "<image xlink:href=\"file:/var/tmp/pellin-outside/secret.png\"/>"
+        "<image href=\"/var/tmp/pellin-outside/secret.png\"/>"
+        "<image xlink:href=\"../../../../var/tmp/pellin-outside/secret.png\"/>"
+        "<image xlink:href=\"&inside;\"/><image xlink:href=\"data:image/svg+xml,&lt;svg/&gt;\"/>"
+        "<image xlink:href=\"data:image/png;base64,iVBORw0KGgo=\"/>"
+        "<use xlink:href=\"http://127.0.0.1:9/u.svg#x\"/><use xlink:href=\"#g\"/>"
+        "<filter><feImage xlink:href=\"/etc/e.png\"/></filter>"
+        "<rect fill=\"url(#g)\" mask=\"url(/etc/f.svg#m)\" style=\"fill: url('/etc/g.svg#x')\"/>"
+        "<text>&secret;</text><script>alert(2)</script>"
+        "<set attributeName=\"href\" to=\"file:///etc/h.png\"/>"
+        "<foreignObject><h:img src=\"file:///etc/i.png\"/></foreignObject></svg>");
+    ASSERT_TRUE(cleaned);
+    for (const char* gone :
+         {"/etc/", "/var/tmp", "127.0.0.1", "file:", "DOCTYPE", "ENTITY", "secret", "onload",
+          "xml:base", "script", "foreignObject", "<set", "svg+xml", "@import", "stylesheet"})
+        EXPECT_FALSE(Contains(*cleaned, gone)) << gone << "\n" << *cleaned;
+    for (const char* kept : {"xlink:href=\"#g\"", "fill=\"url(#g)\"", "fill: url(\"#g\")",
+                             "data:image/png;base64,iVBORw0KGgo=", "<feImage", "<pattern"})
+        EXPECT_TRUE(Contains(*cleaned, kept)) << kept << "\n" << *cleaned;
+}
+
+TEST(SvgPictureTest, OnlyAWellFormedSvgWithinBoundsIsAPicture) {
+    std::string laughs = "<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY a \"lollollol\">";
+    for (char c = 'b'; c <= 'k'; ++c) {  // each entity ten of the one before
+        laughs += std::string("<!ENTITY ") + c + " \"";
+        for (int i = 0; i < 10; ++i) laughs += std::string("&") + static_cast<char>(c - 1) + ";";
+        laughs += "\">";
+    }
+    laughs += "]><svg xmlns=\"http://www.w3.org/2000/svg\"><text>&k;</text></svg>";
+    const auto cleaned = CleanedSvg(laughs);
+    EXPECT_TRUE(!cleaned || cleaned->size() < 1000u);  // never the ten billion laughs
+    for (const std::string& bytes : std::vector<std::string>{
+             "", "<svg xmlns=\"http://www.w3.org/2000/svg\"><image", "<html><body>x</body></html>",
+             "<svg><rect/></svg>", "\x89PNG\r\n",
+             "<svg xmlns=\"http://www.w3.org/2000/svg\">" + std::string(9 << 20, ' ') + "</svg>"})
+        EXPECT_FALSE(CleanedSvg(bytes)) << bytes.substr(0, 40);
+
+    EXPECT_EQ(KindOfPicture("\x89PNG\r\n\x1a\n"), PictureKind::Plain);
+    EXPECT_EQ(KindOfPicture("GIF89a<svg"), PictureKind::Plain);
+    EXPECT_EQ(KindOfPicture(" \r\n<svg>"), PictureKind::Markup);
+    EXPECT_EQ(KindOfPicture("\xFF\xFE<"), PictureKind::Markup);
+    EXPECT_EQ(KindOfPicture("\x1F\x8B\x08"), PictureKind::Refused);  // compressed SVG
+    EXPECT_EQ(KindOfPicture("%!PS-Adobe-3.0 EPSF-3.0"), PictureKind::Refused);
 }
 
 namespace {

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "OfficeTestSupport.h"
+#include "PdfBuilder.h"
 
 using namespace officetest;
 
@@ -176,14 +177,40 @@ TEST_F(UntrustedHelpFile, NothingIsFetchedFromTheNetworkAndNoOutsidePictureIsEmb
     EXPECT_EQ(1, pdfImageCount(pdf)) << "only the picture inside the help file";
 }
 
-// A copy cut at the given size, or empty when the file is not longer.
-std::string cutAt(const std::string& bytes, std::size_t size) {
-    return size < bytes.size() ? bytes.substr(0, size) : std::string();
-}
-
 std::string readAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The help file's SVG pictures each name one file of the machine, by a file
+// URL in two spellings, by an absolute path and by climbing out of the job.
+// Whatever lies there, a picture or a PDF (whose first page the office would
+// draw), none of it reaches the PDF; the pictures' own drawing does.
+TEST_F(UntrustedHelpFile, AnSvgPictureShowsNothingOfTheFileItNames) {
+    const fs::path helpFile = PELLIN_SHARED_DIR "/chm/hostile/svg-outside-picture.chm";
+    if (!fs::exists(helpFile)) GTEST_SKIP() << "no sample " << helpFile;
+    fs::copy_file(helpFile, source_ / helpFile.filename());
+    const fs::path secret = "/var/tmp/pellin-outside/secret.png";
+    fs::create_directories(secret.parent_path());
+    const std::string outsidePdf = (scratch_.Path() / "outside.pdf").string();
+    pdftest::PdfBuilder(1).AddPicture(0, {100, 400, 400, 700}).Write(outsidePdf);
+    for (const std::string& outside : {tinyPng(), readAll(outsidePdf)}) {
+        std::ofstream(secret, std::ios::binary | std::ios::trunc) << outside;
+        fs::remove_all(target_);
+        fs::create_directories(target_);
+        EXPECT_EQ(0, runProgram()) << logText();
+        const fs::path pdf = target_ / "svg-outside-picture.pdf";
+        EXPECT_TRUE(appearInOrder(pdfText(pdf), {"VAR-fileurl", "VAR-abs", "VAR-climb"}))
+            << pdfText(pdf);
+        EXPECT_EQ(0, pdfImageCount(pdf)) << run("pdfimages -list " + shellQuoted(pdf));
+    }
+    fs::remove(secret);
+    fs::remove(secret.parent_path());  // only when nothing else is in it
+}
+
+// A copy cut at the given size, or empty when the file is not longer.
+std::string cutAt(const std::string& bytes, std::size_t size) {
+    return size < bytes.size() ? bytes.substr(0, size) : std::string();
 }
 
 // Each damaged copy fails with a message, or converts to pages of the help

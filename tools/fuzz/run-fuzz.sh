@@ -6,6 +6,10 @@
 #   fuzz-help-text    arbitrary bytes through the converter's readers of the
 #                     "#SYSTEM" entry and of contents files; any finding
 #                     fails the run.
+#   fuzz-book         a topic page, its style sheet, a MIME HTML page, a
+#                     contents file and an SVG picture through the book
+#                     builder, seeded with pages of the sample help files;
+#                     any finding fails the run.
 #   fuzz-chm-reader   arbitrary bytes through chmlib and the extraction.
 #                     chmlib 0.40 crashes on some inputs by itself, so crashes
 #                     are collected, not fatal; each one is then replayed
@@ -43,6 +47,11 @@ clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
   "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
   "$root/src/platform/AsciiText.cpp" \
   "$root/tools/fuzz/FuzzHelpText.cpp" -o "$work/fuzz-help-text"
+book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/MarkupEscape.cpp")
+clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer $(pkg-config --cflags libxml-2.0) \
+  "${book[@]}" "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
+  "$root/src/platform/AsciiText.cpp" "$root/tools/fuzz/FuzzBook.cpp" \
+  $(pkg-config --libs libxml-2.0) -o "$work/fuzz-book"
 
 mkdir -p "$work/names" "$work/chm" "$work/found"
 printf '/index.htm\0<html>\0/sub/\0\0/sub/a.htm\0a' >"$work/names/plain"
@@ -79,6 +88,44 @@ done
   exit 1
 }
 grep -E '^(Done|#[0-9]+ +DONE)' "$work/text.log" | tail -n 1 || true
+
+echo "run-fuzz: book builder for ${seconds}s"
+# Seeds: each page of a few sample help files with the first style sheet,
+# MIME HTML page, contents file and SVG picture of its help file.
+mkdir -p "$work/book" "$work/pages"
+book_seed() {  # page sheet mht hhc svg -> one input
+  local first=1 file
+  for file in "$@"; do
+    [ "$first" = 1 ] || printf '\n%%%%PART%%%%\n'
+    first=0
+    if [ -n "$file" ]; then head -c 65536 "$file"; fi
+  done
+}
+find_first() { find "$1" -type f -iname "$2" -size -64k -print -quit; }
+seeded=0
+for chm in "$root"/tests/fixtures/*.chm "$root"/../shared/chm/{real,wild,hostile}/*.chm; do
+  [ -f "$chm" ] && [ "$(stat -c %s "$chm")" -lt 2000000 ] || continue
+  pages="$work/pages/$seeded"
+  "$work/pellin-hh" -timeout=20 -decompile "$pages" "$chm" >/dev/null 2>&1 || continue
+  sheet="$(find_first "$pages" '*.css')" mht="$(find_first "$pages" '*.mht')"
+  hhc="$(find_first "$pages" '*.hhc')" svg="$(find_first "$pages" '*.svg')"
+  count=0
+  while IFS= read -r -d '' page && [ "$count" -lt 3 ]; do
+    book_seed "$page" "$sheet" "$mht" "$hhc" "$svg" >"$work/book/$seeded-$count"
+    count=$((count + 1))
+  done < <(find "$pages" -type f \( -iname '*.htm' -o -iname '*.html' \) -size -64k -print0)
+  seeded=$((seeded + 1))
+done
+rm -rf "$work/pages"
+"$work/fuzz-book" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+  -dict="$root/tools/fuzz/html-css.dict" -artifact_prefix="$work/found/book-" \
+  "$work/book" >"$work/book.log" 2>&1 || {
+  tail -n 60 "$work/book.log" >&2
+  mkdir -p "$kept" && cp "$work"/found/book-* "$kept/" 2>/dev/null || true
+  echo "run-fuzz: FAILED: the book target found a fault (input kept in $kept)" >&2
+  exit 1
+}
+grep -E '^(Done|#[0-9]+ +DONE)' "$work/book.log" | tail -n 1 || true
 
 echo "run-fuzz: CHM reader for ${seconds}s (chmlib crashes are collected)"
 "$work/fuzz-chm-reader" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \

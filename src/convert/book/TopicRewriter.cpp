@@ -3,12 +3,15 @@
 #include <libxml/tree.h>
 
 #include <array>
+#include <fstream>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/OfficeCss.h"
+#include "convert/book/SvgPicture.h"
 #include "platform/AsciiText.h"
 
 namespace {
@@ -216,11 +219,31 @@ void TopicRewriter::Count(const xmlNode* text) {
     }
 }
 
-std::string TopicRewriter::LocalAddress(const std::string& fromPath,
-                                        const std::string& address) const {
+std::string TopicRewriter::LocalAddress(const std::string& fromPath, const std::string& address) {
     if (address.empty()) return {};
     const auto file = links_.LocalFile(fromPath, address);
-    return file ? RelativeUrl(bookFolder_, *file) : std::string();
+    return file ? PictureAddress(*file) : std::string();
+}
+
+std::string TopicRewriter::PictureAddress(const std::string& file) {
+    if (const auto known = pictures_.find(file); known != pictures_.end()) return known->second;
+    std::string bytes;
+    try {
+        bytes = readFile_(file);
+    } catch (const std::exception&) {
+        return pictures_[file] = {};  // an unreadable picture is as good as none
+    }
+    const PictureKind kind = KindOfPicture(bytes);
+    if (kind == PictureKind::Plain) return pictures_[file] = RelativeUrl(bookFolder_, file);
+    const auto cleaned = kind == PictureKind::Markup ? CleanedSvg(bytes) : std::nullopt;
+    if (!cleaned) return pictures_[file] = {};
+    const std::string copy =
+        bookFolder_ + "/#pellin-picture-" + std::to_string(pictures_.size()) + ".svg";
+    std::ofstream out(copy, std::ios::binary | std::ios::trunc);
+    out << *cleaned;
+    out.close();
+    if (!out) throw std::runtime_error("Cannot write the picture " + copy);
+    return pictures_[file] = RelativeUrl(bookFolder_, copy);
 }
 
 std::string TopicRewriter::SafeCss(const std::string& css, const std::string& sheetPath,

@@ -2,12 +2,14 @@
 // Makes one parsed topic page fit to join the book. Everything that could
 // reach outside the job folder goes: scripts, frames, objects, event handlers,
 // pictures, sheets and backgrounds from elsewhere (a picture leaves its
-// alternative text). Links between topics point at places in the book, links
+// alternative text). A picture drawn in markup is shown as a cleaned copy
+// written beside the book. Links between topics point at places in the book, links
 // to web and mail addresses stay, other links become plain text. The page's
 // anchors are renamed for the book, and its style sheets are collected.
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 
 #include "convert/book/BookAnchors.h"
 #include "convert/book/BookLinks.h"
@@ -46,7 +48,10 @@ private:
     void RenameAnchors(xmlNode* element);
     void Count(const xmlNode* text);
     std::string SafeCss(const std::string& css, const std::string& sheetPath, int depth);
-    std::string LocalAddress(const std::string& fromPath, const std::string& address) const;
+    // The address the book uses for a picture named in `fromPath`, empty when
+    // it is left out.
+    std::string LocalAddress(const std::string& fromPath, const std::string& address);
+    std::string PictureAddress(const std::string& file);
 
     const BookLinks& links_;
     const BookAnchors& anchors_;
@@ -56,4 +61,5 @@ private:
     int topic_ = -1;
     std::string path_;
     TopicContent content_;
+    std::unordered_map<std::string, std::string> pictures_;  // file -> address in the book
 };
