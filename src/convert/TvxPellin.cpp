@@ -173,13 +173,15 @@ void TvxPellin::PrepareBook(Job& job) {
 // When the office goes down on the document, the topics that bring it down
 // are found and left out, and the document is made again without them.
 void TvxPellin::AssembleAndExport(Job& job) {
+    const auto started = std::chrono::steady_clock::now();
     try {
         BuildAndExportDocument(job);
     } catch (const AutomationError& error) {
         if (!error.serverLost() || platform::StopRequested()) throw;
         CloseDocument();
         const auto first = std::current_exception();
-        LeaveOutTopicsThatStopTheOffice(job, error.code() == AutomationError::kTimedOut);
+        LeaveOutTopicsThatStopTheOffice(job, error.code() == AutomationError::kTimedOut,
+                                        std::chrono::steady_clock::now() - started);
         if (job.stoppedOffice.empty()) std::rethrow_exception(first);
         job.timings.Start("book");
         PrepareBook(job);
@@ -196,15 +198,24 @@ void TvxPellin::BuildAndExportDocument(Job& job) {
 }
 
 // A topic found alone is too slow rather than fatal when the office ran out
-// of time on it.
-void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job, bool timedOut) {
+// of time on it. After a time-out, parts tried past the search's time are
+// taken as made: what is found by then is left out, else the job fails with
+// the first error.
+void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job, bool timedOut,
+                                                std::chrono::steady_clock::duration firstTry) {
     job.timings.Start("isolate");
+    using Duration = std::chrono::steady_clock::duration;
+    const Duration searchTime = SlowSearchTime
+                                    ? Duration(*SlowSearchTime)
+                                    : std::max<Duration>(firstTry, std::chrono::minutes(1));
+    const auto searchEnds = std::chrono::steady_clock::now() + searchTime;
     const std::vector<int> included = job.book.Included;
     if (timedOut && included.size() == 1) job.slowForOffice.insert(included.front());
     const int probes = 4 * static_cast<int>(std::ceil(std::log2(included.size() + 1.0))) + 4;
     const auto result = IsolateFailingTopics(
         included,
         [&](const std::vector<int>& topics) {
+            if (timedOut && std::chrono::steady_clock::now() >= searchEnds) return true;
             std::set<int> skipped(job.stoppedOffice);
             for (int topic : included)
                 if (std::find(topics.begin(), topics.end(), topic) == topics.end())

@@ -418,6 +418,19 @@ TEST_F(PellinConvert, ATopicTheOfficeIsTooSlowOnIsNamedAsSlow) {
     EXPECT_EQ(node->ResultText, "LibreOffice was too slow on big.htm");
 }
 
+// A document the office runs out of time on is not loaded again and again:
+// the search for a slow topic ends when it has taken as long as the first try.
+TEST_F(PellinConvert, TheSearchForASlowTopicTakesNoLongerThanTheFirstTry) {
+    setPages({{"toc.hhc", TocOf({"a.htm", "big.htm"})},
+              {"a.htm", "<p>A</p>"},
+              {"big.htm", "<p>SLOW</p>"}});
+    install([](fake::OfficeSetup& s) { s.stallsOfficeOn = "SLOW"; });
+    converter->SlowSearchTime = std::chrono::milliseconds(0);
+    convert();
+    EXPECT_EQ(node->Status, TvxNode::Failed);
+    EXPECT_EQ(office->log()->startingWith("selection.InsertFile").size(), 1u);
+}
+
 // An archival PDF is checked once finished, since the finishing rewrote
 // it; one that is not archival is kept, and the job says why.
 TEST_F(PellinConvert, AnArchivalPdfIsCheckedAsFinishedAndItsProblemsNoted) {

@@ -111,7 +111,9 @@ TEST(SharedSamplesTest, HostileNamesNeverEscape) {
     SKIP_WITHOUT_SAMPLES(files);
     ExpectContained(files);
     for (const auto& chm : files) {
-        if (chm.filename() == "raw-benign.chm") continue;
+        // Files whose entry names are harmless: their threat is elsewhere.
+        if (chm.filename() == "raw-benign.chm" || chm.filename() == "svg-outside-picture.chm")
+            continue;
         ScratchFolder scratch;
         const ProgramResult result =
             RunHh({"-decompile", (scratch.Path() / "out").string(), chm.string()});

@@ -47,7 +47,8 @@ clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
   "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
   "$root/src/platform/AsciiText.cpp" \
   "$root/tools/fuzz/FuzzHelpText.cpp" -o "$work/fuzz-help-text"
-book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/MarkupEscape.cpp")
+book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/MarkupEscape.cpp"
+  "$root/src/platform/FileWrite.cpp")
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer $(pkg-config --cflags libxml-2.0) \
   "${book[@]}" "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
   "$root/src/platform/AsciiText.cpp" "$root/tools/fuzz/FuzzBook.cpp" \
