@@ -24,8 +24,8 @@ struct TvxChmJobState {
     std::vector<std::string>
         TopicFiles;         // full paths, in reading order, each once (case-insensitive)
     ContentsTree Contents;  // the table of contents as read; empty when the help file has none
-    std::optional<HelpSystemInfo> System;  // title, language and file names of the help file
-    int DecompilerExit = 0;                // PartlyReadExit, UnreadableExit or 0
+    std::optional<HelpSystemInfo> System;    // title, language and file names of the help file
+    int DecompilerExit = 0;                  // PartlyReadExit, UnreadableExit or 0
     std::size_t MissingContentsEntries = 0;  // entries naming files the help file does not hold
 };
 
