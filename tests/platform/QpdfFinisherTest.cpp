@@ -162,7 +162,8 @@ TEST_F(QpdfFinisher, ArchiveCheckReadsBackWhatTheFinishedFileShows) {
     bad.AddPicture(0, {10, 10, 50, 50}, true);
     QPDFObjectHandle form = bad.Page(0).getKey("/Resources").getKey("/XObject").getKey("/X0");
     AddFont(bad.Pdf(), form.getDict().getKey("/Resources"), "Symbol", false);
-    QPDFWriter writer(bad.Pdf(), File("bad.pdf").c_str());
+    const std::string badPath = File("bad.pdf");  // the writer keeps the name it is given
+    QPDFWriter writer(bad.Pdf(), badPath.c_str());
     writer.forcePDFVersion("2.0");
     writer.setR6EncryptionParameters("", "owner", true, true, true, true, true, true, qpdf_r3p_full,
                                      false);
