@@ -9,7 +9,6 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
-#include "console/TvxErrorReport.h"
 #include "console/TvxProgress.h"
 #include "console/TvxRunCheck.h"
 #include "convert/ChmDecompilation.h"
@@ -151,16 +150,9 @@ void TvxMain::ReportJob(TvxBatch* sender, TvxNode* node) {
     if (timings_ && !node->Timings.empty()) Say(TimingLine(*node));
 }
 
-void TvxMain::Finish() {
-    std::vector<std::string> failures;
-    {
-        std::lock_guard lock(*Batch->SharedLock());
-        if (Batch->Failures > 0) failures = Batch->FailureMessages;
-    }
-    // A run the user stopped opens no browser page on the way out.
-    if (!failures.empty() && !platform::StopRequested()) SendErrorReport(failures);
-    WriteRunLog();
-}
+// Nobody is there to agree to an error report: the failures are in the log
+// and the exit code.
+void TvxMain::Finish() { WriteRunLog(); }
 
 void TvxMain::WriteRunLog() {
     // Each shard of a split run writes its own log: "%K" names the shard. A

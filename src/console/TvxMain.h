@@ -2,9 +2,9 @@
 // The windowless runner: one batch without any window. It checks the options,
 // the Source and the Target before anything starts, starts the search and the
 // chain of converters, prints a progress line per finished job, polls until
-// every converter has ended, then sends the error report when jobs failed,
-// writes the run log and prints a summary. A stop of the process (SIGTERM,
-// SIGINT: platform::RequestStop) ends the run as the window's Stop does.
+// every converter has ended, then writes the run log and prints a summary;
+// it opens nothing (no error report: nobody is there to agree to it). A stop of the process
+// (SIGTERM, SIGINT: platform::RequestStop) ends the run as the window's Stop does.
 
 #include <chrono>
 #include <cstdint>

@@ -72,10 +72,11 @@ std::string TvxInfo::HelpDocument() const {
         const std::string name = platform::ExtractFileName(platform::ChangeFileExt(exeName_, ext));
         return platform::FindInstalledDocument(exeName_, name, files_);
     };
+    // Most desktops show no CHM file: the CHM guide is opened only where a
+    // viewer is registered for it, and then also when the PDF is there.
     const std::string chm = find(".chm");
+    if (!chm.empty() && HasChmViewer()) return chm;
     const std::string pdf = find(".pdf");
-    // The viewer is asked only when there is a choice to make.
-    if (!chm.empty() && (pdf.empty() || HasChmViewer())) return chm;
     if (!pdf.empty()) return pdf;
     return platform::ChangeFileExt(exeName_, ".pdf");
 }

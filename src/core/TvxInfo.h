@@ -37,8 +37,9 @@ public:
 
     // The help document, named after the program ("pellin.chm", "pellin.pdf")
     // and looked for beside it, then in the installed data folder: the CHM
-    // when another program has claimed CHM files, else the PDF; with only one
-    // of them found, that one; with none, the PDF's name beside the program.
+    // when it is there and another program has claimed CHM files, else the
+    // PDF; with no PDF found, the PDF's name beside the program (the window
+    // says that it is missing).
     std::string HelpDocument() const;
     // Whether a program other than this one opens CHM files by default.
     bool HasChmViewer() const;

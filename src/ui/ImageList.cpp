@@ -211,11 +211,27 @@ void DrawConfig(QPainter& p) {
     p.drawArc(QRectF(0.5, 0.5, 5, 5), 90 * 16, 270 * 16);
 }
 
+// An amber triangle with "!": converted, but not all of it.
+void DrawWarning(QPainter& p) {
+    const QColor amber(225, 160, 0);
+    QPainterPath triangle;
+    triangle.moveTo(8, 1.5);
+    triangle.lineTo(15, 14.5);
+    triangle.lineTo(1, 14.5);
+    triangle.closeSubpath();
+    p.setPen(QPen(amber.darker(140), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(amber);
+    p.drawPath(triangle);
+    p.setPen(QPen(kOutline, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, 5.5), QPointF(8, 9.5));
+    p.drawPoint(QPointF(8, 12.2));
+}
+
 const std::array<Painter, ImageListCount>& Painters() {
     static const std::array<Painter, ImageListCount> painters = {
-        DrawWaiting, DrawSuccess, DrawFailure,    DrawOpen,         DrawNew,
-        DrawSave,    DrawSaveAs,  DrawUpdate,     DrawHelp,         DrawHome,
-        DrawSupport, DrawAbout,   DrawConverting, DrawNotConverted, DrawConfig,
+        DrawWaiting,    DrawSuccess,      DrawFailure, DrawOpen,    DrawNew,     DrawSave,
+        DrawSaveAs,     DrawUpdate,       DrawHelp,    DrawHome,    DrawSupport, DrawAbout,
+        DrawConverting, DrawNotConverted, DrawConfig,  DrawWarning,
     };
     return painters;
 }

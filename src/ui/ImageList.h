@@ -9,7 +9,8 @@
 namespace ui {
 
 // Indices of the image list. A row shows 0, 1 or 2 for its job's status;
-// 12 and 13 only mark a waiting job's row, which keeps status 0.
+// 12 and 13 only mark a waiting job's row, which keeps status 0; 15 marks a
+// converted job (status 1) the user should look at.
 enum ImageIndex : int {
     ImgWaiting = 0,
     ImgSuccess = 1,
@@ -26,13 +27,14 @@ enum ImageIndex : int {
     ImgConverting = 12,    // a converter is working on the job
     ImgNotConverted = 13,  // the run ended without taking the job
     ImgConfig = 14,
+    ImgWarning = 15,  // converted with topics left out, or from a damaged file
 };
 
 constexpr int ImageListSize = 16;
-constexpr int ImageListCount = 15;
+constexpr int ImageListCount = 16;
 constexpr int AboutPictureSize = 128;
 
-// One picture of the image list; an index outside 0..14 gives a transparent
+// One picture of the image list; an index outside 0..15 gives a transparent
 // picture.
 QPixmap ImageListPixmap(int index);
 // Also holds each picture at twice the size, for a screen scaled by two.

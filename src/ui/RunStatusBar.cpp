@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include "platform/TickClock.h"
@@ -23,6 +24,17 @@ RunStatusBar::RunStatusBar(QWidget* parent) : QStatusBar(parent) {
     Elapsed = new QLabel(this);
     Elapsed->setObjectName("lElapsed");
     Elapsed->setToolTip(tr("Working time of the batch"));
+    ProblemText = new QLabel(this);
+    ProblemText->setObjectName("lProblem");
+    ProblemText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    WayOut = new QPushButton(this);
+    WayOut->setObjectName("bWayOut");
+    WayOut->setFlat(true);
+    connect(WayOut, &QPushButton::clicked, this, [this] {
+        if (wayOut_) wayOut_();
+    });
+    addWidget(ProblemText, 1);
+    addWidget(WayOut);
     addPermanentWidget(Progress);
     addPermanentWidget(Counts);
     addPermanentWidget(Failures);
@@ -50,14 +62,40 @@ void RunStatusBar::Reset() {
     timing_ = false;
     earlierMs_ = 0;
     clearMessage();
+    ClearProblem();
     ShowCounts(RowTally{});
     RefreshTime();
     ShowRunFields(false);
 }
 
+void RunStatusBar::ClearProblem() {
+    ProblemText->clear();
+    ProblemText->hide();
+    WayOut->hide();
+    wayOut_ = nullptr;
+}
+
+void RunStatusBar::ShowProblem(const QString& text, const QString& wayOutCaption,
+                               std::function<void()> wayOut) {
+    clearMessage();  // a message would hide the problem
+    ProblemText->setText(text);
+    ProblemText->setToolTip(text);
+    ProblemText->show();
+    wayOut_ = std::move(wayOut);
+    WayOut->setText(wayOutCaption);
+    WayOut->setVisible(!wayOutCaption.isEmpty() && wayOut_);
+}
+
+QString RunStatusBar::Problem() const {
+    return ProblemText->isHidden() ? QString() : ProblemText->text();
+}
+
+void RunStatusBar::ShowPaused() { showMessage(tr("Paused — Convert resumes")); }
+
 void RunStatusBar::ShowCounts(const RowTally& tally) {
-    // Until the first job is known the bar only says that work goes on.
-    Progress->setRange(0, tally.known);
+    // Until the first job is known the bar only says that work goes on; a
+    // run that has ended with none is no longer busy.
+    Progress->setRange(0, tally.known > 0 || timing_ ? tally.known : 1);
     Progress->setValue(tally.Finished());
     Counts->setText(tr("%1 of %2").arg(tally.Finished()).arg(tally.known));
     Failures->setText(tr("%1 failed").arg(tally.failed));
@@ -68,7 +106,9 @@ void RunStatusBar::ShowCounts(const RowTally& tally) {
 
 void RunStatusBar::RunStarted() {
     clearMessage();
+    ClearProblem();
     ShowRunFields(true);
+    if (Progress->maximum() <= 1 && Progress->value() <= 0) Progress->setRange(0, 0);
     if (!timing_) {
         startedAt_ = Now();
         timing_ = true;

@@ -7,11 +7,13 @@
 
 #include <QStatusBar>
 #include <cstdint>
+#include <functional>
 
 #include "ui/RunSummary.h"
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTimer;
 
 namespace platform {
@@ -36,6 +38,15 @@ public:
     // Stops the time and shows the summary of the rows; returns it.
     QString RunEnded(const RowTally& tally);
 
+    // The run ended by Pause with jobs left: Convert goes on with them.
+    void ShowPaused();
+    // Why a command did nothing, until the next run or problem; with a
+    // caption, a button beside it offers `wayOut`.
+    void ShowProblem(const QString& text, const QString& wayOutCaption = {},
+                     std::function<void()> wayOut = {});
+    QString Problem() const;
+    void ClearProblem();
+
     std::int64_t ElapsedMs() const;
     bool IsTiming() const { return timing_; }
     QString Summary() const { return currentMessage(); }
@@ -46,6 +57,8 @@ public:
     QLabel* Counts;
     QLabel* Failures;
     QLabel* Elapsed;
+    QLabel* ProblemText;
+    QPushButton* WayOut;
 
 private:
     std::uint32_t Now() const;
@@ -56,6 +69,7 @@ private:
     bool timing_ = false;
     std::uint32_t startedAt_ = 0;
     std::int64_t earlierMs_ = 0;  // earlier runs of the same batch
+    std::function<void()> wayOut_;
 };
 
 }  // namespace ui

@@ -27,12 +27,14 @@
 #include "console/TvxRunCheck.h"
 #include "convert/TvxConvertor.h"
 #include "core/ThreadsCount.h"
+#include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
 #include "platform/EscapedText.h"
 #include "platform/FileProbe.h"
 #include "ui/ActionButton.h"
 #include "ui/ImageList.h"
+#include "ui/RowRoles.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmAbout.h"
 #include "ui/UiServices.h"
@@ -62,6 +64,7 @@ TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
     BuildViewer();
     BuildMenus();
     StatusBar = new ui::RunStatusBar(this);
+    BuildFeedback();
     layout->addWidget(ToolBar);
     layout->addWidget(pAction);
     layout->addWidget(pSpacer);
@@ -473,6 +476,8 @@ void TvxFrmMain::NewBatch() {
     tally_ = {};
     StatusBar->Reset();
     rowGeneration_ = rowCalls_.Generation();
+    batchSource_ = eSource->text();
+    batchSubdir_ = cSubdir->isChecked();
     Batch->OnNodeAdded = [this](TvxBatch* sender, TvxNode* node) { JobAdded(sender, node); };
     Batch->OnNodeStarted = [this](TvxBatch* sender, TvxNode* node) { JobStarted(sender, node); };
 }
@@ -492,20 +497,23 @@ void TvxFrmMain::ReleaseBatch() {
 }
 
 void TvxFrmMain::aSearchExecute() {
-    if (eSource->text().isEmpty()) {
-        eSource->setFocus();
+    if (RefuseWhileRunning()) return;
+    if (!SourceIsReady()) {
         AfterRun();
         return;
     }
-    if (RefuseWhileRunning()) return;
+    SayInline({});
     NewBatch();
     const std::string source = ToStd(eSource->text());
     if (source.rfind("http", 0) == 0) {
         ShowJob(source, Batch, nullptr);
         return;
     }
+    // Search needs no Target: without one, the source's folder stands in.
+    const std::string target = eTarget->text().isEmpty() ? SourceFolder() : ToStd(eTarget->text());
     try {
-        Batch->Start(source, ToStd(eTarget->text()), cSubdir->isChecked());
+        Batch->Start(source, target, cSubdir->isChecked());
+        searchWatch_->start();
     } catch (const std::exception& error) {
         // A batch whose search never started would keep its workers waiting.
         ReleaseBatch();
@@ -560,8 +568,7 @@ bool TvxFrmMain::LogIsHarmless() {
 }
 
 void TvxFrmMain::aConvertExecute() {
-    if (eTarget->text().isEmpty() || !ReduceTarget() || !TargetIsWritable()) {
-        eTarget->setFocus();
+    if (!TargetIsReady()) {
         AfterRun();
         return;
     }
@@ -570,7 +577,7 @@ void TvxFrmMain::aConvertExecute() {
         return;
     }
     vxProject->WriteProject(false);
-    if (!Batch || Batch->IsExhausted()) aSearchExecute();
+    if (!Batch || Batch->IsExhausted() || SourceChangedSinceSearch()) aSearchExecute();
     if (!Batch) {
         AfterRun();
         return;
@@ -603,6 +610,7 @@ void TvxFrmMain::aConvertExecute() {
     aPause->setEnabled(true);
     bSearchConvert->SetAction(aStop);
     StatusBar->RunStarted();
+    SayInline({});
     Converter->ResumeChain();
     StopRequested = false;
 }
@@ -653,10 +661,11 @@ void TvxFrmMain::EnterIdleState() {
 
 void TvxFrmMain::aViewExecute() {
     if (eTarget->text().isEmpty()) {
+        SayInline(tr("Choose a Target folder for the PDF files."));
         eTarget->setFocus();
         return;
     }
-    ui::ShellOpen(ToStd(eTarget->text()));
+    OpenOrSay(ToStd(eTarget->text()));
 }
 
 void TvxFrmMain::ViewSource1Click() { OpenSelectedSource(true); }
@@ -672,8 +681,8 @@ QTreeWidgetItem* TvxFrmMain::FirstSelectedRow() const {
 void TvxFrmMain::OpenSelectedSource(bool folderOnly) {
     const QTreeWidgetItem* item = FirstSelectedRow();
     if (!item) return;
-    std::string name = ToStd(item->text(1));
-    ui::ShellOpen(folderOnly ? FolderPart(name) : name);
+    const std::string name = ToStd(item->data(0, ui::FileRole).toString());
+    OpenOrSay(folderOnly ? FolderPart(name) : name);
 }
 
 void TvxFrmMain::OpenPdf1Click() { OpenResultOf(FirstSelectedRow()); }
@@ -685,13 +694,21 @@ void TvxFrmMain::pm1Popup() {
     OpenPdf1->setEnabled(HasPdf(FirstSelectedRow()));
 }
 
-void TvxFrmMain::aUpdateExecute() { ui::OpenUpdatePage(); }
+void TvxFrmMain::aUpdateExecute() {
+    if (vxInfo) OpenOrSay(vxInfo->UpdatePageUrl());
+}
 
-void TvxFrmMain::aHelpExecute() { ui::OpenHelpDocument(); }
+void TvxFrmMain::aHelpExecute() {
+    if (vxInfo) OpenOrSay(vxInfo->HelpDocument());
+}
 
-void TvxFrmMain::aHomePageExecute() { ui::OpenHomePage(); }
+void TvxFrmMain::aHomePageExecute() {
+    if (vxInfo) OpenOrSay(vxInfo->HomePageUrl());
+}
 
-void TvxFrmMain::aSupportsExecute() { ui::OpenSupportMail(); }
+void TvxFrmMain::aSupportsExecute() {
+    if (vxInfo) OpenOrSay(vxInfo->SupportMailUrl());
+}
 
 void TvxFrmMain::aAboutExecute() {
     if (vxFrmPellinAbout) vxFrmPellinAbout->ShowAbout();

@@ -38,6 +38,7 @@ class TvxNode;
 
 namespace ui {
 class ActionButton;
+class JobDetailsPane;
 class RunStatusBar;
 }  // namespace ui
 
@@ -156,6 +157,32 @@ public:
     // Writes the list as a log; throws platform::FileError when it cannot.
     void SaveListAsLog(const std::string& fileName);
 
+    // ---- Feedback: nothing the user asks for fails silently ----
+    // (TvxFrmMainFeedback.cpp)
+    QLabel* lMessage;  // why Search or Convert did nothing, under Target
+    ui::JobDetailsPane* pDetails;
+    QAction* ShowInFolder1;
+    QAction* CopyReason1;
+    QAction* RetryFailed1;
+    QAction* ShowRunLog1;
+    // Hands a file, folder or address to the shell; a missing file or a
+    // handler that cannot be started is said in the status bar, with the
+    // way out "Show in folder" where there is a folder to show.
+    bool OpenOrSay(const std::string& target);
+    // The inline message; an empty text hides it.
+    void SayInline(const QString& text);
+    QString InlineMessage() const;
+    // The folder of the first selected row's PDF, else of its help file.
+    void ShowInFolder1Click();
+    // The file, state and whole reason of the selected rows.
+    void CopyReason1Click();
+    // A new batch of the failed jobs, converted at once.
+    void RetryFailed1Click();
+    void ShowRunLog1Click();
+    void ShowSelectedJob();
+    // The list as the run log writes it.
+    std::vector<std::string> ListAsLogLines() const;
+
     // Stop, Pause and the end of a run keep their flag here (0 or 1).
     int DropBatchAtFinish() const;
     void SetDropBatchAtFinish(int value);
@@ -219,6 +246,14 @@ private:
     void ScheduleDaemonRun();
     void WaitForConverters();
     QTreeWidgetItem* RowAt(std::int32_t index, const QString& fileName);
+    void BuildFeedback();
+    void UpdateRowActions();
+    bool SourceIsReady();
+    bool TargetIsReady();
+    bool SourceChangedSinceSearch() const;
+    void SourceEdited();
+    void WatchSearch();
+    std::string SourceFolder() const;
 
     ui::UiThreadCall rowCalls_;
     // Rows are tied to the batch they belong to; read on other threads.
@@ -235,6 +270,10 @@ private:
     ui::RowTally tally_;  // of the rows, user-interface thread only
     // The options as last loaded or saved, in collected form.
     std::vector<std::string> savedOptions_;
+    // What the batch was made from: a changed Source or Subdir searches again.
+    QString batchSource_;
+    bool batchSubdir_ = false;
+    QTimer* searchWatch_;
 };
 
 extern TvxFrmMain* vxFrmMain;

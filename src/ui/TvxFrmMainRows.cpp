@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
 
 #include "batch/TvxBatch.h"
+#include "batch/TvxWorkBase.h"
 #include "console/TvxRunCheck.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
@@ -17,7 +19,10 @@
 #include "platform/TextFile.h"
 #include "ui/ActionButton.h"
 #include "ui/DesktopNotifier.h"
+#include "ui/ErrorReportQuestion.h"
 #include "ui/ImageList.h"
+#include "ui/JobDetailsPane.h"
+#include "ui/RowRoles.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
@@ -28,10 +33,8 @@ using ui::ToStd;
 
 namespace {
 
-// The row keeps its job's status beside the image, for the log; the image
-// differs from the status only while the status is 0.
-constexpr int StatusRole = Qt::UserRole;
-constexpr int ImageRole = Qt::UserRole + 1;
+using ui::ImageRole;
+using ui::StatusRole;
 
 const char* StatusWord(int status) {
     switch (status) {
@@ -52,6 +55,8 @@ QString ImageCaption(int image) {
     switch (image) {
         case ui::ImgSuccess:
             return QCoreApplication::translate("TvxFrmMain", "Converted");
+        case ui::ImgWarning:
+            return QCoreApplication::translate("TvxFrmMain", "Converted with warnings");
         case ui::ImgFailure:
             return QCoreApplication::translate("TvxFrmMain", "Failed");
         case ui::ImgConverting:
@@ -88,6 +93,7 @@ QTreeWidgetItem* TvxFrmMain::RowAt(std::int32_t index, const QString& fileName) 
     if (index >= 0 && index < count) return lViewer->topLevelItem(index);
     auto* row = new QTreeWidgetItem();
     row->setText(1, fileName);
+    row->setData(0, ui::FileRole, fileName);
     SetStatus(row, TvxNode::Waiting);
     lViewer->insertTopLevelItem(std::max(0, std::min<int>(index, count)), row);
     ++tally_.known;
@@ -134,17 +140,29 @@ void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
     const std::int32_t index = node->Index;
     const std::int32_t status = node->Status;
     const QString name = ToQ(node->FileName);
-    const QString result = ToQ(FirstLine(node->ResultText));
+    const QString firstLine = ToQ(FirstLine(node->ResultText));
+    const QString result = ToQ(node->ResultText);
     const QString note = ToQ(node->Note);
+    const QString timings = ToQ(node->Timings);
+    const qint64 elapsed = static_cast<std::uint32_t>(TvxWorkBase::TickCount() - node->StartTick);
     rowCalls_.RunFor(rowGeneration_, [&] {
         QTreeWidgetItem* row = RowAt(index, name);
         row->setText(1, name);
-        row->setText(2, result);
-        // Topics a converted job had to leave out are told where the
-        // result is read.
-        row->setToolTip(2, note);
+        // Only the first line of a result shows; the details pane and the
+        // tooltip have all of it.
+        row->setText(2, firstLine);
+        row->setData(0, ui::FileRole, name);
+        row->setData(0, ui::ResultRole, result);
+        row->setData(0, ui::NoteRole, note);
+        row->setData(0, ui::TimingsRole, timings);
+        row->setData(0, ui::ElapsedRole, elapsed);
+        row->setToolTip(1, name);
+        row->setToolTip(2, note.isEmpty() ? result : result + "\n" + note);
         CountDone(row, status);
         SetStatus(row, status);
+        // Topics left out, a damaged file: converted, but not all of it.
+        if (status == TvxNode::Done && !note.isEmpty()) ShowImage(row, ui::ImgWarning);
+        if (row->isSelected()) ShowSelectedJob();
     });
 }
 
@@ -172,6 +190,7 @@ void TvxFrmMain::OnFinish() {
         SetDropBatchAtFinish(0);
     }
     ShowRunEnd(stopped);
+    if (!stopped && Batch && !Batch->IsExhausted()) StatusBar->ShowPaused();
     if (!closing_) AfterRun();
 }
 
@@ -199,17 +218,40 @@ bool TvxFrmMain::HasPdf(const QTreeWidgetItem* row) {
 }
 
 void TvxFrmMain::OpenResultOf(QTreeWidgetItem* row) {
-    if (HasPdf(row)) ui::ShellOpen(ToStd(row->text(2)));
+    if (!row) return;
+    if (HasPdf(row)) {
+        OpenOrSay(ToStd(row->data(0, ui::ResultRole).toString()));
+        return;
+    }
+    // Said, not silently ignored: what the row is instead of a PDF.
+    StatusBar->ShowProblem(
+        tr("No PDF to open: %1 — %2")
+            .arg(row->data(0, ui::FileRole).toString(), ui::JobDetailsPane::StateText(row)));
 }
 
+// The question comes after the run has ended, from the event loop: a
+// converter thread may be waiting for OnFinish to return.
 void TvxFrmMain::ReportFailures() {
     if (!Batch) return;
     std::vector<std::string> messages;
+    std::vector<std::string> paths;
     Batch->LockNodes();
-    const bool failed = Batch->Failures > 0;
-    if (failed) messages = Batch->FailureMessages;
+    const int failed = Batch->Failures;
+    if (failed > 0) {
+        messages = Batch->FailureMessages;
+        paths = {Batch->SourceDir, Batch->TargetDir};
+    }
     Batch->UnlockNodes();
-    if (failed) ui::SendErrorReport(messages);
+    if (failed <= 0) return;
+    for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
+        const std::string name = ToStd(lViewer->topLevelItem(i)->text(1));
+        paths.push_back(name);
+        paths.push_back(ui::FolderPart(name));
+    }
+    paths.push_back(ToStd(eTarget->text()));
+    QTimer::singleShot(0, this, [this, failed, messages, paths] {
+        if (!closing_) ui::OfferErrorReport(this, failed, messages, paths);
+    });
 }
 
 void TvxFrmMain::AfterRun() {
@@ -252,7 +294,7 @@ void TvxFrmMain::WaitForConverters() {
     if (IsRunning()) loop.exec();
 }
 
-void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
+std::vector<std::string> TvxFrmMain::ListAsLogLines() const {
     std::vector<std::string> lines;
     for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = lViewer->topLevelItem(i);
@@ -262,7 +304,11 @@ void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
                         platform::EscapeControls(ToStd(row->text(1))) + " => " +
                         platform::EscapeControls(ToStd(row->text(2))));
     }
-    platform::WriteTextLines(fileName, lines);
+    return lines;
+}
+
+void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
+    platform::WriteTextLines(fileName, ListAsLogLines());
 }
 
 void TvxFrmMain::ExportList1Click() {

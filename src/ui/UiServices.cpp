@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "console/TvxErrorReport.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
 #include "platform/ShellLauncher.h"
@@ -66,10 +65,6 @@ void OpenUpdatePage() {
 
 void OpenSupportMail() {
     if (vxInfo) vxInfo->OpenSupportMail();
-}
-
-void SendErrorReport(const std::vector<std::string>& failureMessages) {
-    ::SendErrorReport(failureMessages);
 }
 
 void ShowError(QWidget* parent, const std::string& message) {

@@ -35,13 +35,11 @@ DesktopNotifier& Notifier();
 void ShellOpen(const std::string& target);
 
 // The product links (help document beside the program, home page, update
-// page, support mail) and the error report of a run with failures.
+// page, support mail).
 void OpenHelpDocument();
 void OpenHomePage();
 void OpenUpdatePage();
 void OpenSupportMail();
-// The same report the windowless run sends.
-void SendErrorReport(const std::vector<std::string>& failureMessages);
 
 // An error of a command: a message box, or standard error when the run is
 // unattended and nobody would answer the box.

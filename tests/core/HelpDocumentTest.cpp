@@ -75,14 +75,17 @@ TEST_F(HelpDocument, ViewerOfTheOlderTypeNameCountsToo) {
     EXPECT_EQ(info.HelpDocument(), chm);
 }
 
-TEST_F(HelpDocument, OnlyOneDocumentIsOpenedWithoutAskingForAViewer) {
+TEST_F(HelpDocument, ACHMGuideAloneIsOpenedOnlyWhereAViewerShowsIt) {
     const std::string chm = Put("bin/pellin.chm");
-    EXPECT_EQ(info.HelpDocument(), chm);  // no viewer, but nothing better to open
+    // Handed to a desktop that shows no CHM file, it would open nothing.
+    EXPECT_EQ(info.HelpDocument(), folder / "bin/pellin.pdf");
+    RegisterViewer("xchm.desktop");
+    EXPECT_EQ(info.HelpDocument(), chm);
     fs::remove(chm);
     const std::string pdf = Put("bin/pellin.pdf");
-    RegisterViewer("xchm.desktop");
+    const int asked = handlers.questions;
     EXPECT_EQ(info.HelpDocument(), pdf);
-    EXPECT_EQ(handlers.questions, 0);
+    EXPECT_EQ(handlers.questions, asked);  // a PDF alone needs no viewer question
 }
 
 TEST_F(HelpDocument, NeitherDocumentGivesThePdfNameBesideTheProgram) {

@@ -59,10 +59,11 @@ TEST(ProductLinks, ErrorReportDropsQuotesAndKeepsOneArgument) {
               "&p=pellin&v=2025.17.420.2241");
 }
 
-TEST(ProductLinks, HelpDocumentIsChmBesideTheProgramElsePdf) {
+TEST(ProductLinks, HelpDocumentIsThePdfUnlessTheDesktopShowsTheChmBesideTheProgram) {
     Harness h;
     EXPECT_EQ(h.info.HelpDocument(), h.folder / "bin/pellin.pdf");
     WriteBytes(h.folder / "bin/pellin.chm", "x");
     h.info.OpenHelp();
-    EXPECT_EQ(h.shell.Opened().at(0), h.folder / "bin/pellin.chm");
+    EXPECT_EQ(h.shell.Opened().at(0),
+              h.folder / (h.info.HasChmViewer() ? "bin/pellin.chm" : "bin/pellin.pdf"));
 }

@@ -1,6 +1,8 @@
 #pragma once
-// A shell launcher for tests: remembers every target instead of opening it.
+// A shell launcher for tests: remembers every target instead of opening it;
+// with `refuse` set, it answers as a desktop without a handler would.
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -14,12 +16,14 @@ public:
     bool Open(const std::string& target) override {
         std::lock_guard lock(mutex_);
         opened_.push_back(target);
-        return true;
+        return !refuse;
     }
     std::vector<std::string> Opened() const {
         std::lock_guard lock(mutex_);
         return opened_;
     }
+
+    std::atomic<bool> refuse{false};
 
 private:
     mutable std::mutex mutex_;

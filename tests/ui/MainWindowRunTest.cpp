@@ -51,6 +51,7 @@ TEST_F(MainWindowRun, ASearchReplacedWhileItsThreadAddsRowsNeitherHangsNorMixesR
 
 TEST_F(MainWindowRun, TwoThreadsTurnEachRowInPlaceAndReportFailuresOnce) {
     TvxFrmMain& window = WindowOn({"a.chm", "bad1.chm", "c.chm", "bad2.chm"}, {"ThreadsCount=2"});
+    questions.reportAnswer.send = true;
     window.aConvertExecute();
     EXPECT_EQ(window.bCreate->text(), "Pause");
     QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
@@ -70,6 +71,7 @@ TEST_F(MainWindowRun, TwoThreadsTurnEachRowInPlaceAndReportFailuresOnce) {
     EXPECT_EQ(window.bCreate->text(), "&Convert");
     EXPECT_FALSE(window.bSearchConvert->isVisible());
 
+    QTRY_COMPARE_WITH_TIMEOUT(questions.reportAsked, 1, kWait);
     const std::vector<std::string> opened = shell.Opened();
     ASSERT_EQ(opened.size(), 1u);  // one error report for the whole run
     EXPECT_NE(opened[0].find("err"), std::string::npos);

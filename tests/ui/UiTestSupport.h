@@ -30,6 +30,7 @@
 #include "batch/TvxBatch.h"
 #include "console/ProcessObjects.h"
 #include "convert/TvxConvertor.h"
+#include "core/ErrorReportChoice.h"
 #include "core/TvxApp.h"
 #include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
@@ -98,7 +99,9 @@ private:
 };
 
 // What the test converter does: files whose name holds "bad" fail with a
-// two-line message, files whose name holds "skip" end as skipped (done, no
+// two-line message, files whose name holds "gone" fail with a message naming
+// the file, files whose name holds "part" convert with topics left out,
+// files whose name holds "skip" end as skipped (done, no
 // result), files whose name holds "throw" escape with an exception (no
 // job-done call); with the gate closed, each job waits until it opens or
 // until Let lets it through.
@@ -155,16 +158,28 @@ public:
             ++Script().jobsProcessed;
             throw std::runtime_error("the converter gave up");
         }
-        if (node->FileName.find("bad") != std::string::npos) {
+        if (node->FileName.find("gone") != std::string::npos) {
+            node->Status = TvxNode::Failed;
+            node->ResultText = "Cannot read " + node->FileName;
+            batch->AddFailure(node->ResultText);
+        } else if (node->FileName.find("bad") != std::string::npos) {
             node->Status = TvxNode::Failed;
             node->ResultText = "Cannot convert\nsecond line";
             batch->AddFailure("Cannot convert?");
+        } else if (node->FileName.find("part") != std::string::npos) {
+            node->Status = TvxNode::Done;
+            node->ResultText = batch->TargetDir + "part.pdf";
+            WriteBytes(node->ResultText, "%PDF");
+            node->Note = "2 of 5 topics left out: a.htm (unreadable), b.htm (too deep)";
+            node->Timings = "decompile=1.20 book=0.31";
+            batch->AddSuccess();
         } else if (node->FileName.find("skip") != std::string::npos) {
             node->Status = TvxNode::Done;
             node->ResultText.clear();
         } else {
             node->Status = TvxNode::Done;
             node->ResultText = batch->TargetDir + fs::path(node->FileName).stem().string() + ".pdf";
+            WriteBytes(node->ResultText, "%PDF");
             batch->AddSuccess();
         }
         ++Script().jobsProcessed;
@@ -178,6 +193,9 @@ public:
     bool acceptProblems = false;
     int unsavedAsked = 0;
     QStringList problemsShown;
+    ui::ErrorReportAnswer reportAnswer;  // Don't send, ask again
+    int reportAsked = 0;
+    QStringList reportShown;
 
     ui::UnsavedAnswer AskUnsavedOptions(QWidget*) override {
         ++unsavedAsked;
@@ -186,6 +204,11 @@ public:
     bool AcceptOptionProblems(QWidget*, const QStringList& problems) override {
         problemsShown = problems;
         return acceptProblems;
+    }
+    ui::ErrorReportAnswer AskErrorReport(QWidget*, int, const QStringList& contents) override {
+        ++reportAsked;
+        reportShown = contents;
+        return reportAnswer;
     }
 };
 
