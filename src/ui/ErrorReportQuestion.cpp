@@ -22,6 +22,8 @@ struct ErrorReportTexts {
     Q_DECLARE_TR_FUNCTIONS(ErrorReportTexts)
 };
 
+constexpr qsizetype ShownMessages = 8;
+
 bool IsUnattended() {
     return vxProject && (vxProject->GetRunAndClose() || vxProject->GetDaemon() > 0);
 }
@@ -45,10 +47,18 @@ ErrorReportAnswer MessageBoxQuestions::AskErrorReport(QWidget* parent, int faile
                         : ErrorReportTexts::tr("%1 jobs failed. Send an error report to the maker?")
                               .arg(failedJobs),
                     QMessageBox::NoButton, parent);
+    // A long list keeps the box on the screen: its first lines show, all of
+    // it is one click away.
+    QStringList shown = contents.mid(0, ShownMessages);
+    if (contents.size() > ShownMessages) {
+        shown << ErrorReportTexts::tr("… and %1 more (Show Details)")
+                     .arg(contents.size() - ShownMessages);
+        box.setDetailedText(contents.join('\n'));
+    }
     box.setInformativeText(
         ErrorReportTexts::tr("It contains the program's version and these messages, with "
                              "every file and folder name left out:") +
-        "\n\n" + contents.join('\n'));
+        "\n\n" + shown.join('\n'));
     QPushButton* send = box.addButton(ErrorReportTexts::tr("&Send"), QMessageBox::AcceptRole);
     QPushButton* keep = box.addButton(ErrorReportTexts::tr("&Don't Send"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);

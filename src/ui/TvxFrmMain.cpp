@@ -400,9 +400,11 @@ void TvxFrmMain::SuggestTarget(const std::string& folder) {
 
 bool TvxFrmMain::RefuseWhileRunning() {
     // The converters of a run keep using the batch, so it is not replaced
-    // before the run has ended; the command is refused with a beep.
+    // before the run has ended; the command is refused with a beep and
+    // the reason.
     if (!IsRunning()) return false;
     QApplication::beep();
+    StatusBar->ShowProblem(tr("A run is going on: Stop or Pause it first."));
     return true;
 }
 

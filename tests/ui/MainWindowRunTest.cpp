@@ -5,6 +5,7 @@
 
 #include "UiTestSupport.h"
 #include "platform/StopRequest.h"
+#include "ui/RunStatusBar.h"
 
 namespace uitest {
 namespace {
@@ -147,7 +148,8 @@ TEST_F(MainWindowRun, CommandsThatReplaceTheBatchAreRefusedDuringARun) {
     window.bSourceFileClick();
     window.WMDropFiles(window.lViewer, {QString::fromStdString(Path("src/b.chm"))});
     EXPECT_EQ(window.Batch, running);
-    EXPECT_EQ(chooser.answers.size(), 1u);  // the dialog was not even shown
+    EXPECT_EQ(chooser.answers.size(), 1u);                // the dialog was not even shown
+    EXPECT_FALSE(window.StatusBar->Problem().isEmpty());  // and the user is told why
     Script().OpenGate();
     QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
 }
