@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Retakes the window screenshots in docs/screenshots on a virtual X server:
 # a real run of a few help files in progress (status bar, converting row),
-# the window after the run, the options dialog with a marked key, and the
-# about card. Needs a build (build/bin/pellin), LibreOffice, xvfb, xdotool
+# the error report question that follows a run with a broken file, the
+# window after the run, the details of the failed file, the options dialog
+# with a marked key, and the about card. Needs a build (build/bin/pellin), LibreOffice, xvfb, xdotool
 # and scrot (scripts/packages.txt).
 #   scripts/take-screenshots.sh [build/bin/pellin] [folder of .chm files]
 set -euo pipefail
@@ -18,6 +19,8 @@ rm -rf "$work" && mkdir -p "$work/src" "$work/out"
 for name in faxir-courseproject-help aoe-minder-help dreamvb-mybasic-help; do
   cp "$samples/$name.chm" "$work/src/"
 done
+# A broken file, so that the run ends with a failure.
+cp "$samples/../malformed/empty.chm" "$work/src/broken-manual.chm"
 
 Xvfb "$display" -screen 0 1280x720x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -52,8 +55,33 @@ wait_for_pdfs 1
 sleep 0.7                                     # the next row converts
 grab "$main" "$shots/run-in-progress.png"
 wait_for_pdfs 3
-sleep 2
+# The error report question, the program's other window after the run.
+question=""
+for _ in $(seq 1 40); do
+  sleep 0.5
+  question=$(xdotool search --onlyvisible --pid "$app" | grep -v "^$main\$" | head -1 || true)
+  [ -n "$question" ] && break
+done
+if [ -n "$question" ]; then
+  sleep 0.5
+  grab "$question" "$shots/error-report-question.png"
+  xdotool windowfocus --sync "$question"
+  xdotool key Escape                          # Don't Send
+else
+  echo "take-screenshots: the error report question did not show" >&2
+fi
+sleep 1
 grab "$main" "$shots/main-window.png"
+
+# The broken file's row, found in the order the search lists the folder,
+# selected from the keyboard; the details pane shows under the list.
+row=$(ls -U "$work/src" | grep -n '^broken-manual' | cut -d: -f1)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" 300 $((HEIGHT - 60)) click 1   # the list's empty part
+xdotool key Home
+for _ in $(seq 2 "$row"); do xdotool key Down; done
+sleep 1
+grab "$main" "$shots/failed-job-details.png"
 
 # The options dialog: a key with a slip in it, Ok, then "Go Back".
 xdotool mousemove --window "$main" 250 12 click 1   # Config, third on the tool bar
