@@ -2,6 +2,7 @@
 // the run log and the daemon repetition.
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <cstdio>
 
 #include "batch/TvxBatch.h"
+#include "batch/TvxWorkBase.h"
 #include "console/TvxRunCheck.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
@@ -18,6 +20,7 @@
 #include "ui/ActionButton.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/ImageList.h"
+#include "ui/JobListView.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
@@ -28,10 +31,8 @@ using ui::ToStd;
 
 namespace {
 
-// The row keeps its job's status beside the image, for the log; the image
-// differs from the status only while the status is 0.
-constexpr int StatusRole = Qt::UserRole;
-constexpr int ImageRole = Qt::UserRole + 1;
+using ui::ImageRole;
+using ui::StatusRole;
 
 const char* StatusWord(int status) {
     switch (status) {
@@ -84,14 +85,13 @@ void MarkNotConverted(QTreeWidgetItem* row) {
 }  // namespace
 
 QTreeWidgetItem* TvxFrmMain::RowAt(std::int32_t index, const QString& fileName) {
-    const int count = lViewer->topLevelItemCount();
-    if (index >= 0 && index < count) return lViewer->topLevelItem(index);
-    auto* row = new QTreeWidgetItem();
-    row->setText(1, fileName);
-    SetStatus(row, TvxNode::Waiting);
-    lViewer->insertTopLevelItem(std::max(0, std::min<int>(index, count)), row);
-    ++tally_.known;
-    StatusBar->ShowCounts(tally_);
+    bool made = false;
+    QTreeWidgetItem* row = lViewer->RowOfJob(index, fileName, &made);
+    if (made) {
+        SetStatus(row, TvxNode::Waiting);
+        ++tally_.known;
+        StatusBar->ShowCounts(tally_);
+    }
     return row;
 }
 
@@ -136,10 +136,17 @@ void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
     const QString name = ToQ(node->FileName);
     const QString result = ToQ(FirstLine(node->ResultText));
     const QString note = ToQ(node->Note);
+    // Read here, on the converter's thread, so the window never waits for
+    // a large PDF.
+    const qint64 ms = static_cast<std::uint32_t>(TvxWorkBase::TickCount() - node->StartTick);
+    const int pages = status == TvxNode::Done && !node->ResultText.empty()
+                          ? ui::PdfPageCount(node->ResultText)
+                          : 0;
     rowCalls_.RunFor(rowGeneration_, [&] {
         QTreeWidgetItem* row = RowAt(index, name);
-        row->setText(1, name);
-        row->setText(2, result);
+        ui::JobListView::ShowSource(row, name);
+        ui::JobListView::ShowTimeAndPages(row, ms, pages);
+        row->setText(ui::ColResult, result);
         // Topics a converted job had to leave out are told where the
         // result is read.
         row->setToolTip(2, note);
@@ -259,7 +266,7 @@ void TvxFrmMain::SaveListAsLog(const std::string& fileName) {
         const int status = row->data(0, StatusRole).toInt();
         // A file name cannot forge a line of the log.
         lines.push_back("[" + std::string(StatusWord(status)) + "] => " +
-                        platform::EscapeControls(ToStd(row->text(1))) + " => " +
+                        platform::EscapeControls(ToStd(ui::JobListView::SourcePath(row))) + " => " +
                         platform::EscapeControls(ToStd(row->text(2))));
     }
     platform::WriteTextLines(fileName, lines);
@@ -274,4 +281,31 @@ void TvxFrmMain::ExportList1Click() {
     } catch (const std::exception& error) {
         ui::ShowError(this, error.what());
     }
+}
+
+// Rows the user removes before a run are taken out of the batch, so Convert
+// leaves them alone; during a run the list stays as it is.
+void TvxFrmMain::RemoveSelectedRows() {
+    const QList<QTreeWidgetItem*> rows = lViewer->selectedItems();
+    if (rows.isEmpty()) return;
+    if (RefuseWhileRunning()) return;
+    if (Batch && !Batch->SearchDone.load()) {
+        QApplication::beep();  // the search may still add rows
+        return;
+    }
+    for (QTreeWidgetItem* row : rows) {
+        if (Batch) Batch->Withdraw(ui::JobListView::JobOf(row));
+        const int status = row->data(0, StatusRole).toInt();
+        if (status == TvxNode::Failed)
+            --tally_.failed;
+        else if (status == TvxNode::Done && row->text(ui::ColResult).isEmpty())
+            --tally_.skipped;
+        else if (status == TvxNode::Done)
+            --tally_.converted;
+        else if (row->data(0, ImageRole).toInt() == ui::ImgNotConverted)
+            --tally_.notConverted;
+        --tally_.known;
+        lViewer->RemoveRow(row);
+    }
+    StatusBar->ShowCounts(tally_);
 }
