@@ -15,5 +15,5 @@ for language in "${languages[@]}"; do
   catalogues+=("$here/translations/pellin_$language.ts")
 done
 # The same inputs as the build's template (src/ui/CMakeLists.txt).
-"$lupdate" -locations none -no-obsolete "$here"/src/ui/*.cpp "$here"/src/ui/*.h \
+"$lupdate" -locations none -no-obsolete -I "$here/src" "$here"/src/ui/*.cpp "$here"/src/ui/*.h \
   "$here/src/core/OptionCatalog.cpp" -ts "${catalogues[@]}"

@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>JobListView</name>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>File Name</source>
-        <translation>Dateiname</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Seiten</translation>
-    </message>
-    <message>
-        <source>Drop .chm files or folders here, or choose a Source</source>
-        <translation>Legen Sie .chm-Dateien oder Ordner hier ab oder wählen Sie eine Quelle</translation>
-    </message>
-</context>
-<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -223,25 +192,6 @@
     <message>
         <source>&amp;Accept Anyway</source>
         <translation>&amp;Trotzdem übernehmen</translation>
-    </message>
-</context>
-<context>
-    <name>RunStatusBar</name>
-    <message>
-        <source>Working time of the batch</source>
-        <translation>Arbeitszeit des Stapels</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <translation>%1 fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Files found: %1</source>
-        <translation>Gefundene Dateien: %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +552,56 @@
     <message>
         <source>Log File</source>
         <translation>Protokolldatei</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobListView</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Drop .chm files or folders here, or choose a Source</source>
+        <translation>Legen Sie .chm-Dateien oder Ordner hier ab oder wählen Sie eine Quelle</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunStatusBar</name>
+    <message>
+        <source>Working time of the batch</source>
+        <translation>Arbeitszeit des Stapels</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Files found: %1</source>
+        <translation>Gefundene Dateien: %1</translation>
     </message>
 </context>
 </TS>

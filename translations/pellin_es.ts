@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>JobListView</name>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>File Name</source>
-        <translation>Nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Carpeta</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Tiempo</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Páginas</translation>
-    </message>
-    <message>
-        <source>Drop .chm files or folders here, or choose a Source</source>
-        <translation>Suelte aquí archivos .chm o carpetas, o elija un origen</translation>
-    </message>
-</context>
-<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -223,25 +192,6 @@
     <message>
         <source>&amp;Accept Anyway</source>
         <translation>&amp;Aceptar de todos modos</translation>
-    </message>
-</context>
-<context>
-    <name>RunStatusBar</name>
-    <message>
-        <source>Working time of the batch</source>
-        <translation>Tiempo de trabajo del lote</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <translation>%1 con error</translation>
-    </message>
-    <message>
-        <source>Files found: %1</source>
-        <translation>Archivos encontrados: %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +552,56 @@
     <message>
         <source>Log File</source>
         <translation>Archivo de registro</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobListView</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Drop .chm files or folders here, or choose a Source</source>
+        <translation>Suelte aquí archivos .chm o carpetas, o elija un origen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunStatusBar</name>
+    <message>
+        <source>Working time of the batch</source>
+        <translation>Tiempo de trabajo del lote</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 con error</translation>
+    </message>
+    <message>
+        <source>Files found: %1</source>
+        <translation>Archivos encontrados: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>JobListView</name>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>File Name</source>
-        <translation>Nom du fichier</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Résultat</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Dossier</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Durée</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Pages</translation>
-    </message>
-    <message>
-        <source>Drop .chm files or folders here, or choose a Source</source>
-        <translation>Déposez ici des fichiers .chm ou des dossiers, ou choisissez une source</translation>
-    </message>
-</context>
-<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -223,25 +192,6 @@
     <message>
         <source>&amp;Accept Anyway</source>
         <translation>&amp;Accepter quand même</translation>
-    </message>
-</context>
-<context>
-    <name>RunStatusBar</name>
-    <message>
-        <source>Working time of the batch</source>
-        <translation>Temps de travail du lot</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <translation>%1 en échec</translation>
-    </message>
-    <message>
-        <source>Files found: %1</source>
-        <translation>Fichiers trouvés : %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +552,56 @@
     <message>
         <source>Log File</source>
         <translation>Fichier journal</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobListView</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Drop .chm files or folders here, or choose a Source</source>
+        <translation>Déposez ici des fichiers .chm ou des dossiers, ou choisissez une source</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunStatusBar</name>
+    <message>
+        <source>Working time of the batch</source>
+        <translation>Temps de travail du lot</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 en échec</translation>
+    </message>
+    <message>
+        <source>Files found: %1</source>
+        <translation>Fichiers trouvés : %1</translation>
     </message>
 </context>
 </TS>

@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>JobListView</name>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
-    </message>
-    <message>
-        <source>File Name</source>
-        <translation>ファイル名</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>結果</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>フォルダー</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>時間</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>ページ</translation>
-    </message>
-    <message>
-        <source>Drop .chm files or folders here, or choose a Source</source>
-        <translation>.chm ファイルやフォルダーをここにドロップするか、ソースを選択してください</translation>
-    </message>
-</context>
-<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -223,25 +192,6 @@
     <message>
         <source>&amp;Accept Anyway</source>
         <translation>このまま適用(&amp;A)</translation>
-    </message>
-</context>
-<context>
-    <name>RunStatusBar</name>
-    <message>
-        <source>Working time of the batch</source>
-        <translation>バッチの作業時間</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <translation>%1 件失敗</translation>
-    </message>
-    <message>
-        <source>Files found: %1</source>
-        <translation>見つかったファイル: %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +552,56 @@
     <message>
         <source>Log File</source>
         <translation>ログファイル</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobListView</name>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Drop .chm files or folders here, or choose a Source</source>
+        <translation>.chm ファイルやフォルダーをここにドロップするか、ソースを選択してください</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunStatusBar</name>
+    <message>
+        <source>Working time of the batch</source>
+        <translation>バッチの作業時間</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 件失敗</translation>
+    </message>
+    <message>
+        <source>Files found: %1</source>
+        <translation>見つかったファイル: %1</translation>
     </message>
 </context>
 </TS>

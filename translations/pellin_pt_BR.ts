@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>JobListView</name>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>File Name</source>
-        <translation>Nome do arquivo</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Pasta</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Páginas</translation>
-    </message>
-    <message>
-        <source>Drop .chm files or folders here, or choose a Source</source>
-        <translation>Solte aqui arquivos .chm ou pastas, ou escolha uma origem</translation>
-    </message>
-</context>
-<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -223,25 +192,6 @@
     <message>
         <source>&amp;Accept Anyway</source>
         <translation>&amp;Aceitar mesmo assim</translation>
-    </message>
-</context>
-<context>
-    <name>RunStatusBar</name>
-    <message>
-        <source>Working time of the batch</source>
-        <translation>Tempo de trabalho do lote</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <translation>%1 com falha</translation>
-    </message>
-    <message>
-        <source>Files found: %1</source>
-        <translation>Arquivos encontrados: %1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +552,56 @@
     <message>
         <source>Log File</source>
         <translation>Arquivo de registro</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobListView</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Drop .chm files or folders here, or choose a Source</source>
+        <translation>Solte aqui arquivos .chm ou pastas, ou escolha uma origem</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunStatusBar</name>
+    <message>
+        <source>Working time of the batch</source>
+        <translation>Tempo de trabalho do lote</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 com falha</translation>
+    </message>
+    <message>
+        <source>Files found: %1</source>
+        <translation>Arquivos encontrados: %1</translation>
     </message>
 </context>
 </TS>

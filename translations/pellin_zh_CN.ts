@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>JobListView</name>
-    <message>
-        <source>Status</source>
-        <translation>状态</translation>
-    </message>
-    <message>
-        <source>File Name</source>
-        <translation>文件名</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>结果</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>文件夹</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>用时</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>页数</translation>
-    </message>
-    <message>
-        <source>Drop .chm files or folders here, or choose a Source</source>
-        <translation>将 .chm 文件或文件夹拖放到此处，或选择源</translation>
-    </message>
-</context>
-<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -223,25 +192,6 @@
     <message>
         <source>&amp;Accept Anyway</source>
         <translation>仍然接受(&amp;A)</translation>
-    </message>
-</context>
-<context>
-    <name>RunStatusBar</name>
-    <message>
-        <source>Working time of the batch</source>
-        <translation>批处理的工作时间</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>%1 failed</source>
-        <translation>%1 个失败</translation>
-    </message>
-    <message>
-        <source>Files found: %1</source>
-        <translation>找到的文件：%1</translation>
     </message>
 </context>
 <context>
@@ -602,6 +552,56 @@
     <message>
         <source>Log File</source>
         <translation>日志文件</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobListView</name>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>用时</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>Drop .chm files or folders here, or choose a Source</source>
+        <translation>将 .chm 文件或文件夹拖放到此处，或选择源</translation>
+    </message>
+</context>
+<context>
+    <name>ui::RunStatusBar</name>
+    <message>
+        <source>Working time of the batch</source>
+        <translation>批处理的工作时间</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 个失败</translation>
+    </message>
+    <message>
+        <source>Files found: %1</source>
+        <translation>找到的文件：%1</translation>
     </message>
 </context>
 </TS>

@@ -338,8 +338,8 @@ void TvxFrmMain::BuildViewer() {
     lViewer->setColumnWidth(
         ui::ColStatus,
         lViewer->fontMetrics().horizontalAdvance(lViewer->headerItem()->text(ui::ColStatus)) + 28);
-    lViewer->setColumnWidth(ui::ColName, 220);
-    lViewer->setColumnWidth(ui::ColFolder, 220);
+    lViewer->setColumnWidth(ui::ColName, 200);
+    lViewer->setColumnWidth(ui::ColFolder, 160);
     lViewer->setColumnWidth(ui::ColTime, 60);
     lViewer->setColumnWidth(ui::ColPages, 50);
     lViewer->setColumnWidth(ui::ColResult, 370);

@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include "UiTestSupport.h"
+#include "ui/RunStatusBar.h"
 #include "ui/Translations.h"
 
 namespace uitest {
@@ -66,6 +67,22 @@ TEST(Translations, EveryCatalogueTranslatesEveryTextAndKeepsItsPlaceholders) {
         EXPECT_TRUE(broken.isEmpty())
             << "Placeholders lost:\n  " << broken.join("\n  ").toStdString();
     }
+}
+
+// The texts reach the window under the names its classes have at run
+// time (a class in a namespace is named with it).
+class TranslatedWindow : public UiTest {};
+
+TEST_F(TranslatedWindow, ShowsTheCataloguesTexts) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(PELLIN_BIN_DIR "/translations/pellin_de.qm"));
+    QCoreApplication::installTranslator(&german);
+    TvxFrmMain& window = MakeWindow();
+    window.StatusBar->ShowCounts({3, 1, 0, 0, 0});
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(window.aConvert->text(), "&Umwandeln");
+    EXPECT_EQ(window.lViewer->headerItem()->text(ui::ColFolder), "Ordner");
+    EXPECT_EQ(window.StatusBar->Counts->text(), "1 von 3");
 }
 
 TEST(Translations, TheFirstDesktopLanguageWithACatalogueWins) {
