@@ -7,6 +7,7 @@
 #   lib/pellin/pellin-hh                 the decompiler, private to the program
 #   lib/pellin/pellin-reader             the page reader, private to the program
 #   share/pellin/pellin.chm, pellin.pdf  the user guide the Help command opens
+#   share/pellin/translations            the window's languages (pellin_de.qm, ...)
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1
 
 set(PELLIN_APP_ID example.pellin.convertor)
@@ -134,6 +135,10 @@ if(PELLIN_RSVG_CONVERT)
   install(DIRECTORY ${dist_out}/icons/ DESTINATION share/icons/hicolor)
 endif()
 install(FILES ${dist_out}/pellin.1.gz DESTINATION share/man/man1)
+if(TARGET pellin_translations)
+  install(DIRECTORY ${bin_out}/translations/ DESTINATION ${PELLIN_DATA_DIR}/translations
+    FILES_MATCHING PATTERN "pellin_*.qm")
+endif()
 
 # A package is made only of a normal optimised build with the office and the
 # window: a sanitizer build or one without LibreOffice would ship a program
@@ -167,6 +172,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://pellin.example/en/pellin/index.htm)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libreoffice-writer-nogui | libreoffice-writer, fonts-dejavu-core, fonts-wqy-zenhei, xdg-utils, qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client")
+# Qt's own catalogues translate the file dialogs into the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)

@@ -37,7 +37,9 @@ for file in /usr/bin/pellin /usr/lib/pellin/pellin-hh /usr/lib/pellin/pellin-rea
             /usr/share/pellin/pellin.chm \
             /usr/share/pellin/pellin.pdf /usr/share/applications/$app_id.desktop \
             /usr/share/metainfo/$app_id.metainfo.xml /usr/share/man/man1/pellin.1.gz \
-            /usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+            /usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+            /usr/share/pellin/translations/pellin_de.qm \
+            /usr/share/pellin/translations/pellin_zh_CN.qm; do
   [ -s "$file" ] || fail "missing: $file"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -113,6 +113,9 @@ TvxNode* TvxBatch::NextNode() {
         TvxNode* taken = nullptr;
         {
             std::lock_guard guard(*lock_);
+            while (NextIndex < static_cast<std::int32_t>(nodes_.size()) &&
+                   nodes_[NextIndex]->Withdrawn)
+                ++NextIndex;
             if (NextIndex < static_cast<std::int32_t>(nodes_.size()))
                 taken = nodes_[NextIndex++].get();
             // Judged together with the length, so a job appended just before
@@ -129,6 +132,13 @@ TvxNode* TvxBatch::NextNode() {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+bool TvxBatch::Withdraw(std::int32_t index) {
+    std::lock_guard guard(*lock_);
+    if (index < NextIndex || index >= static_cast<std::int32_t>(nodes_.size())) return false;
+    nodes_[static_cast<size_t>(index)]->Withdrawn = true;
+    return true;
 }
 
 void TvxBatch::AddSuccess() {

@@ -50,6 +50,9 @@ public:
     // still runs. Tells OnNodeStarted, outside the lock, of the job handed out.
     TvxNode* NextNode();
     bool IsExhausted() const { return Exhausted.load(); }
+    // Takes a job no worker has taken yet out of the run (the user removed
+    // its row); false when a worker has it already or there is no such job.
+    bool Withdraw(std::int32_t index);
     void AddSuccess();
     // Counts the report and keeps the message unless it is already there in
     // some letter case.

@@ -31,4 +31,7 @@ public:
     // The worker's tick when it took the job, so a job-done notification,
     // which comes before Elapsed is written, can tell the time so far.
     std::uint32_t StartTick = 0;
+    // Removed from the run before a worker took it; read and written under
+    // the batch lock.
+    bool Withdrawn = false;
 };

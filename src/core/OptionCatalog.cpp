@@ -1,5 +1,6 @@
 #include "core/OptionCatalog.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 #include "core/OptionParsers.h"
@@ -40,58 +41,91 @@ std::optional<std::string> ChoiceProblem(const OptionInfo& option, std::string_v
 
 }  // namespace
 
+// The meanings and messages are marked for the window's translations.
 const std::vector<OptionInfo>& OptionCatalog() {
     using K = OptionKind;
     static const std::vector<OptionInfo> catalog{
-        {"Source", K::Text, "empty",
-         "what to convert: a folder and a file pattern (/docs/*.chm), a single file or a file: "
-         "address"},
-        {"Target", K::Text, "the source's folder", "folder that receives the PDF files"},
-        {"Subdir", K::Boolean, "False", "search the sub-folders of the source folder too"},
-        {"ThreadsCount", K::Integer, "1", "number of files converted at the same time"},
+        {"Source", K::Text, QT_TRANSLATE_NOOP("OptionCatalog", "empty"),
+         QT_TRANSLATE_NOOP(
+             "OptionCatalog",
+             "what to convert: a folder and a file pattern (/docs/*.chm), a single file or a file: "
+             "address")},
+        {"Target", K::Text, QT_TRANSLATE_NOOP("OptionCatalog", "the source's folder"),
+         QT_TRANSLATE_NOOP("OptionCatalog", "folder that receives the PDF files")},
+        {"Subdir", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "search the sub-folders of the source folder too")},
+        {"ThreadsCount", K::Integer, "1",
+         QT_TRANSLATE_NOOP("OptionCatalog", "number of files converted at the same time")},
         {"IsOverwrite", K::Overwrite, "True",
-         "when the PDF exists: True replaces it, False writes -pellin-<name>, skip leaves it"},
+         QT_TRANSLATE_NOOP(
+             "OptionCatalog",
+             "when the PDF exists: True replaces it, False writes -pellin-<name>, skip leaves it")},
         {"KeepTargetSubdirs", K::Boolean, "True",
-         "rebuild the source's sub-folders below the target"},
-        {"KeepFileTime", K::Boolean, "False", "give each PDF the times of its help file"},
-        {"DeleteSource", K::Boolean, "False", "delete the help file after a successful conversion"},
-        {"RenameSource", K::Text, "empty",
-         "after a successful conversion, rename the help file by appending this text to its name"},
+         QT_TRANSLATE_NOOP("OptionCatalog", "rebuild the source's sub-folders below the target")},
+        {"KeepFileTime", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "give each PDF the times of its help file")},
+        {"DeleteSource", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "delete the help file after a successful conversion")},
+        {"RenameSource", K::Text, QT_TRANSLATE_NOOP("OptionCatalog", "empty"),
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "after a successful conversion, rename the help file by appending this "
+                           "text to its name")},
         {"MacroEnabled", K::Boolean, "False",
-         "use the macro target extension for documents with macros"},
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "use the macro target extension for documents with macros")},
         {"PDFWriter", K::Text, "Acrobat PDFWriter",
-         "PDF printer used when the office cannot export"},
+         QT_TRANSLATE_NOOP("OptionCatalog", "PDF printer used when the office cannot export")},
         {"MultiInstance", K::Boolean, "False",
-         "wait until the PDF printer has taken the previous output name"},
-        {"AppVisible", K::Boolean, "False", "show the word processor's window, minimised"},
-        {"ReadOnly", K::Boolean, "False", "open existing documents read-only"},
-        {"SkipPassword", K::Boolean, "False", "open existing documents with a blank password"},
-        {"RegExt", K::Text, "empty",
-         "regular expression that a found file's full path must also match"},
-        {"SkipHidden", K::Boolean, "False", "leave hidden files out of the search"},
-        {"PureConsole", K::Boolean, "False", "run without a window and end when the run is done"},
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "wait until the PDF printer has taken the previous output name")},
+        {"AppVisible", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "show the word processor's window, minimised")},
+        {"ReadOnly", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "open existing documents read-only")},
+        {"SkipPassword", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "open existing documents with a blank password")},
+        {"RegExt", K::Text, QT_TRANSLATE_NOOP("OptionCatalog", "empty"),
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "regular expression that a found file's full path must also match")},
+        {"SkipHidden", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "leave hidden files out of the search")},
+        {"PureConsole", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "run without a window and end when the run is done")},
         {"RunAndClose", K::Boolean, "False",
-         "the window converts at its first show and closes after the run"},
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "the window converts at its first show and closes after the run")},
         {"Daemon", K::Integer, "0",
-         "above 0: the window repeats the run after this many milliseconds"},
-        {"LogFile", K::Text, "empty",
-         "file that receives the run log at the end of a run; with Shard, %K stands for the "
-         "shard number"},
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "above 0: the window repeats the run after this many milliseconds")},
+        {"LogFile", K::Text, QT_TRANSLATE_NOOP("OptionCatalog", "empty"),
+         QT_TRANSLATE_NOOP(
+             "OptionCatalog",
+             "file that receives the run log at the end of a run; with Shard, %K stands for the "
+             "shard number")},
         {"Outline",
          K::Choice,
          "Contents",
-         "PDF outline: Contents (the help file's contents tree), Headings, or None",
+         QT_TRANSLATE_NOOP(
+             "OptionCatalog",
+             "PDF outline: Contents (the help file's contents tree), Headings, or None"),
          {"Contents", "Headings", "None"}},
-        {"PdfA", K::Boolean, "False", "write archival PDF/A-2b"},
-        {"Tagged", K::Boolean, "False", "write a tagged (accessible) PDF"},
+        {"PdfA", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "write archival PDF/A-2b")},
+        {"Tagged", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "write a tagged (accessible) PDF")},
         {"Quiet", K::Boolean, "False",
-         "no progress lines and no summary on standard error in a windowless run (warnings and "
-         "errors still show)"},
+         QT_TRANSLATE_NOOP(
+             "OptionCatalog",
+             "no progress lines and no summary on standard error in a windowless run (warnings and "
+             "errors still show)")},
         {"Timings", K::Boolean, "False",
-         "print how long each step of each job took (windowless run)"},
-        {"Shard", K::Shard, "empty",
-         "K/N: convert only the files of shard K of N (0 <= K < N), for splitting a shelf across "
-         "machines"},
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "print how long each step of each job took (windowless run)")},
+        {"Shard", K::Shard, QT_TRANSLATE_NOOP("OptionCatalog", "empty"),
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "K/N: convert only the files of shard K of N (0 <= K < N), for "
+                           "splitting a shelf across "
+                           "machines")},
     };
     return catalog;
 }
@@ -109,18 +143,18 @@ std::optional<std::string> ValueProblem(const OptionInfo& option, std::string_vi
             return std::nullopt;
         case OptionKind::Boolean:
             if (ParseBoolean(value)) return std::nullopt;
-            return "expects True, False or a number";
+            return QT_TRANSLATE_NOOP("OptionCatalog", "expects True, False or a number");
         case OptionKind::Integer:
             if (ParseInteger(value)) return std::nullopt;
-            return "expects a whole number";
+            return QT_TRANSLATE_NOOP("OptionCatalog", "expects a whole number");
         case OptionKind::Choice:
             return ChoiceProblem(option, value);
         case OptionKind::Overwrite:
             if (platform::EqualsNoCase(value, "skip") || ParseBoolean(value)) return std::nullopt;
-            return "expects True, False or skip";
+            return QT_TRANSLATE_NOOP("OptionCatalog", "expects True, False or skip");
         case OptionKind::Shard:
             if (ParseShard(value)) return std::nullopt;
-            return "expects K/N with 0 <= K < N, such as 0/4";
+            return QT_TRANSLATE_NOOP("OptionCatalog", "expects K/N with 0 <= K < N, such as 0/4");
     }
     return std::nullopt;
 }

@@ -104,8 +104,7 @@ std::string TvxInfo::SupportMailUrl() const {
     const std::string title =
         product ? platform::ReplaceAll(product->Title, "&", "And") : std::string();
     const std::string version = product ? product->Version : std::string();
-    const std::string subject = "?subject=Support required for " + title + " " + version + " - " +
-                                std::to_string(SupportNumber);
+    const std::string subject = "?subject=Support required for " + title + " " + version;
     return "mailto:" + SupportMail + EncodeUnsafe(subject);
 }
 

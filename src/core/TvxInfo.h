@@ -26,7 +26,6 @@ public:
 
     std::string Site = "https://pellin.example";
     std::string SupportMail = "support@pellin.example";
-    int SupportNumber = 420;
     // The desktop id the installed program registers for CHM files; it is no
     // viewer of the help document.
     std::string DesktopId;

@@ -21,15 +21,15 @@ using Painter = std::function<void(QPainter&)>;
 // The list's icons, made on the user-interface thread when first asked for.
 std::array<QIcon, ImageListCount>* sharedIcons = nullptr;
 
+// A grey clock face: the job waits, nothing is wrong and nothing runs yet.
 void DrawWaiting(QPainter& p) {
-    QPainterPath tri;
-    tri.moveTo(4, 2);
-    tri.lineTo(13, 8);
-    tri.lineTo(4, 14);
-    tri.closeSubpath();
-    p.setPen(QPen(kBlue.darker(140), 1));
-    p.setBrush(kBlue);
-    p.drawPath(tri);
+    const QColor grey(120, 120, 120);
+    p.setPen(QPen(grey, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(8, 8), 5.8, 5.8);
+    p.setPen(QPen(grey, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, 8), QPointF(8, 4.5));
+    p.drawLine(QPointF(8, 8), QPointF(10.5, 9.5));
 }
 
 void DrawSuccess(QPainter& p) {

@@ -103,7 +103,9 @@ QString ProblemText(const OptionLineProblem& problem) {
                 .arg(problem.firstLine + 1);
         case OptionLineProblem::Kind::BadValue: {
             const options::OptionInfo* option = options::FindOption(problem.key);
-            const QString fallback = option ? QString::fromUtf8(option->defaultText) : QString();
+            const QString fallback =
+                option ? QCoreApplication::translate("OptionCatalog", option->defaultText)
+                       : QString();
             return OptionLineTexts::tr("%1: %2 %3; the default %4 is used")
                 .arg(where, Quoted(problem.key),
                      QCoreApplication::translate("OptionCatalog", problem.expected.c_str()),

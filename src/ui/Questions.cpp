@@ -21,6 +21,10 @@ UnsavedAnswer MessageBoxQuestions::AskUnsavedOptions(QWidget* parent) {
                     QuestionTexts::tr("The options of the batch project have been changed."),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setInformativeText(QuestionTexts::tr("Do you want to save them?"));
+    // Named here, so they follow the program's language, not Qt's.
+    box.button(QMessageBox::Save)->setText(QuestionTexts::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(QuestionTexts::tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QuestionTexts::tr("Cancel"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:

@@ -10,12 +10,17 @@ namespace ui {
 // the status is 0, and for a converted job the user should look at.
 constexpr int StatusRole = Qt::UserRole;
 constexpr int ImageRole = Qt::UserRole + 1;
+// The job's index, the full path (name column) and a column's value for
+// sorting (time, pages).
+constexpr int JobRole = Qt::UserRole + 2;
+constexpr int PathRole = Qt::UserRole + 3;
+constexpr int ValueRole = Qt::UserRole + 4;
 // The source file's full name, the whole result (every line), the note of a
 // converted job, the step times and the milliseconds spent (-1: unknown).
-constexpr int FileRole = Qt::UserRole + 2;
-constexpr int ResultRole = Qt::UserRole + 3;
-constexpr int NoteRole = Qt::UserRole + 4;
-constexpr int TimingsRole = Qt::UserRole + 5;
-constexpr int ElapsedRole = Qt::UserRole + 6;
+constexpr int FileRole = Qt::UserRole + 5;
+constexpr int ResultRole = Qt::UserRole + 6;
+constexpr int NoteRole = Qt::UserRole + 7;
+constexpr int TimingsRole = Qt::UserRole + 8;
+constexpr int ElapsedRole = Qt::UserRole + 9;
 
 }  // namespace ui

@@ -102,6 +102,9 @@ void RunStatusBar::ShowCounts(const RowTally& tally) {
     // A style sheet set again is parsed and applied again, on every job.
     const QString sheet = tally.failed > 0 ? "color: #c81e1e;" : QString();
     if (Failures->styleSheet() != sheet) Failures->setStyleSheet(sheet);
+    // Before the first run of a batch the bar says what Search has found.
+    if (!timing_ && tally.known > 0 && tally.Finished() == 0 && tally.notConverted == 0)
+        showMessage(tr("Files found: %1").arg(tally.known));
 }
 
 void RunStatusBar::RunStarted() {
@@ -125,6 +128,8 @@ QString RunStatusBar::RunEnded(const RowTally& tally) {
     ticker_->stop();
     ShowCounts(tally);
     RefreshTime();
+    // The summary says it all, and a narrow window shows it whole.
+    ShowRunFields(false);
     const QString summary = RunSummaryText(tally, earlierMs_);
     showMessage(summary);
     return summary;

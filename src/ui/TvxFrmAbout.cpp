@@ -1,28 +1,32 @@
 #include "ui/TvxFrmAbout.h"
 
+#include <libxml/xmlversion.h>
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 #include "core/TvxProject.h"
+#include "platform/pdf/PdfFinisher.h"
 #include "ui/ImageList.h"
 #include "ui/TvxFrmMain.h"
+#include "ui/UiServices.h"
 
 TvxFrmPellinAbout* vxFrmPellinAbout = nullptr;
 
 namespace {
 
-const QColor kCardColour(0, 85, 255);
-const QColor kTextColour(221, 221, 221);
-constexpr double kCardOpacity = 200.0 / 255.0;
+// White on this blue reads at a contrast of about 8:1; the card is opaque,
+// so what lies behind it cannot lower that.
+const QColor kCardColour(0, 70, 180);
+const QColor kTextColour(255, 255, 255);
 
 }  // namespace
 
 TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
     setObjectName("vxFrmAbout");
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowOpacity(kCardOpacity);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kCardColour);
     setPalette(pal);
@@ -45,7 +49,15 @@ TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
     lblVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblCopright = MakeLabel(13, false);
     lblCopright->setObjectName("lblCopright");
-    lblCopright->setText(tr("Free software. Click to close."));
+    lblCopright->setText(tr("Click or press a key to close."));
+    lblDetails = MakeLabel(12, false);
+    lblDetails->setObjectName("lblDetails");
+    lblDetails->setTextFormat(Qt::RichText);
+    lblDetails->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    lblDetails->setOpenExternalLinks(false);
+    lblDetails->removeEventFilter(this);  // a click on the link opens the guide
+    connect(lblDetails, &QLabel::linkActivated, this, [] { ui::OpenHelpDocument(); });
+    lblDetails->setText(DetailsText());
 
     // The picture's place is 128 pixels square at the top left; the name
     // and version are centred in a column 250 pixels wide beside it, the
@@ -60,10 +72,30 @@ TvxFrmAbout::TvxFrmAbout(QWidget* parent) : TvxFrmBase(parent) {
     layout->addWidget(img, 0, 0, 4, 1, Qt::AlignCenter | Qt::AlignTop);
     layout->addWidget(lblProduct, 1, 1);
     layout->addWidget(lblVersion, 2, 1);
-    layout->setRowStretch(3, 1);
+    layout->addWidget(lblDetails, 3, 1);
+    layout->setRowStretch(4, 1);
     lblCopright->setIndent(21);
-    layout->addWidget(lblCopright, 4, 1);
+    layout->addWidget(lblCopright, 5, 1);
     FitToContents();
+}
+
+TvxFrmAbout::~TvxFrmAbout() {
+    if (probe_.joinable()) probe_.join();
+}
+
+void TvxFrmAbout::AskOffice() {
+    if (!OfficeProbe || probe_.joinable()) return;
+    probe_ = std::thread([this, probe = OfficeProbe] {
+        const QString version = probe();
+        QMetaObject::invokeMethod(
+            this,
+            [this, version] {
+                OfficeVersion = version;
+                lblDetails->setText(DetailsText());
+                FitToContents();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 // At least the card's 472 by 243 pixels, more where the texts need it; a
@@ -97,6 +129,7 @@ void TvxFrmAbout::ShowAbout() {
             vxFrmMain->setAttribute(Qt::WA_DontShowOnScreen);
         }
     } else {
+        AskOffice();
         ShowModal();
     }
     ++ShowCount;
@@ -108,6 +141,7 @@ void TvxFrmAbout::FormShow() {
         lblProduct->setText(QString::fromStdString(vxProject->Title));
         lblVersion->setText(QString::fromStdString(vxProject->Version));
     }
+    lblDetails->setText(DetailsText());
     ++ShowCount;
 }
 
@@ -137,6 +171,26 @@ bool TvxFrmAbout::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return TvxFrmBase::eventFilter(watched, event);
+}
+
+// The guide, the copyright, then what the conversion is made with, as this
+// copy uses it.
+QString TvxFrmAbout::DetailsText() const {
+    const QString office =
+        OfficeVersion.isEmpty() ? tr("LibreOffice (not yet asked)") : OfficeVersion;
+    const QString libraries =
+        QString("Qt %1, libxml2 %2, qpdf %3, chmlib")
+            .arg(QString::fromLatin1(qVersion()), QString::fromLatin1(LIBXML_DOTTED_VERSION),
+                 QString::fromStdString(platform::PdfLibraryVersion()));
+    const QStringList lines{
+        QString("<a style=\"color: white\" href=\"guide\">%1</a>")
+            .arg(tr("User guide").toHtmlEscaped()),
+        tr("Copyright © 2025 Pellin.").toHtmlEscaped(),
+        tr("Free software: you may use, copy and share it.").toHtmlEscaped(),
+        tr("Made with %1").arg(libraries).toHtmlEscaped(),
+        tr("Converts with %1").arg(office).toHtmlEscaped(),
+    };
+    return lines.join("<br>");
 }
 
 TvxFrmPellinAbout::TvxFrmPellinAbout(QWidget* parent) : TvxFrmAbout(parent) {

@@ -1,5 +1,6 @@
 #include "ui/TvxFrmCfg.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "core/OptionCatalog.h"
 #include "core/OptionList.h"
@@ -28,17 +30,26 @@ const QColor kDuplicateMark(255, 240, 190);
 
 enum KeyColumn { KeyName = 0, KeyValue = 1, KeyMeaning = 2 };
 
+// Keys of the office's own settings, which a project may still carry but a
+// user converting help files rarely needs.
+bool IsAdvanced(const char* key) {
+    for (const char* advanced :
+         {"MacroEnabled", "PDFWriter", "MultiInstance", "AppVisible", "ReadOnly", "SkipPassword"})
+        if (std::string_view(key) == advanced) return true;
+    return false;
+}
+
 }  // namespace
 
 TvxFrmCfg::TvxFrmCfg(QWidget* parent) : TvxFrmBase(parent) {
     setObjectName("vxFrmCfg");
-    setWindowTitle(tr("Config"));
+    setWindowTitle(tr("Options"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     txtCfg = new QPlainTextEdit(this);
     txtCfg->setObjectName("txtCfg");
-    txtCfg->setToolTip(tr("Please add/delete/modify the options by yourself"));
+    txtCfg->setToolTip(tr("One option a line: Name=value"));
     txtCfg->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtCfg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtCfg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -64,7 +75,7 @@ TvxFrmCfg::TvxFrmCfg(QWidget* parent) : TvxFrmBase(parent) {
     lProblems->setWordWrap(true);
     lProblems->hide();
 
-    btnOk = new QPushButton(tr("&Ok"), this);
+    btnOk = new QPushButton(tr("&OK"), this);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TvxFrmCfg::btnOkClick);
@@ -73,7 +84,7 @@ TvxFrmCfg::TvxFrmCfg(QWidget* parent) : TvxFrmBase(parent) {
     connect(btnCancel, &QPushButton::clicked, this, [this] { CloseWith(mrCancel); });
     btnHelp = new QPushButton(tr("Help"), this);
     btnHelp->setObjectName("btnHelp");
-    btnHelp->setToolTip(tr("Click here to see the details about the options"));
+    btnHelp->setToolTip(tr("Open the guide's list of options"));
     connect(btnHelp, &QPushButton::clicked, this, &TvxFrmCfg::btnHelpClick);
 
     auto* buttons = new QHBoxLayout();
@@ -93,19 +104,32 @@ TvxFrmCfg::TvxFrmCfg(QWidget* parent) : TvxFrmBase(parent) {
 void TvxFrmCfg::BuildKeyList() {
     lvKeys = new QTreeWidget(this);
     lvKeys->setObjectName("lvKeys");
-    lvKeys->setRootIsDecorated(false);
+    lvKeys->setRootIsDecorated(true);
     lvKeys->setUniformRowHeights(true);
     lvKeys->setSelectionMode(QAbstractItemView::SingleSelection);
     lvKeys->setHeaderLabels({tr("Option"), tr("Value used"), tr("Meaning")});
     lvKeys->setToolTip(tr("Double-click an option to add it to the text"));
     lvKeys->setMinimumWidth(160);
+    auto* advanced = new QTreeWidgetItem();
+    advanced->setText(KeyName, tr("Advanced"));
+    advanced->setText(KeyMeaning, tr("Settings of the word processor and the PDF printer"));
+    advanced->setFlags(Qt::ItemIsEnabled);
+    QFont bold = advanced->font(KeyName);
+    bold.setBold(true);
+    advanced->setFont(KeyName, bold);
     for (const options::OptionInfo& option : options::OptionCatalog()) {
-        auto* item = new QTreeWidgetItem(lvKeys);
+        auto* item = new QTreeWidgetItem();
         item->setText(KeyName, QString::fromUtf8(option.key));
         const QString meaning = QCoreApplication::translate("OptionCatalog", option.meaning);
         item->setText(KeyMeaning, meaning);
         item->setToolTip(KeyMeaning, meaning);
+        if (IsAdvanced(option.key))
+            advanced->addChild(item);
+        else
+            lvKeys->addTopLevelItem(item);
+        keyItems_.push_back(item);
     }
+    lvKeys->addTopLevelItem(advanced);
     lvKeys->header()->setStretchLastSection(true);
     lvKeys->resizeColumnToContents(KeyName);
     lvKeys->setColumnWidth(KeyValue, 110);
@@ -119,9 +143,9 @@ std::vector<std::string> TvxFrmCfg::Lines() const {
 void TvxFrmCfg::RefreshKeyList() {
     const std::vector<std::string> lines = Lines();
     const auto& catalog = options::OptionCatalog();
-    for (int row = 0; row < lvKeys->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lvKeys->topLevelItem(row);
-        const ui::ValueInUse value = ui::ValueInUseOf(catalog[static_cast<size_t>(row)], lines);
+    for (size_t row = 0; row < keyItems_.size(); ++row) {
+        QTreeWidgetItem* item = keyItems_[row];
+        const ui::ValueInUse value = ui::ValueInUseOf(catalog[row], lines);
         item->setText(KeyValue, value.text);
         item->setToolTip(KeyValue, value.isDefault ? tr("Default value") : tr("Set in the text"));
         QFont font = item->font(KeyValue);
@@ -135,6 +159,7 @@ void TvxFrmCfg::RefreshKeyList() {
 // A known key's line is put into the text: the cursor goes to the line that
 // sets it, or to a new "Key=" line at the end.
 void TvxFrmCfg::InsertKey(QTreeWidgetItem* item) {
+    if (!item->parent() && item->childCount() > 0) return;  // the group
     const std::string key = item->text(KeyName).toStdString();
     const std::vector<std::string> lines = Lines();
     QTextCursor cursor(txtCfg->document());
@@ -183,6 +208,7 @@ void TvxFrmCfg::FormShow() {
         lines << QString::fromStdString(option);
     marking_ = false;
     txtCfg->setPlainText(lines.join('\n'));
+    shownText_ = txtCfg->toPlainText();
     MarkProblems({});
 }
 
@@ -207,10 +233,31 @@ void TvxFrmCfg::btnHelpClick() { ui::OpenHelpDocument(); }
 
 void TvxFrmCfg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        CloseWith(mrCancel);
+        if (MayDiscardEdits()) CloseWith(mrCancel);
         return;
     }
     TvxFrmBase::keyPressEvent(event);
+}
+
+bool TvxFrmCfg::MayDiscardEdits() {
+    if (txtCfg->toPlainText() == shownText_) return true;
+    switch (ui::Ask().AskUnsavedOptions(this)) {
+        case ui::UnsavedAnswer::Save:
+            btnOkClick();
+            return false;  // OK closes the dialog itself, or keeps it for a marked line
+        case ui::UnsavedAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TvxFrmCfg::closeEvent(QCloseEvent* event) {
+    if (isVisible() && !MayDiscardEdits()) {
+        event->ignore();
+        return;
+    }
+    TvxFrmBase::closeEvent(event);
 }
 
 // A marked line tells its problem when the mouse rests on it.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
 #include <QToolBar>
@@ -35,6 +36,7 @@
 #include "ui/ActionButton.h"
 #include "ui/ImageList.h"
 #include "ui/RowRoles.h"
+#include "ui/MainMenus.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmAbout.h"
 #include "ui/UiServices.h"
@@ -65,6 +67,8 @@ TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
     BuildMenus();
     StatusBar = new ui::RunStatusBar(this);
     BuildFeedback();
+    MenuBar = ui::BuildMainMenuBar(*this);
+    layout->setMenuBar(MenuBar);
     layout->addWidget(ToolBar);
     layout->addWidget(pAction);
     layout->addWidget(pSpacer);
@@ -96,31 +100,41 @@ QAction* TvxFrmMain::MakeAction(const char* name, const QString& caption, const 
 
 void TvxFrmMain::BuildActions() {
     using T = TvxFrmMain;
-    aConvert = MakeAction("aConvert", tr("&Convert"), tr("Convert the file(s) instantly"), -1,
-                          &T::aConvertExecute);
-    aStop = MakeAction("aStop", tr("Sto&p"), "", -1, &T::aStopExecute);
+    aConvert = MakeAction("aConvert", tr("&Convert"), tr("Convert the listed help files to PDF"),
+                          -1, &T::aConvertExecute);
+    aStop = MakeAction("aStop", tr("Sto&p"), tr("Stop the run"), -1, &T::aStopExecute);
     aStop->setData(0);
-    aPause = MakeAction("aPause", tr("Pause"), "", -1, &T::aPauseExecute);
-    aSearch = MakeAction("aSearch", tr("Search"), tr("Search files from the source folder"), -1,
-                         &T::aSearchExecute);
+    aPause = MakeAction("aPause", tr("Pause"), tr("Finish the files in hand, then wait"), -1,
+                        &T::aPauseExecute);
+    aSearch = MakeAction("aSearch", tr("Search"), tr("List the help files of the source folder"),
+                         -1, &T::aSearchExecute);
     aSearchConvert = MakeAction("aSearchConvert", tr("Start"), "", -1, &T::aSearchConvertExecute);
     aSearchConvert->setVisible(false);
-    aView = MakeAction("aView", tr("View"), tr("View the convert result"), -1, &T::aViewExecute);
-    aOpen =
-        MakeAction("aOpen", tr("&Open"), tr("Open a batch project"), ui::ImgOpen, &T::aOpenExecute);
-    aNew = MakeAction("aNew", tr("&New"), tr("New a batch project"), ui::ImgNew, &T::aNewExecute);
-    aConfig = MakeAction("aConfig", tr("Config"), tr("Config the options of the batch project"),
+    aView =
+        MakeAction("aView", tr("Open Folder"), tr("Open the target folder"), -1, &T::aViewExecute);
+    aOpen = MakeAction("aOpen", tr("&Open..."), tr("Open a batch project"), ui::ImgOpen,
+                       &T::aOpenExecute);
+    aNew = MakeAction("aNew", tr("&New"), tr("Start a new batch project"), ui::ImgNew,
+                      &T::aNewExecute);
+    aConfig = MakeAction("aConfig", tr("O&ptions..."), tr("Edit the options of the batch project"),
                          ui::ImgConfig, &T::aConfigExecute);
-    aSave = MakeAction("aSave", tr("Sa&ve"), tr("Save the batch project"), ui::ImgSave,
+    aSave = MakeAction("aSave", tr("&Save"), tr("Save the batch project"), ui::ImgSave,
                        &T::aSaveExecute);
-    aSaveAs = MakeAction("aSaveAs", tr("Save &As"), tr("Save the batch project as ..."),
-                         ui::ImgSaveAs, &T::aSaveAsExecute);
-    aUpdate = MakeAction("aUpdate", tr("Check &Update"), "", ui::ImgUpdate, &T::aUpdateExecute);
-    aHelp = MakeAction("aHelp", tr("&Help"), "", ui::ImgHelp, &T::aHelpExecute);
-    aHomePage = MakeAction("aHomePage", tr("Home"), "", ui::ImgHome, &T::aHomePageExecute);
-    aSupports = MakeAction("aSupports", tr("Support"), tr("Send us e-mail for support"),
+    aSaveAs =
+        MakeAction("aSaveAs", tr("Save &As..."), tr("Save the batch project under a new name"),
+                   ui::ImgSaveAs, &T::aSaveAsExecute);
+    aUpdate = MakeAction("aUpdate", tr("Check for &Updates"), tr("Open the download page"),
+                         ui::ImgUpdate, &T::aUpdateExecute);
+    aHelp =
+        MakeAction("aHelp", tr("&Guide"), tr("Open the user guide"), ui::ImgHelp, &T::aHelpExecute);
+    aHomePage = MakeAction("aHomePage", tr("&Home Page"), tr("Open the home page"), ui::ImgHome,
+                           &T::aHomePageExecute);
+    aSupports = MakeAction("aSupports", tr("&Support..."), tr("Write an e-mail to support"),
                            ui::ImgSupport, &T::aSupportsExecute);
-    aAbout = MakeAction("aAbout", tr("About"), "", ui::ImgAbout, &T::aAboutExecute);
+    aAbout = MakeAction("aAbout", tr("&About"), "", ui::ImgAbout, &T::aAboutExecute);
+    aQuit = new QAction(tr("&Quit"), this);
+    aQuit->setObjectName("aQuit");
+    connect(aQuit, &QAction::triggered, this, &QWidget::close);
 }
 
 void TvxFrmMain::BuildToolBar() {
@@ -146,17 +160,12 @@ void TvxFrmMain::BuildToolBar() {
     tbOpen = add(aOpen, "tbOpen");
     tbOpen->setMenu(pm2);
     tbOpen->setPopupMode(QToolButton::MenuButtonPopup);
+    // The project and the guide; the rest is in the menus.
     add(aNew, "tbNew");
-    add(aConfig, "tbConfig");
     add(aSave, "tbSave");
-    add(aSaveAs, "tbSaveAs");
-    ToolBar->addSeparator();
-    add(aUpdate, "tbUpdate");
+    add(aConfig, "tbConfig");
     ToolBar->addSeparator();
     add(aHelp, "tbHelp");
-    add(aHomePage, "tbHomePage");
-    add(aSupports, "tbSupports");
-    add(aAbout, "tbAbout");
 }
 
 namespace {
@@ -316,7 +325,7 @@ void TvxFrmMain::BuildViewer() {
     auto* fill = new QVBoxLayout(pViewer);
     fill->setContentsMargins(1, 1, 1, 1);
 
-    lViewer = new QTreeWidget(pViewer);
+    lViewer = new ui::JobListView(pViewer);
     lViewer->setObjectName("lViewer");
     lViewer->setFrameShape(QFrame::NoFrame);
     lViewer->setRootIsDecorated(false);
@@ -325,17 +334,21 @@ void TvxFrmMain::BuildViewer() {
     lViewer->setSelectionBehavior(QAbstractItemView::SelectRows);
     lViewer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lViewer->setIconSize(QSize(ui::ImageListSize, ui::ImageListSize));
-    lViewer->setHeaderLabels({"@", tr("File Name"), tr("Result")});
     lViewer->setToolTip(tr("Drag & drop file(s) here and click \"Convert\" to convert them"));
     lViewer->setMinimumHeight(90);
     QHeaderView* header = lViewer->header();
     header->setMinimumSectionSize(16);
-    header->setSectionResizeMode(0, QHeaderView::Fixed);
-    lViewer->setColumnWidth(0, 30);
-    lViewer->setColumnWidth(1, 370);
-    lViewer->setColumnWidth(2, 370);
-    // The result column takes the width the window gains.
+    lViewer->setColumnWidth(
+        ui::ColStatus,
+        lViewer->fontMetrics().horizontalAdvance(lViewer->headerItem()->text(ui::ColStatus)) + 28);
+    lViewer->setColumnWidth(ui::ColName, 200);
+    lViewer->setColumnWidth(ui::ColFolder, 160);
+    lViewer->setColumnWidth(ui::ColTime, 60);
+    lViewer->setColumnWidth(ui::ColPages, 50);
+    lViewer->setColumnWidth(ui::ColResult, 370);
+    // The result column, shown last, takes the width the window gains.
     header->setStretchLastSection(true);
+    connect(lViewer, &ui::JobListView::RemoveRequested, this, &TvxFrmMain::RemoveSelectedRows);
     lViewer->setContextMenuPolicy(Qt::CustomContextMenu);
     lViewer->viewport()->setAcceptDrops(true);
     lViewer->viewport()->installEventFilter(this);
@@ -347,15 +360,19 @@ void TvxFrmMain::BuildViewer() {
 void TvxFrmMain::BuildMenus() {
     pm1 = new QMenu(this);
     pm1->setObjectName("pm1");
-    BrowseFiles1 = pm1->addAction(tr("Browse Files"), this, &TvxFrmMain::bSourceFileClick);
+    BrowseFiles1 = pm1->addAction(tr("Add Files..."), this, &TvxFrmMain::bSourceFileClick);
     pm1->addSeparator();
-    ViewSource1 = pm1->addAction(tr("View  Source"), this, &TvxFrmMain::ViewSource1Click);
-    OpenSource1 = pm1->addAction(tr("Open Source"), this, &TvxFrmMain::OpenSource1Click);
+    OpenSource1 = pm1->addAction(tr("Open Help File"), this, &TvxFrmMain::OpenSource1Click);
+    ViewSource1 =
+        pm1->addAction(tr("Open Help File's Folder"), this, &TvxFrmMain::ViewSource1Click);
     pm1->addSeparator();
-    ViewOutput1 = pm1->addAction(tr("View  Output"), aView, &QAction::trigger);
     OpenPdf1 = pm1->addAction(tr("Open PDF"), this, &TvxFrmMain::OpenPdf1Click);
+    ViewOutput1 = pm1->addAction(tr("Open Target Folder"), aView, &QAction::trigger);
     pm1->addSeparator();
-    ExportList1 = pm1->addAction(tr("Export the List"), this, &TvxFrmMain::ExportList1Click);
+    RemoveRows1 = pm1->addAction(tr("Remove from List"), this, &TvxFrmMain::RemoveSelectedRows);
+    RemoveRows1->setShortcut(QKeySequence::Delete);
+    RemoveRows1->setShortcutContext(Qt::WidgetShortcut);  // shown only; the list takes the key
+    ExportList1 = pm1->addAction(tr("Export List..."), this, &TvxFrmMain::ExportList1Click);
     connect(lViewer, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         pm1Popup();
         pm1->popup(lViewer->viewport()->mapToGlobal(at));
@@ -474,7 +491,7 @@ bool TvxFrmMain::eventFilter(QObject* watched, QEvent* event) {
 void TvxFrmMain::NewBatch() {
     ReleaseBatch();
     Batch = new TvxBatch();
-    lViewer->clear();
+    lViewer->ClearJobs();
     tally_ = {};
     StatusBar->Reset();
     rowGeneration_ = rowCalls_.Generation();
@@ -683,7 +700,7 @@ QTreeWidgetItem* TvxFrmMain::FirstSelectedRow() const {
 void TvxFrmMain::OpenSelectedSource(bool folderOnly) {
     const QTreeWidgetItem* item = FirstSelectedRow();
     if (!item) return;
-    const std::string name = ToStd(item->data(0, ui::FileRole).toString());
+    const std::string name = ToStd(ui::JobListView::SourcePath(item));
     OpenOrSay(folderOnly ? FolderPart(name) : name);
 }
 
@@ -694,6 +711,7 @@ void TvxFrmMain::pm1Popup() {
     OpenSource1->setEnabled(selected);
     ViewSource1->setEnabled(selected);
     OpenPdf1->setEnabled(HasPdf(FirstSelectedRow()));
+    RemoveRows1->setEnabled(selected && !IsRunning());
 }
 
 void TvxFrmMain::aUpdateExecute() {

@@ -15,6 +15,7 @@
 
 #include "batch/TvxWorkerChain.h"
 #include "platform/StopRequest.h"
+#include "ui/JobListView.h"
 #include "ui/RunSummary.h"
 #include "ui/TvxFrmBase.h"
 #include "ui/UiThreadCall.h"
@@ -25,6 +26,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTimer;
 class QToolBar;
@@ -69,8 +71,9 @@ public:
     QFrame* pOthers;
     QFrame* pSpacer;
     QFrame* pViewer;
-    QTreeWidget* lViewer;
+    ui::JobListView* lViewer;
     ui::RunStatusBar* StatusBar;
+    QMenuBar* MenuBar;
     QMenu* pm1;
     QMenu* pm2;
     QAction* BrowseFiles1;
@@ -79,6 +82,7 @@ public:
     QAction* ViewOutput1;
     QAction* OpenPdf1;
     QAction* ExportList1;
+    QAction* RemoveRows1;
 
     QAction* aConvert;
     QAction* aStop;
@@ -96,6 +100,7 @@ public:
     QAction* aHomePage;
     QAction* aSupports;
     QAction* aAbout;
+    QAction* aQuit;
 
     // Fields added to the components.
     TvxBatch* Batch = nullptr;
@@ -135,6 +140,9 @@ public:
     void pm1Popup();
     void pm2Popup();
     void RecentProjectClick(QAction* item);
+    // Delete or Backspace in the list: the selected rows leave the list and
+    // the batch; refused during a run and while the search still adds rows.
+    void RemoveSelectedRows();
 
     virtual void RegisterOptionControls();
     void SuggestTarget(const std::string& folder);

@@ -2,6 +2,7 @@
 // the run log and the daemon repetition.
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include "ui/ImageList.h"
 #include "ui/JobDetailsPane.h"
 #include "ui/RowRoles.h"
+#include "ui/JobListView.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
@@ -89,15 +91,14 @@ void MarkNotConverted(QTreeWidgetItem* row) {
 }  // namespace
 
 QTreeWidgetItem* TvxFrmMain::RowAt(std::int32_t index, const QString& fileName) {
-    const int count = lViewer->topLevelItemCount();
-    if (index >= 0 && index < count) return lViewer->topLevelItem(index);
-    auto* row = new QTreeWidgetItem();
-    row->setText(1, fileName);
-    row->setData(0, ui::FileRole, fileName);
-    SetStatus(row, TvxNode::Waiting);
-    lViewer->insertTopLevelItem(std::max(0, std::min<int>(index, count)), row);
-    ++tally_.known;
-    StatusBar->ShowCounts(tally_);
+    bool made = false;
+    QTreeWidgetItem* row = lViewer->RowOfJob(index, fileName, &made);
+    if (made) {
+        row->setData(0, ui::FileRole, fileName);
+        SetStatus(row, TvxNode::Waiting);
+        ++tally_.known;
+        StatusBar->ShowCounts(tally_);
+    }
     return row;
 }
 
@@ -144,20 +145,25 @@ void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
     const QString result = ToQ(node->ResultText);
     const QString note = ToQ(node->Note);
     const QString timings = ToQ(node->Timings);
+    // Read here, on the converter's thread, so the window never waits for
+    // a large PDF.
     const qint64 elapsed = static_cast<std::uint32_t>(TvxWorkBase::TickCount() - node->StartTick);
+    const int pages = status == TvxNode::Done && !node->ResultText.empty()
+                          ? ui::PdfPageCount(node->ResultText)
+                          : 0;
     rowCalls_.RunFor(rowGeneration_, [&] {
         QTreeWidgetItem* row = RowAt(index, name);
-        row->setText(1, name);
+        ui::JobListView::ShowSource(row, name);
+        ui::JobListView::ShowTimeAndPages(row, elapsed, pages);
         // Only the first line of a result shows; the details pane and the
         // tooltip have all of it.
-        row->setText(2, firstLine);
+        row->setText(ui::ColResult, firstLine);
         row->setData(0, ui::FileRole, name);
         row->setData(0, ui::ResultRole, result);
         row->setData(0, ui::NoteRole, note);
         row->setData(0, ui::TimingsRole, timings);
         row->setData(0, ui::ElapsedRole, elapsed);
-        row->setToolTip(1, name);
-        row->setToolTip(2, note.isEmpty() ? result : result + "\n" + note);
+        row->setToolTip(ui::ColResult, note.isEmpty() ? result : result + "\n" + note);
         CountDone(row, status);
         SetStatus(row, status);
         // Topics left out, a damaged file: converted, but not all of it.
@@ -301,7 +307,7 @@ std::vector<std::string> TvxFrmMain::ListAsLogLines() const {
         const int status = row->data(0, StatusRole).toInt();
         // A file name cannot forge a line of the log.
         lines.push_back("[" + std::string(StatusWord(status)) + "] => " +
-                        platform::EscapeControls(ToStd(row->text(1))) + " => " +
+                        platform::EscapeControls(ToStd(ui::JobListView::SourcePath(row))) + " => " +
                         platform::EscapeControls(ToStd(row->text(2))));
     }
     return lines;
@@ -320,4 +326,31 @@ void TvxFrmMain::ExportList1Click() {
     } catch (const std::exception& error) {
         ui::ShowError(this, error.what());
     }
+}
+
+// Rows the user removes before a run are taken out of the batch, so Convert
+// leaves them alone; during a run the list stays as it is.
+void TvxFrmMain::RemoveSelectedRows() {
+    const QList<QTreeWidgetItem*> rows = lViewer->selectedItems();
+    if (rows.isEmpty()) return;
+    if (RefuseWhileRunning()) return;
+    if (Batch && !Batch->SearchDone.load()) {
+        QApplication::beep();  // the search may still add rows
+        return;
+    }
+    for (QTreeWidgetItem* row : rows) {
+        if (Batch) Batch->Withdraw(ui::JobListView::JobOf(row));
+        const int status = row->data(0, StatusRole).toInt();
+        if (status == TvxNode::Failed)
+            --tally_.failed;
+        else if (status == TvxNode::Done && row->text(ui::ColResult).isEmpty())
+            --tally_.skipped;
+        else if (status == TvxNode::Done)
+            --tally_.converted;
+        else if (row->data(0, ImageRole).toInt() == ui::ImgNotConverted)
+            --tally_.notConverted;
+        --tally_.known;
+        lViewer->RemoveRow(row);
+    }
+    StatusBar->ShowCounts(tally_);
 }

@@ -47,7 +47,7 @@ TEST(ProductLinks, PagesAndMail) {
     EXPECT_EQ(opened[1], "https://pellin.example/en/pellin/download.htm");
     EXPECT_EQ(opened[2],
               "mailto:support@pellin.example?subject=Support%20required%20for%20Pellin%20And%20Co"
-              "%202025.17.420.2241%20-%20420");
+              "%202025.17.420.2241");
 }
 
 TEST(ProductLinks, ErrorReportDropsQuotesAndKeepsOneArgument) {

@@ -296,9 +296,13 @@ protected:
         const QTreeWidgetItem* item = window.lViewer->topLevelItem(row);
         return item ? item->data(0, Qt::UserRole).toInt() : -1;
     }
+    // Column 1 gives the help file's full path, which the row splits into
+    // name and folder.
     static std::string RowText(TvxFrmMain& window, int row, int column) {
         const QTreeWidgetItem* item = window.lViewer->topLevelItem(row);
-        return item ? item->text(column).toStdString() : "<no row>";
+        if (!item) return "<no row>";
+        if (column == ui::ColName) return ui::JobListView::SourcePath(item).toStdString();
+        return item->text(column).toStdString();
     }
     static bool IsIdle(TvxFrmMain& window) {
         return !window.IsRunning() && window.aConvert->isEnabled();

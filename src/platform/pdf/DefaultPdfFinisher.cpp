@@ -1,3 +1,5 @@
+#include <qpdf/QPDF.hh>
+
 #include "platform/pdf/PdfFinisher.h"
 #include "platform/pdf/QpdfFinisher.h"
 
@@ -7,5 +9,7 @@ PdfFinisher& DefaultPdfFinisher() {
     static QpdfFinisher finisher;
     return finisher;
 }
+
+std::string PdfLibraryVersion() { return QPDF::QPDFVersion(); }
 
 }  // namespace platform

@@ -52,5 +52,7 @@ public:
 
 // The program's own finisher (qpdf), shared by every thread.
 PdfFinisher& DefaultPdfFinisher();
+// The version of the PDF library the finisher is built on, as it reports it.
+std::string PdfLibraryVersion();
 
 }  // namespace platform
