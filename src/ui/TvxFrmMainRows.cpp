@@ -250,7 +250,7 @@ void TvxFrmMain::ReportFailures() {
     Batch->UnlockNodes();
     if (failed <= 0) return;
     for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
-        const std::string name = ToStd(lViewer->topLevelItem(i)->text(1));
+        const std::string name = ToStd(ui::JobListView::SourcePath(lViewer->topLevelItem(i)));
         paths.push_back(name);
         paths.push_back(ui::FolderPart(name));
     }
