@@ -150,21 +150,25 @@ protected:
     }
 };
 
-TEST_F(PictureBook, EveryPictureGetsBothSidesFittedToTheTextAreaOrItsCell) {
+TEST_F(PictureBook, EveryPictureGetsBothSidesFittedToTheTextAreaOrWhatItsRowLeaves) {
     const auto tags = Pictures(
         "<p><img src=wide.png style='border:0; WIDTH: 50%'></p>"
         "<p><img src=wide.png></p>"
-        "<table cellspacing=0 cellpadding=0><tr><td width=200>menu</td>"
-        "<td><img src=wide.png height=150></td><td style='width:30%'>x</td></tr></table>"
-        "<p><img src=drawing.svg width=40></p>");
-    ASSERT_EQ(4u, tags.size());
+        "<table cellspacing=0 cellpadding=0><tr><td width=600><img src=wide.png width=300></td>"
+        "<td><img src=wide.png height=150></td><td style='width:30%'>Enumeration</td></tr>"
+        "</table>"
+        "<p><img src=drawing.svg width=40></p>"
+        "<p><img src=wide.png style='display:none; width:0; height:0'></p>");
+    ASSERT_EQ(5u, tags.size()) << "a picture drawn with no width shows nothing";
     EXPECT_NE(std::string::npos, tags[0].find("width=\"340\" height=\"113\"")) << tags[0];
     EXPECT_NE(std::string::npos, tags[0].find("style=\"border: 0\"")) << tags[0];
     EXPECT_NE(std::string::npos, tags[1].find("width=\"680\" height=\"227\"")) << tags[1];
-    // 680 less the 200 px menu and 30% of 680 leave 276 px.
-    EXPECT_NE(std::string::npos, tags[2].find("width=\"276\" height=\"92\"")) << tags[2];
-    EXPECT_NE(std::string::npos, tags[3].find("width=\"40\"")) << tags[3];
-    EXPECT_EQ(std::string::npos, tags[3].find("height")) << "no size to tell: left as written";
+    // The cells beside give way down to their widest content: 680 less the
+    // 300 px picture and the 11 letters of a word leave 292 px.
+    EXPECT_NE(std::string::npos, tags[2].find("width=\"300\" height=\"100\"")) << tags[2];
+    EXPECT_NE(std::string::npos, tags[3].find("width=\"292\" height=\"97\"")) << tags[3];
+    EXPECT_NE(std::string::npos, tags[4].find("width=\"40\"")) << tags[4];
+    EXPECT_EQ(std::string::npos, tags[4].find("height")) << "no size to tell: left as written";
 }
 
 }  // namespace

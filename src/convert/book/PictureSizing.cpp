@@ -24,8 +24,13 @@ constexpr std::array<std::pair<std::string_view, double>, 8> kUnits{{{"px", 1.0}
                                                                      {"ex", 8.0}}};
 // Tables nested deeper than this leave the picture the room of the last one.
 constexpr int kMaxTableDepth = 16;
+// Cells are looked into this far for their widest content.
+constexpr int kMaxCellNodes = 4096;
+constexpr double kCharWidth = 8;
 // What a browser puts around cells when the table does not say.
 constexpr double kCellSpacing = 2, kCellPadding = 1;
+
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The declarations of a style attribute as (property, value), split at ";"
 // outside quotes and brackets.
@@ -60,12 +65,32 @@ double Scaled(const std::optional<CssLength>& length, double room) {
     return length->Percent ? length->Value * room / 100 : length->Value;
 }
 
-// The width a table cell asks for, in pixels; 0 when it asks for none.
-double CellWidth(const xmlNode* cell, double tableRoom) {
-    const std::string style = html::Attribute(cell, "style");
-    auto width = ParseCssLength(StyleProperty(style, "width"));
-    if (!width) width = ParseCssLength(html::Attribute(cell, "width"));
-    return width ? Scaled(width, tableRoom) : 0;
+// The narrowest a browser lets a cell become: its widest picture (by its
+// width attribute) or longest word (at a guessed 8 px a character). Wider
+// widths the cell asks for give way to this when a picture needs the room.
+double MinContentWidth(const xmlNode* cell) {
+    double widest = 0;
+    int visited = 0;
+    const xmlNode* node = cell->children;
+    while (node != nullptr && node != cell && ++visited < kMaxCellNodes) {
+        if (html::Name(node) == "img") {
+            const auto width = ParseCssLength(html::Attribute(node, "width"));
+            if (width && !width->Percent) widest = std::max(widest, width->Value);
+        } else if (html::IsText(node)) {
+            int run = 0;
+            for (const char c : html::TextContent(node)) {
+                run = IsBlank(c) ? 0 : run + ((c & 0xC0) != 0x80);
+                widest = std::max(widest, run * kCharWidth);
+            }
+        }
+        if (node->children != nullptr && html::IsElement(node)) {
+            node = node->children;
+            continue;
+        }
+        while (node != cell && node->next == nullptr) node = node->parent;
+        node = node != cell ? node->next : nullptr;
+    }
+    return widest;
 }
 
 double TableSetting(const xmlNode* table, const char* name, double otherwise) {
@@ -88,10 +113,10 @@ double RoomInside(const xmlNode* node, double textWidth, int depth) {
     for (const xmlNode* other = row->children; other != nullptr; other = other->next) {
         if (other == cell || !html::IsElement(other)) continue;
         if (html::Name(other) == "td" || html::Name(other) == "th")
-            room -= CellWidth(other, tableRoom) + spacing;
+            room -= MinContentWidth(other) + spacing;
     }
-    // A row whose other cells ask for nearly everything still leaves the
-    // picture a quarter: a browser would widen the table instead.
+    // A row whose other cells need nearly everything still leaves the
+    // picture a quarter.
     return std::max(room, tableRoom / 4);
 }
 
@@ -156,14 +181,15 @@ PictureBox RoomOfPicture(const xmlNode* picture, PictureBox textArea) {
     return {RoomInside(picture, textArea.Width, 0), textArea.Height};
 }
 
-void SetDrawnSize(xmlNode* picture, const std::optional<PixelSize>& pixels) {
+bool SetDrawnSize(xmlNode* picture, const std::optional<PixelSize>& pixels) {
     const std::string style = html::Attribute(picture, "style");
     PictureRequest request{ParseCssLength(StyleProperty(style, "width")),
                            ParseCssLength(StyleProperty(style, "height")), pixels};
     if (!request.Width) request.Width = ParseCssLength(html::Attribute(picture, "width"));
     if (!request.Height) request.Height = ParseCssLength(html::Attribute(picture, "height"));
     const auto box = DrawnPictureSize(request, RoomOfPicture(picture, kTextArea));
-    if (!box) return;
+    if (!box) return true;
+    if (box->Width <= 0 || box->Height <= 0) return false;
     // Whole pixels, at least one: the office reads no fractions.
     const auto whole = [](double pixels) {
         return std::to_string(std::max(1L, std::lround(pixels)));
@@ -172,4 +198,5 @@ void SetDrawnSize(xmlNode* picture, const std::optional<PixelSize>& pixels) {
     html::SetAttribute(picture, "height", whole(box->Height));
     if (!style.empty())
         html::SetAttribute(picture, "style", StyleWithout(style, {"width", "height"}));
+    return true;
 }

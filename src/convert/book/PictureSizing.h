@@ -61,5 +61,6 @@ PictureBox RoomOfPicture(const xmlNode* picture, PictureBox textArea);
 
 // Gives the picture element width and height attributes of its drawn size
 // and takes width and height out of its style. Leaves it alone when the
-// size cannot be told.
-void SetDrawnSize(xmlNode* picture, const std::optional<PixelSize>& pixels);
+// size cannot be told. False when the page draws it with no width or height:
+// a browser shows nothing of it.
+bool SetDrawnSize(xmlNode* picture, const std::optional<PixelSize>& pixels);

@@ -142,8 +142,11 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
     }
     html::SetAttribute(element, "src", source);
     const auto pixels = pixelSizes_.find(source);
-    SetDrawnSize(element,
-                 pixels != pixelSizes_.end() ? std::optional(pixels->second) : std::nullopt);
+    if (!SetDrawnSize(element,
+                      pixels != pixelSizes_.end() ? std::optional(pixels->second) : std::nullopt)) {
+        html::Remove(element);
+        return false;
+    }
     ++content_.Pictures;
     // A browser may break the line between two pictures side by side; the
     // office only where there is a space, and lets the second run off the page.
