@@ -78,7 +78,9 @@ def asked_length(tag, name):
                                 re.I)
     if found:
         return float(found.group(1)) * (4 / 3 if found.group(2).lower() == "pt" else 1)
-    found = re.search(name + r'\s*=\s*["\']?\s*([\d.]+)\s*(?:px)?["\'\s/>]', tag, re.I)
+    found = re.search(name + r'\s*=\s*["\']?\s*([\d.]+)\s*(px|%)?["\'\s/>]', tag, re.I)
+    if found and found.group(2) == "%":
+        return "%"  # a share of a width the script does not know
     return float(found.group(1)) if found else None
 
 
@@ -106,10 +108,13 @@ def help_pictures(chm, work):
                 os.path.dirname(page), re.sub(r"%20", " ", src.group(1))))
             size = target and by_path.get(os.path.normcase(target).lower())
             width, height = asked_length(tag, "width"), asked_length(tag, "height")
-            if not size or not (width or height):
+            if height == "%":
+                height = None
+            if not size or not (width or height) or (width == "%" and not height):
                 continue
-            width = width or height * size[0] / size[1]
-            height = height or width * size[1] / size[0]
+            if width != "%":
+                width = width or height * size[0] / size[1]
+                height = height or width * size[1] / size[0]
             asked.setdefault(size, set()).add((width, height))
     return sizes, asked
 
@@ -137,7 +142,8 @@ def picture_sizes(pdf, pictures):
         drawn = (width * 96 / x_ppi, height * 96 / y_ppi)
         if near(drawn[0], width) and near(drawn[1], height):
             counts["at size"] += 1
-        elif any(near(drawn[0], w) and near(drawn[1], h) for w, h in asked.get((width, height), ())):
+        elif any((w == "%" or near(drawn[0], w)) and near(drawn[1], h)
+                 for w, h in asked.get((width, height), ())):
             counts["as the page asks"] += 1
         elif not near(x_ppi, y_ppi):
             counts["squashed"] += 1
