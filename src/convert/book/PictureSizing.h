@@ -56,7 +56,8 @@ struct PictureRequest {
 std::optional<PictureBox> DrawnPictureSize(const PictureRequest& request, PictureBox room);
 
 // The room of a picture element: the text area, less what the other cells
-// of each table row around it take.
+// of each table row around it need at the least (their widest word or
+// picture), as a browser narrows cells that ask for more.
 PictureBox RoomOfPicture(const xmlNode* picture, PictureBox textArea);
 
 // Gives the picture element width and height attributes of its drawn size
