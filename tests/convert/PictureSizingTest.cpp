@@ -152,8 +152,8 @@ protected:
 
 TEST_F(PictureBook, EveryPictureGetsBothSidesFittedToTheTextAreaOrWhatItsRowLeaves) {
     const auto tags = Pictures(
-        "<p><img src=wide.png style='border:0; WIDTH: 50%'></p>"
-        "<p><img src=wide.png></p>"
+        "<p><img src=wide.png style='border:1px solid; WIDTH: 50%'></p>"
+        "<p><img src=wide.png style='border: solid 0px; float: left'></p>"
         "<table cellspacing=0 cellpadding=0><tr><td width=600><img src=wide.png width=300></td>"
         "<td><img src=wide.png height=150></td><td style='width:30%'>Enumeration</td></tr>"
         "</table>"
@@ -161,8 +161,9 @@ TEST_F(PictureBook, EveryPictureGetsBothSidesFittedToTheTextAreaOrWhatItsRowLeav
         "<p><img src=wide.png style='display:none; width:0; height:0'></p>");
     ASSERT_EQ(5u, tags.size()) << "a picture drawn with no width shows nothing";
     EXPECT_NE(std::string::npos, tags[0].find("width=\"340\" height=\"113\"")) << tags[0];
-    EXPECT_NE(std::string::npos, tags[0].find("style=\"border: 0\"")) << tags[0];
+    EXPECT_NE(std::string::npos, tags[0].find("style=\"border: 1px solid\"")) << tags[0];
     EXPECT_NE(std::string::npos, tags[1].find("width=\"680\" height=\"227\"")) << tags[1];
+    EXPECT_EQ(std::string::npos, tags[1].find("border")) << "a border of no width goes";
     // The cells beside give way down to their widest content: 680 less the
     // 300 px picture and the 11 letters of a word leave 292 px.
     EXPECT_NE(std::string::npos, tags[2].find("width=\"300\" height=\"100\"")) << tags[2];

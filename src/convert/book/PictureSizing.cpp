@@ -61,6 +61,26 @@ std::vector<std::pair<std::string, std::string_view>> Declarations(std::string_v
     return found;
 }
 
+// "border: solid 0px" draws nothing in a browser; the office draws a thin
+// line and takes its width from the picture's size.
+bool IsZeroBorder(std::string_view border) {
+    bool zero = false;
+    for (std::size_t start = 0; start < border.size();) {
+        std::size_t end = start;
+        while (end < border.size() && !IsBlank(border[end])) ++end;
+        const std::string_view word = border.substr(start, end - start);
+        const auto width = ParseCssLength(word);
+        if (platform::EqualsNoCase(word, "none") || platform::EqualsNoCase(word, "hidden"))
+            return true;
+        if (width && !width->Percent) {
+            if (width->Value > 0) return false;
+            zero = true;
+        }
+        start = end + 1;
+    }
+    return zero;
+}
+
 double Scaled(const std::optional<CssLength>& length, double room) {
     return length->Percent ? length->Value * room / 100 : length->Value;
 }
@@ -196,7 +216,11 @@ bool SetDrawnSize(xmlNode* picture, const std::optional<PixelSize>& pixels) {
     };
     html::SetAttribute(picture, "width", whole(box->Width));
     html::SetAttribute(picture, "height", whole(box->Height));
-    if (!style.empty())
-        html::SetAttribute(picture, "style", StyleWithout(style, {"width", "height"}));
+    if (!style.empty()) {
+        const std::string border = StyleProperty(style, "border");
+        html::SetAttribute(picture, "style",
+                           IsZeroBorder(border) ? StyleWithout(style, {"width", "height", "border"})
+                                                : StyleWithout(style, {"width", "height"}));
+    }
     return true;
 }
