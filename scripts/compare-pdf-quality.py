@@ -2,7 +2,8 @@
 """Converts help files with this program and with calibre and prints what a
 reader of the two PDFs sees, as a Markdown table: contents entries of the help
 file against outline entries, the document title, pictures whose right edge
-runs past the page, and the fonts and text colours used.
+runs past the page, and the fonts and text colours used. A second table
+checks the pictures' sizes (see picture_sizes).
 
     scripts/compare-pdf-quality.py --pellin build/bin/pellin --work /tmp/q FILE.chm...
 
@@ -16,8 +17,10 @@ import json
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
+from collections import Counter
 import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -44,6 +47,109 @@ def contents_entries(chm, work):
             text = f.read().decode("latin-1")
         counts.append(len(re.findall(r'<object[^>]*type\s*=\s*"?text/sitemap', text, re.I)))
     return max(counts) if counts else 0
+
+
+def pixel_size(data):
+    """Width and height in a PNG, GIF, JPEG or BMP header, else None."""
+    if data[:8] == b"\x89PNG\r\n\x1a\n" and len(data) >= 24:
+        return struct.unpack(">II", data[16:24])
+    if data[:6] in (b"GIF87a", b"GIF89a") and len(data) >= 10:
+        return struct.unpack("<HH", data[6:10])
+    if data[:2] == b"BM" and len(data) >= 26:
+        if struct.unpack("<I", data[14:18])[0] == 12:
+            return struct.unpack("<HH", data[18:22])
+        width, height = struct.unpack("<ii", data[18:26])
+        return width, abs(height)
+    at = 2
+    while data[:3] == b"\xff\xd8\xff" and at + 9 < len(data) and data[at] == 0xFF:
+        marker, length = data[at + 1], struct.unpack(">H", data[at + 2:at + 4])[0]
+        if 0xC0 <= marker <= 0xCF and marker not in (0xC4, 0xC8, 0xCC):
+            height, width = struct.unpack(">HH", data[at + 5:at + 9])
+            return width, height
+        at += 2 + length
+    return None
+
+
+def asked_length(tag, name):
+    """A width or height in pixels that an <img> tag asks for (attribute or
+    style, px or pt), else None."""
+    style = re.search(r'style\s*=\s*["\']([^"\']*)', tag, re.I)
+    found = style and re.search(r"(?:^|;)\s*" + name + r"\s*:\s*([\d.]+)\s*(px|pt)", style.group(1),
+                                re.I)
+    if found:
+        return float(found.group(1)) * (4 / 3 if found.group(2).lower() == "pt" else 1)
+    found = re.search(name + r'\s*=\s*["\']?\s*([\d.]+)\s*(px|%)?["\'\s/>]', tag, re.I)
+    if found and found.group(2) == "%":
+        return "%"  # a share of a width the script does not know
+    return float(found.group(1)) if found else None
+
+
+def help_pictures(chm, work):
+    """The help file's pictures by pixel size: how many files have each, and
+    the sizes in pixels its pages ask for them (one side keeps proportions)."""
+    contents_entries(chm, work)  # extracts the help file
+    folder = os.path.join(work, "extract", os.path.basename(chm))
+    sizes, asked = Counter(), {}
+    files = [p for p in glob.glob(os.path.join(folder, "**", "*"), recursive=True)
+             if os.path.isfile(p)]
+    by_path = {}
+    for path in files:
+        with open(path, "rb") as f:
+            size = pixel_size(f.read(65536))
+        if size and size[0] > 0 and size[1] > 0:
+            sizes[size] += 1
+            by_path[os.path.normcase(os.path.normpath(path)).lower()] = size
+    for page in (p for p in files if re.search(r"\.html?$", p, re.I)):
+        with open(page, "rb") as f:
+            text = f.read().decode("latin-1")
+        for tag in re.findall(r"<img\b[^>]*>", text, re.I):
+            src = re.search(r'src\s*=\s*["\']?([^"\'\s>]+)', tag, re.I)
+            target = src and os.path.normpath(os.path.join(
+                os.path.dirname(page), re.sub(r"%20", " ", src.group(1))))
+            size = target and by_path.get(os.path.normcase(target).lower())
+            width, height = asked_length(tag, "width"), asked_length(tag, "height")
+            if height == "%":
+                height = None
+            if not size or not (width or height) or (width == "%" and not height):
+                continue
+            if width != "%":
+                width = width or height * size[0] / size[1]
+                height = height or width * size[1] / size[0]
+            asked.setdefault(size, set()).add((width, height))
+    return sizes, asked
+
+
+def picture_sizes(pdf, pictures):
+    """Each picture drawn in the PDF, found among the help file's by its pixel
+    size (the export keeps a picture's pixels up to 300 per inch of its drawn
+    size), against its size at 96 pixels to the inch: at size (within 2%), as
+    its page asks (width/height attributes or style), scaled down or up keeping
+    its proportions, or squashed (the horizontal and vertical scales more than
+    2% apart); "other" are pictures of the PDF the help file does not hold at
+    that pixel size (downsampled, or drawn by the page itself)."""
+    sizes, asked = pictures
+    counts = Counter()
+    near = lambda a, b: abs(a - b) <= 0.02 * max(a, b)
+    for line in run(["pdfimages", "-list", pdf]).stdout.splitlines()[2:]:
+        fields = line.split()
+        if len(fields) < 14 or fields[2] not in ("image", "stencil"):
+            continue
+        width, height = int(fields[3]), int(fields[4])
+        x_ppi, y_ppi = float(fields[12]), float(fields[13])
+        if (width, height) not in sizes or x_ppi <= 0 or y_ppi <= 0:
+            counts["other"] += 1
+            continue
+        drawn = (width * 96 / x_ppi, height * 96 / y_ppi)
+        if near(drawn[0], width) and near(drawn[1], height):
+            counts["at size"] += 1
+        elif any((w == "%" or near(drawn[0], w)) and near(drawn[1], h)
+                 for w, h in asked.get((width, height), ())):
+            counts["as the page asks"] += 1
+        elif not near(x_ppi, y_ppi):
+            counts["squashed"] += 1
+        else:
+            counts["scaled down" if x_ppi > 96 else "scaled up"] += 1
+    return counts
 
 
 def outline_count(pdf):
@@ -79,10 +185,12 @@ def layout(pdf, work):
     pictures = cut = 0
     families, colours = set(), set()
     for page in root.iter("page"):
-        width = float(page.get("width"))
+        width, height = float(page.get("width")), float(page.get("height"))
         for image in page.iter("image"):
             pictures += 1
-            if float(image.get("left")) + float(image.get("width")) > width + 1:
+            left, top = float(image.get("left")), float(image.get("top"))
+            if (left < -1 or top < -1 or left + float(image.get("width")) > width + 1
+                    or top + float(image.get("height")) > height + 1):
                 cut += 1
         for font in page.iter("fontspec"):
             families.add(re.sub(r"^[A-Z]{6}\+", "", font.get("family", "")))
@@ -137,6 +245,7 @@ def main():
     parser.add_argument("files", nargs="+")
     args = parser.parse_args()
     sides = args.only.split(",")
+    sizes = []
     print("| file | contents entries | side | outline entries | Title | pictures cut at the "
           "right | fonts; colours | pages |")
     print("|---|---|---|---|---|---|---|---|")
@@ -154,6 +263,16 @@ def main():
             pages = facts["pages"] if facts else ""
             print(f"| {name} | {entries} | {side} | {outline} | {title} | {cut} | {fonts} | "
                   f"{pages} |", flush=True)
+            if facts:
+                sizes.append((name, side, facts, picture_sizes(pdf, help_pictures(chm, args.work))))
+    print("\n| file | side | pictures placed | at size | as the page asks | scaled down | "
+          "scaled up | squashed | other | past the page edge |")
+    print("|---|---|---|---|---|---|---|---|---|---|")
+    for name, side, facts, counts in sizes:
+        placed = sum(counts.values())
+        columns = " | ".join(str(counts[k]) for k in ("at size", "as the page asks", "scaled down",
+                                                      "scaled up", "squashed", "other"))
+        print(f"| {name} | {side} | {placed} | {columns} | {facts.get('cut', '?')} |")
     return 0
 
 

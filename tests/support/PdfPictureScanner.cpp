@@ -13,12 +13,12 @@ constexpr int kMaxFormDepth = 12;
 
 class ContentWalker : public Object::ParserCallbacks {
 public:
-    ContentWalker(Object resources, QPDFMatrix ctm, int depth, std::vector<PdfRect>& pictures)
+    ContentWalker(Object resources, QPDFMatrix ctm, int depth, std::vector<PdfPicture>& pictures)
         : resources_(resources), states_{ctm}, depth_(depth), pictures_(pictures) {}
 
     void handleObject(Object object) override {
         if (object.isInlineImage()) {
-            Record();
+            Record(0, 0);
         } else if (object.isOperator()) {
             Operator(object.getOperatorValue());
             operands_.clear();
@@ -49,7 +49,11 @@ private:
         Object xobject = xobjects.isDictionary() ? xobjects.getKey(name) : Object::newNull();
         if (!xobject.isStream()) return;
         Object dict = xobject.getDict();
-        if (dict.getKey("/Subtype").isNameAndEquals("/Image")) Record();
+        const auto side = [&](const char* key) {
+            return dict.getKey(key).isInteger() ? dict.getKey(key).getIntValueAsInt() : 0;
+        };
+        if (dict.getKey("/Subtype").isNameAndEquals("/Image"))
+            Record(side("/Width"), side("/Height"));
         if (dict.getKey("/Subtype").isNameAndEquals("/Form") && depth_ < kMaxFormDepth) {
             QPDFMatrix ctm = states_.back();
             if (dict.getKey("/Matrix").isMatrix())
@@ -62,22 +66,22 @@ private:
     }
 
     // An image fills the unit square of its user space.
-    void Record() {
+    void Record(int width, int height) {
         const auto box = states_.back().transformRectangle({0, 0, 1, 1});
-        pictures_.push_back({box.llx, box.lly, box.urx, box.ury});
+        pictures_.push_back({{box.llx, box.lly, box.urx, box.ury}, width, height});
     }
 
     Object resources_;
     std::vector<QPDFMatrix> states_;
     int depth_;
-    std::vector<PdfRect>& pictures_;
+    std::vector<PdfPicture>& pictures_;
     std::vector<Object> operands_;
 };
 
 }  // namespace
 
-std::vector<PdfRect> PicturesOnPage(Object page) {
-    std::vector<PdfRect> pictures;
+std::vector<PdfPicture> PicturesOnPage(Object page) {
+    std::vector<PdfPicture> pictures;
     QPDFPageObjectHelper helper(page);
     ContentWalker walker(helper.getAttribute("/Resources", false), QPDFMatrix(), 0, pictures);
     helper.parseContents(&walker);

@@ -10,6 +10,6 @@
 
 namespace pdftest {
 
-std::vector<PdfRect> PicturesOnPage(QPDFObjectHandle page);
+std::vector<PdfPicture> PicturesOnPage(QPDFObjectHandle page);
 
 }  // namespace pdftest

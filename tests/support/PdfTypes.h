@@ -12,6 +12,12 @@ struct PdfRect {
     double Left = 0, Bottom = 0, Right = 0, Top = 0;
 };
 
+// A picture drawn on a page: where, and its pixels (0 for an inline image).
+struct PdfPicture {
+    PdfRect Box;
+    int PixelWidth = 0, PixelHeight = 0;
+};
+
 // Where a jump lands: the page, and the height a reader scrolls to when the
 // destination names one (/XYZ and /FitH do, /Fit does not).
 struct PdfPosition {

@@ -11,6 +11,7 @@
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/OfficeCss.h"
+#include "convert/book/PictureSizing.h"
 #include "convert/book/SvgPicture.h"
 #include "platform/AsciiText.h"
 
@@ -140,6 +141,12 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
         return false;
     }
     html::SetAttribute(element, "src", source);
+    const auto pixels = pixelSizes_.find(source);
+    if (!SetDrawnSize(element,
+                      pixels != pixelSizes_.end() ? std::optional(pixels->second) : std::nullopt)) {
+        html::Remove(element);
+        return false;
+    }
     ++content_.Pictures;
     // A browser may break the line between two pictures side by side; the
     // office only where there is a space, and lets the second run off the page.
@@ -234,7 +241,11 @@ std::string TopicRewriter::PictureAddress(const std::string& file) {
         return pictures_[file] = {};  // an unreadable picture is as good as none
     }
     const PictureKind kind = KindOfPicture(bytes);
-    if (kind == PictureKind::Plain) return pictures_[file] = RelativeUrl(bookFolder_, file);
+    if (kind == PictureKind::Plain) {
+        const std::string address = RelativeUrl(bookFolder_, file);
+        if (const auto pixels = PicturePixelSize(bytes)) pixelSizes_[address] = *pixels;
+        return pictures_[file] = address;
+    }
     const auto cleaned = kind == PictureKind::Markup ? CleanedSvg(bytes) : std::nullopt;
     if (!cleaned) return pictures_[file] = {};
     const std::string copy =

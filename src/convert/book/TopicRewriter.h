@@ -14,6 +14,7 @@
 #include "convert/book/BookAnchors.h"
 #include "convert/book/BookLinks.h"
 #include "convert/book/CssSanitizer.h"
+#include "convert/book/PictureHeader.h"
 #include "convert/book/StyleSheets.h"
 
 class HtmlPage;
@@ -62,4 +63,5 @@ private:
     std::string path_;
     TopicContent content_;
     std::unordered_map<std::string, std::string> pictures_;  // file -> address in the book
+    std::unordered_map<std::string, PixelSize> pixelSizes_;  // address -> size in its header
 };

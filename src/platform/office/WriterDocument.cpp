@@ -486,6 +486,12 @@ void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings&
         property("SelectPdfVersion",
                  Any(static_cast<sal_Int32>(settings.pdfA ? platform::kArchivePart : 0))),
         property("ExportLinksRelativeFsys", Any(false)),
+        // Screenshots keep every pixel: the default re-encodes pictures as
+        // JPEG (which blurs text in them); pixels beyond 300 per inch of the
+        // drawn size still go, as by default.
+        property("UseLosslessCompression", Any(true)),
+        property("ReduceImageResolution", Any(true)),
+        property("MaxImageResolution", Any(sal_Int32(300))),
     };
     if (settings.pageRange)
         filterData.push_back(
