@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <regex>
 
 #include "ScratchFolder.h"
@@ -96,6 +97,20 @@ TEST_F(TopicStyles, WhatTheSheetsHideIsLeftOutAndInlineListsBecomeALine) {
     EXPECT_TRUE(std::regex_search(text, std::regex("<div[^>]*><span>(<a[^>]*></a>)?Home</span> "
                                                    "<span>Topic</span></div>")))
         << text;
+}
+
+// Matching "p div div ..." deep down a nest of blocks costs litehtml the
+// depth to the power of the chain: such a page keeps its text, unstyled.
+TEST_F(TopicStyles, APageTheCascadeWouldTakeAgesOnKeepsItsTextUnstyled) {
+    std::string page = "<style>p div div div div div div div div { color: red }</style>";
+    for (int i = 0; i < 120; ++i) page += "<div>";
+    page += "Deep text";
+    job.Write("a.htm", page);
+    const auto start = std::chrono::steady_clock::now();
+    const std::string text = BuildParts({"a.htm"})[0];
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(Contains(text, "Deep text"));
+    EXPECT_FALSE(Contains(text, "style="));
 }
 
 }  // namespace

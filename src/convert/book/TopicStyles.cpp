@@ -23,6 +23,10 @@ constexpr const char* kMarker = "data-pellin-element";
 // Beyond these a page is hostile: its cascade would cost more than the topic.
 constexpr std::size_t kMaxElements = 20000;
 constexpr std::size_t kMaxSheetBytes = 1024 * 1024;
+// litehtml matches "a b c" by trying every ancestor for "b" and every one of
+// theirs for "a": an element costs up to (depth choose links) tries. Past
+// this many tries for the page, its cascade takes seconds.
+constexpr double kMaxSelectorTries = 5e7;
 constexpr double kPointsPerPixel = 0.75;
 
 constexpr std::array<std::string_view, 30> kInlineElements{
@@ -314,18 +318,65 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* around,
     if (OneOf(name, kLists)) InlineListItems(node);
 }
 
-std::vector<xmlNode*> NumberElements(xmlNode* body) {
-    std::vector<xmlNode*> elements;
-    std::vector<xmlNode*> pending{body};
+// Numbers the elements in document order; returns the depth of the deepest.
+int NumberElements(xmlNode* body, std::vector<xmlNode*>& elements) {
+    int deepest = 0;
+    std::vector<std::pair<xmlNode*, int>> pending{{body, 0}};
     while (!pending.empty() && elements.size() <= kMaxElements) {
-        xmlNode* node = pending.back();
+        const auto [node, depth] = pending.back();
         pending.pop_back();
+        deepest = std::max(deepest, depth);
         html::SetAttribute(node, kMarker, std::to_string(elements.size()));
         elements.push_back(node);
         for (xmlNode* child = node->last; child != nullptr; child = child->prev)
-            if (html::IsElement(child)) pending.push_back(child);
+            if (html::IsElement(child)) pending.emplace_back(child, depth + 1);
     }
-    return elements;
+    return deepest;
+}
+
+// The most ancestors a selector of the prelude names ("ul li a": 2); each
+// blank, ">", "+" or "~" between two parts counts.
+int LinksIn(std::string_view prelude) {
+    const auto first = prelude.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos || prelude[first] == '@') return 0;
+    int longest = 0;
+    int parts = 0;
+    bool inPart = false;
+    for (const char c : prelude) {
+        if (c == ',') {
+            parts = 0;
+            inPart = false;
+        } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '>' || c == '+' ||
+                   c == '~') {
+            inPart = false;
+        } else if (!inPart) {
+            inPart = true;
+            longest = std::max(longest, parts++);
+        }
+    }
+    return longest;
+}
+
+int LongestSelectorChain(const std::vector<std::string>& sheets) {
+    int longest = 0;
+    for (const std::string& sheet : sheets) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < sheet.size(); ++i) {
+            if (sheet[i] != '{' && sheet[i] != '}' && sheet[i] != ';') continue;
+            if (sheet[i] == '{')
+                longest =
+                    std::max(longest, LinksIn(std::string_view(sheet).substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    return longest;
+}
+
+bool CostsTooMuch(std::size_t elements, int depth, int links) {
+    double tries = static_cast<double>(elements);
+    for (int i = 0; i < links && tries <= kMaxSelectorTries; ++i)
+        tries = tries * (depth - i) / (i + 1);
+    return tries > kMaxSelectorTries;
 }
 
 std::string PageForResolver(xmlNode* body, const std::vector<std::string>& sheets) {
@@ -375,8 +426,9 @@ TopicStylesResult ResolveTopicStyles(xmlNode* root, const std::vector<std::strin
     }
     if (body == nullptr || sheetBytes > kMaxSheetBytes) return {};
     Resolution resolution;
-    resolution.elements = NumberElements(body);
-    if (resolution.elements.size() <= kMaxElements) {
+    const int depth = NumberElements(body, resolution.elements);
+    if (resolution.elements.size() <= kMaxElements &&
+        !CostsTooMuch(resolution.elements.size(), depth, LongestSelectorChain(sheets))) {
         try {
             Resolve(body, sheets, resolution);
         } catch (const std::exception&) {
