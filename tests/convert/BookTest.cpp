@@ -182,9 +182,7 @@ TEST_F(BookFolder, NothingFromOutsideTheJobFolderReachesTheBook) {
         EXPECT_FALSE(Contains(text, outside)) << outside;
     EXPECT_TRUE(Contains(text, "Local picture"));
     EXPECT_TRUE(Contains(text, "src=\"img/ok.gif\""));
-    EXPECT_TRUE(Contains(
-        text,
-        "<h1 style=\"font-size: 24pt; font-weight: bold; font-style: normal; color: #a52a2a"));
+    EXPECT_TRUE(Contains(text, "<h1 style=\"font-size: 24pt; color: #a52a2a"));
     EXPECT_TRUE(Contains(text, "<a href=\"http://example.org/\">web</a>"));
     EXPECT_TRUE(Contains(text, "<a>file</a>"));
     EXPECT_EQ(book.Pictures, 1);

@@ -23,18 +23,19 @@ void Add(std::string& out, const char* property, const std::string& value) {
     out += value;
 }
 
-// The properties the content inherits, those that differ from `around` or
-// all of them when there is nothing around.
-void AddInherited(std::string& out, const ComputedStyle& style, const ComputedStyle* around) {
-    if (!style.fontFamily.empty() && (!around || style.fontFamily != around->fontFamily))
+// The properties the content inherits: those that differ from `around`, and
+// the font and colour in any case when `all`. Weight and slant are left to
+// the office where it shows them so already: its bold and italic of "b" and
+// "em" would lose against a "normal" written on their paragraph.
+void AddInherited(std::string& out, const ComputedStyle& style, const ComputedStyle& around,
+                  bool all) {
+    if (!style.fontFamily.empty() && (all || style.fontFamily != around.fontFamily))
         Add(out, "font-family", style.fontFamily);
-    if (!around || style.fontSizePt != around->fontSizePt)
+    if (all || style.fontSizePt != around.fontSizePt)
         Add(out, "font-size", Points(style.fontSizePt));
-    if (!around || style.bold != around->bold)
-        Add(out, "font-weight", style.bold ? "bold" : "normal");
-    if (!around || style.italic != around->italic)
-        Add(out, "font-style", style.italic ? "italic" : "normal");
-    if (!style.color.empty() && (!around || style.color != around->color))
+    if (style.bold != around.bold) Add(out, "font-weight", style.bold ? "bold" : "normal");
+    if (style.italic != around.italic) Add(out, "font-style", style.italic ? "italic" : "normal");
+    if (!style.color.empty() && (all || style.color != around.color))
         Add(out, "color", style.color);
 }
 
@@ -50,9 +51,9 @@ void AddOwn(std::string& out, const ComputedStyle& style) {
 
 }  // namespace
 
-std::string BlockDeclarations(const ComputedStyle& style) {
+std::string BlockDeclarations(const ComputedStyle& style, const ComputedStyle& plain) {
     std::string out;
-    AddInherited(out, style, nullptr);
+    AddInherited(out, style, plain, true);
     if (!style.textDecoration.empty()) Add(out, "text-decoration", style.textDecoration);
     if (!style.textAlign.empty()) Add(out, "text-align", style.textAlign);
     // The office spaces paragraphs by its own measure unless told.
@@ -67,7 +68,7 @@ std::string BlockDeclarations(const ComputedStyle& style) {
 
 std::string InlineDeclarations(const ComputedStyle& style, const ComputedStyle& around) {
     std::string out;
-    AddInherited(out, style, &around);
+    AddInherited(out, style, around, false);
     if (style.textDecoration != around.textDecoration)
         Add(out, "text-decoration", style.textDecoration.empty() ? "none" : style.textDecoration);
     AddOwn(out, style);

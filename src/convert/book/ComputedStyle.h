@@ -27,8 +27,9 @@ struct ComputedStyle {
 };
 
 // The declarations of a style= attribute giving `style` to an element. A
-// block takes everything; an inline element only what differs from
-// `around`, the style the office gives it without them: its surrounding
-// text's with what the element's name itself gives (bold for "b").
-std::string BlockDeclarations(const ComputedStyle& style);
+// block takes its font, colour and box whatever they are, and its weight and
+// slant where they differ from `plain`, what the office gives the element of
+// that name (bold for "h1"); an inline element only what differs from
+// `around`, its surrounding text's style with what its name gives (bold for "b").
+std::string BlockDeclarations(const ComputedStyle& style, const ComputedStyle& plain);
 std::string InlineDeclarations(const ComputedStyle& style, const ComputedStyle& around);

@@ -205,6 +205,9 @@ void ReadBox(const litehtml::element& element, int fontSize, ComputedStyle& styl
 ComputedStyle ReadStyle(const litehtml::element& element, Resolution& resolution) {
     ComputedStyle style;
     style.display = DisplayOf(element.get_display());
+    // Hidden is as good as not displayed on paper (a menu that pops up, a tab).
+    if (element.get_visibility() != litehtml::visibility_visible)
+        style.display = ComputedStyle::Display::None;
     if (style.display == ComputedStyle::Display::None) return style;
     const int fontSize = element.get_font_size();
     style.fontSizePt = fontSize * kPointsPerPixel;
@@ -227,10 +230,13 @@ ComputedStyle ReadStyle(const litehtml::element& element, Resolution& resolution
     return style;
 }
 
-// The style the office gives an inline element of that name in text styled `around`.
+// The style the office gives an element of that name in text styled `around`.
 ComputedStyle AsTheOfficeShows(const std::string& name, ComputedStyle around) {
-    if (name == "b" || name == "strong") around.bold = true;
-    if (name == "i" || name == "em" || name == "cite" || name == "var" || name == "dfn")
+    if (name == "b" || name == "strong" || name == "th" ||
+        (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6'))
+        around.bold = true;
+    if (name == "i" || name == "em" || name == "cite" || name == "var" || name == "dfn" ||
+        name == "address")
         around.italic = true;
     if (name == "u" || name == "ins") around.textDecoration = "underline";
     if (name == "s" || name == "strike" || name == "del") around.textDecoration = "line-through";
@@ -308,10 +314,10 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* around,
     if (name != "img" && name != "br") {
         const std::string shownAs = html::Name(node);
         const bool inlined = OneOf(shownAs, kInlineElements);
+        const ComputedStyle plain =
+            AsTheOfficeShows(shownAs, inlined && around ? *around : ComputedStyle{});
         SetStyle(node,
-                 inlined ? InlineDeclarations(
-                               style, AsTheOfficeShows(shownAs, around ? *around : ComputedStyle{}))
-                         : BlockDeclarations(style));
+                 inlined ? InlineDeclarations(style, plain) : BlockDeclarations(style, plain));
         ++resolution.result.Styled;
     }
     VisitChildren(element, &style, resolution);
