@@ -7,13 +7,14 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <unordered_set>
 
 #include "convert/book/ComputedStyle.h"
 #include "convert/book/DefaultStyleSheet.h"
 #include "convert/book/HtmlPage.h"
-#include "convert/book/HtmlWriter.h"
+#include "platform/MarkupEscape.h"
 
 namespace {
 
@@ -34,6 +35,9 @@ constexpr std::array<std::string_view, 30> kInlineElements{
     "font",   "i",      "kbd",     "label", "nobr", "q",   "s",    "samp", "small", "span",
     "strike", "strong", "sub",     "sup",   "tt",   "u",   "var",  "mark", "ins",   "del"};
 constexpr std::array<std::string_view, 4> kLists{"ul", "ol", "dir", "menu"};
+constexpr std::array<std::string_view, 14> kVoidElements{
+    "area", "base",  "basefont", "br",    "col",    "embed", "hr",
+    "img",  "input", "meta",     "param", "source", "track", "wbr"};
 
 template <std::size_t N>
 bool OneOf(std::string_view name, const std::array<std::string_view, N>& names) {
@@ -202,7 +206,13 @@ void ReadBox(const litehtml::element& element, int fontSize, ComputedStyle& styl
     }
 }
 
-ComputedStyle ReadStyle(const litehtml::element& element, Resolution& resolution) {
+// The style of `element`, whose parent element has the style `parent` (or is none).
+// Inherited properties are taken from `parent` unless the element sets its own:
+// litehtml would look each up through every ancestor.
+ComputedStyle ReadStyle(const litehtml::element& element, const ComputedStyle* parent,
+                        Resolution& resolution) {
+    static const ComputedStyle kNoParent;
+    const ComputedStyle& up = parent != nullptr ? *parent : kNoParent;
     ComputedStyle style;
     style.display = DisplayOf(element.get_display());
     // Hidden is as good as not displayed on paper (a menu that pops up, a tab).
@@ -211,13 +221,18 @@ ComputedStyle ReadStyle(const litehtml::element& element, Resolution& resolution
     if (style.display == ComputedStyle::Display::None) return style;
     const int fontSize = element.get_font_size();
     style.fontSizePt = fontSize * kPointsPerPixel;
-    style.color = ColorProperty(element, "color", true, resolution);
-    style.fontFamily = Property(element, "font-family", true);
-    const std::string weight = Property(element, "font-weight", true);
-    style.bold = weight == "bold" || weight == "bolder" || std::atoi(weight.c_str()) >= 600;
-    const std::string slant = Property(element, "font-style", true);
-    style.italic = slant == "italic" || slant == "oblique";
-    const std::string align = Property(element, "text-align", true);
+    style.color = ColorProperty(element, "color", false, resolution);
+    if (style.color.empty()) style.color = up.color;
+    style.fontFamily = Property(element, "font-family", false);
+    if (style.fontFamily.empty()) style.fontFamily = up.fontFamily;
+    const std::string weight = Property(element, "font-weight", false);
+    style.bold = weight.empty()
+                     ? up.bold
+                     : weight == "bold" || weight == "bolder" || std::atoi(weight.c_str()) >= 600;
+    const std::string slant = Property(element, "font-style", false);
+    style.italic = slant.empty() ? up.italic : slant == "italic" || slant == "oblique";
+    const std::string align = Property(element, "text-align", false);
+    style.textAlign = align.empty() ? up.textAlign : std::string();
     if (align == "center" || align == "right" || align == "justify") style.textAlign = align;
     style.backgroundColor = ColorProperty(element, "background-color", false, resolution);
     const std::string decoration = Property(element, "text-decoration", false);
@@ -274,25 +289,27 @@ void InlineListItems(xmlNode* list) {
     if (renamed) xmlNodeSetName(list, BAD_CAST "div");
 }
 
-void Visit(const litehtml::element::ptr& element, const ComputedStyle* around,
-           Resolution& resolution);
+void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,
+           const ComputedStyle* around, Resolution& resolution);
 
-void VisitChildren(const litehtml::element::ptr& element, const ComputedStyle* around,
-                   Resolution& resolution) {
+// `parent` is the style of the nearest element above; `around` that of the
+// text they sit in, none right in the body.
+void VisitChildren(const litehtml::element::ptr& element, const ComputedStyle* parent,
+                   const ComputedStyle* around, Resolution& resolution) {
     const int count = static_cast<int>(element->get_children_count());
-    for (int i = 0; i < count; ++i) Visit(element->get_child(i), around, resolution);
+    for (int i = 0; i < count; ++i) Visit(element->get_child(i), parent, around, resolution);
 }
 
-void Visit(const litehtml::element::ptr& element, const ComputedStyle* around,
-           Resolution& resolution) {
+void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,
+           const ComputedStyle* around, Resolution& resolution) {
     const char* marker = element->get_attr(kMarker);
     const std::size_t number = marker == nullptr ? 0 : std::strtoul(marker, nullptr, 10);
     if (marker == nullptr || number >= resolution.elements.size()) {
-        VisitChildren(element, around, resolution);  // text, or a box litehtml added
+        VisitChildren(element, parent, around, resolution);  // text, or a box litehtml added
         return;
     }
     xmlNode* node = resolution.elements[number];
-    ComputedStyle style = ReadStyle(*element, resolution);
+    ComputedStyle style = ReadStyle(*element, parent, resolution);
     if (style.display == ComputedStyle::Display::None) {
         resolution.hidden.push_back(node);
         return;
@@ -300,7 +317,7 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* around,
     const std::string name = html::Name(node);
     if (name == "html" || name == "body") {
         if (name == "body") WrapLooseText(node, style);
-        VisitChildren(element, nullptr, resolution);
+        VisitChildren(element, &style, nullptr, resolution);
         return;
     }
     if (name == "li" && style.display == ComputedStyle::Display::Inline)
@@ -320,7 +337,7 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* around,
                  inlined ? InlineDeclarations(style, plain) : BlockDeclarations(style, plain));
         ++resolution.result.Styled;
     }
-    VisitChildren(element, &style, resolution);
+    VisitChildren(element, &style, &style, resolution);
     if (OneOf(name, kLists)) InlineListItems(node);
 }
 
@@ -385,19 +402,58 @@ bool CostsTooMuch(std::size_t elements, int depth, int links) {
     return tries > kMaxSelectorTries;
 }
 
-std::string PageForResolver(xmlNode* body, const std::vector<std::string>& sheets) {
-    std::string page = "<html><head>";
-    for (const std::string& sheet : sheets) {
-        std::string text = sheet;
-        // The sheet must not end the element it is written in.
-        for (std::size_t at = text.find("</"); at != std::string::npos; at = text.find("</", at))
-            text.replace(at, 2, "<\\/");
-        page += "<style>" + text + "</style>";
+// What litehtml reads of the page: its elements and their attributes, each
+// run of text one letter. Styles do not depend on the words, and litehtml
+// would make an element of every word.
+void WriteSkeleton(const xmlNode* node, std::string& out) {
+    if (html::IsText(node)) {
+        if (html::TextContent(node).find_first_not_of(" \t\r\n") != std::string::npos) out += 'x';
+        return;
     }
-    page += "</head>";
-    html::WriteNode(body, page);
-    return page + "</html>";
+    const std::string name = html::Name(node);
+    if (name.empty() || name == "style" || name == "script" || name == "link") return;
+    out += '<' + name;
+    for (const xmlAttr* attr = node->properties; attr; attr = attr->next) {
+        out += ' ';
+        out += reinterpret_cast<const char*>(attr->name);
+        out += "=\"";
+        xmlChar* value = xmlNodeListGetString(node->doc, attr->children, 1);
+        if (value != nullptr) platform::AppendMarkupEscaped(reinterpret_cast<char*>(value), out);
+        xmlFree(value);
+        out += '"';
+    }
+    out += '>';
+    if (OneOf(name, kVoidElements)) return;
+    for (const xmlNode* child = node->children; child; child = child->next)
+        WriteSkeleton(child, out);
+    out += "</" + name + '>';
 }
+
+// litehtml and what it keeps between the topics of a thread: the default
+// sheet, and the topic sheets last parsed, which the next topic mostly shares.
+struct Engine {
+    StyleOnlyContainer container;
+    litehtml::context context;
+    std::string sheetsKey;
+    litehtml::document::ptr sheetsOwner;  // holds the sheets' media queries
+    std::unique_ptr<litehtml::css> sheets;
+
+    Engine() { context.load_master_stylesheet(DefaultStyleSheet()); }
+
+    litehtml::css& Sheets(const std::vector<std::string>& texts) {
+        std::string key;
+        for (const std::string& text : texts) key += text + '\0';
+        if (sheets && key == sheetsKey) return *sheets;
+        sheets = std::make_unique<litehtml::css>();
+        sheetsOwner = litehtml::document::createFromUTF8("<html></html>", &container, &context);
+        for (const std::string& text : texts)
+            sheets->parse_stylesheet(text.c_str(), "", sheetsOwner, nullptr);
+        sheets->sort_selectors();
+        sheetsOwner->media_changed();
+        sheetsKey = std::move(key);
+        return *sheets;
+    }
+};
 
 bool InsideAny(const xmlNode* node, const std::unordered_set<const xmlNode*>& nodes) {
     for (const xmlNode* above = node->parent; above != nullptr; above = above->parent)
@@ -406,15 +462,17 @@ bool InsideAny(const xmlNode* node, const std::unordered_set<const xmlNode*>& no
 }
 
 void Resolve(xmlNode* body, const std::vector<std::string>& sheets, Resolution& resolution) {
-    const std::string page = PageForResolver(body, sheets);
-    StyleOnlyContainer container;
-    litehtml::context context;
-    context.load_master_stylesheet(DefaultStyleSheet());
-    const auto document = litehtml::document::createFromUTF8(page.c_str(), &container, &context);
+    thread_local Engine engine;
+    std::string page = "<html>";
+    WriteSkeleton(body, page);
+    page += "</html>";
+    litehtml::css& topicSheets = engine.Sheets(sheets);
+    const auto document = litehtml::document::createFromUTF8(page.c_str(), &engine.container,
+                                                             &engine.context, &topicSheets);
     if (!document || !document->root()) return;
     resolution.document = document.get();
-    resolution.container = &container;
-    Visit(document->root(), nullptr, resolution);
+    resolution.container = &engine.container;
+    Visit(document->root(), nullptr, nullptr, resolution);
 }
 
 }  // namespace
