@@ -33,6 +33,7 @@ sub { vertical-align: sub }
 sup { vertical-align: super }
 u, ins { text-decoration: underline }
 s, strike, del { text-decoration: line-through }
+a[href] { text-decoration: underline }
 nobr { white-space: nowrap }
 ul, menu, dir { list-style-type: disc }
 ol { list-style-type: decimal }

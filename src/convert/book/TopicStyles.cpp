@@ -245,15 +245,17 @@ ComputedStyle ReadStyle(const litehtml::element& element, const ComputedStyle* p
     return style;
 }
 
-// The style the office gives an element of that name in text styled `around`.
-ComputedStyle AsTheOfficeShows(const std::string& name, ComputedStyle around) {
+// The style the office gives the element by its name in text styled `around`.
+ComputedStyle AsTheOfficeShows(const xmlNode* node, ComputedStyle around) {
+    const std::string name = html::Name(node);
     if (name == "b" || name == "strong" || name == "th" ||
         (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6'))
         around.bold = true;
     if (name == "i" || name == "em" || name == "cite" || name == "var" || name == "dfn" ||
         name == "address")
         around.italic = true;
-    if (name == "u" || name == "ins") around.textDecoration = "underline";
+    if (name == "u" || name == "ins" || (name == "a" && html::HasAttribute(node, "href")))
+        around.textDecoration = "underline";
     if (name == "s" || name == "strike" || name == "del") around.textDecoration = "line-through";
     return around;
 }
@@ -278,13 +280,13 @@ void WrapLooseText(xmlNode* body, const ComputedStyle& style) {
     }
 }
 
-// A list whose items all show in a line becomes a block of text.
+// A list none of whose items shows as one any more becomes a block.
 void InlineListItems(xmlNode* list) {
     bool renamed = false;
     for (xmlNode* child = list->children; child != nullptr; child = child->next) {
         if (!html::IsElement(child)) continue;
         if (html::Name(child) == "li") return;
-        renamed = renamed || html::Name(child) == "span";
+        renamed = renamed || html::Name(child) == "span" || html::Name(child) == "div";
     }
     if (renamed) xmlNodeSetName(list, BAD_CAST "div");
 }
@@ -320,8 +322,15 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,
         VisitChildren(element, &style, nullptr, resolution);
         return;
     }
-    if (name == "li" && style.display == ComputedStyle::Display::Inline)
-        xmlNodeSetName(node, BAD_CAST "span");
+    if (name == "li" && style.display != ComputedStyle::Display::ListItem) {
+        // Items side by side (tabs, a breadcrumb) are a line; items stacked without
+        // a marker are blocks.
+        const std::string side = Property(*element, "float", false);
+        const bool inLine = style.display == ComputedStyle::Display::Inline ||
+                            style.display == ComputedStyle::Display::TablePart || side == "left" ||
+                            side == "right";
+        xmlNodeSetName(node, BAD_CAST(inLine ? "span" : "div"));
+    }
     if (OneOf(name, kLists) || name == "li") {
         style.margin[3] = style.padding[3] = 0;  // the office indents lists itself
         const std::string marker = Property(*element, "list-style-type", true);
@@ -332,7 +341,7 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,
         const std::string shownAs = html::Name(node);
         const bool inlined = OneOf(shownAs, kInlineElements);
         const ComputedStyle plain =
-            AsTheOfficeShows(shownAs, inlined && around ? *around : ComputedStyle{});
+            AsTheOfficeShows(node, inlined && around ? *around : ComputedStyle{});
         SetStyle(node,
                  inlined ? InlineDeclarations(style, plain) : BlockDeclarations(style, plain));
         ++resolution.result.Styled;
