@@ -54,6 +54,11 @@ std::vector<std::string> Titles(const std::vector<pdftest::PdfOutlineEntry>& ent
     return titles;
 }
 
+pdftest::PdfHtmlFont FontOf(const pdftest::PdfHtmlLayout& layout, const std::string& text) {
+    const auto fonts = layout.FontsOfText(text);
+    return fonts.empty() ? pdftest::PdfHtmlFont{} : fonts.front();
+}
+
 // The first line of text a reader sees at a jump's place: the topmost text
 // box of the target page that starts no higher than the place (with a
 // little room for the line's own ascent).
@@ -180,10 +185,7 @@ TEST_F(PdfQuality, ALinkedStyleSheetGivesItsFontFamilyAndColours) {
     const std::string log = Convert({"styled-pictures.chm"});
     ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
     const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("styled-pictures"));
-    const auto fontOf = [&](const std::string& text) {
-        const auto fonts = layout.FontsOfText(text);
-        return fonts.empty() ? pdftest::PdfHtmlFont{} : fonts.front();
-    };
+    const auto fontOf = [&](const std::string& text) { return FontOf(layout, text); };
     const std::string body = fontOf("Plain body text").BaseFamily();
     EXPECT_NE(std::string::npos, body.find("Sans")) << body;
     EXPECT_EQ(std::string::npos, body.find("Serif")) << body;
@@ -192,6 +194,29 @@ TEST_F(PdfQuality, ALinkedStyleSheetGivesItsFontFamilyAndColours) {
     EXPECT_EQ("#1f7a3a", fontOf("Styled heading").Color);
     EXPECT_EQ("#c00000", fontOf("Save your work first").Color);
     EXPECT_EQ("#000000", fontOf("Plain body text").Color);
+}
+
+// Two topics whose sheets disagree on font, colour and heading size, and on
+// which of two blocks to hide.
+TEST_F(PdfQuality, EachTopicKeepsItsOwnSheetAndWhatItHidesIsNotPrinted) {
+    const std::string log = Convert({"topic-styles.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const std::string text = pdfText(Pdf("topic-styles"));
+    for (const char* hidden : {"hidden As BasicSyntax", "Expand All", "Sans topic hides"})
+        EXPECT_EQ(std::string::npos, text.find(hidden)) << hidden;
+    for (const char* shown : {"shown As CSharpSyntax", "Collapse All", "Sans topic shows"})
+        EXPECT_NE(std::string::npos, text.find(shown)) << shown;
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("topic-styles"));
+    for (const char* serif : {"Serif heading", "Serif body text"}) {
+        EXPECT_NE(std::string::npos, FontOf(layout, serif).BaseFamily().find("Serif")) << serif;
+        EXPECT_EQ("#7a1f1f", FontOf(layout, serif).Color) << serif;
+    }
+    for (const char* sans : {"Sans heading", "Sans body text"}) {
+        EXPECT_EQ(std::string::npos, FontOf(layout, sans).BaseFamily().find("Serif")) << sans;
+        EXPECT_EQ("#1f3a7a", FontOf(layout, sans).Color) << sans;
+    }
+    EXPECT_NEAR(21.0, FontOf(layout, "Serif heading").Size, 1.5);  // 28 px
+    EXPECT_NEAR(13.5, FontOf(layout, "Sans heading").Size, 1.5);   // 18 px
 }
 
 }  // namespace

@@ -50,9 +50,10 @@ clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
 book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/MarkupEscape.cpp"
   "$root/src/platform/FileWrite.cpp")
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer $(pkg-config --cflags libxml-2.0) \
+  -DLITEHTML_UTF8 -isystem /usr/include/litehtml \
   "${book[@]}" "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
   "$root/src/platform/AsciiText.cpp" "$root/tools/fuzz/FuzzBook.cpp" \
-  $(pkg-config --libs libxml-2.0) -o "$work/fuzz-book"
+  $(pkg-config --libs libxml-2.0) -llitehtml -o "$work/fuzz-book"
 
 mkdir -p "$work/names" "$work/chm" "$work/found"
 printf '/index.htm\0<html>\0/sub/\0\0/sub/a.htm\0a' >"$work/names/plain"

@@ -12,7 +12,6 @@
 #include "convert/book/MimeArchive.h"
 #include "convert/book/PageCheck.h"
 #include "convert/book/PlainTopics.h"
-#include "convert/book/StyleSheets.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
 #include "platform/FileWrite.h"
@@ -85,14 +84,12 @@ void AppendTopic(int topic, xmlNode* body, std::string& out) {
     out += '\n';
 }
 
-void WriteBookFile(const std::string& bookPath, const StyleSheets& styles,
-                   const std::string& body) {
-    std::string head =
+// The book carries no style sheet: each topic's styles are written into its elements.
+void WriteBookFile(const std::string& bookPath, const std::string& body) {
+    const std::string head =
         "<!DOCTYPE html>\n<html><head>\n"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n";
-    for (const std::string& sheet : styles.Sheets())
-        head += "<style type=\"text/css\">\n" + sheet + "\n</style>\n";
-    head += "</head>\n<body>\n";
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+        "</head>\n<body>\n";
     platform::WriteFileParts(bookPath, {head, body, "</body></html>\n"}, bookPath);
 }
 
@@ -145,8 +142,7 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     book.Anchors = BookAnchors(topics.size());
     std::vector<Reading> readings = ReadTopics(topics, skipped, book);
     const BookLinks links(resolver_, topics);
-    StyleSheets styles;
-    TopicRewriter rewriter(links, book.Anchors, styles, FolderOfPath(bookPath), readFile_);
+    TopicRewriter rewriter(links, book.Anchors, FolderOfPath(bookPath), readFile_);
     std::string body;
     for (Reading& reading : readings) {
         if (OnTopic) OnTopic(reading.topic);
@@ -160,6 +156,6 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         reading.bytes.clear();
         reading.bytes.shrink_to_fit();
     }
-    WriteBookFile(bookPath, styles, body);
+    WriteBookFile(bookPath, body);
     return book;
 }

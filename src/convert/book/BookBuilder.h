@@ -1,9 +1,9 @@
 #pragma once
 // Joins the topics of a help file into one HTML document, the book, which
 // the office loads as a whole. Each topic is read in its own character set
-// and made safe (see TopicRewriter); the book is UTF-8, carries every style
-// sheet the topics bring, marks each topic's start with an anchor and points
-// the links between topics at places inside itself.
+// and made safe (see TopicRewriter); the book is UTF-8, each topic styled on
+// its own (see TopicStyles), marks each topic's start with an anchor and
+// points the links between topics at places inside itself.
 
 #include <functional>
 #include <set>

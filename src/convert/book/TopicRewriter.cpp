@@ -10,9 +10,9 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
-#include "convert/book/OfficeCss.h"
 #include "convert/book/PictureSizing.h"
 #include "convert/book/SvgPicture.h"
+#include "convert/book/TopicStyles.h"
 #include "platform/AsciiText.h"
 
 namespace {
@@ -59,10 +59,9 @@ bool IsReplacementAt(const std::string& text, std::size_t i) {
 }  // namespace
 
 TopicRewriter::TopicRewriter(const BookLinks& links, const BookAnchors& anchors,
-                             StyleSheets& styles, std::string bookFolder, ReadFile readFile)
+                             std::string bookFolder, ReadFile readFile)
     : links_(links),
       anchors_(anchors),
-      styles_(styles),
       bookFolder_(std::move(bookFolder)),
       readFile_(std::move(readFile)) {}
 
@@ -71,6 +70,7 @@ TopicContent TopicRewriter::Rewrite(int topic, const std::string& path, HtmlPage
     path_ = path;
     content_ = {};
     if (xmlNode* root = page.Root()) {
+        ResolveTopicStyles(root, CollectSheets(root));
         if (RewriteElement(root, 0)) RewriteAttributes(root);
     }
     return content_;
@@ -97,7 +97,6 @@ void TopicRewriter::RewriteChildren(xmlNode* parent, int depth) {
 bool TopicRewriter::RewriteElement(xmlNode* element, int depth) {
     const std::string name = html::Name(element);
     if (name == "style" || name == "link") {
-        CollectSheet(element);
         html::Remove(element);
         return false;
     }
@@ -156,19 +155,34 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
     return true;
 }
 
-void TopicRewriter::CollectSheet(xmlNode* element) {
-    if (html::Name(element) == "style") {
-        styles_.Add(CssForOfficeImport(SafeCss(html::TextContent(element), path_, 0)));
-        return;
+std::vector<std::string> TopicRewriter::CollectSheets(xmlNode* root) {
+    std::vector<std::string> sheets;
+    std::vector<std::pair<xmlNode*, int>> pending{{root, 0}};
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        const std::string name = html::Name(node);
+        if (name == "style" || name == "link") {
+            if (auto sheet = SheetOf(node)) sheets.push_back(std::move(*sheet));
+            continue;
+        }
+        if (depth >= kMaxDepth) continue;
+        for (xmlNode* child = node->last; child != nullptr; child = child->prev)
+            if (html::IsElement(child)) pending.emplace_back(child, depth + 1);
     }
+    return sheets;
+}
+
+std::optional<std::string> TopicRewriter::SheetOf(xmlNode* element) {
+    if (html::Name(element) == "style") return SafeCss(html::TextContent(element), path_, 0);
     const std::string rel = platform::ToLowerAscii(html::Attribute(element, "rel"));
-    if (rel.find("stylesheet") == std::string::npos) return;
+    if (rel.find("stylesheet") == std::string::npos) return std::nullopt;
     const auto sheet = links_.LocalFile(path_, html::Attribute(element, "href"));
-    if (!sheet) return;
+    if (!sheet) return std::nullopt;
     try {
-        styles_.Add(CssForOfficeImport(SafeCss(readFile_(*sheet), *sheet, 0)));
+        return SafeCss(readFile_(*sheet), *sheet, 0);
     } catch (const std::exception&) {
-        // An unreadable sheet is as good as none.
+        return std::nullopt;  // an unreadable sheet is as good as none
     }
 }
 

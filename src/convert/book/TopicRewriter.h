@@ -5,17 +5,19 @@
 // alternative text). A picture drawn in markup is shown as a cleaned copy
 // written beside the book. Links between topics point at places in the book, links
 // to web and mail addresses stay, other links become plain text. The page's
-// anchors are renamed for the book, and its style sheets are collected.
+// anchors are renamed for the book, and its style sheets are resolved into
+// its elements' styles (see TopicStyles).
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "convert/book/BookAnchors.h"
 #include "convert/book/BookLinks.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/PictureHeader.h"
-#include "convert/book/StyleSheets.h"
 
 class HtmlPage;
 typedef struct _xmlNode xmlNode;
@@ -33,8 +35,8 @@ public:
 
     // `bookFolder` is the folder of the book file: the addresses of pictures
     // and sheets are written relative to it.
-    TopicRewriter(const BookLinks& links, const BookAnchors& anchors, StyleSheets& styles,
-                  std::string bookFolder, ReadFile readFile);
+    TopicRewriter(const BookLinks& links, const BookAnchors& anchors, std::string bookFolder,
+                  ReadFile readFile);
 
     TopicContent Rewrite(int topic, const std::string& path, HtmlPage& page);
 
@@ -44,7 +46,9 @@ private:
     bool RewriteElement(xmlNode* element, int depth);
     bool RewriteLink(xmlNode* element);
     bool RewritePicture(xmlNode* element);
-    void CollectSheet(xmlNode* element);
+    // The topic's own sheets, made safe, in the order the page names them.
+    std::vector<std::string> CollectSheets(xmlNode* root);
+    std::optional<std::string> SheetOf(xmlNode* element);
     void RewriteAttributes(xmlNode* element);
     void RenameAnchors(xmlNode* element);
     void Count(const xmlNode* text);
@@ -56,7 +60,6 @@ private:
 
     const BookLinks& links_;
     const BookAnchors& anchors_;
-    StyleSheets& styles_;
     std::string bookFolder_;
     ReadFile readFile_;
     int topic_ = -1;
