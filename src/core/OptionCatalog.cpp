@@ -84,6 +84,8 @@ const std::vector<OptionInfo>& OptionCatalog() {
          {"Contents", "Headings", "None"}},
         {"PdfA", K::Boolean, "False", "write archival PDF/A-2b"},
         {"Tagged", K::Boolean, "False", "write a tagged (accessible) PDF"},
+        {"TopicPageBreak", K::Boolean, "False",
+         "start each topic on a new page (else the topics follow each other as written)"},
         {"Quiet", K::Boolean, "False",
          "no progress lines and no summary on standard error in a windowless run (warnings and "
          "errors still show)"},

@@ -155,6 +155,12 @@ std::vector<std::vector<PdfRect>> PdfDocument::Pictures() const {
     return pages;
 }
 
+std::vector<std::vector<PdfLine>> PdfDocument::StrokedLines() const {
+    std::vector<std::vector<PdfLine>> pages;
+    for (const auto& page : pdf_->getAllPages()) pages.push_back(StrokedLinesOnPage(page));
+    return pages;
+}
+
 PdfInfo PdfDocument::Info() const {
     Object info = pdf_->getTrailer().getKey("/Info");
     if (!info.isDictionary()) return {};

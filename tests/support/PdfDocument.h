@@ -34,6 +34,8 @@ public:
     // Boxes covered by image XObjects and inline images, one list per page,
     // followed through form XObjects.
     std::vector<std::vector<PdfRect>> Pictures() const;
+    // Straight strokes (table and paragraph borders), one list per page.
+    std::vector<std::vector<PdfLine>> StrokedLines() const;
 
     PdfInfo Info() const;
     std::string Language() const;  // the catalog's /Lang
