@@ -280,12 +280,14 @@ void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
     }
 }
 
-void LayOut(xmlNode* element, double width, int depth, int tableDepth);
+void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth);
 
 // A table whose lines all fit is left as written: the office lays it out
 // as a browser does. One that must wrap, or is written wider than its room,
-// gets the browser's column widths in a table as wide as the room.
-void LayOutTable(xmlNode* table, double width, int depth, int tableDepth) {
+// gets the browser's column widths in a table as wide as the room. The
+// office takes a table's percentage of the whole text area (or cell), not
+// of an indented block's width, so `whole` is the width it is a share of.
+void LayOutTable(xmlNode* table, double width, double whole, int depth, int tableDepth) {
     const auto rows = RowsOf(table);
     const std::vector<Column> columns = ColumnsOf(table, rows, width, tableDepth);
     if (columns.empty() || tableDepth > kMaxTableDepth) return;
@@ -297,7 +299,8 @@ void LayOutTable(xmlNode* table, double width, int depth, int tableDepth) {
     const std::vector<double> widths = Widths(columns, room, authorWidth > 0);
     if (rewrite) {
         DropWidths(table);
-        html::SetAttribute(table, "width", "100%");
+        const long percent = std::lround(100 * std::min(room, width) / whole);
+        html::SetAttribute(table, "width", std::to_string(std::clamp(percent, 1L, 100L)) + "%");
         WriteColumns(table, widths);
     }
     for (const auto& row : rows)
@@ -306,21 +309,22 @@ void LayOutTable(xmlNode* table, double width, int depth, int tableDepth) {
             double cellWidth = -kCellExtraPx;
             for (std::size_t i = 0; i < cell.span && cell.column + i < widths.size(); ++i)
                 cellWidth += widths[cell.column + i];
-            LayOut(cell.element, std::max(cellWidth, kCharPx), depth + 1, tableDepth + 1);
+            cellWidth = std::max(cellWidth, kCharPx);
+            LayOut(cell.element, cellWidth, cellWidth, depth + 1, tableDepth + 1);
         }
 }
 
-void LayOut(xmlNode* element, double width, int depth, int tableDepth) {
+void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth) {
     if (depth > kMaxDepth) return;
     for (xmlNode* child = element->children; child != nullptr; child = child->next) {
         if (!html::IsElement(child)) continue;
         const std::string name = html::Name(child);
         if (name == "table") {
-            LayOutTable(child, width, depth + 1, tableDepth);
+            LayOutTable(child, width, whole, depth + 1, tableDepth);
         } else {
             const bool indented =
                 name == "ul" || name == "ol" || name == "blockquote" || name == "dd";
-            LayOut(child, indented ? std::max(width - kIndentPx, kCharPx) : width, depth + 1,
+            LayOut(child, indented ? std::max(width - kIndentPx, kCharPx) : width, whole, depth + 1,
                    tableDepth);
         }
     }
@@ -329,5 +333,5 @@ void LayOut(xmlNode* element, double width, int depth, int tableDepth) {
 }  // namespace
 
 void LayOutTables(xmlNode* element, double width) {
-    if (html::IsElement(element)) LayOut(element, width, 0, 0);
+    if (html::IsElement(element)) LayOut(element, width, width, 0, 0);
 }
