@@ -75,8 +75,8 @@ TEST(TableLayout, WrappingColumnsHoldTheirLongestWordAndTablesFitTheTextArea) {
             words +
             "</td></tr></table>"
             "<table width=\"1200\"><tr><td width=\"400\">left</td><td width=\"800\">"
-            "<table width=\"100%\"><tr><td>" +
-            words + "</td><td>" + words +
+            "<table width=\"100%\"><tr><td>ControllerPropertyIdentifierName</td><td>" +
+            words +
             "</td></tr></table></td></tr></table>"
             "<table><tr><td>a</td><td>b</td></tr></table></body>",
         "UTF-8");
@@ -98,7 +98,8 @@ TEST(TableLayout, WrappingColumnsHoldTheirLongestWordAndTablesFitTheTextArea) {
     EXPECT_EQ(std::string::npos, body.find("width=\"400\"")) << "cells give up their widths";
     const auto nested = Columns(body, 2, width);
     EXPECT_EQ("100%", width) << "the nested table fills its cell";
-    EXPECT_EQ((std::vector<int>{50, 50}), nested);
+    ASSERT_EQ(2u, nested.size());
+    EXPECT_GE(nested[0], 70) << "the long name's column holds it in the cell's 415 px";
 
     const auto small = Columns(body, 3, width);
     EXPECT_TRUE(small.empty() && width.empty()) << "a table whose lines fit is left as written";

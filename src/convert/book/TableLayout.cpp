@@ -282,11 +282,13 @@ void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
 
 void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth);
 
-// A table whose lines all fit is left as written: the office lays it out
-// as a browser does. One that must wrap, or is written wider than its room,
-// gets the browser's column widths in a table as wide as the room. The
-// office takes a table's percentage of the whole text area (or cell), not
-// of an indented block's width, so `whole` is the width it is a share of.
+// The office shares a table's width by the length of each column's text;
+// where that leaves a column narrower than its longest word, or the table
+// is written wider than its room, the table gets the browser's column widths
+// in a table as wide as the room; other tables are left to the office, which
+// lays them out as a browser does. The office takes a table's percentage of
+// the whole text area (or cell), not of an indented block's width, so
+// `whole` is the width it is a share of.
 void LayOutTable(xmlNode* table, double width, double whole, int depth, int tableDepth) {
     const auto rows = RowsOf(table);
     const std::vector<Column> columns = ColumnsOf(table, rows, width, tableDepth);
@@ -295,7 +297,14 @@ void LayOutTable(xmlNode* table, double width, double whole, int depth, int tabl
     const double room = authorWidth > 0 ? std::min(authorWidth, width) : width;
     double sumMax = 0;
     for (const Column& column : columns) sumMax += column.extent.max;
-    const bool rewrite = sumMax > room || LengthPx(html::Attribute(table, "width"), 0) > width;
+    bool breaksWords = false;
+    for (const Column& column : columns)
+        breaksWords =
+            breaksWords || (sumMax > room && room * column.extent.max / sumMax < column.extent.min);
+    double authorSum = 0;
+    for (const Column& column : columns) authorSum += column.authorPx;
+    const bool tooWide = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
+    const bool rewrite = breaksWords || tooWide;
     const std::vector<double> widths = Widths(columns, room, authorWidth > 0);
     if (rewrite) {
         DropWidths(table);
