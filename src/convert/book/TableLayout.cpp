@@ -282,29 +282,21 @@ void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
 
 void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth);
 
-// The office shares a table's width by the length of each column's text;
-// where that leaves a column narrower than its longest word, or the table
-// is written wider than its room, the table gets the browser's column widths
-// in a table as wide as the room; other tables are left to the office, which
-// lays them out as a browser does. The office takes a table's percentage of
-// the whole text area (or cell), not of an indented block's width, so
-// `whole` is the width it is a share of.
+// A table written wider than its room gets the browser's column widths in a
+// table as wide as the room. Other tables are left to the office: giving
+// every table whose lines wrap its columns' widths kept words whole in
+// Sandcastle's member tables but made Doxygen's run past the margin. The office takes a table's
+// percentage of the whole text area (or cell), not of an indented block's width, so `whole` is the
+// width it is a share of.
 void LayOutTable(xmlNode* table, double width, double whole, int depth, int tableDepth) {
     const auto rows = RowsOf(table);
     const std::vector<Column> columns = ColumnsOf(table, rows, width, tableDepth);
     if (columns.empty() || tableDepth > kMaxTableDepth) return;
     const double authorWidth = AuthorWidth(table, width);
     const double room = authorWidth > 0 ? std::min(authorWidth, width) : width;
-    double sumMax = 0;
-    for (const Column& column : columns) sumMax += column.extent.max;
-    bool breaksWords = false;
-    for (const Column& column : columns)
-        breaksWords =
-            breaksWords || (sumMax > room && room * column.extent.max / sumMax < column.extent.min);
     double authorSum = 0;
     for (const Column& column : columns) authorSum += column.authorPx;
-    const bool tooWide = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
-    const bool rewrite = breaksWords || tooWide;
+    const bool rewrite = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
     const std::vector<double> widths = Widths(columns, room, authorWidth > 0);
     if (rewrite) {
         DropWidths(table);

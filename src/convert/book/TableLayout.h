@@ -1,14 +1,13 @@
 #pragma once
-// Table column widths as a browser's automatic table layout gives them. The
-// office's HTML import shares a table's width among its columns by their
-// content's length but lets a column become narrower than its longest word,
-// which it then breaks ("Nam/e"), and takes absolute widths wider than the
-// page as they are, so the table runs past the right margin. Here each
-// column gets at least the width of its longest word (or picture, or code
-// line) and shares the rest by the length of its text, as a browser does;
-// the widths are written as <col> percentages of a table no wider than the
-// text area, and nested tables are laid out in their cell's width. Text
-// widths are estimated from character counts, a little on the wide side.
+// Table column widths as a browser's automatic table layout gives them, for
+// the tables the office's HTML import would lay out past the right margin:
+// it takes an absolute width wider than the page as written. Such a table is
+// made as wide as its room (the text area, an indented block or its cell)
+// and its columns get a browser's widths: each at least the width of its
+// longest word, picture or code line, a width the author gives kept where
+// the content allows, the rest shared by the length of the text. Text widths
+// are estimated from character counts, a little on the wide side. Tables
+// that fit are left to the office, which lays them out as a browser does.
 
 typedef struct _xmlNode xmlNode;
 
