@@ -163,11 +163,14 @@ void PutBook(std::FILE* out, const Book& book) {
 }  // namespace
 
 // Arguments: the job folder, the book's file name, the decompiler's exit
-// code, the wait between searches for the contents (ms), the skipped topics.
+// code, the wait between searches for the contents (ms), the skipped topics,
+// and "page-break" when each topic starts a new page.
 int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
-    if (args.size() != 5) {
-        std::fputs("usage: pellin-reader FOLDER BOOK DECOMPILER-EXIT SEARCH-WAIT-MS SKIPPED\n",
-                   stderr);
+    if (args.size() != 5 && !(args.size() == 6 && args[5] == "page-break")) {
+        std::fputs(
+            "usage: pellin-reader FOLDER BOOK DECOMPILER-EXIT SEARCH-WAIT-MS SKIPPED "
+            "[page-break]\n",
+            stderr);
         return 64;
     }
     TvxChmJobState state;
@@ -187,6 +190,7 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
 
         const TopicPathResolver resolver(state.TempFolderName);
         BookBuilder builder(resolver, FactsOf(state, "").Charset, TvxFileUtils::ReadFileText);
+        builder.PageBreakBeforeTopics = args.size() == 6;
         builder.OnTopic = [out](int topic) {
             Put(out, {"topic", std::to_string(topic)});
             std::fflush(out);
@@ -367,11 +371,11 @@ PageReading ReadPagesApart(const TvxChmJobState& state, const std::string& bookN
     for (int run = 1;; ++run) {
         std::set<int> skip(skipped);
         for (const auto& culprit : culprits) skip.insert(culprit.first);
-        const auto result = platform::RunConfined(
-            program,
-            {state.TempFolderName, bookName, std::to_string(state.DecompilerExit),
-             std::to_string(settings.SearchWait.count()), RangesOf(skip)},
-            state.TempFolderName, limits);
+        std::vector<std::string> args{state.TempFolderName, bookName,
+                                      std::to_string(state.DecompilerExit),
+                                      std::to_string(settings.SearchWait.count()), RangesOf(skip)};
+        if (settings.TopicPageBreak) args.emplace_back("page-break");
+        const auto result = platform::RunConfined(program, args, state.TempFolderName, limits);
         if (result.Stopped || platform::StopRequested())
             throw std::runtime_error("The run was stopped");
         if (!result.Started)

@@ -149,6 +149,7 @@ void TvxPellin::Convert(Job& job, const std::string& target) {
 // the first reading also tells the topics, the title and the language.
 void TvxPellin::PrepareBook(Job& job) {
     Reader.SearchWait = DecompileSettings.SearchWait;
+    Reader.TopicPageBreak = OptionOn("TopicPageBreak");
     PageReading reading =
         ReadPagesApart(job.state, kBookName, job.stoppedOffice, Reader, job.stoppedReader);
     if (job.topics.empty()) {

@@ -277,12 +277,12 @@ TEST_F(BookFolder, APictureOrTextTopicBecomesAPageShowingIt) {
     EXPECT_TRUE(Contains(text, "src=\"shots/port%20forwarding%20%231.GIF\"")) << text;
     EXPECT_TRUE(Contains(text, "src=\"shots/shot.htm\"")) << text;
     EXPECT_TRUE(Contains(text, "pellin-picture-")) << text;  // the drawing's cleaned copy
-    // Text as it is, in the help file's code page or the one its mark names.
+    // Text as it is, line by line, in the help file's code page or the one its mark names.
     EXPECT_TRUE(Contains(text,
-                         "a &lt; b &amp; c\n\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n"
-                         "&lt;p&gt;not markup&lt;/p&gt;</pre>"))
+                         "a &lt; b &amp; c<br>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82<br>"
+                         "&lt;p&gt;not markup&lt;/p&gt;</p>"))
         << text;
-    EXPECT_TRUE(Contains(text, "\xD0\x9C\xD0\xB8\xD1\x80</pre>")) << text;
+    EXPECT_TRUE(Contains(text, "\xD0\x9C\xD0\xB8\xD1\x80</p>")) << text;
 }
 
 // Generated set pages and hand-made manuals often open with an empty block.
@@ -443,3 +443,19 @@ TEST(OfficeCss, HeadingsTakeTheFontFamilyOfTheBodyRule) {
 }
 
 }  // namespace
+
+TEST_F(BookFolder, EachTopicButTheFirstCanStartANewPage) {
+    job.Write("a.htm", "<html><body><h1>A</h1><p>first</p></body></html>");
+    job.Write("b.htm", "<html><body><div><table><tr><td>B</td></tr></table></div></body></html>");
+    job.Write("c.htm", "<html><body>loose text</body></html>");
+    BookBuilder builder(resolver, "UTF-8", ReadAll);
+    builder.PageBreakBeforeTopics = true;
+    builder.Build({job / "a.htm", job / "b.htm", job / "c.htm"}, job / "#pellin-book.html");
+    const std::string book = BookText();
+    EXPECT_TRUE(Contains(book, "<h1><a name=\"PellinTopic0\"></a>A</h1>")) << book;
+    EXPECT_TRUE(Contains(book, "<table style=\"page-break-before: always\">")) << book;
+    EXPECT_TRUE(Contains(book,
+                         "<p style=\"page-break-before: always; margin: 0\">"
+                         "<a name=\"PellinTopic2\"></a></p>loose text"))
+        << "the topic's place goes with the break: " << book;
+}

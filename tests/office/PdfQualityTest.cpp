@@ -219,4 +219,78 @@ TEST_F(PdfQuality, EachTopicKeepsItsOwnSheetAndWhatItHidesIsNotPrinted) {
     EXPECT_NEAR(13.5, FontOf(layout, "Sans heading").Size, 1.5);   // 18 px
 }
 
+// The first text box holding `text`, or nullptr.
+const pdftest::PdfHtmlText* BoxOf(const pdftest::PdfHtmlLayout& layout, const std::string& text) {
+    for (const auto& box : layout.Texts)
+        if (box.Text.find(text) != std::string::npos) return &box;
+    return nullptr;
+}
+
+// A code block is one paragraph, its lines at the font's line height however
+// its sheet pads and borders it; cells keep the borders their sheet draws; a
+// column is never narrower than its longest word, and a table written wider
+// than the page is made to fit it.
+TEST_F(PdfQuality, CodeKeepsSingleSpacingAndTablesTheirBordersWordsAndMargins) {
+    const std::string log = Convert({"code-tables.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("code-tables"));
+    for (const std::string listing : {"CodeLine", "SpacedLine"}) {
+        const auto* one = BoxOf(layout, listing + "One");
+        const auto* three = BoxOf(layout, listing + "Three");
+        ASSERT_TRUE(one && three) << listing;
+        ASSERT_EQ(one->Box.Page, three->Box.Page);
+        EXPECT_LT((three->Box.Top - one->Box.Top) / 2, 1.3 * one->Box.Height)
+            << listing << ": the lines are spaced apart";
+    }
+
+    EXPECT_TRUE(BoxOf(layout, "Controller.MultiplePropertyController"))
+        << "the name is broken inside its column";
+    const auto* end = BoxOf(layout, "RightCellEnd");
+    ASSERT_TRUE(end);
+    const double pageWidth = layout.Pages.front().Width;
+    EXPECT_LE(end->Box.Left + end->Box.Width, pageWidth - 40) << "the table runs into the margin";
+
+    // The red strokes of the bordered cell surround its text (PDF space
+    // counts from the page's bottom).
+    const auto* cell = BoxOf(layout, "BorderedCell");
+    ASSERT_TRUE(cell);
+    const pdftest::PdfDocument pdf(Pdf("code-tables"));
+    // pdftohtml rounds its positions to whole points.
+    const double boxTop = pdf.PageBox(cell->Box.Page - 1).Top - cell->Box.Top;
+    const double top = boxTop - 1, bottom = boxTop - cell->Box.Height + 1;
+    const double left = cell->Box.Left + 1, right = cell->Box.Left + cell->Box.Width - 1;
+    bool above = false, below = false, before = false, after = false;
+    const auto strokes = pdf.StrokedLines();
+    for (const auto& line : strokes.at(static_cast<std::size_t>(cell->Box.Page - 1))) {
+        if (line.Red < 0.6 || line.Green > 0.2 || line.Blue > 0.2) continue;
+        const bool flat = std::abs(line.Y1 - line.Y2) < 0.5;
+        const bool upright = std::abs(line.X1 - line.X2) < 0.5;
+        const bool spansX =
+            std::min(line.X1, line.X2) <= left && std::max(line.X1, line.X2) >= right;
+        const bool spansY =
+            std::min(line.Y1, line.Y2) <= bottom && std::max(line.Y1, line.Y2) >= top;
+        above = above || (flat && spansX && line.Y1 >= top);
+        below = below || (flat && spansX && line.Y1 <= bottom);
+        before = before || (upright && spansY && line.X1 <= left);
+        after = after || (upright && spansY && line.X1 >= right);
+    }
+    EXPECT_TRUE(above && below && before && after) << "the cell's border is incomplete";
+
+    const auto places = pdf.NamedDestinations();
+    ASSERT_TRUE(places.count("PellinTopic0") && places.count("PellinTopic1"));
+    EXPECT_EQ(places.at("PellinTopic0").Page, places.at("PellinTopic1").Page)
+        << "the second topic follows the first on its page";
+}
+
+TEST_F(PdfQuality, TopicPageBreakStartsEachTopicOnANewPage) {
+    const std::string log = Convert({"code-tables.chm"}, ",TopicPageBreak=1");
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const pdftest::PdfDocument apart(Pdf("code-tables"));
+    const auto places = apart.NamedDestinations();
+    ASSERT_TRUE(places.count("PellinTopic0") && places.count("PellinTopic1"));
+    EXPECT_EQ(0, places.at("PellinTopic0").Page);
+    EXPECT_EQ(1, places.at("PellinTopic1").Page);
+    EXPECT_EQ(2, apart.PageCount()) << "no empty page";
+}
+
 }  // namespace

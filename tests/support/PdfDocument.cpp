@@ -164,6 +164,12 @@ std::vector<std::vector<PdfPicture>> PdfDocument::PicturePlacements() const {
     return pages;
 }
 
+std::vector<std::vector<PdfLine>> PdfDocument::StrokedLines() const {
+    std::vector<std::vector<PdfLine>> pages;
+    for (const auto& page : pdf_->getAllPages()) pages.push_back(StrokedLinesOnPage(page));
+    return pages;
+}
+
 PdfInfo PdfDocument::Info() const {
     Object info = pdf_->getTrailer().getKey("/Info");
     if (!info.isDictionary()) return {};

@@ -36,6 +36,8 @@ public:
     std::vector<std::vector<PdfRect>> Pictures() const;
     // The same with each picture's pixel size, to tell pictures apart.
     std::vector<std::vector<PdfPicture>> PicturePlacements() const;
+    // Straight strokes (table and paragraph borders), one list per page.
+    std::vector<std::vector<PdfLine>> StrokedLines() const;
 
     PdfInfo Info() const;
     std::string Language() const;  // the catalog's /Lang

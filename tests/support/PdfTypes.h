@@ -38,6 +38,12 @@ struct PdfLink {
     std::string Uri;     // a link out of the document, else empty
 };
 
+// A straight stroke of a path, with the stroke's colour (0 to 1 each).
+struct PdfLine {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    double Red = 0, Green = 0, Blue = 0;
+};
+
 struct PdfInfo {
     std::string Title, Creator, Producer;  // UTF-8, empty when absent
 };

@@ -7,11 +7,14 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CodeBlocks.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/HtmlWriter.h"
 #include "convert/book/MimeArchive.h"
 #include "convert/book/PageCheck.h"
+#include "convert/book/PageFlow.h"
 #include "convert/book/PlainTopics.h"
+#include "convert/book/TableLayout.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
 #include "platform/FileWrite.h"
@@ -71,9 +74,10 @@ xmlNode* FirstTextBlock(xmlNode* body) {
     return nullptr;
 }
 
-void AppendTopic(int topic, xmlNode* body, std::string& out) {
+void AppendTopic(int topic, xmlNode* body, bool newPage, std::string& out) {
     const std::string anchor = "<a name=\"" + TopicAnchor(topic) + "\"></a>";
-    xmlNode* block = FirstTextBlock(body);
+    xmlNode* block = newPage ? StartOnNewPage(body) : nullptr;
+    if (block == nullptr) block = FirstTextBlock(body);
     if (block == nullptr) {
         out += anchor;
         html::WriteChildren(body, out);
@@ -149,7 +153,10 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         HtmlPage page(reading.bytes, reading.charset);
         const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
         xmlNode* pageBody = page.Find("body");
-        AppendTopic(reading.topic, pageBody != nullptr ? pageBody : page.Root(), body);
+        xmlNode* shown = pageBody != nullptr ? pageBody : page.Root();
+        LayOutCodeBlocks(shown);
+        LayOutTables(shown);
+        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), body);
         book.Included.push_back(reading.topic);
         book.TextChars += content.TextChars - content.Unreadable;
         book.Pictures += content.Pictures;

@@ -44,6 +44,8 @@ public:
     // Told a topic's number before the topic is read and again before it is
     // rewritten, so that a reader that dies on a page can name it.
     std::function<void(int topic)> OnTopic;
+    // Each topic but the first starts a new page.
+    bool PageBreakBeforeTopics = false;
 
 private:
     struct Reading;
