@@ -13,6 +13,7 @@
 
 #include "convert/book/BookAnchors.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/StyleSheets.h"
 
@@ -24,6 +25,7 @@ struct TopicContent {
     std::size_t TextChars = 0;   // characters of text other than blanks
     std::size_t Unreadable = 0;  // of those, replacement and control characters
     int Pictures = 0;            // pictures that stay
+    int LinkedPictures = 0;      // of those, the ones the book names as files
 };
 
 class TopicRewriter {
@@ -62,4 +64,5 @@ private:
     std::string path_;
     TopicContent content_;
     std::unordered_map<std::string, std::string> pictures_;  // file -> address in the book
+    CarriedPictures carried_;
 };
