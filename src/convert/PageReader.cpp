@@ -157,7 +157,7 @@ void PutBook(std::FILE* out, const Book& book) {
     for (int topic : book.Included) Put(out, {"included", std::to_string(topic)});
     for (const auto& problem : book.LeftOut) Put(out, {"left-out", problem.Path, problem.Reason});
     Put(out, {"counts", std::to_string(book.HtmlBytes), std::to_string(book.TextChars),
-              std::to_string(book.Pictures)});
+              std::to_string(book.Pictures), std::to_string(book.LinkedPictures)});
 }
 
 }  // namespace
@@ -249,7 +249,7 @@ public:
             r.Written.LeftOut.push_back({f[1], f[2]});
             return true;
         }
-        if (key == "counts" && f.size() == 4) return TakeCounts(f);
+        if (key == "counts" && f.size() == 5) return TakeCounts(f);
         if (key == "missing-entries" && f.size() == 2) {
             const auto missing = Number(f[1], 0, 1LL << 30);
             if (missing) r.MissingContentsEntries = static_cast<std::size_t>(*missing);
@@ -285,12 +285,13 @@ private:
     bool TakeCounts(const std::vector<std::string>& f) {
         constexpr long long kMax = 1LL << 50;
         const auto bytes = Number(f[1], 0, kMax), chars = Number(f[2], 0, kMax),
-                   pictures = Number(f[3], 0, 1 << 30);
-        if (!bytes || !chars || !pictures) return false;
+                   pictures = Number(f[3], 0, 1 << 30), linked = Number(f[4], 0, 1 << 30);
+        if (!bytes || !chars || !pictures || !linked) return false;
         Book& book = answer_.reading.Written;
         book.HtmlBytes = static_cast<std::size_t>(*bytes);
         book.TextChars = static_cast<std::size_t>(*chars);
         book.Pictures = static_cast<int>(*pictures);
+        book.LinkedPictures = static_cast<int>(*linked);
         return true;
     }
 

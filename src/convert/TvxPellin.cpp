@@ -378,6 +378,11 @@ platform::PdfFinisher& TvxPellin::PdfSteps() {
 
 void TvxPellin::AssemblePages(const TvxChmJobState& state) {
     InsertTopicFiles(state);
+    // A book that carries all its pictures has them stored by the load.
+    const bool allCarried = job_ != nullptr && state.TopicFiles.size() == 1 &&
+                            state.TopicFiles.front() == job_->book.Path &&
+                            job_->book.LinkedPictures == 0;
+    if (allCarried) return;
     if (job_ != nullptr) job_->timings.Start("pictures");
     EmbedLinkedPictures();
 }

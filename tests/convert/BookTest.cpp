@@ -11,6 +11,7 @@
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookBuilder.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/MimeArchive.h"
 #include "convert/book/OfficeCss.h"
@@ -274,7 +275,8 @@ TEST_F(BookFolder, APictureOrTextTopicBecomesAPageShowingIt) {
     EXPECT_EQ(book.Included, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(book.Pictures, 3);
     const std::string text = BookText();
-    EXPECT_TRUE(Contains(text, "src=\"shots/port%20forwarding%20%231.GIF\"")) << text;
+    // The picture is carried in the book.
+    EXPECT_TRUE(Contains(text, "src=\"data:image/gif;base64,R0lGODlhAQABAAAAAA==\"")) << text;
     EXPECT_TRUE(Contains(text, "src=\"shots/shot.htm\"")) << text;
     EXPECT_TRUE(Contains(text, "pellin-picture-")) << text;  // the drawing's cleaned copy
     // Text as it is, line by line, in the help file's code page or the one its mark names.
@@ -315,7 +317,7 @@ TEST_F(BookFolder, ASavedWebPageIsUnpackedWithItsPictures) {
     const std::string text = BookText();
     EXPECT_EQ(book.Pictures, 1);
     EXPECT_TRUE(Contains(text, "Xin ch\xC3\xA0o"));
-    EXPECT_TRUE(Contains(text, "src=\"%23pellin-page-0/1-image001.gif\""));
+    EXPECT_TRUE(Contains(text, "src=\"data:image/gif;base64,R0lGODlhAQABAAAAACw=\""));
     EXPECT_EQ(ReadAll(job / "#pellin-page-0/1-image001.gif").substr(0, 6), "GIF89a");
 }
 
@@ -458,4 +460,53 @@ TEST_F(BookFolder, EachTopicButTheFirstCanStartANewPage) {
                          "<p style=\"page-break-before: always; margin: 0\">"
                          "<a name=\"PellinTopic2\"></a></p>loose text"))
         << "the topic's place goes with the break: " << book;
+}
+
+// A picture carried as data is stored by the office while it loads the book;
+// the budget bounds what repeating it on every use adds to the book.
+TEST(CarriedPicturesTest, PicturesTravelAsDataWhileTheBudgetLasts) {
+    const std::string gif("GIF89a\x01\0\x01\0", 10);
+    EXPECT_EQ(PictureDataAddress(gif), "data:image/gif;base64,R0lGODlhAQABAA==");
+    EXPECT_EQ(PictureDataAddress(gif + '\0'), "data:image/gif;base64,R0lGODlhAQABAAA=");
+    EXPECT_EQ(PictureDataAddress(gif + std::string(2, '\0')),
+              "data:image/gif;base64,R0lGODlhAQABAAAA");
+    EXPECT_EQ(
+        PictureDataAddress(std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10", 24)),
+        "data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAABAAAAAQ");
+    for (const std::string other : {"GIF89a", "<svg/>", "%!PS", ""})
+        EXPECT_EQ(PictureDataAddress(other), "") << other;
+
+    int reads = 0;
+    const std::size_t size = PictureDataAddress(gif).size();
+    CarriedPictures pictures(
+        [&](const std::string&) {
+            ++reads;
+            return gif;
+        },
+        2 * size + 1);
+    EXPECT_EQ(pictures.AddressOf("/job/icon.gif", "icon.gif"), PictureDataAddress(gif));
+    EXPECT_EQ(pictures.AddressOf("/job/icon.gif", "icon.gif"), PictureDataAddress(gif));
+    EXPECT_EQ(pictures.AddressOf("/job/icon.gif", "icon.gif"), "icon.gif");
+    EXPECT_EQ(reads, 1);
+}
+
+// A reference shows the same icons on every member: the book carries them, so
+// no picture is left for the office to store one at a time after the load.
+TEST_F(BookFolder, IconsUsedOnEveryPageAreCarriedInTheBook) {
+    job.Write("icons/pubmethod.gif", std::string("GIF89a\x01\0\x01\0\0\0\0", 13));
+    job.Write("plan.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\"/>");
+    job.Write(
+        "a.htm",
+        "<p><img src=\"icons/pubmethod.gif\">Add <img src=\"ICONS/PUBMETHOD.GIF\">Remove</p>");
+    job.Write("b.htm", "<p><img src=\"icons/pubmethod.gif\">Clear <img src=\"plan.svg\"></p>");
+    const Book book = Build({"a.htm", "b.htm"});
+    EXPECT_EQ(book.Pictures, 4);
+    EXPECT_EQ(book.LinkedPictures, 1);  // the drawing's cleaned copy stays a file
+    const std::string text = BookText();
+    const std::string carried = "src=\"data:image/gif;base64,R0lGODlhAQABAAAAAA==\"";
+    std::size_t uses = 0;
+    for (auto at = text.find(carried); at != std::string::npos; at = text.find(carried, at + 1))
+        ++uses;
+    EXPECT_EQ(uses, 3u) << text;
+    EXPECT_FALSE(Contains(text, "pubmethod")) << text;
 }

@@ -160,6 +160,7 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         book.Included.push_back(reading.topic);
         book.TextChars += content.TextChars - content.Unreadable;
         book.Pictures += content.Pictures;
+        book.LinkedPictures += content.LinkedPictures;
         reading.bytes.clear();
         reading.bytes.shrink_to_fit();
     }

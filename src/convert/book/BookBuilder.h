@@ -26,6 +26,7 @@ struct Book {
     std::size_t HtmlBytes = 0;              // size of the topics' pages read
     std::size_t TextChars = 0;
     int Pictures = 0;
+    int LinkedPictures = 0;  // pictures named as files, not carried in the book
 };
 
 class BookBuilder {

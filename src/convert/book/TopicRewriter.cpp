@@ -63,7 +63,8 @@ TopicRewriter::TopicRewriter(const BookLinks& links, const BookAnchors& anchors,
     : links_(links),
       anchors_(anchors),
       bookFolder_(std::move(bookFolder)),
-      readFile_(std::move(readFile)) {}
+      readFile_(std::move(readFile)),
+      carried_(readFile_) {}
 
 TopicContent TopicRewriter::Rewrite(int topic, const std::string& path, HtmlPage& page) {
     topic_ = topic;
@@ -130,7 +131,9 @@ bool TopicRewriter::RewriteLink(xmlNode* element) {
 }
 
 bool TopicRewriter::RewritePicture(xmlNode* element) {
-    const std::string source = LocalAddress(path_, html::Attribute(element, "src"));
+    const std::string address = html::Attribute(element, "src");
+    const auto file = address.empty() ? std::nullopt : links_.LocalFile(path_, address);
+    const std::string source = file ? PictureAddress(*file) : std::string();
     if (source.empty()) {
         const std::string alt = html::Attribute(element, "alt");
         if (alt.empty())
@@ -139,14 +142,16 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
             html::ReplaceWithText(element, alt);
         return false;
     }
-    html::SetAttribute(element, "src", source);
     const auto pixels = pixelSizes_.find(source);
     if (!SetDrawnSize(element,
                       pixels != pixelSizes_.end() ? std::optional(pixels->second) : std::nullopt)) {
         html::Remove(element);
         return false;
     }
+    const std::string carried = carried_.AddressOf(*file, source);
+    html::SetAttribute(element, "src", carried);
     ++content_.Pictures;
+    if (carried == source) ++content_.LinkedPictures;
     // A browser may break the line between two pictures side by side; the
     // office only where there is a space, and lets the second run off the page.
     if (element->next != nullptr && html::IsElement(element->next) &&

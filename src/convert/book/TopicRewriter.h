@@ -16,6 +16,7 @@
 
 #include "convert/book/BookAnchors.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/PictureHeader.h"
 
@@ -27,6 +28,7 @@ struct TopicContent {
     std::size_t TextChars = 0;   // characters of text other than blanks
     std::size_t Unreadable = 0;  // of those, replacement and control characters
     int Pictures = 0;            // pictures that stay
+    int LinkedPictures = 0;      // of those, the ones the book names as files
 };
 
 class TopicRewriter {
@@ -67,4 +69,5 @@ private:
     TopicContent content_;
     std::unordered_map<std::string, std::string> pictures_;  // file -> address in the book
     std::unordered_map<std::string, PixelSize> pixelSizes_;  // address -> size in its header
+    CarriedPictures carried_;
 };

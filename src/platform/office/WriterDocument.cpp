@@ -440,17 +440,18 @@ css::awt::Size textArea(const Reference<css::text::XTextDocument>& document) {
                           value("Height") - value("TopMargin") - value("BottomMargin"));
 }
 
-// Scales a picture down to fit the area, keeping its proportions.
+// Scales a picture down to fit the area, keeping its proportions. A document
+// may hold thousands of icons: each costs one call to the office.
 void fitPicture(const Reference<css::beans::XPropertySet>& picture, const css::awt::Size& area) {
-    sal_Int16 relativeWidth = 0;
-    picture->getPropertyValue("RelativeWidth") >>= relativeWidth;
-    if (relativeWidth != 0) return;  // sized as a share of the text width already
     css::awt::Size size;
     if (!(picture->getPropertyValue("Size") >>= size) || size.Width <= 0 || size.Height <= 0)
         return;
     const double scale =
         std::min({1.0, double(area.Width) / size.Width, double(area.Height) / size.Height});
     if (scale >= 1.0) return;
+    sal_Int16 relativeWidth = 0;
+    picture->getPropertyValue("RelativeWidth") >>= relativeWidth;
+    if (relativeWidth != 0) return;  // sized as a share of the text width already
     size.Width = static_cast<sal_Int32>(size.Width * scale);
     size.Height = static_cast<sal_Int32>(size.Height * scale);
     picture->setPropertyValue("Size", Any(size));
