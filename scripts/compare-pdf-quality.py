@@ -2,7 +2,17 @@
 """Converts help files with this program and with calibre and prints what a
 reader of the two PDFs sees, as a Markdown table: contents entries of the help
 file against outline entries, the document title, pictures whose right edge
-runs past the page, and the fonts and text colours used.
+runs past the page, the fonts and text colours used, and headings at their
+size. A second table checks
+the pictures' sizes (see picture_sizes).
+
+Headings: every h1 to h6 of the help file's pages is looked up in the PDF's
+text (pdftohtml's boxes, by its words); its font size there is compared with
+the size a browser gives it: a plain "hN { font-size: ... }" rule of the help
+file's sheets (px, pt, em or %), else the browser's default (h1 2em, h2 1.5em,
+h3 1.17em, h4 1em, h5 0.83em, h6 0.67em of 16 px), within 10%. A heading whose
+size comes from a class or an inherited size counts at its element's size, so
+the check says how near the PDF comes to plain headings, not to every page.
 
     scripts/compare-pdf-quality.py --pellin build/bin/pellin --work /tmp/q FILE.chm...
 
@@ -12,12 +22,15 @@ around calibre 6.13's CHM input under root. Either side can be left out with
 """
 import argparse
 import glob
+import html
 import json
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
+from collections import Counter
 import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -44,6 +57,109 @@ def contents_entries(chm, work):
             text = f.read().decode("latin-1")
         counts.append(len(re.findall(r'<object[^>]*type\s*=\s*"?text/sitemap', text, re.I)))
     return max(counts) if counts else 0
+
+
+def pixel_size(data):
+    """Width and height in a PNG, GIF, JPEG or BMP header, else None."""
+    if data[:8] == b"\x89PNG\r\n\x1a\n" and len(data) >= 24:
+        return struct.unpack(">II", data[16:24])
+    if data[:6] in (b"GIF87a", b"GIF89a") and len(data) >= 10:
+        return struct.unpack("<HH", data[6:10])
+    if data[:2] == b"BM" and len(data) >= 26:
+        if struct.unpack("<I", data[14:18])[0] == 12:
+            return struct.unpack("<HH", data[18:22])
+        width, height = struct.unpack("<ii", data[18:26])
+        return width, abs(height)
+    at = 2
+    while data[:3] == b"\xff\xd8\xff" and at + 9 < len(data) and data[at] == 0xFF:
+        marker, length = data[at + 1], struct.unpack(">H", data[at + 2:at + 4])[0]
+        if 0xC0 <= marker <= 0xCF and marker not in (0xC4, 0xC8, 0xCC):
+            height, width = struct.unpack(">HH", data[at + 5:at + 9])
+            return width, height
+        at += 2 + length
+    return None
+
+
+def asked_length(tag, name):
+    """A width or height in pixels that an <img> tag asks for (attribute or
+    style, px or pt), else None."""
+    style = re.search(r'style\s*=\s*["\']([^"\']*)', tag, re.I)
+    found = style and re.search(r"(?:^|;)\s*" + name + r"\s*:\s*([\d.]+)\s*(px|pt)", style.group(1),
+                                re.I)
+    if found:
+        return float(found.group(1)) * (4 / 3 if found.group(2).lower() == "pt" else 1)
+    found = re.search(name + r'\s*=\s*["\']?\s*([\d.]+)\s*(px|%)?["\'\s/>]', tag, re.I)
+    if found and found.group(2) == "%":
+        return "%"  # a share of a width the script does not know
+    return float(found.group(1)) if found else None
+
+
+def help_pictures(chm, work):
+    """The help file's pictures by pixel size: how many files have each, and
+    the sizes in pixels its pages ask for them (one side keeps proportions)."""
+    contents_entries(chm, work)  # extracts the help file
+    folder = os.path.join(work, "extract", os.path.basename(chm))
+    sizes, asked = Counter(), {}
+    files = [p for p in glob.glob(os.path.join(folder, "**", "*"), recursive=True)
+             if os.path.isfile(p)]
+    by_path = {}
+    for path in files:
+        with open(path, "rb") as f:
+            size = pixel_size(f.read(65536))
+        if size and size[0] > 0 and size[1] > 0:
+            sizes[size] += 1
+            by_path[os.path.normcase(os.path.normpath(path)).lower()] = size
+    for page in (p for p in files if re.search(r"\.html?$", p, re.I)):
+        with open(page, "rb") as f:
+            text = f.read().decode("latin-1")
+        for tag in re.findall(r"<img\b[^>]*>", text, re.I):
+            src = re.search(r'src\s*=\s*["\']?([^"\'\s>]+)', tag, re.I)
+            target = src and os.path.normpath(os.path.join(
+                os.path.dirname(page), re.sub(r"%20", " ", src.group(1))))
+            size = target and by_path.get(os.path.normcase(target).lower())
+            width, height = asked_length(tag, "width"), asked_length(tag, "height")
+            if height == "%":
+                height = None
+            if not size or not (width or height) or (width == "%" and not height):
+                continue
+            if width != "%":
+                width = width or height * size[0] / size[1]
+                height = height or width * size[1] / size[0]
+            asked.setdefault(size, set()).add((width, height))
+    return sizes, asked
+
+
+def picture_sizes(pdf, pictures):
+    """Each picture drawn in the PDF, found among the help file's by its pixel
+    size (the export keeps a picture's pixels up to 300 per inch of its drawn
+    size), against its size at 96 pixels to the inch: at size (within 2%), as
+    its page asks (width/height attributes or style), scaled down or up keeping
+    its proportions, or squashed (the horizontal and vertical scales more than
+    2% apart); "other" are pictures of the PDF the help file does not hold at
+    that pixel size (downsampled, or drawn by the page itself)."""
+    sizes, asked = pictures
+    counts = Counter()
+    near = lambda a, b: abs(a - b) <= 0.02 * max(a, b)
+    for line in run(["pdfimages", "-list", pdf]).stdout.splitlines()[2:]:
+        fields = line.split()
+        if len(fields) < 14 or fields[2] not in ("image", "stencil"):
+            continue
+        width, height = int(fields[3]), int(fields[4])
+        x_ppi, y_ppi = float(fields[12]), float(fields[13])
+        if (width, height) not in sizes or x_ppi <= 0 or y_ppi <= 0:
+            counts["other"] += 1
+            continue
+        drawn = (width * 96 / x_ppi, height * 96 / y_ppi)
+        if near(drawn[0], width) and near(drawn[1], height):
+            counts["at size"] += 1
+        elif any((w == "%" or near(drawn[0], w)) and near(drawn[1], h)
+                 for w, h in asked.get((width, height), ())):
+            counts["as the page asks"] += 1
+        elif not near(x_ppi, y_ppi):
+            counts["squashed"] += 1
+        else:
+            counts["scaled down" if x_ppi > 96 else "scaled up"] += 1
+    return counts
 
 
 def outline_count(pdf):
@@ -79,10 +195,12 @@ def layout(pdf, work):
     pictures = cut = 0
     families, colours = set(), set()
     for page in root.iter("page"):
-        width = float(page.get("width"))
+        width, height = float(page.get("width")), float(page.get("height"))
         for image in page.iter("image"):
             pictures += 1
-            if float(image.get("left")) + float(image.get("width")) > width + 1:
+            left, top = float(image.get("left")), float(image.get("top"))
+            if (left < -1 or top < -1 or left + float(image.get("width")) > width + 1
+                    or top + float(image.get("height")) > height + 1):
                 cut += 1
         for font in page.iter("fontspec"):
             families.add(re.sub(r"^[A-Z]{6}\+", "", font.get("family", "")))
@@ -90,6 +208,96 @@ def layout(pdf, work):
     shutil.rmtree(folder, ignore_errors=True)
     return {"pictures": pictures, "cut": cut, "families": sorted(families),
             "colours": sorted(colours)}
+
+
+BROWSER_HEADING_EM = {1: 2.0, 2: 1.5, 3: 1.17, 4: 1.0, 5: 0.83, 6: 0.67}
+PX_PER_PT = 96 / 72
+
+
+def css_length_pt(value, em_pt):
+    """A CSS font size in points; None when it is not a plain length."""
+    match = re.fullmatch(r"\s*([\d.]+)\s*(px|pt|em|%)\s*(!important)?\s*", value, re.I)
+    if not match:
+        return None
+    number, unit = float(match.group(1)), match.group(2).lower()
+    return {"px": number / PX_PER_PT, "pt": number, "em": number * em_pt,
+            "%": number * em_pt / 100}[unit]
+
+
+def heading_sizes_from_sheets(folder):
+    """Sizes the help file's sheets give plain h1..h6 rules, in points."""
+    sizes = {}
+    files = glob.glob(os.path.join(folder, "**", "*.css"), recursive=True)
+    files += glob.glob(os.path.join(folder, "**", "*.htm*"), recursive=True)
+    for path in sorted(files):
+        with open(path, "rb") as f:
+            text = f.read().decode("utf-8", "replace")
+        if not path.lower().endswith(".css"):
+            text = " ".join(re.findall(r"<style[^>]*>(.*?)</style>", text, re.I | re.S))
+        text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
+        for selectors, block in re.findall(r"([^{}]+)\{([^{}]*)\}", text):
+            size = re.search(r"font-size\s*:\s*([^;]+)", block, re.I)
+            if not size:
+                continue
+            for selector in selectors.split(","):
+                name = selector.strip().lower()
+                if re.fullmatch(r"h[1-6]", name):
+                    level = int(name[1])
+                    points = css_length_pt(size.group(1), 12)
+                    if points:
+                        sizes[level] = points
+    return sizes
+
+
+def words_of(text):
+    return re.findall(r"\w+", text.lower())
+
+
+def help_file_headings(chm, work):
+    """(words, expected size in points) of every heading of the help file's pages."""
+    folder = os.path.join(work, "extract", os.path.basename(chm))
+    if not os.path.isdir(folder):
+        run(["extract_chmLib", chm, folder])
+    sheet_sizes = heading_sizes_from_sheets(folder)
+    headings = []
+    for path in glob.glob(os.path.join(folder, "**", "*.htm*"), recursive=True):
+        with open(path, "rb") as f:
+            text = f.read().decode("utf-8", "replace")
+        for level, inner in re.findall(r"<h([1-6])[^>]*>(.*?)</h\1\s*>", text, re.I | re.S):
+            words = words_of(html.unescape(re.sub(r"<[^>]*>", " ", inner)))
+            if words:
+                level = int(level)
+                headings.append((words, sheet_sizes.get(level, 12 * BROWSER_HEADING_EM[level])))
+    return headings
+
+
+def headings_at_size(chm, pdf, work):
+    """Headings found in the PDF's text, and of them those within 10% of their size."""
+    folder = os.path.join(work, "headings-" + os.path.basename(pdf))
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    run(["pdftohtml", "-xml", "-zoom", "1", "-q", "-i", pdf, os.path.join(folder, "out")])
+    try:
+        root = ET.parse(os.path.join(folder, "out.xml")).getroot()
+    except (ET.ParseError, FileNotFoundError):
+        return None
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+    font_sizes = {font.get("id"): float(font.get("size")) for font in root.iter("fontspec")}
+    lines = {}
+    for text in root.iter("text"):
+        words = tuple(words_of("".join(text.itertext())))
+        if words:
+            lines.setdefault(words, []).append(font_sizes.get(text.get("font"), 0))
+    found = right = 0
+    for words, expected in help_file_headings(chm, work):
+        sizes = lines.get(tuple(words))
+        if not sizes:
+            continue
+        found += 1
+        if any(abs(size - expected) <= 0.1 * expected for size in sizes):
+            right += 1
+    return found, right
 
 
 def convert_pellin(args, chm, target):
@@ -121,12 +329,14 @@ def measure(pdf, work):
 
 def cell(facts):
     if facts is None:
-        return "failed", "", "", ""
+        return "failed", "", "", "", ""
     fonts = ", ".join(f for f in facts.get("families", []) if f)
     colours = len([c for c in facts.get("colours", []) if c != "#000000"])
+    headings = facts.get("headings")
+    sized = f"{headings[1]} of {headings[0]}" if headings else "none found"
     return (f"{facts['outline']}", facts["title"] or "(none)",
             f"{facts.get('cut', '?')} of {facts.get('pictures', '?')}",
-            f"{fonts}; {colours} colour(s) besides black")
+            f"{fonts}; {colours} colour(s) besides black", sized)
 
 
 def main():
@@ -137,9 +347,10 @@ def main():
     parser.add_argument("files", nargs="+")
     args = parser.parse_args()
     sides = args.only.split(",")
+    sizes = []
     print("| file | contents entries | side | outline entries | Title | pictures cut at the "
-          "right | fonts; colours | pages |")
-    print("|---|---|---|---|---|---|---|---|")
+          "right | fonts; colours | headings at their size | pages |")
+    print("|---|---|---|---|---|---|---|---|---|")
     for chm in args.files:
         name = os.path.splitext(os.path.basename(chm))[0]
         entries = contents_entries(chm, args.work)
@@ -150,10 +361,22 @@ def main():
             if not os.path.isfile(pdf):
                 convert(args, chm, pdf)
             facts = measure(pdf, args.work)
-            outline, title, cut, fonts = cell(facts)
+            if facts:
+                facts["headings"] = headings_at_size(chm, pdf, args.work)
+            outline, title, cut, fonts, sized = cell(facts)
             pages = facts["pages"] if facts else ""
             print(f"| {name} | {entries} | {side} | {outline} | {title} | {cut} | {fonts} | "
-                  f"{pages} |", flush=True)
+                  f"{sized} | {pages} |", flush=True)
+            if facts:
+                sizes.append((name, side, facts, picture_sizes(pdf, help_pictures(chm, args.work))))
+    print("\n| file | side | pictures placed | at size | as the page asks | scaled down | "
+          "scaled up | squashed | other | past the page edge |")
+    print("|---|---|---|---|---|---|---|---|---|---|")
+    for name, side, facts, counts in sizes:
+        placed = sum(counts.values())
+        columns = " | ".join(str(counts[k]) for k in ("at size", "as the page asks", "scaled down",
+                                                      "scaled up", "squashed", "other"))
+        print(f"| {name} | {side} | {placed} | {columns} | {facts.get('cut', '?')} |")
     return 0
 
 

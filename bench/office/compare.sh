@@ -21,22 +21,8 @@ pellin=$build/bin/pellin
 hh=$build/bin/pellin-hh
 [ -x "$pellin" ] || { echo "build the program first: $pellin is missing" >&2; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/source"
-for f in "${files[@]}"; do cp "$f" "$work/source/"; done
-
-# Sum of the resident memory (kB) of the processes whose command line holds
-# the marker; the highest sum seen while the command runs is written to $2.
-sample_memory() {
-  local marker=$1 out=$2 peak=0 sum
-  while :; do
-    sum=$(ps -eo rss=,args= | grep -F -- "$marker" | grep -v -e 'grep' -e 'ps -eo' | awk '{s+=$1} END {print s+0}')
-    [ "$sum" -gt "$peak" ] && peak=$sum
-    echo "$peak" > "$out"
-    sleep 0.2
-  done
-}
+. "$here/bench/office/common.sh"
+prepare_work "${files[@]}"
 
 # run <name> <output folder> <command...>: the command runs with TMPDIR set to
 # a folder named after the run, so its offices and helpers carry the marker.

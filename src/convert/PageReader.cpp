@@ -157,17 +157,20 @@ void PutBook(std::FILE* out, const Book& book) {
     for (int topic : book.Included) Put(out, {"included", std::to_string(topic)});
     for (const auto& problem : book.LeftOut) Put(out, {"left-out", problem.Path, problem.Reason});
     Put(out, {"counts", std::to_string(book.HtmlBytes), std::to_string(book.TextChars),
-              std::to_string(book.Pictures)});
+              std::to_string(book.Pictures), std::to_string(book.LinkedPictures)});
 }
 
 }  // namespace
 
 // Arguments: the job folder, the book's file name, the decompiler's exit
-// code, the wait between searches for the contents (ms), the skipped topics.
+// code, the wait between searches for the contents (ms), the skipped topics,
+// and "page-break" when each topic starts a new page.
 int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
-    if (args.size() != 5) {
-        std::fputs("usage: pellin-reader FOLDER BOOK DECOMPILER-EXIT SEARCH-WAIT-MS SKIPPED\n",
-                   stderr);
+    if (args.size() != 5 && !(args.size() == 6 && args[5] == "page-break")) {
+        std::fputs(
+            "usage: pellin-reader FOLDER BOOK DECOMPILER-EXIT SEARCH-WAIT-MS SKIPPED "
+            "[page-break]\n",
+            stderr);
         return 64;
     }
     TvxChmJobState state;
@@ -187,6 +190,7 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
 
         const TopicPathResolver resolver(state.TempFolderName);
         BookBuilder builder(resolver, FactsOf(state, "").Charset, TvxFileUtils::ReadFileText);
+        builder.PageBreakBeforeTopics = args.size() == 6;
         builder.OnTopic = [out](int topic) {
             Put(out, {"topic", std::to_string(topic)});
             std::fflush(out);
@@ -245,7 +249,7 @@ public:
             r.Written.LeftOut.push_back({f[1], f[2]});
             return true;
         }
-        if (key == "counts" && f.size() == 4) return TakeCounts(f);
+        if (key == "counts" && f.size() == 5) return TakeCounts(f);
         if (key == "missing-entries" && f.size() == 2) {
             const auto missing = Number(f[1], 0, 1LL << 30);
             if (missing) r.MissingContentsEntries = static_cast<std::size_t>(*missing);
@@ -281,12 +285,13 @@ private:
     bool TakeCounts(const std::vector<std::string>& f) {
         constexpr long long kMax = 1LL << 50;
         const auto bytes = Number(f[1], 0, kMax), chars = Number(f[2], 0, kMax),
-                   pictures = Number(f[3], 0, 1 << 30);
-        if (!bytes || !chars || !pictures) return false;
+                   pictures = Number(f[3], 0, 1 << 30), linked = Number(f[4], 0, 1 << 30);
+        if (!bytes || !chars || !pictures || !linked) return false;
         Book& book = answer_.reading.Written;
         book.HtmlBytes = static_cast<std::size_t>(*bytes);
         book.TextChars = static_cast<std::size_t>(*chars);
         book.Pictures = static_cast<int>(*pictures);
+        book.LinkedPictures = static_cast<int>(*linked);
         return true;
     }
 
@@ -367,11 +372,11 @@ PageReading ReadPagesApart(const TvxChmJobState& state, const std::string& bookN
     for (int run = 1;; ++run) {
         std::set<int> skip(skipped);
         for (const auto& culprit : culprits) skip.insert(culprit.first);
-        const auto result = platform::RunConfined(
-            program,
-            {state.TempFolderName, bookName, std::to_string(state.DecompilerExit),
-             std::to_string(settings.SearchWait.count()), RangesOf(skip)},
-            state.TempFolderName, limits);
+        std::vector<std::string> args{state.TempFolderName, bookName,
+                                      std::to_string(state.DecompilerExit),
+                                      std::to_string(settings.SearchWait.count()), RangesOf(skip)};
+        if (settings.TopicPageBreak) args.emplace_back("page-break");
+        const auto result = platform::RunConfined(program, args, state.TempFolderName, limits);
         if (result.Stopped || platform::StopRequested())
             throw std::runtime_error("The run was stopped");
         if (!result.Started)

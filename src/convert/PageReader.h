@@ -31,6 +31,7 @@ struct PageReaderSettings {
     // Between searches for the contents file; the converter passes the one
     // of its TvxDecompileSettings.
     std::chrono::milliseconds SearchWait{1000};
+    bool TopicPageBreak = false;  // each topic of the book starts a new page
 };
 
 // What the reader found: the help file's facts and the book it wrote.

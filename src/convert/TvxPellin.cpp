@@ -149,6 +149,7 @@ void TvxPellin::Convert(Job& job, const std::string& target) {
 // the first reading also tells the topics, the title and the language.
 void TvxPellin::PrepareBook(Job& job) {
     Reader.SearchWait = DecompileSettings.SearchWait;
+    Reader.TopicPageBreak = OptionOn("TopicPageBreak");
     PageReading reading =
         ReadPagesApart(job.state, kBookName, job.stoppedOffice, Reader, job.stoppedReader);
     if (job.topics.empty()) {
@@ -377,6 +378,11 @@ platform::PdfFinisher& TvxPellin::PdfSteps() {
 
 void TvxPellin::AssemblePages(const TvxChmJobState& state) {
     InsertTopicFiles(state);
+    // A book that carries all its pictures has them stored by the load.
+    const bool allCarried = job_ != nullptr && state.TopicFiles.size() == 1 &&
+                            state.TopicFiles.front() == job_->book.Path &&
+                            job_->book.LinkedPictures == 0;
+    if (allCarried) return;
     if (job_ != nullptr) job_->timings.Start("pictures");
     EmbedLinkedPictures();
 }

@@ -113,6 +113,9 @@ const std::vector<OptionInfo>& OptionCatalog() {
          QT_TRANSLATE_NOOP("OptionCatalog", "write archival PDF/A-2b")},
         {"Tagged", K::Boolean, "False",
          QT_TRANSLATE_NOOP("OptionCatalog", "write a tagged (accessible) PDF")},
+        {"TopicPageBreak", K::Boolean, "False",
+         QT_TRANSLATE_NOOP("OptionCatalog", "start each topic on a new page (else the topics "
+                                            "follow each other as written)")},
         {"Quiet", K::Boolean, "False",
          QT_TRANSLATE_NOOP(
              "OptionCatalog",

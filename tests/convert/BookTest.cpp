@@ -11,6 +11,7 @@
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookBuilder.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/MimeArchive.h"
 #include "convert/book/OfficeCss.h"
@@ -182,7 +183,7 @@ TEST_F(BookFolder, NothingFromOutsideTheJobFolderReachesTheBook) {
         EXPECT_FALSE(Contains(text, outside)) << outside;
     EXPECT_TRUE(Contains(text, "Local picture"));
     EXPECT_TRUE(Contains(text, "src=\"img/ok.gif\""));
-    EXPECT_TRUE(Contains(text, "h1 { color: brown; background: none }"));
+    EXPECT_TRUE(Contains(text, "<h1 style=\"font-size: 24pt; color: #a52a2a"));
     EXPECT_TRUE(Contains(text, "<a href=\"http://example.org/\">web</a>"));
     EXPECT_TRUE(Contains(text, "<a>file</a>"));
     EXPECT_EQ(book.Pictures, 1);
@@ -203,7 +204,7 @@ TEST_F(BookFolder, LinksBetweenTopicsPointAtTheirPlacesInTheBook) {
     EXPECT_TRUE(Contains(text, "href=\"#PellinTopic1-PART2\""));
     EXPECT_TRUE(Contains(text, "href=\"#PellinTopic1\">start"));
     EXPECT_TRUE(Contains(text, "href=\"#PellinTopic0-own\""));
-    EXPECT_TRUE(Contains(text, "<h2><a name=\"PellinTopic0-own\"></a>Own</h2>"));
+    EXPECT_TRUE(Contains(text, "><a name=\"PellinTopic0-own\"></a>Own</h2>"));
     EXPECT_TRUE(Contains(text, "<a name=\"PellinTopic1-Part\"></a>"));
     EXPECT_TRUE(Contains(text, "<a>download</a>"));  // the file is gone after the job
     // Each topic's start anchor sits in its first block, topics in order.
@@ -274,15 +275,16 @@ TEST_F(BookFolder, APictureOrTextTopicBecomesAPageShowingIt) {
     EXPECT_EQ(book.Included, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(book.Pictures, 3);
     const std::string text = BookText();
-    EXPECT_TRUE(Contains(text, "src=\"shots/port%20forwarding%20%231.GIF\"")) << text;
+    // The picture is carried in the book.
+    EXPECT_TRUE(Contains(text, "src=\"data:image/gif;base64,R0lGODlhAQABAAAAAA==\"")) << text;
     EXPECT_TRUE(Contains(text, "src=\"shots/shot.htm\"")) << text;
     EXPECT_TRUE(Contains(text, "pellin-picture-")) << text;  // the drawing's cleaned copy
-    // Text as it is, in the help file's code page or the one its mark names.
+    // Text as it is, line by line, in the help file's code page or the one its mark names.
     EXPECT_TRUE(Contains(text,
-                         "a &lt; b &amp; c\n\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n"
-                         "&lt;p&gt;not markup&lt;/p&gt;</pre>"))
+                         "a &lt; b &amp; c<br>\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82<br>"
+                         "&lt;p&gt;not markup&lt;/p&gt;</p>"))
         << text;
-    EXPECT_TRUE(Contains(text, "\xD0\x9C\xD0\xB8\xD1\x80</pre>")) << text;
+    EXPECT_TRUE(Contains(text, "\xD0\x9C\xD0\xB8\xD1\x80</p>")) << text;
 }
 
 // Generated set pages and hand-made manuals often open with an empty block.
@@ -315,7 +317,7 @@ TEST_F(BookFolder, ASavedWebPageIsUnpackedWithItsPictures) {
     const std::string text = BookText();
     EXPECT_EQ(book.Pictures, 1);
     EXPECT_TRUE(Contains(text, "Xin ch\xC3\xA0o"));
-    EXPECT_TRUE(Contains(text, "src=\"%23pellin-page-0/1-image001.gif\""));
+    EXPECT_TRUE(Contains(text, "src=\"data:image/gif;base64,R0lGODlhAQABAAAAACw=\""));
     EXPECT_EQ(ReadAll(job / "#pellin-page-0/1-image001.gif").substr(0, 6), "GIF89a");
 }
 
@@ -443,3 +445,68 @@ TEST(OfficeCss, HeadingsTakeTheFontFamilyOfTheBodyRule) {
 }
 
 }  // namespace
+
+TEST_F(BookFolder, EachTopicButTheFirstCanStartANewPage) {
+    job.Write("a.htm", "<html><body><h1>A</h1><p>first</p></body></html>");
+    job.Write("b.htm", "<html><body><div><table><tr><td>B</td></tr></table></div></body></html>");
+    job.Write("c.htm", "<html><body>loose text</body></html>");
+    BookBuilder builder(resolver, "UTF-8", ReadAll);
+    builder.PageBreakBeforeTopics = true;
+    builder.Build({job / "a.htm", job / "b.htm", job / "c.htm"}, job / "#pellin-book.html");
+    const std::string book = BookText();
+    EXPECT_TRUE(Contains(book, "<h1><a name=\"PellinTopic0\"></a>A</h1>")) << book;
+    EXPECT_TRUE(Contains(book, "<table style=\"page-break-before: always\">")) << book;
+    EXPECT_TRUE(Contains(book,
+                         "<p style=\"page-break-before: always; margin: 0\">"
+                         "<a name=\"PellinTopic2\"></a></p>loose text"))
+        << "the topic's place goes with the break: " << book;
+}
+
+// A picture carried as data is stored by the office while it loads the book;
+// the budget bounds what repeating it on every use adds to the book.
+TEST(CarriedPicturesTest, PicturesTravelAsDataWhileTheBudgetLasts) {
+    const std::string gif("GIF89a\x01\0\x01\0", 10);
+    EXPECT_EQ(PictureDataAddress(gif), "data:image/gif;base64,R0lGODlhAQABAA==");
+    EXPECT_EQ(PictureDataAddress(gif + '\0'), "data:image/gif;base64,R0lGODlhAQABAAA=");
+    EXPECT_EQ(PictureDataAddress(gif + std::string(2, '\0')),
+              "data:image/gif;base64,R0lGODlhAQABAAAA");
+    EXPECT_EQ(
+        PictureDataAddress(std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10", 24)),
+        "data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAABAAAAAQ");
+    for (const std::string other : {"GIF89a", "<svg/>", "%!PS", ""})
+        EXPECT_EQ(PictureDataAddress(other), "") << other;
+
+    int reads = 0;
+    const std::size_t size = PictureDataAddress(gif).size();
+    CarriedPictures pictures(
+        [&](const std::string&) {
+            ++reads;
+            return gif;
+        },
+        2 * size + 1);
+    EXPECT_EQ(pictures.AddressOf("/job/icon.gif", "icon.gif"), PictureDataAddress(gif));
+    EXPECT_EQ(pictures.AddressOf("/job/icon.gif", "icon.gif"), PictureDataAddress(gif));
+    EXPECT_EQ(pictures.AddressOf("/job/icon.gif", "icon.gif"), "icon.gif");
+    EXPECT_EQ(reads, 1);
+}
+
+// A reference shows the same icons on every member: the book carries them, so
+// no picture is left for the office to store one at a time after the load.
+TEST_F(BookFolder, IconsUsedOnEveryPageAreCarriedInTheBook) {
+    job.Write("icons/pubmethod.gif", std::string("GIF89a\x01\0\x01\0\0\0\0", 13));
+    job.Write("plan.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\"/>");
+    job.Write(
+        "a.htm",
+        "<p><img src=\"icons/pubmethod.gif\">Add <img src=\"ICONS/PUBMETHOD.GIF\">Remove</p>");
+    job.Write("b.htm", "<p><img src=\"icons/pubmethod.gif\">Clear <img src=\"plan.svg\"></p>");
+    const Book book = Build({"a.htm", "b.htm"});
+    EXPECT_EQ(book.Pictures, 4);
+    EXPECT_EQ(book.LinkedPictures, 1);  // the drawing's cleaned copy stays a file
+    const std::string text = BookText();
+    const std::string carried = "src=\"data:image/gif;base64,R0lGODlhAQABAAAAAA==\"";
+    std::size_t uses = 0;
+    for (auto at = text.find(carried); at != std::string::npos; at = text.find(carried, at + 1))
+        ++uses;
+    EXPECT_EQ(uses, 3u) << text;
+    EXPECT_FALSE(Contains(text, "pubmethod")) << text;
+}

@@ -172,6 +172,11 @@ protected:
 }  // namespace
 
 TEST_F(PellinConvert, WordExportsTheTopicsJoinedIntoOneDocument) {
+    // A drawing reaches the book as a file, which the office is asked to store.
+    setPages({{"toc.hhc", TocOf({"a.htm", "b.htm"})},
+              {"a.htm", "<p>A</p>"},
+              {"b.htm", "<p>B</p><p><img src=\"plan.svg\"></p>"},
+              {"plan.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\"/>"}});
     install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4, 1, 4}; });
     convert();
 
@@ -203,6 +208,22 @@ TEST_F(PellinConvert, WordExportsTheTopicsJoinedIntoOneDocument) {
     EXPECT_TRUE(finisher.archiveChecked.empty());
     EXPECT_EQ(count("doc.Close(false)"), 1);
     EXPECT_TRUE(tempFolderRemoved());
+}
+
+// Icons the book carries are stored by the office's load: no picture step.
+TEST_F(PellinConvert, ABookCarryingAllItsPicturesNeedsNoPictureStep) {
+    const std::string icon("GIF89a\x01\0\x01\0\0\0\0", 13);
+    setPages({{"toc.hhc", TocOf({"a.htm", "b.htm"})},
+              {"a.htm", "<p><img src=\"m.gif\">A</p>"},
+              {"b.htm", "<p><img src=\"m.gif\">B</p>"},
+              {"m.gif", icon}});
+    install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4, 4}; });
+    convert();
+
+    EXPECT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(office->log()->startingWith("link"), std::vector<std::string>{});
+    EXPECT_EQ(node->Timings.find("pictures"), std::string::npos) << node->Timings;
+    EXPECT_NE(node->Timings.find("export"), std::string::npos) << node->Timings;
 }
 
 TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall) {

@@ -54,6 +54,11 @@ std::vector<std::string> Titles(const std::vector<pdftest::PdfOutlineEntry>& ent
     return titles;
 }
 
+pdftest::PdfHtmlFont FontOf(const pdftest::PdfHtmlLayout& layout, const std::string& text) {
+    const auto fonts = layout.FontsOfText(text);
+    return fonts.empty() ? pdftest::PdfHtmlFont{} : fonts.front();
+}
+
 // The first line of text a reader sees at a jump's place: the topmost text
 // box of the target page that starts no higher than the place (with a
 // little room for the line's own ascent).
@@ -180,10 +185,7 @@ TEST_F(PdfQuality, ALinkedStyleSheetGivesItsFontFamilyAndColours) {
     const std::string log = Convert({"styled-pictures.chm"});
     ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
     const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("styled-pictures"));
-    const auto fontOf = [&](const std::string& text) {
-        const auto fonts = layout.FontsOfText(text);
-        return fonts.empty() ? pdftest::PdfHtmlFont{} : fonts.front();
-    };
+    const auto fontOf = [&](const std::string& text) { return FontOf(layout, text); };
     const std::string body = fontOf("Plain body text").BaseFamily();
     EXPECT_NE(std::string::npos, body.find("Sans")) << body;
     EXPECT_EQ(std::string::npos, body.find("Serif")) << body;
@@ -192,6 +194,103 @@ TEST_F(PdfQuality, ALinkedStyleSheetGivesItsFontFamilyAndColours) {
     EXPECT_EQ("#1f7a3a", fontOf("Styled heading").Color);
     EXPECT_EQ("#c00000", fontOf("Save your work first").Color);
     EXPECT_EQ("#000000", fontOf("Plain body text").Color);
+}
+
+// Two topics whose sheets disagree on font, colour and heading size, and on
+// which of two blocks to hide.
+TEST_F(PdfQuality, EachTopicKeepsItsOwnSheetAndWhatItHidesIsNotPrinted) {
+    const std::string log = Convert({"topic-styles.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const std::string text = pdfText(Pdf("topic-styles"));
+    for (const char* hidden : {"hidden As BasicSyntax", "Expand All", "Sans topic hides"})
+        EXPECT_EQ(std::string::npos, text.find(hidden)) << hidden;
+    for (const char* shown : {"shown As CSharpSyntax", "Collapse All", "Sans topic shows"})
+        EXPECT_NE(std::string::npos, text.find(shown)) << shown;
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("topic-styles"));
+    for (const char* serif : {"Serif heading", "Serif body text"}) {
+        EXPECT_NE(std::string::npos, FontOf(layout, serif).BaseFamily().find("Serif")) << serif;
+        EXPECT_EQ("#7a1f1f", FontOf(layout, serif).Color) << serif;
+    }
+    for (const char* sans : {"Sans heading", "Sans body text"}) {
+        EXPECT_EQ(std::string::npos, FontOf(layout, sans).BaseFamily().find("Serif")) << sans;
+        EXPECT_EQ("#1f3a7a", FontOf(layout, sans).Color) << sans;
+    }
+    EXPECT_NEAR(21.0, FontOf(layout, "Serif heading").Size, 1.5);  // 28 px
+    EXPECT_NEAR(13.5, FontOf(layout, "Sans heading").Size, 1.5);   // 18 px
+}
+
+// The first text box holding `text`, or nullptr.
+const pdftest::PdfHtmlText* BoxOf(const pdftest::PdfHtmlLayout& layout, const std::string& text) {
+    for (const auto& box : layout.Texts)
+        if (box.Text.find(text) != std::string::npos) return &box;
+    return nullptr;
+}
+
+// A code block is one paragraph, its lines at the font's line height however
+// its sheet pads and borders it; cells keep the borders their sheet draws; a
+// column is never narrower than its longest word, and a table written wider
+// than the page is made to fit it.
+TEST_F(PdfQuality, CodeKeepsSingleSpacingAndTablesTheirBordersWordsAndMargins) {
+    const std::string log = Convert({"code-tables.chm"});
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const auto layout = pdftest::ReadPdfHtmlLayout(Pdf("code-tables"));
+    for (const std::string listing : {"CodeLine", "SpacedLine"}) {
+        const auto* one = BoxOf(layout, listing + "One");
+        const auto* three = BoxOf(layout, listing + "Three");
+        ASSERT_TRUE(one && three) << listing;
+        ASSERT_EQ(one->Box.Page, three->Box.Page);
+        EXPECT_LT((three->Box.Top - one->Box.Top) / 2, 1.3 * one->Box.Height)
+            << listing << ": the lines are spaced apart";
+    }
+
+    EXPECT_TRUE(BoxOf(layout, "Controller.MultiplePropertyController"))
+        << "the name is broken inside its column";
+    const auto* end = BoxOf(layout, "RightCellEnd");
+    ASSERT_TRUE(end);
+    const double pageWidth = layout.Pages.front().Width;
+    EXPECT_LE(end->Box.Left + end->Box.Width, pageWidth - 40) << "the table runs into the margin";
+
+    // The red strokes of the bordered cell surround its text (PDF space
+    // counts from the page's bottom).
+    const auto* cell = BoxOf(layout, "BorderedCell");
+    ASSERT_TRUE(cell);
+    const pdftest::PdfDocument pdf(Pdf("code-tables"));
+    // pdftohtml rounds its positions to whole points.
+    const double boxTop = pdf.PageBox(cell->Box.Page - 1).Top - cell->Box.Top;
+    const double top = boxTop - 1, bottom = boxTop - cell->Box.Height + 1;
+    const double left = cell->Box.Left + 1, right = cell->Box.Left + cell->Box.Width - 1;
+    bool above = false, below = false, before = false, after = false;
+    const auto strokes = pdf.StrokedLines();
+    for (const auto& line : strokes.at(static_cast<std::size_t>(cell->Box.Page - 1))) {
+        if (line.Red < 0.6 || line.Green > 0.2 || line.Blue > 0.2) continue;
+        const bool flat = std::abs(line.Y1 - line.Y2) < 0.5;
+        const bool upright = std::abs(line.X1 - line.X2) < 0.5;
+        const bool spansX =
+            std::min(line.X1, line.X2) <= left && std::max(line.X1, line.X2) >= right;
+        const bool spansY =
+            std::min(line.Y1, line.Y2) <= bottom && std::max(line.Y1, line.Y2) >= top;
+        above = above || (flat && spansX && line.Y1 >= top);
+        below = below || (flat && spansX && line.Y1 <= bottom);
+        before = before || (upright && spansY && line.X1 <= left);
+        after = after || (upright && spansY && line.X1 >= right);
+    }
+    EXPECT_TRUE(above && below && before && after) << "the cell's border is incomplete";
+
+    const auto places = pdf.NamedDestinations();
+    ASSERT_TRUE(places.count("PellinTopic0") && places.count("PellinTopic1"));
+    EXPECT_EQ(places.at("PellinTopic0").Page, places.at("PellinTopic1").Page)
+        << "the second topic follows the first on its page";
+}
+
+TEST_F(PdfQuality, TopicPageBreakStartsEachTopicOnANewPage) {
+    const std::string log = Convert({"code-tables.chm"}, ",TopicPageBreak=1");
+    ASSERT_NE(std::string::npos, log.find("Success =>")) << log;
+    const pdftest::PdfDocument apart(Pdf("code-tables"));
+    const auto places = apart.NamedDestinations();
+    ASSERT_TRUE(places.count("PellinTopic0") && places.count("PellinTopic1"));
+    EXPECT_EQ(0, places.at("PellinTopic0").Page);
+    EXPECT_EQ(1, places.at("PellinTopic1").Page);
+    EXPECT_EQ(2, apart.PageCount()) << "no empty page";
 }
 
 }  // namespace

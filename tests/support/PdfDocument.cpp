@@ -151,7 +151,22 @@ std::map<std::string, PdfPosition> PdfDocument::NamedDestinations() const {
 
 std::vector<std::vector<PdfRect>> PdfDocument::Pictures() const {
     std::vector<std::vector<PdfRect>> pages;
+    for (const auto& placements : PicturePlacements()) {
+        pages.emplace_back();
+        for (const auto& picture : placements) pages.back().push_back(picture.Box);
+    }
+    return pages;
+}
+
+std::vector<std::vector<PdfPicture>> PdfDocument::PicturePlacements() const {
+    std::vector<std::vector<PdfPicture>> pages;
     for (const auto& page : pdf_->getAllPages()) pages.push_back(PicturesOnPage(page));
+    return pages;
+}
+
+std::vector<std::vector<PdfLine>> PdfDocument::StrokedLines() const {
+    std::vector<std::vector<PdfLine>> pages;
+    for (const auto& page : pdf_->getAllPages()) pages.push_back(StrokedLinesOnPage(page));
     return pages;
 }
 

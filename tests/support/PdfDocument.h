@@ -34,6 +34,10 @@ public:
     // Boxes covered by image XObjects and inline images, one list per page,
     // followed through form XObjects.
     std::vector<std::vector<PdfRect>> Pictures() const;
+    // The same with each picture's pixel size, to tell pictures apart.
+    std::vector<std::vector<PdfPicture>> PicturePlacements() const;
+    // Straight strokes (table and paragraph borders), one list per page.
+    std::vector<std::vector<PdfLine>> StrokedLines() const;
 
     PdfInfo Info() const;
     std::string Language() const;  // the catalog's /Lang

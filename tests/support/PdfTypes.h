@@ -12,6 +12,12 @@ struct PdfRect {
     double Left = 0, Bottom = 0, Right = 0, Top = 0;
 };
 
+// A picture drawn on a page: where, and its pixels (0 for an inline image).
+struct PdfPicture {
+    PdfRect Box;
+    int PixelWidth = 0, PixelHeight = 0;
+};
+
 // Where a jump lands: the page, and the height a reader scrolls to when the
 // destination names one (/XYZ and /FitH do, /Fit does not).
 struct PdfPosition {
@@ -30,6 +36,12 @@ struct PdfLink {
     PdfRect Rect;
     PdfPosition Target;  // a jump inside the document; Page -1 for other links
     std::string Uri;     // a link out of the document, else empty
+};
+
+// A straight stroke of a path, with the stroke's colour (0 to 1 each).
+struct PdfLine {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    double Red = 0, Green = 0, Blue = 0;
 };
 
 struct PdfInfo {

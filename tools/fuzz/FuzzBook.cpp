@@ -1,12 +1,13 @@
 // libFuzzer target: the book builder on arbitrary help file pages. The input
 // is cut at each "\n%%PART%%\n" into a topic page, the style sheet it may
-// link (style.css), a page saved as MIME HTML, a contents file and an SVG
-// picture (p.svg); they are written into a scratch job folder, the contents
+// link (style.css), a page saved as MIME HTML, a contents file, an SVG
+// picture (p.svg) and a raster picture (p.png, shown by the second page, also
+// in a table cell); they are written into a scratch job folder, the contents
 // file gives the topics' order, and the book is built from them. Aborts when
 // the book names anything outside the job folder (an address that climbs,
 // has a scheme other than a web one, or an element that fetches), when a
 // cleaned SVG copy refers to anything but itself, or when a file appears
-// beside the job folder.
+// beside the job folder, or when a picture's drawn size leaves the text area.
 #include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -24,6 +25,7 @@
 
 #include "convert/ContentsTreeReader.h"
 #include "convert/book/BookBuilder.h"
+#include "convert/book/PictureSizing.h"
 #include "platform/AsciiText.h"
 
 namespace fs = std::filesystem;
@@ -31,8 +33,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kSeparator = "\n%%PART%%\n";
-const char* const kPartFiles[] = {"html/a.htm", "html/style.css", "html/page.mht", "toc.hhc",
-                                  "html/p.svg"};
+const char* const kPartFiles[] = {"html/a.htm", "html/style.css", "html/page.mht",
+                                  "toc.hhc",    "html/p.svg",     "html/p.png"};
 
 void Check(bool condition) {
     if (!condition) std::abort();
@@ -57,7 +59,9 @@ void WriteJob(const fs::path& job, std::string_view input) {
     fs::remove_all(job);
     fs::create_directories(job / "html/img");
     std::ofstream(job / "html/img/ok.gif", std::ios::binary) << "GIF89a";
-    std::ofstream(job / "html/b.htm", std::ios::binary) << "<p>Second <a href=a.htm#x>a</a></p>";
+    std::ofstream(job / "html/b.htm", std::ios::binary)
+        << "<p>Second <a href=a.htm#x>a</a> <img src=p.png></p><table><tr><td width=90%>x</td>"
+           "<td><img src=p.png height=5em></td></tr></table>";
     for (const char* name : kPartFiles) {
         const std::size_t cut = input.find(kSeparator);
         std::ofstream(job / name, std::ios::binary) << input.substr(0, cut);
@@ -109,6 +113,22 @@ std::string Value(xmlNode* node, xmlAttr* attr) {
     return value;
 }
 
+// A picture given both sides by the book fits the text area in whole pixels.
+void CheckDrawnSize(xmlNode* picture) {
+    const auto pixels = [&](const char* name, long most) {
+        xmlChar* raw = xmlGetProp(picture, reinterpret_cast<const xmlChar*>(name));
+        const std::string value = raw == nullptr ? "" : reinterpret_cast<const char*>(raw);
+        xmlFree(raw);
+        if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos) return;
+        Check(value.size() < 8 && std::stol(value) >= 1 && std::stol(value) <= most);
+    };
+    if (xmlHasProp(picture, reinterpret_cast<const xmlChar*>("width")) == nullptr ||
+        xmlHasProp(picture, reinterpret_cast<const xmlChar*>("height")) == nullptr)
+        return;
+    pixels("width", static_cast<long>(kTextArea.Width));
+    pixels("height", static_cast<long>(kTextArea.Height));
+}
+
 void CheckBookNode(xmlNode* node, int depth) {
     for (xmlNode* child = node->children; child != nullptr && depth < 1000; child = child->next) {
         if (child->type != XML_ELEMENT_NODE) continue;
@@ -131,6 +151,7 @@ void CheckBookNode(xmlNode* node, int depth) {
                       platform::StartsWithNoCase(value, "news:"));
             if (attribute == "style") CheckUrls(value, false);
         }
+        if (name == "img") CheckDrawnSize(child);
         CheckBookNode(child, depth + 1);
     }
 }

@@ -7,7 +7,7 @@
 #                     "#SYSTEM" entry and of contents files; any finding
 #                     fails the run.
 #   fuzz-book         a topic page, its style sheet, a MIME HTML page, a
-#                     contents file and an SVG picture through the book
+#                     contents file, an SVG and a raster picture through the book
 #                     builder, seeded with pages of the sample help files;
 #                     any finding fails the run.
 #   fuzz-chm-reader   arbitrary bytes through chmlib and the extraction.
@@ -50,9 +50,10 @@ clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
 book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/MarkupEscape.cpp"
   "$root/src/platform/FileWrite.cpp")
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer $(pkg-config --cflags libxml-2.0) \
+  -DLITEHTML_UTF8 -isystem /usr/include/litehtml \
   "${book[@]}" "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
   "$root/src/platform/AsciiText.cpp" "$root/tools/fuzz/FuzzBook.cpp" \
-  $(pkg-config --libs libxml-2.0) -o "$work/fuzz-book"
+  $(pkg-config --libs libxml-2.0) -llitehtml -o "$work/fuzz-book"
 
 mkdir -p "$work/names" "$work/chm" "$work/found"
 printf '/index.htm\0<html>\0/sub/\0\0/sub/a.htm\0a' >"$work/names/plain"
@@ -92,9 +93,9 @@ grep -E '^(Done|#[0-9]+ +DONE)' "$work/text.log" | tail -n 1 || true
 
 echo "run-fuzz: book builder for ${seconds}s"
 # Seeds: each page of a few sample help files with the first style sheet,
-# MIME HTML page, contents file and SVG picture of its help file.
+# MIME HTML page, contents file, SVG picture and PNG or JPEG picture of its help file.
 mkdir -p "$work/book" "$work/pages"
-book_seed() {  # page sheet mht hhc svg -> one input
+book_seed() {  # page sheet mht hhc svg picture -> one input
   local first=1 file
   for file in "$@"; do
     [ "$first" = 1 ] || printf '\n%%%%PART%%%%\n'
@@ -110,9 +111,11 @@ for chm in "$root"/tests/fixtures/*.chm "$root"/../shared/chm/{real,wild,hostile
   "$work/pellin-hh" -timeout=20 -decompile "$pages" "$chm" >/dev/null 2>&1 || continue
   sheet="$(find_first "$pages" '*.css')" mht="$(find_first "$pages" '*.mht')"
   hhc="$(find_first "$pages" '*.hhc')" svg="$(find_first "$pages" '*.svg')"
+  picture="$(find_first "$pages" '*.png')"
+  [ -n "$picture" ] || picture="$(find_first "$pages" '*.jp*g')"
   count=0
   while IFS= read -r -d '' page && [ "$count" -lt 3 ]; do
-    book_seed "$page" "$sheet" "$mht" "$hhc" "$svg" >"$work/book/$seeded-$count"
+    book_seed "$page" "$sheet" "$mht" "$hhc" "$svg" "$picture" >"$work/book/$seeded-$count"
     count=$((count + 1))
   done < <(find "$pages" -type f \( -iname '*.htm' -o -iname '*.html' \) -size -64k -print0)
   seeded=$((seeded + 1))

@@ -7,12 +7,14 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CodeBlocks.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/HtmlWriter.h"
 #include "convert/book/MimeArchive.h"
 #include "convert/book/PageCheck.h"
+#include "convert/book/PageFlow.h"
 #include "convert/book/PlainTopics.h"
-#include "convert/book/StyleSheets.h"
+#include "convert/book/TableLayout.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
 #include "platform/FileWrite.h"
@@ -72,9 +74,10 @@ xmlNode* FirstTextBlock(xmlNode* body) {
     return nullptr;
 }
 
-void AppendTopic(int topic, xmlNode* body, std::string& out) {
+void AppendTopic(int topic, xmlNode* body, bool newPage, std::string& out) {
     const std::string anchor = "<a name=\"" + TopicAnchor(topic) + "\"></a>";
-    xmlNode* block = FirstTextBlock(body);
+    xmlNode* block = newPage ? StartOnNewPage(body) : nullptr;
+    if (block == nullptr) block = FirstTextBlock(body);
     if (block == nullptr) {
         out += anchor;
         html::WriteChildren(body, out);
@@ -85,14 +88,12 @@ void AppendTopic(int topic, xmlNode* body, std::string& out) {
     out += '\n';
 }
 
-void WriteBookFile(const std::string& bookPath, const StyleSheets& styles,
-                   const std::string& body) {
-    std::string head =
+// The book carries no style sheet: each topic's styles are written into its elements.
+void WriteBookFile(const std::string& bookPath, const std::string& body) {
+    const std::string head =
         "<!DOCTYPE html>\n<html><head>\n"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n";
-    for (const std::string& sheet : styles.Sheets())
-        head += "<style type=\"text/css\">\n" + sheet + "\n</style>\n";
-    head += "</head>\n<body>\n";
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+        "</head>\n<body>\n";
     platform::WriteFileParts(bookPath, {head, body, "</body></html>\n"}, bookPath);
 }
 
@@ -145,21 +146,24 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     book.Anchors = BookAnchors(topics.size());
     std::vector<Reading> readings = ReadTopics(topics, skipped, book);
     const BookLinks links(resolver_, topics);
-    StyleSheets styles;
-    TopicRewriter rewriter(links, book.Anchors, styles, FolderOfPath(bookPath), readFile_);
+    TopicRewriter rewriter(links, book.Anchors, FolderOfPath(bookPath), readFile_);
     std::string body;
     for (Reading& reading : readings) {
         if (OnTopic) OnTopic(reading.topic);
         HtmlPage page(reading.bytes, reading.charset);
         const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
         xmlNode* pageBody = page.Find("body");
-        AppendTopic(reading.topic, pageBody != nullptr ? pageBody : page.Root(), body);
+        xmlNode* shown = pageBody != nullptr ? pageBody : page.Root();
+        LayOutCodeBlocks(shown);
+        LayOutTables(shown);
+        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), body);
         book.Included.push_back(reading.topic);
         book.TextChars += content.TextChars - content.Unreadable;
         book.Pictures += content.Pictures;
+        book.LinkedPictures += content.LinkedPictures;
         reading.bytes.clear();
         reading.bytes.shrink_to_fit();
     }
-    WriteBookFile(bookPath, styles, body);
+    WriteBookFile(bookPath, body);
     return book;
 }

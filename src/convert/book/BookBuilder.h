@@ -1,9 +1,9 @@
 #pragma once
 // Joins the topics of a help file into one HTML document, the book, which
 // the office loads as a whole. Each topic is read in its own character set
-// and made safe (see TopicRewriter); the book is UTF-8, carries every style
-// sheet the topics bring, marks each topic's start with an anchor and points
-// the links between topics at places inside itself.
+// and made safe (see TopicRewriter); the book is UTF-8, each topic styled on
+// its own (see TopicStyles), marks each topic's start with an anchor and
+// points the links between topics at places inside itself.
 
 #include <functional>
 #include <set>
@@ -26,6 +26,7 @@ struct Book {
     std::size_t HtmlBytes = 0;              // size of the topics' pages read
     std::size_t TextChars = 0;
     int Pictures = 0;
+    int LinkedPictures = 0;  // pictures named as files, not carried in the book
 };
 
 class BookBuilder {
@@ -44,6 +45,8 @@ public:
     // Told a topic's number before the topic is read and again before it is
     // rewritten, so that a reader that dies on a page can name it.
     std::function<void(int topic)> OnTopic;
+    // Each topic but the first starts a new page.
+    bool PageBreakBeforeTopics = false;
 
 private:
     struct Reading;

@@ -10,8 +10,9 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
-#include "convert/book/OfficeCss.h"
+#include "convert/book/PictureSizing.h"
 #include "convert/book/SvgPicture.h"
+#include "convert/book/TopicStyles.h"
 #include "platform/AsciiText.h"
 
 namespace {
@@ -58,18 +59,19 @@ bool IsReplacementAt(const std::string& text, std::size_t i) {
 }  // namespace
 
 TopicRewriter::TopicRewriter(const BookLinks& links, const BookAnchors& anchors,
-                             StyleSheets& styles, std::string bookFolder, ReadFile readFile)
+                             std::string bookFolder, ReadFile readFile)
     : links_(links),
       anchors_(anchors),
-      styles_(styles),
       bookFolder_(std::move(bookFolder)),
-      readFile_(std::move(readFile)) {}
+      readFile_(std::move(readFile)),
+      carried_(readFile_) {}
 
 TopicContent TopicRewriter::Rewrite(int topic, const std::string& path, HtmlPage& page) {
     topic_ = topic;
     path_ = path;
     content_ = {};
     if (xmlNode* root = page.Root()) {
+        ResolveTopicStyles(root, CollectSheets(root));
         if (RewriteElement(root, 0)) RewriteAttributes(root);
     }
     return content_;
@@ -96,7 +98,6 @@ void TopicRewriter::RewriteChildren(xmlNode* parent, int depth) {
 bool TopicRewriter::RewriteElement(xmlNode* element, int depth) {
     const std::string name = html::Name(element);
     if (name == "style" || name == "link") {
-        CollectSheet(element);
         html::Remove(element);
         return false;
     }
@@ -130,7 +131,9 @@ bool TopicRewriter::RewriteLink(xmlNode* element) {
 }
 
 bool TopicRewriter::RewritePicture(xmlNode* element) {
-    const std::string source = LocalAddress(path_, html::Attribute(element, "src"));
+    const std::string address = html::Attribute(element, "src");
+    const auto file = address.empty() ? std::nullopt : links_.LocalFile(path_, address);
+    const std::string source = file ? PictureAddress(*file) : std::string();
     if (source.empty()) {
         const std::string alt = html::Attribute(element, "alt");
         if (alt.empty())
@@ -139,8 +142,16 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
             html::ReplaceWithText(element, alt);
         return false;
     }
-    html::SetAttribute(element, "src", source);
+    const auto pixels = pixelSizes_.find(source);
+    if (!SetDrawnSize(element,
+                      pixels != pixelSizes_.end() ? std::optional(pixels->second) : std::nullopt)) {
+        html::Remove(element);
+        return false;
+    }
+    const std::string carried = carried_.AddressOf(*file, source);
+    html::SetAttribute(element, "src", carried);
     ++content_.Pictures;
+    if (carried == source) ++content_.LinkedPictures;
     // A browser may break the line between two pictures side by side; the
     // office only where there is a space, and lets the second run off the page.
     if (element->next != nullptr && html::IsElement(element->next) &&
@@ -149,19 +160,34 @@ bool TopicRewriter::RewritePicture(xmlNode* element) {
     return true;
 }
 
-void TopicRewriter::CollectSheet(xmlNode* element) {
-    if (html::Name(element) == "style") {
-        styles_.Add(CssForOfficeImport(SafeCss(html::TextContent(element), path_, 0)));
-        return;
+std::vector<std::string> TopicRewriter::CollectSheets(xmlNode* root) {
+    std::vector<std::string> sheets;
+    std::vector<std::pair<xmlNode*, int>> pending{{root, 0}};
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        const std::string name = html::Name(node);
+        if (name == "style" || name == "link") {
+            if (auto sheet = SheetOf(node)) sheets.push_back(std::move(*sheet));
+            continue;
+        }
+        if (depth >= kMaxDepth) continue;
+        for (xmlNode* child = node->last; child != nullptr; child = child->prev)
+            if (html::IsElement(child)) pending.emplace_back(child, depth + 1);
     }
+    return sheets;
+}
+
+std::optional<std::string> TopicRewriter::SheetOf(xmlNode* element) {
+    if (html::Name(element) == "style") return SafeCss(html::TextContent(element), path_, 0);
     const std::string rel = platform::ToLowerAscii(html::Attribute(element, "rel"));
-    if (rel.find("stylesheet") == std::string::npos) return;
+    if (rel.find("stylesheet") == std::string::npos) return std::nullopt;
     const auto sheet = links_.LocalFile(path_, html::Attribute(element, "href"));
-    if (!sheet) return;
+    if (!sheet) return std::nullopt;
     try {
-        styles_.Add(CssForOfficeImport(SafeCss(readFile_(*sheet), *sheet, 0)));
+        return SafeCss(readFile_(*sheet), *sheet, 0);
     } catch (const std::exception&) {
-        // An unreadable sheet is as good as none.
+        return std::nullopt;  // an unreadable sheet is as good as none
     }
 }
 
@@ -234,7 +260,11 @@ std::string TopicRewriter::PictureAddress(const std::string& file) {
         return pictures_[file] = {};  // an unreadable picture is as good as none
     }
     const PictureKind kind = KindOfPicture(bytes);
-    if (kind == PictureKind::Plain) return pictures_[file] = RelativeUrl(bookFolder_, file);
+    if (kind == PictureKind::Plain) {
+        const std::string address = RelativeUrl(bookFolder_, file);
+        if (const auto pixels = PicturePixelSize(bytes)) pixelSizes_[address] = *pixels;
+        return pictures_[file] = address;
+    }
     const auto cleaned = kind == PictureKind::Markup ? CleanedSvg(bytes) : std::nullopt;
     if (!cleaned) return pictures_[file] = {};
     const std::string copy =

@@ -5,16 +5,20 @@
 // alternative text). A picture drawn in markup is shown as a cleaned copy
 // written beside the book. Links between topics point at places in the book, links
 // to web and mail addresses stay, other links become plain text. The page's
-// anchors are renamed for the book, and its style sheets are collected.
+// anchors are renamed for the book, and its style sheets are resolved into
+// its elements' styles (see TopicStyles).
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "convert/book/BookAnchors.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
-#include "convert/book/StyleSheets.h"
+#include "convert/book/PictureHeader.h"
 
 class HtmlPage;
 typedef struct _xmlNode xmlNode;
@@ -24,6 +28,7 @@ struct TopicContent {
     std::size_t TextChars = 0;   // characters of text other than blanks
     std::size_t Unreadable = 0;  // of those, replacement and control characters
     int Pictures = 0;            // pictures that stay
+    int LinkedPictures = 0;      // of those, the ones the book names as files
 };
 
 class TopicRewriter {
@@ -32,8 +37,8 @@ public:
 
     // `bookFolder` is the folder of the book file: the addresses of pictures
     // and sheets are written relative to it.
-    TopicRewriter(const BookLinks& links, const BookAnchors& anchors, StyleSheets& styles,
-                  std::string bookFolder, ReadFile readFile);
+    TopicRewriter(const BookLinks& links, const BookAnchors& anchors, std::string bookFolder,
+                  ReadFile readFile);
 
     TopicContent Rewrite(int topic, const std::string& path, HtmlPage& page);
 
@@ -43,7 +48,9 @@ private:
     bool RewriteElement(xmlNode* element, int depth);
     bool RewriteLink(xmlNode* element);
     bool RewritePicture(xmlNode* element);
-    void CollectSheet(xmlNode* element);
+    // The topic's own sheets, made safe, in the order the page names them.
+    std::vector<std::string> CollectSheets(xmlNode* root);
+    std::optional<std::string> SheetOf(xmlNode* element);
     void RewriteAttributes(xmlNode* element);
     void RenameAnchors(xmlNode* element);
     void Count(const xmlNode* text);
@@ -55,11 +62,12 @@ private:
 
     const BookLinks& links_;
     const BookAnchors& anchors_;
-    StyleSheets& styles_;
     std::string bookFolder_;
     ReadFile readFile_;
     int topic_ = -1;
     std::string path_;
     TopicContent content_;
     std::unordered_map<std::string, std::string> pictures_;  // file -> address in the book
+    std::unordered_map<std::string, PixelSize> pixelSizes_;  // address -> size in its header
+    CarriedPictures carried_;
 };

@@ -440,17 +440,18 @@ css::awt::Size textArea(const Reference<css::text::XTextDocument>& document) {
                           value("Height") - value("TopMargin") - value("BottomMargin"));
 }
 
-// Scales a picture down to fit the area, keeping its proportions.
+// Scales a picture down to fit the area, keeping its proportions. A document
+// may hold thousands of icons: each costs one call to the office.
 void fitPicture(const Reference<css::beans::XPropertySet>& picture, const css::awt::Size& area) {
-    sal_Int16 relativeWidth = 0;
-    picture->getPropertyValue("RelativeWidth") >>= relativeWidth;
-    if (relativeWidth != 0) return;  // sized as a share of the text width already
     css::awt::Size size;
     if (!(picture->getPropertyValue("Size") >>= size) || size.Width <= 0 || size.Height <= 0)
         return;
     const double scale =
         std::min({1.0, double(area.Width) / size.Width, double(area.Height) / size.Height});
     if (scale >= 1.0) return;
+    sal_Int16 relativeWidth = 0;
+    picture->getPropertyValue("RelativeWidth") >>= relativeWidth;
+    if (relativeWidth != 0) return;  // sized as a share of the text width already
     size.Width = static_cast<sal_Int32>(size.Width * scale);
     size.Height = static_cast<sal_Int32>(size.Height * scale);
     picture->setPropertyValue("Size", Any(size));
@@ -486,6 +487,12 @@ void WriterDocument::exportPdf(const std::string& path, const PdfExportSettings&
         property("SelectPdfVersion",
                  Any(static_cast<sal_Int32>(settings.pdfA ? platform::kArchivePart : 0))),
         property("ExportLinksRelativeFsys", Any(false)),
+        // Screenshots keep every pixel: the default re-encodes pictures as
+        // JPEG (which blurs text in them); pixels beyond 300 per inch of the
+        // drawn size still go, as by default.
+        property("UseLosslessCompression", Any(true)),
+        property("ReduceImageResolution", Any(true)),
+        property("MaxImageResolution", Any(sal_Int32(300))),
     };
     if (settings.pageRange)
         filterData.push_back(

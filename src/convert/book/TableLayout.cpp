@@ -1,0 +1,338 @@
+#include "convert/book/TableLayout.h"
+
+#include <libxml/tree.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/book/HtmlPage.h"
+#include "platform/AsciiText.h"
+
+namespace {
+
+// An average character of a 16 px sans-serif font as the office draws it
+// (0.6 em), and of a 13 px monospace font, both on the wide side.
+constexpr double kCharPx = 9.6;
+constexpr double kCodeCharPx = 8.0;
+constexpr double kCellExtraPx = 12;  // a cell's padding, border and spacing
+constexpr double kIndentPx = 40;     // of a list or quotation
+constexpr double kPicturePx = 16;    // a picture without a width: an icon
+constexpr int kMaxDepth = 500;       // the rewriter cuts deeper content
+constexpr int kMaxTableDepth = 32;   // tables in tables deeper than this keep their widths
+
+struct Extent {
+    double min = 0;  // the widest thing that cannot be broken
+    double max = 0;  // the widest line when nothing wraps
+};
+
+template <std::size_t N>
+bool OneOf(const std::string& name, const std::array<std::string_view, N>& names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+constexpr std::array<std::string_view, 16> kBlocks{"p",  "div", "li", "ul",        "ol", "dl",
+                                                   "dt", "dd",  "h1", "h2",        "h3", "h4",
+                                                   "h5", "h6",  "br", "blockquote"};
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A length in CSS pixels from "120", "120px" or "50%" (of `whole`); 0 when
+// it is none of these.
+double LengthPx(std::string_view text, double whole) {
+    text = Trimmed(text);
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || !(number > 0) || !std::isfinite(number)) return 0;
+    const std::string_view unit = Trimmed(text.substr(end - text.data()));
+    if (unit.empty() || unit == "px") return number;
+    if (unit == "%") return std::min(number, 100.0) * whole / 100;
+    return 0;
+}
+
+std::string StyleWithout(const std::string& style, std::string_view property) {
+    std::string kept;
+    std::size_t start = 0;
+    while (start < style.size()) {
+        std::size_t end = style.find(';', start);
+        if (end == std::string::npos) end = style.size();
+        const std::string declaration = style.substr(start, end - start);
+        const auto colon = declaration.find(':');
+        const std::string name = platform::ToLowerAscii(
+            std::string(Trimmed(declaration.substr(0, std::min(colon, declaration.size())))));
+        if (name != property && !Trimmed(declaration).empty())
+            kept += (kept.empty() ? "" : ";") + declaration;
+        start = end + 1;
+    }
+    return kept;
+}
+
+// The author's width of a cell, column or table, in pixels of `whole`.
+double AuthorWidth(const xmlNode* element, double whole) {
+    return LengthPx(html::Attribute(element, "width"), whole);
+}
+
+void DropWidths(xmlNode* element) {
+    html::RemoveAttribute(element, "width");
+    html::RemoveAttribute(element, "nowrap");
+    if (html::HasAttribute(element, "style"))
+        html::SetAttribute(element, "style",
+                           StyleWithout(html::Attribute(element, "style"), "width"));
+}
+
+bool IsCode(const xmlNode* element) {
+    return html::Attribute(element, "style").rfind("font-family: monospace", 0) == 0;
+}
+
+void AddText(const std::string& text, double charPx, Extent& extent, double& line) {
+    double word = 0;
+    const auto endWord = [&] {
+        extent.min = std::max(extent.min, word);
+        word = 0;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            endWord();
+            line += charPx / 2;
+            continue;
+        }
+        word += charPx;
+        line += charPx;
+        // Chinese, Japanese and Korean text (U+3000 on) may break after any character.
+        if (c >= 0xE3 && c < 0xF0) endWord();
+    }
+    endWord();
+    extent.max = std::max(extent.max, line);
+}
+
+Extent TableExtent(xmlNode* table, int tableDepth);
+
+void AddContent(xmlNode* node, bool code, Extent& extent, double& line, int depth, int tableDepth) {
+    if (depth > kMaxDepth) return;
+    for (xmlNode* child = node->children; child != nullptr; child = child->next) {
+        if (html::IsText(child)) {
+            AddText(html::TextContent(child), code ? kCodeCharPx : kCharPx, extent, line);
+            continue;
+        }
+        if (!html::IsElement(child)) continue;
+        const std::string name = html::Name(child);
+        if (name == "img") {
+            const double width = std::max(AuthorWidth(child, 0), kPicturePx);
+            extent.min = std::max(extent.min, width);
+            line += width;
+            extent.max = std::max(extent.max, line);
+        } else if (name == "table") {
+            const Extent nested = TableExtent(child, tableDepth + 1);
+            extent.min = std::max(extent.min, nested.min);
+            extent.max = std::max(extent.max, nested.max);
+            line = 0;
+        } else {
+            const bool block = OneOf(name, kBlocks);
+            if (block) line = 0;
+            AddContent(child, code || IsCode(child), extent, line, depth + 1, tableDepth);
+            if (block) line = 0;
+        }
+    }
+}
+
+struct Cell {
+    xmlNode* element = nullptr;
+    std::size_t column = 0;
+    std::size_t span = 1;
+};
+
+// The rows' cells of this table, not of tables inside it.
+std::vector<std::vector<Cell>> RowsOf(xmlNode* table) {
+    std::vector<std::vector<Cell>> rows;
+    const auto addRow = [&](xmlNode* tr) {
+        std::vector<Cell> row;
+        std::size_t column = 0;
+        for (xmlNode* cell = tr->children; cell != nullptr; cell = cell->next) {
+            const std::string name = html::Name(cell);
+            if (name != "td" && name != "th") continue;
+            const auto span = static_cast<std::size_t>(
+                std::clamp(LengthPx(html::Attribute(cell, "colspan"), 0), 1.0, 64.0));
+            row.push_back({cell, column, span});
+            column += span;
+        }
+        rows.push_back(std::move(row));
+    };
+    for (xmlNode* child = table->children; child != nullptr; child = child->next) {
+        const std::string name = html::Name(child);
+        if (name == "tr") addRow(child);
+        if (name == "thead" || name == "tbody" || name == "tfoot")
+            for (xmlNode* tr = child->children; tr != nullptr; tr = tr->next)
+                if (html::Name(tr) == "tr") addRow(tr);
+    }
+    return rows;
+}
+
+struct Column {
+    Extent extent;
+    double authorPx = 0;
+};
+
+std::vector<Column> ColumnsOf(xmlNode* table, const std::vector<std::vector<Cell>>& rows,
+                              double width, int tableDepth) {
+    std::vector<Column> columns;
+    for (const auto& row : rows)
+        for (const Cell& cell : row)
+            if (columns.size() < cell.column + cell.span) columns.resize(cell.column + cell.span);
+    std::size_t at = 0;
+    for (xmlNode* child = table->children; child != nullptr; child = child->next) {
+        const auto take = [&](xmlNode* col) {
+            const auto span = static_cast<std::size_t>(
+                std::clamp(LengthPx(html::Attribute(col, "span"), 0), 1.0, 64.0));
+            for (std::size_t i = 0; i < span && at < columns.size(); ++i, ++at)
+                columns[at].authorPx = AuthorWidth(col, width);
+        };
+        if (html::Name(child) == "col") take(child);
+        if (html::Name(child) == "colgroup")
+            for (xmlNode* col = child->children; col != nullptr; col = col->next)
+                if (html::Name(col) == "col") take(col);
+    }
+    for (const auto& row : rows)
+        for (const Cell& cell : row) {
+            Extent extent;
+            double line = 0;
+            AddContent(cell.element, IsCode(cell.element), extent, line, 0, tableDepth);
+            if (html::HasAttribute(cell.element, "nowrap")) extent.min = extent.max;
+            if (cell.span != 1) continue;
+            Column& column = columns[cell.column];
+            column.extent.min = std::max(column.extent.min, extent.min + kCellExtraPx);
+            column.extent.max = std::max(column.extent.max, extent.max + kCellExtraPx);
+            column.authorPx = std::max(column.authorPx, AuthorWidth(cell.element, width));
+        }
+    // A width the author gives is kept unless the content needs more.
+    for (Column& column : columns) {
+        if (column.authorPx > 0)
+            column.extent.min = column.extent.max = std::max(column.extent.min, column.authorPx);
+        column.extent.max = std::max(column.extent.max, column.extent.min);
+    }
+    return columns;
+}
+
+Extent TableExtent(xmlNode* table, int tableDepth) {
+    Extent extent;
+    if (tableDepth > kMaxTableDepth) return extent;
+    for (const Column& column : ColumnsOf(table, RowsOf(table), kTextAreaPx, tableDepth)) {
+        extent.min += column.extent.min;
+        extent.max += column.extent.max;
+    }
+    return extent;
+}
+
+// The columns' widths in `width` pixels, as a browser's automatic layout
+// shares them.
+std::vector<double> Widths(const std::vector<Column>& columns, double width, bool fill) {
+    double sumMin = 0, sumMax = 0;
+    for (const Column& column : columns) {
+        sumMin += column.extent.min;
+        sumMax += column.extent.max;
+    }
+    std::vector<double> widths;
+    for (const Column& column : columns) {
+        const Extent& e = column.extent;
+        if (sumMax <= width && !fill)
+            widths.push_back(e.max);
+        else if (sumMax <= width)
+            widths.push_back(e.max + (width - sumMax) * (sumMax > 0 ? e.max / sumMax : 0));
+        else if (sumMin <= width)
+            widths.push_back(e.min + (width - sumMin) * (e.max - e.min) / (sumMax - sumMin));
+        else
+            widths.push_back(e.min * width / sumMin);
+    }
+    return widths;
+}
+
+void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
+    for (xmlNode* child = table->children; child != nullptr;) {
+        xmlNode* next = child->next;
+        const std::string name = html::Name(child);
+        if (name == "col" || name == "colgroup") html::Remove(child);
+        child = next;
+    }
+    double total = 0;
+    for (double w : widths) total += w;
+    xmlNode* first = table->children;
+    while (first != nullptr && html::Name(first) == "caption") first = first->next;
+    for (double w : widths) {
+        xmlNode* col = xmlNewDocNode(table->doc, nullptr, BAD_CAST "col", nullptr);
+        const long percent = std::max(1L, std::lround(100 * w / total));
+        html::SetAttribute(col, "width", std::to_string(percent) + "%");
+        if (first != nullptr)
+            xmlAddPrevSibling(first, col);
+        else
+            xmlAddChild(table, col);
+    }
+}
+
+void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth);
+
+// A table written wider than its room gets the browser's column widths in a
+// table as wide as the room. Other tables are left to the office: giving
+// every table whose lines wrap its columns' widths kept words whole in
+// Sandcastle's member tables but made Doxygen's run past the margin. The office takes a table's
+// percentage of the whole text area (or cell), not of an indented block's width, so `whole` is the
+// width it is a share of.
+void LayOutTable(xmlNode* table, double width, double whole, int depth, int tableDepth) {
+    const auto rows = RowsOf(table);
+    const std::vector<Column> columns = ColumnsOf(table, rows, width, tableDepth);
+    if (columns.empty() || tableDepth > kMaxTableDepth) return;
+    const double authorWidth = AuthorWidth(table, width);
+    const double room = authorWidth > 0 ? std::min(authorWidth, width) : width;
+    double authorSum = 0;
+    for (const Column& column : columns) authorSum += column.authorPx;
+    const bool rewrite = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
+    const std::vector<double> widths = Widths(columns, room, authorWidth > 0);
+    if (rewrite) {
+        DropWidths(table);
+        const long percent = std::lround(100 * std::min(room, width) / whole);
+        html::SetAttribute(table, "width", std::to_string(std::clamp(percent, 1L, 100L)) + "%");
+        WriteColumns(table, widths);
+    }
+    for (const auto& row : rows)
+        for (const Cell& cell : row) {
+            if (rewrite) DropWidths(cell.element);
+            double cellWidth = -kCellExtraPx;
+            for (std::size_t i = 0; i < cell.span && cell.column + i < widths.size(); ++i)
+                cellWidth += widths[cell.column + i];
+            cellWidth = std::max(cellWidth, kCharPx);
+            LayOut(cell.element, cellWidth, cellWidth, depth + 1, tableDepth + 1);
+        }
+}
+
+void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth) {
+    if (depth > kMaxDepth) return;
+    for (xmlNode* child = element->children; child != nullptr; child = child->next) {
+        if (!html::IsElement(child)) continue;
+        const std::string name = html::Name(child);
+        if (name == "table") {
+            LayOutTable(child, width, whole, depth + 1, tableDepth);
+        } else {
+            const bool indented =
+                name == "ul" || name == "ol" || name == "blockquote" || name == "dd";
+            LayOut(child, indented ? std::max(width - kIndentPx, kCharPx) : width, whole, depth + 1,
+                   tableDepth);
+        }
+    }
+}
+
+}  // namespace
+
+void LayOutTables(xmlNode* element, double width) {
+    if (html::IsElement(element)) LayOut(element, width, width, 0, 0);
+}

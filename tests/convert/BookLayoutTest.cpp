@@ -1,0 +1,98 @@
+// The book's code blocks and tables laid out as a browser lays them, in the
+// forms the office's HTML import keeps.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "convert/book/CodeBlocks.h"
+#include "convert/book/HtmlPage.h"
+#include "convert/book/HtmlWriter.h"
+#include "convert/book/TableLayout.h"
+
+namespace {
+
+std::string Body(const HtmlPage& page) {
+    std::string out;
+    html::WriteChildren(page.Find("body"), out);
+    return out;
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+// The <col> percentages of the n-th table (from 0) and the table's width.
+std::vector<int> Columns(const std::string& html, int table, std::string& width) {
+    std::size_t at = std::string::npos;
+    for (int i = 0; i <= table; ++i) at = html.find("<table", at == std::string::npos ? 0 : at + 1);
+    const std::string rest = html.substr(at, html.find("<tr", at) - at);
+    std::smatch match;
+    const std::string tag = rest.substr(0, rest.find('>'));
+    width = std::regex_search(tag, match, std::regex("width=\"([^\"]*)\"")) ? match[1].str() : "";
+    std::vector<int> percents;
+    const std::regex col("<col width=\"(\\d+)%\"");
+    for (auto it = std::sregex_iterator(rest.begin(), rest.end(), col);
+         it != std::sregex_iterator(); ++it)
+        percents.push_back(std::stoi((*it)[1].str()));
+    return percents;
+}
+
+}  // namespace
+
+TEST(CodeBlocks, APreAndALineByLineListingEachBecomeOneParagraphWithLineBreaks) {
+    HtmlPage page(
+        "<body><pre class=\"x\" style=\"color: red\">\nif (a)\n\treturn  <b>b</b>;\n</pre>"
+        "<div class=\"fragment\"><div style=\"white-space: pre-wrap\">one</div>\n"
+        "<div style=\"white-space:pre\">  two</div></div><p>plain  text</p></body>",
+        "UTF-8");
+    LayOutCodeBlocks(page.Find("body"));
+    const std::string body = Body(page);
+    const std::string nbsp = "\xC2\xA0";
+    std::string tab;
+    for (int i = 0; i < 8; ++i) tab += nbsp;
+    EXPECT_EQ(std::string::npos, body.find("<pre")) << body;
+    EXPECT_EQ(2u, Count(body, "<p ")) << body;  // the pre and the listing
+    EXPECT_NE(std::string::npos,
+              body.find(">if (a)<br>" + tab + "return" + nbsp + nbsp + "<b>b</b>;</p>"))
+        << "no empty first or last line, indentation and double spaces kept: " << body;
+    EXPECT_NE(std::string::npos, body.find("monospace; font-size: 13px; margin-top: 1em; "
+                                           "margin-bottom: 1em; color: red\""))
+        << "the element's own style comes last and wins: " << body;
+    EXPECT_NE(std::string::npos, body.find("class=\"fragment\"")) << body;
+    EXPECT_NE(std::string::npos, body.find(">one<br>" + nbsp + nbsp + "two</p>")) << body;
+    EXPECT_NE(std::string::npos, body.find("<p>plain  text</p>")) << "other text is left alone";
+}
+
+TEST(TableLayout, ATableWrittenWiderThanThePageFitsItAndOthersStayAsWritten) {
+    std::string words;
+    for (int i = 0; i < 40; ++i) words += "several words ";
+    HtmlPage page(
+        "<body><table width=\"1200\"><tr><td width=\"400\">left</td>"
+        "<td width=\"800\" style=\"width: 800px; color: red\">"
+        "<table width=\"100%\"><tr><td width=\"500\">inner</td><td>" +
+            words +
+            "</td></tr></table></td></tr></table>"
+            "<table><col width=\"10%\"><tr><td>Controller.MultiplePropertyController</td>"
+            "<td>" +
+            words + "</td></tr></table></body>",
+        "UTF-8");
+    LayOutTables(page.Find("body"));
+    const std::string body = Body(page);
+    std::string width;
+    const auto wide = Columns(body, 0, width);
+    EXPECT_EQ("100%", width) << "no wider than the text area: " << body;
+    EXPECT_EQ((std::vector<int>{33, 67}), wide) << "the author's proportions stay";
+    EXPECT_EQ(std::string::npos, body.find("width=\"400\"")) << "cells give up their widths";
+    EXPECT_NE(std::string::npos, body.find("color: red\"")) << body;
+    // The inner table's 500 px do not fit the 415 px its cell gets.
+    const auto inner = Columns(body, 1, width);
+    EXPECT_EQ("100%", width) << "the nested table fills its cell";
+    ASSERT_EQ(2u, inner.size());
+    EXPECT_GE(inner[0], 70);
+    const auto fits = Columns(body, 2, width);
+    EXPECT_EQ((std::vector<int>{10}), fits) << "a table that fits is left as written";
+    EXPECT_TRUE(width.empty());
+}

@@ -1,0 +1,117 @@
+// Each topic styled on its own as a browser styles it: its sheets reach no
+// other topic, hidden content goes, inline lists become a line of text.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <regex>
+
+#include "ScratchFolder.h"
+#include "convert/TvxFileUtils.h"
+#include "convert/book/BookBuilder.h"
+
+namespace {
+
+class TopicStyles : public ::testing::Test {
+protected:
+    testsupport::ScratchFolder job;
+    TopicPathResolver resolver{job.Path().string()};
+
+    // The book's text, each topic's part on its own.
+    std::vector<std::string> BuildParts(const std::vector<std::string>& relative) {
+        std::vector<std::string> topics;
+        for (const auto& name : relative) topics.push_back(job / name);
+        BookBuilder(resolver, "WINDOWS-1252", TvxFileUtils::ReadFileText)
+            .Build(topics, job / "#pellin-book.html");
+        const std::string text = TvxFileUtils::ReadFileText(job / "#pellin-book.html");
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        for (std::size_t i = 1; i <= topics.size(); ++i) {
+            // A topic starts with the block its anchor is the first thing of.
+            const auto anchor = text.find("<a name=\"PellinTopic" + std::to_string(i) + "\"");
+            const auto next = i < topics.size() ? text.rfind('<', anchor - 1) : text.size();
+            parts.push_back(text.substr(start, next - start));
+            start = next;
+        }
+        return parts;
+    }
+};
+
+// The style attribute of the first element named `element` in `text`.
+std::string StyleOf(const std::string& text, const std::string& element) {
+    std::smatch match;
+    const std::regex pattern("<" + element + "[^>]* style=\"([^\"]*)\"");
+    return std::regex_search(text, match, pattern) ? match[1].str() : std::string("(none)");
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(TopicStyles, TopicsWithConflictingSheetsEachKeepTheirOwnColoursAndFonts) {
+    job.Write("a.css",
+              "body { font-family: Georgia, serif; color: #112233 } h1 { color: #aa0000 }");
+    job.Write("a.htm",
+              "<head><link rel=stylesheet href=a.css></head>"
+              "<body><h1>Alpha</h1><p>Body <span class=k>key</span></p><ul><li>item</li></ul>"
+              "</body>");
+    job.Write("b.htm",
+              "<head><style>body { font: 12px Verdana } h1 { color: #0000bb; font-size: 150%; "
+              "font-weight: normal }"
+              " .k { color: #00aa00 }</style></head>"
+              "<body><h1>Beta</h1><p>Body <span class=k>key</span></p></body>");
+    const auto parts = BuildParts({"a.htm", "b.htm"});
+    ASSERT_EQ(parts.size(), 2u);
+    // Everything the first topic's sheet says and nothing of the second's.
+    const std::string a = parts[0];
+    EXPECT_TRUE(Contains(StyleOf(a, "h1"), "color: #aa0000")) << a;
+    EXPECT_TRUE(Contains(StyleOf(a, "h1"), "font-family: Georgia, serif")) << a;
+    EXPECT_TRUE(Contains(StyleOf(a, "h1"), "font-size: 24pt")) << a;  // 2em of 16 px
+    EXPECT_TRUE(Contains(StyleOf(a, "p"), "color: #112233")) << a;
+    EXPECT_TRUE(Contains(StyleOf(a, "li"), "color: #112233")) << a;  // the bullet's colour
+    for (const char* other : {"Verdana", "#0000bb", "#00aa00"})
+        EXPECT_FALSE(Contains(a, other)) << other;
+    const std::string b = parts[1];
+    EXPECT_TRUE(Contains(StyleOf(b, "h1"), "color: #0000bb")) << b;
+    EXPECT_TRUE(Contains(StyleOf(b, "h1"), "font-size: 13.5pt")) << b;
+    EXPECT_TRUE(Contains(StyleOf(b, "h1"), "font-family: Verdana")) << b;
+    EXPECT_TRUE(Contains(StyleOf(b, "h1"), "font-weight: normal")) << b;
+    EXPECT_EQ(StyleOf(b, "span"), "color: #00aa00") << b;
+    for (const char* other : {"Georgia", "#aa0000", "#112233"})
+        EXPECT_FALSE(Contains(b, other)) << other;
+}
+
+TEST_F(TopicStyles, WhatTheSheetsHideIsLeftOutAndInlineListsBecomeALine) {
+    job.Write("a.htm",
+              "<style>.vb, .collapsed { display: none } .cs { display: inline }"
+              " ul.crumbs li { display: inline }</style>"
+              "<ul class=crumbs><li>Home</li> <li>Topic</li></ul>"
+              "<div class=cs>var x;</div><div class=vb>Dim x</div>"
+              "<p style=\"display:none\">Secret one</p><p hidden>Secret two</p>"
+              "<a class=collapsed>Expand All</a><a>Collapse All</a>"
+              "<ul><li>Real item</li></ul>");
+    const std::string text = BuildParts({"a.htm"})[0];
+    for (const char* hidden : {"Dim x", "Secret", "Expand All"})
+        EXPECT_FALSE(Contains(text, hidden)) << hidden;
+    for (const char* shown : {"var x;", "Collapse All", "<li", "Real item"})
+        EXPECT_TRUE(Contains(text, shown)) << shown;
+    EXPECT_TRUE(std::regex_search(text, std::regex("<div[^>]*><span>(<a[^>]*></a>)?Home</span> "
+                                                   "<span>Topic</span></div>")))
+        << text;
+}
+
+// Matching "p div div ..." deep down a nest of blocks costs litehtml the
+// depth to the power of the chain: such a page keeps its text, unstyled.
+TEST_F(TopicStyles, APageTheCascadeWouldTakeAgesOnKeepsItsTextUnstyled) {
+    std::string page = "<style>p div div div div div div div div { color: red }</style>";
+    for (int i = 0; i < 120; ++i) page += "<div>";
+    page += "Deep text";
+    job.Write("a.htm", page);
+    const auto start = std::chrono::steady_clock::now();
+    const std::string text = BuildParts({"a.htm"})[0];
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(Contains(text, "Deep text"));
+    EXPECT_FALSE(Contains(text, "style="));
+}
+
+}  // namespace
