@@ -8,7 +8,7 @@
 
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "batch/TvxNode.h"
 #include "batch/TvxNodeEvent.h"
 #include "core/TvxShard.h"
-#include "platform/FolderListing.h"
-#include "platform/Thread.h"
+#include "platform/files/FolderListing.h"
+#include "platform/process/Thread.h"
 
 class TvxMatchBase;
 

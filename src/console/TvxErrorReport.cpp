@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/TvxInfo.h"
-#include "platform/EscapedText.h"
+#include "platform/text/EscapedText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "core/OptionParsers.h"
 #include "core/TvxShard.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace options {
 

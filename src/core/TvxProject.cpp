@@ -11,9 +11,9 @@
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
 #include "core/TvxPropList.h"
-#include "platform/AsciiText.h"
-#include "platform/FileSystem.h"
-#include "platform/StateFolders.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/StateFolders.h"
+#include "platform/text/AsciiText.h"
 
 TvxProject* vxProject = nullptr;
 

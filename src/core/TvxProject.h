@@ -110,7 +110,7 @@ public:
     // Beside a program whose folder may be written: the executable's path
     // with ".log" appended, and with its extension replaced by ProjectExt.
     // Otherwise named after the program in the state and configuration
-    // folders (platform/StateFolders.h); empty when such a file is not kept.
+    // folders (platform/files/StateFolders.h); empty when such a file is not kept.
     std::string RecentListFile() const;
     std::string DefaultProjectFile() const;
 

@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "platform/TickClock.h"
+#include "platform/process/TickClock.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 #include "console/TvxErrorReport.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "platform/ShellLauncher.h"
+#include "platform/process/ShellLauncher.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/QtPathChooser.h"
 #include "ui/Questions.h"

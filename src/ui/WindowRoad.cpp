@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <chrono>
 
-#include "convert/ChmDecompilation.h"
+#include "convert/chm/ChmDecompilation.h"
 #include "core/TvxProject.h"
 #include "ui/ImageList.h"
 #include "ui/QtMainThreadDispatcher.h"

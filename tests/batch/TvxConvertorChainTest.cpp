@@ -7,9 +7,9 @@
 #include "../platform/QueuedDispatcher.h"
 #include "BatchTestSupport.h"
 #include "batch/TvxBatch.h"
-#include "convert/TvxConvertor.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/ThreadsCount.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 
 using namespace std::chrono_literals;
 using pellintest::WaitUntil;

@@ -14,12 +14,12 @@
 #include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
 #include "SmallDisk.h"
-#include "convert/ChmDecompilation.h"
-#include "convert/ContentsTreeReader.h"
-#include "convert/TvxFileUtils.h"
-#include "platform/ProcessLeftovers.h"
-#include "platform/ProcessRunner.h"
-#include "platform/StopRequest.h"
+#include "convert/chm/ChmDecompilation.h"
+#include "convert/chm/ContentsTreeReader.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "platform/process/ProcessLeftovers.h"
+#include "platform/process/ProcessRunner.h"
+#include "platform/process/StopRequest.h"
 
 using testsupport::ScratchFolder;
 using testsupport::SmallDisk;

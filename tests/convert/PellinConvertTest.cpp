@@ -12,11 +12,11 @@
 #include "FakePdfFinisher.h"
 #include "SmallDisk.h"
 #include "batch/TvxBatch.h"
-#include "convert/TvxPellin.h"
+#include "convert/job/TvxPellin.h"
 #include "core/TvxProject.h"
-#include "platform/DevicesRegistry.h"
-#include "platform/FileRegistry.h"
-#include "platform/MemoryRegistry.h"
+#include "platform/registry/DevicesRegistry.h"
+#include "platform/registry/FileRegistry.h"
+#include "platform/registry/MemoryRegistry.h"
 
 namespace fs = std::filesystem;
 using platform::RegistryRoot;

@@ -6,9 +6,9 @@
 #include "ScratchFolder.h"
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
-#include "convert/TargetClaims.h"
-#include "convert/TvxConvertor.h"
-#include "convert/TvxFileUtils.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "convert/job/TvxConvertor.h"
+#include "convert/output/TargetClaims.h"
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
 

@@ -6,8 +6,8 @@
 #include "ScratchFolder.h"
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
-#include "convert/TvxConvertor.h"
-#include "convert/TvxFileUtils.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/TvxProject.h"
 
 using testsupport::ScratchFolder;

@@ -5,7 +5,7 @@
 
 #include "BoundControls.h"
 #include "core/TvxProject.h"
-#include "platform/FileSystem.h"
+#include "platform/files/FileSystem.h"
 
 using Lines = std::vector<std::string>;
 

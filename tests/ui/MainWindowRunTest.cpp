@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "UiTestSupport.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 
 namespace uitest {
 namespace {

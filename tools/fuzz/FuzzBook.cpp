@@ -22,9 +22,9 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/ContentsTreeReader.h"
 #include "convert/book/BookBuilder.h"
-#include "platform/AsciiText.h"
+#include "convert/chm/ContentsTreeReader.h"
+#include "platform/text/AsciiText.h"
 
 namespace fs = std::filesystem;
 

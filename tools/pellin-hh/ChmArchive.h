@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ArchiveReader.h"
-#include "UniqueFd.h"
+#include "platform/files/UniqueFd.h"
 
 struct chmFile;
 

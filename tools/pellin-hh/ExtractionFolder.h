@@ -10,7 +10,7 @@
 #include <string>
 
 #include "EntrySink.h"
-#include "UniqueFd.h"
+#include "platform/files/UniqueFd.h"
 
 class ExtractionFolder final : public EntrySink {
 public:

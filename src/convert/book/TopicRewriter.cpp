@@ -12,7 +12,7 @@
 #include "convert/book/HtmlPage.h"
 #include "convert/book/OfficeCss.h"
 #include "convert/book/SvgPicture.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 
