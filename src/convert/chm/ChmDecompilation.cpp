@@ -26,7 +26,6 @@
 #include "convert/chm/TopicList.h"
 #include "convert/chm/TopicPathResolver.h"
 #include "convert/chm/TvxFileUtils.h"
-#include "convert/job/JobMessages.h"
 #include "platform/files/FileProbe.h"
 #include "platform/files/FileWrite.h"
 #include "platform/process/ProcessLeftovers.h"
@@ -361,9 +360,16 @@ void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& set
     if (!AnyFileExists(state.TopicFiles)) {
         auto fallback =
             FallbackTopics(files, charset, readFile, state.System ? state.System->IndexFile : "");
-        if (fallback.empty()) throw std::runtime_error(NoTopicMessage(state, {}, false));
+        if (fallback.empty()) throw std::runtime_error(NoTopicReason(state.DecompilerExit));
         state.TopicFiles = std::move(fallback);
     }
+}
+
+std::string NoTopicReason(int decompilerExit) {
+    if (decompilerExit == UnreadableExit) return "The help file is damaged: it could not be read";
+    if (decompilerExit == PartlyReadExit)
+        return "The help file is damaged: the part that could be read holds no topic";
+    return "No topic found in the help file";
 }
 
 void RemoveTempFolder(const TvxChmJobState& state) {

@@ -63,6 +63,9 @@ void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& set
 void RunDecompiler(const std::string& sourceChm, TvxChmJobState& state,
                    const TvxDecompileSettings& settings);
 
+// Why a decompiled help file gave no topic, judged from the decompiler's exit.
+std::string NoTopicReason(int decompilerExit);
+
 // Starts the removal of the temporary folder and returns at once.
 void RemoveTempFolder(const TvxChmJobState& state);
 

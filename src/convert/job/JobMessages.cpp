@@ -1,20 +1,10 @@
 #include "convert/job/JobMessages.h"
 
 #include <filesystem>
-#include <fstream>
-
-#include "convert/chm/ContentsTreeReader.h"
 
 namespace {
 
 constexpr std::size_t kNamesListed = 5;
-
-bool StartsLikeAHelpFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    char signature[4] = {};
-    file.read(signature, sizeof signature);
-    return file.gcount() == 4 && std::string(signature, 4) == "ITSF";
-}
 
 std::string NameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
@@ -32,19 +22,13 @@ std::string ListOf(const std::vector<std::string>& items) {
 
 }  // namespace
 
-std::string NoTopicMessage(const TvxChmJobState& state,
-                           const std::vector<BookTopicProblem>& leftOut, bool officeStopped) {
-    if (!state.TempFolder.empty() && !StartsLikeAHelpFile(state.TempFolder + "1.chm"))
-        return "Not a compiled help file";
+std::string NoTopicMessage(const HelpFile& help, const std::vector<BookTopicProblem>& leftOut,
+                           bool officeStopped) {
     if (officeStopped) return "Every topic of the help file stopped LibreOffice";
-    if (state.DecompilerExit == UnreadableExit)
-        return "The help file is damaged: it could not be read";
-    if (state.DecompilerExit == PartlyReadExit && leftOut.empty())
-        return "The help file is damaged: the part that could be read holds no topic";
-    if (!leftOut.empty())
+    if (!leftOut.empty() && help.DecompilerExit != UnreadableExit)
         return "The help file is damaged: no topic could be read (" + NameOf(leftOut.front().Path) +
                ": " + leftOut.front().Reason + ")";
-    return "No topic found in the help file";
+    return NoTopicReason(help.DecompilerExit);
 }
 
 std::string LeftOutNote(const std::vector<BookTopicProblem>& leftOut,
@@ -67,12 +51,12 @@ std::string ArchiveNote(const std::vector<std::string>& problems) {
     return "not PDF/A-2b as asked: " + ListOf(problems);
 }
 
-std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote,
+std::string JobNote(const HelpFile& help, const std::string& leftOutNote,
                     const std::string& archiveNote) {
     std::vector<std::string> parts;
-    if (state.DecompilerExit == PartlyReadExit)
+    if (help.PartlyRead())
         parts.push_back("the help file is damaged: only the part that could be read is converted");
-    if (const std::size_t missing = state.MissingContentsEntries; missing == 1)
+    if (const std::size_t missing = help.MissingContentsEntries; missing == 1)
         parts.push_back("1 contents entry names a file the help file does not hold");
     else if (missing > 1)
         parts.push_back(std::to_string(missing) +

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "convert/book/BookBuilder.h"
-#include "convert/chm/ChmDecompilation.h"
+#include "convert/chm/HelpFile.h"
 
-// Why a help file gave no topic: not a compiled help file at all, a damaged
-// one, one whose every topic stopped the office, or one without topics.
-std::string NoTopicMessage(const TvxChmJobState& state,
-                           const std::vector<BookTopicProblem>& leftOut, bool officeStopped);
+// Why a help file gave no topic: a damaged one, one whose every topic
+// stopped the office, or one without topics. (A file that is no compiled
+// help file at all fails before it is copied into the job folder.)
+std::string NoTopicMessage(const HelpFile& help, const std::vector<BookTopicProblem>& leftOut,
+                           bool officeStopped);
 
 // "3 of 40 topics left out: a.htm (the page is damaged), ..." for a PDF made
 // without some topics; empty when none was left out.
@@ -27,7 +28,7 @@ std::string ArchiveNote(const std::vector<std::string>& problems);
 // read, how many contents entries name files it does not hold, the topics
 // left out, and what keeps an archival PDF from being one; empty for a whole
 // one.
-std::string JobNote(const TvxChmJobState& state, const std::string& leftOutNote,
+std::string JobNote(const HelpFile& help, const std::string& leftOutNote,
                     const std::string& archiveNote = {});
 
 // Why a help file whose every topic the office did not finish in time gave

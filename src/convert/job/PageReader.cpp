@@ -7,7 +7,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "convert/chm/HelpFileFacts.h"
+#include "convert/chm/HelpFile.h"
 #include "convert/chm/TopicPathResolver.h"
 #include "convert/chm/TvxFileUtils.h"
 #include "convert/output/OutlinePlan.h"
@@ -170,30 +170,28 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
                    stderr);
         return 64;
     }
-    TvxChmJobState state;
-    state.TempFolderName = args[0];
-    state.TempFolder = args[0] + "/";
-    state.DecompilerExit = static_cast<int>(Number(args[2], 0, 255).value_or(0));
+    const std::string folder = args[0];
+    const int decompilerExit = static_cast<int>(Number(args[2], 0, 255).value_or(0));
     TvxDecompileSettings settings;
     settings.SearchWait = std::chrono::milliseconds(Number(args[3], 0, 60'000).value_or(1000));
     try {
         const std::set<int> skipped = TopicsOfRanges(args[4]);
-        ReadDecompiledFolder(state, settings);
-        if (state.System)
-            Put(out, {"system", state.System->Title, std::to_string(state.System->Lcid)});
-        for (const auto& topic : state.TopicFiles) Put(out, {"topic-file", topic});
-        Put(out, {"missing-entries", std::to_string(state.MissingContentsEntries)});
+        const HelpFile help = ReadHelpFile(folder, decompilerExit, settings);
+        if (help.System)
+            Put(out, {"system", help.System->Title, std::to_string(help.System->Lcid)});
+        for (const auto& topic : help.Topics) Put(out, {"topic-file", topic});
+        Put(out, {"missing-entries", std::to_string(help.MissingContentsEntries)});
         std::fflush(out);
 
-        const TopicPathResolver resolver(state.TempFolderName);
-        BookBuilder builder(resolver, FactsOf(state, "").Charset, TvxFileUtils::ReadFileText);
+        const TopicPathResolver resolver(folder);
+        BookBuilder builder(resolver, help.Charset(), TvxFileUtils::ReadFileText);
         builder.OnTopic = [out](int topic) {
             Put(out, {"topic", std::to_string(topic)});
             std::fflush(out);
         };
-        const Book book = builder.Build(state.TopicFiles, state.TempFolder + args[1], skipped);
+        const Book book = builder.Build(help.Topics, folder + "/" + args[1], skipped);
         PutBook(out, book);
-        PutOutline(out, OutlineFromContents(state.Contents, state.TopicFiles, book.Anchors), 0);
+        PutOutline(out, OutlineFromContents(help.Contents, help.Topics, book.Anchors), 0);
     } catch (const std::exception& error) {
         Put(out, {"fail", error.what()});
     }

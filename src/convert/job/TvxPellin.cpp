@@ -8,7 +8,7 @@
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
 #include "convert/book/AnchorNames.h"
-#include "convert/chm/HelpFileFacts.h"
+#include "convert/chm/HelpFile.h"
 #include "convert/job/JobMessages.h"
 #include "convert/job/JobTimings.h"
 #include "convert/job/TopicIsolation.h"
@@ -71,8 +71,7 @@ struct TvxPellin::Job {
     TvxBatch* batch = nullptr;
     TvxNode* node = nullptr;
     TvxChmJobState state;
-    std::vector<std::string> topics;  // topic files in contents order; the book numbers them so
-    HelpFileFacts facts;
+    HelpFile help;  // as the page reader read it; the book numbers its topics in their order
     Book book;
     std::set<int> stoppedOffice;   // topics that bring the office down
     std::set<int> slowForOffice;   // of them, those the office did not finish in time
@@ -122,7 +121,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
         ReportFailure(batch, node, failure);
         return;
     }
-    node->Note = JobNote(job.state, LeftOutNoteOf(job), job.archiveNote);
+    node->Note = JobNote(job.help, LeftOutNoteOf(job), job.archiveNote);
     ReportSuccess(batch, node, target);
 }
 
@@ -151,22 +150,22 @@ void TvxPellin::PrepareBook(Job& job) {
     Reader.SearchWait = DecompileSettings.SearchWait;
     PageReading reading =
         ReadPagesApart(job.state, kBookName, job.stoppedOffice, Reader, job.stoppedReader);
-    if (job.topics.empty()) {
-        job.topics = std::move(reading.Topics);
-        job.state.System = std::move(reading.System);
-        job.state.MissingContentsEntries = reading.MissingContentsEntries;
-        job.facts = FactsOf(job.state, job.node->FileName);
+    if (job.help.Topics.empty()) {
+        job.help.Topics = std::move(reading.Topics);
+        job.help.System = std::move(reading.System);
+        job.help.DecompilerExit = job.state.DecompilerExit;
+        job.help.MissingContentsEntries = reading.MissingContentsEntries;
     }
     job.outline = std::move(reading.Outline);
     job.book = std::move(reading.Written);
     if (job.book.Included.empty() && !job.stoppedOffice.empty() &&
         std::includes(job.slowForOffice.begin(), job.slowForOffice.end(), job.stoppedOffice.begin(),
                       job.stoppedOffice.end()))
-        throw std::runtime_error(
-            OfficeTooSlowMessage(job.topics[static_cast<std::size_t>(*job.stoppedOffice.begin())]));
+        throw std::runtime_error(OfficeTooSlowMessage(
+            job.help.Topics[static_cast<std::size_t>(*job.stoppedOffice.begin())]));
     if (job.book.Included.empty())
         throw std::runtime_error(
-            NoTopicMessage(job.state, job.book.LeftOut, !job.stoppedOffice.empty()));
+            NoTopicMessage(job.help, job.book.LeftOut, !job.stoppedOffice.empty()));
     job.state.TopicFiles = {job.book.Path};
 }
 
@@ -262,9 +261,10 @@ std::string TvxPellin::LeftOutNoteOf(const Job& job) {
         if (job.slowForOffice.count(topic) == 0)
             stopped.insert(topic);
         else
-            leftOut.push_back({job.topics[static_cast<std::size_t>(topic)], kTooSlowForOffice});
+            leftOut.push_back(
+                {job.help.Topics[static_cast<std::size_t>(topic)], kTooSlowForOffice});
     }
-    return LeftOutNote(leftOut, stopped, job.topics);
+    return LeftOutNote(leftOut, stopped, job.help.Topics);
 }
 
 // The word processor's export, checked; then the written fallbacks. A failed
@@ -353,9 +353,9 @@ void TvxPellin::RequireTopicsInPdf(const Job& job, const std::string& pdf) {
 
 void TvxPellin::FinishPdf(Job& job) {
     platform::PdfFinish finish;
-    finish.Title = job.facts.Title;
+    finish.Title = job.help.Title(job.node->FileName);
     finish.Creator = vxProject->Title + " " + vxProject->Version;
-    finish.Language = job.facts.Language;
+    finish.Language = job.help.Language();
     const std::string outline = OutlineChoice();
     if (outline == "none") {
         finish.Outline = std::vector<platform::PdfOutlineItem>{};
