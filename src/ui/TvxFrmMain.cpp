@@ -700,9 +700,9 @@ void TvxFrmMain::aAboutExecute() {
 // ---- Creation, showing, closing --------------------------------------------
 
 void TvxFrmMain::RegisterOptionControls() {
-    vxProject->RegisterControl(eSource);
-    vxProject->RegisterControl(cSubdir);
-    vxProject->RegisterControl(eTarget);
+    vxProject->RegisterControl(eSource, "Source", "Text");
+    vxProject->RegisterControl(cSubdir, "Subdir", "Checked");
+    vxProject->RegisterControl(eTarget, "Target", "Text");
 }
 
 void TvxFrmMain::FormCreate() {
