@@ -9,6 +9,8 @@
 #include "ArchiveReader.h"
 #include "platform/files/UniqueFd.h"
 
+using platform::UniqueFd;
+
 struct chmFile;
 
 class ChmArchive final : public ArchiveReader {

@@ -12,6 +12,8 @@
 #include "EntrySink.h"
 #include "platform/files/UniqueFd.h"
 
+using platform::UniqueFd;
+
 class ExtractionFolder final : public EntrySink {
 public:
     // Creates `folder` (with its parents) when missing. `protectedFile` is a

@@ -28,6 +28,7 @@
 #include "convert/chm/TvxFileUtils.h"
 #include "platform/files/FileProbe.h"
 #include "platform/files/FileWrite.h"
+#include "platform/files/UniqueFd.h"
 #include "platform/process/ProcessLeftovers.h"
 #include "platform/process/StopRequest.h"
 #include "platform/process/TickClock.h"
@@ -56,16 +57,6 @@ constexpr std::size_t SectionZeroAt = 0x38;
 constexpr std::uint64_t ImplausibleExcess = 64ull << 20;
 constexpr std::uint64_t MostlyHoles = 16;
 constexpr std::size_t CopyPieceBytes = 1 << 20;
-
-struct UniqueFile {
-    int fd;
-    explicit UniqueFile(int descriptor) : fd(descriptor) {}
-    ~UniqueFile() {
-        if (fd >= 0) ::close(fd);
-    }
-    UniqueFile(const UniqueFile&) = delete;
-    UniqueFile& operator=(const UniqueFile&) = delete;
-};
 
 std::string TempBase() {
     const std::string temp = fs::temp_directory_path().string();
@@ -160,18 +151,18 @@ void CopySourceIn(const std::string& sourceChm, const TvxChmJobState& state) {
     if (const auto problem = platform::UnreadableFileReason(sourceChm))
         throw std::runtime_error(*problem);
     // Not blocking: a file swapped for a FIFO since the look must not hang the job.
-    const UniqueFile from(::open(sourceChm.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (from.fd < 0)
+    const platform::UniqueFd from(::open(sourceChm.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!from.Valid())
         throw std::runtime_error("Cannot read " + sourceChm + ": " + std::strerror(errno));
-    if (const auto problem = ImplausibleSourceReason(from.fd)) throw std::runtime_error(*problem);
+    if (const auto problem = ImplausibleSourceReason(from.Get()))
+        throw std::runtime_error(*problem);
     RequireTempFolder(state);
     const std::string copy = state.TempFolder + SourceCopyName;
     try {
-        UniqueFile to(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (to.fd < 0) throw std::system_error(errno, std::generic_category());
-        CopyBytes(from.fd, to.fd);
-        if (::close(std::exchange(to.fd, -1)) != 0)
-            throw std::system_error(errno, std::generic_category());
+        platform::UniqueFd to(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (!to.Valid()) throw std::system_error(errno, std::generic_category());
+        CopyBytes(from.Get(), to.Get());
+        if (::close(to.Release()) != 0) throw std::system_error(errno, std::generic_category());
     } catch (const std::system_error& error) {
         ::unlink(copy.c_str());
         throw std::runtime_error("Cannot copy " + sourceChm + " into the job folder " +

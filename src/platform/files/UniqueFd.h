@@ -5,6 +5,8 @@
 
 #include <utility>
 
+namespace platform {
+
 class UniqueFd {
 public:
     UniqueFd() = default;
@@ -33,3 +35,5 @@ public:
 private:
     int fd_ = -1;
 };
+
+}  // namespace platform
