@@ -108,6 +108,17 @@ std::int32_t TvxBatch::NodeCount() {
 }
 
 TvxNode* TvxBatch::NextNode() {
+    struct Waiting {
+        std::atomic<int>& count;
+        bool counted = false;
+        void Begin() {
+            if (!counted) ++count;
+            counted = true;
+        }
+        ~Waiting() {
+            if (counted) --count;
+        }
+    } waiting{WaitingForSearch};
     for (;;) {
         bool searchOver = false;
         TvxNode* taken = nullptr;
@@ -127,6 +138,7 @@ TvxNode* TvxBatch::NextNode() {
             Exhausted.store(true);
             return nullptr;
         }
+        waiting.Begin();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }

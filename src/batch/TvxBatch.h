@@ -93,6 +93,8 @@ public:
     std::string Mask;
     bool Subdirs = false;
     std::atomic<bool> SearchDone{false};
+    // How many NextNode callers wait at this moment for the search to give a job.
+    std::atomic<int> WaitingForSearch{0};
     std::int32_t Successes = 0;
     std::vector<std::string> FailureMessages;
     TvxNodeEvent OnNodeAdded;

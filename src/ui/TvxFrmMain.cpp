@@ -47,6 +47,7 @@ using ui::ToStd;
 TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
     setObjectName("vxFrmMain");
     daemonTimer_ = new QTimer(this);
+    daemonTimer_->setObjectName("daemonTimer");
     daemonTimer_->setSingleShot(true);
     connect(daemonTimer_, &QTimer::timeout, this, [this] {
         EnterIdleState();
