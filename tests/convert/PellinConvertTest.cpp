@@ -95,6 +95,14 @@ protected:
     }
 
     template <class Change>
+    // The export, the service manager and the PDF printer all fail.
+    void installWithEveryRouteFailing() {
+        install([](fake::OfficeSetup& s) {
+            s.exportFails = true;
+            s.storeFails = true;
+            s.printFails = true;
+        });
+    }
     void install(Change change) {
         fake::OfficeSetup setup;
         setup.printers = {"Office_Laser", "Adobe PDF"};
@@ -305,11 +313,7 @@ TEST_F(PellinConvert, ThePrinterRouteWritesOnlyTheTargetPathIntoTheRegistryFile)
 }
 
 TEST_F(PellinConvert, WhenEveryRouteFailsTheJobNamesTheFirstRoutesError) {
-    install([](fake::OfficeSetup& s) {
-        s.exportFails = true;
-        s.storeFails = true;
-        s.printFails = true;
-    });
+    installWithEveryRouteFailing();
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Failed);
@@ -324,11 +328,7 @@ TEST_F(PellinConvert, WhenEveryRouteFailsTheJobNamesTheFirstRoutesError) {
 
 TEST_F(PellinConvert, AFailedConversionLeavesTheExistingPdfAsItWas) {
     WriteText(target, "old pdf");
-    install([](fake::OfficeSetup& s) {
-        s.exportFails = true;
-        s.storeFails = true;
-        s.printFails = true;
-    });
+    installWithEveryRouteFailing();
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Failed);
