@@ -8,8 +8,9 @@
 
 namespace ui {
 
-// Indices of the image list. A row shows 0, 1 or 2 for its job's status;
-// 12 and 13 only mark a waiting job's row, which keeps status 0.
+// Indices of the image list. A row shows ImgWaiting, ImgSuccess or
+// ImgFailure for its job's status; ImgConverting and ImgNotConverted only
+// mark a waiting job's row, which keeps its status.
 enum ImageIndex : int {
     ImgWaiting = 0,
     ImgSuccess = 1,

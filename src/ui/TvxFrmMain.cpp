@@ -514,6 +514,21 @@ void TvxFrmMain::aSearchExecute() {
     }
 }
 
+namespace {
+
+// A target's colon may end a prefix of up to ten characters (a drive "C:",
+// "\\?\C:", a scheme such as "file:"); one further in is taken, like a
+// wildcard, as no part of a folder the window can use, and the target is
+// cut back to its folder part.
+constexpr std::string::size_type kLongestColonPrefix = 10;
+
+bool HasColonPastItsPrefix(const std::string& target) {
+    const std::string::size_type colon = target.find(':');
+    return colon != std::string::npos && colon + 1 > kLongestColonPrefix;
+}
+
+}  // namespace
+
 bool TvxFrmMain::ReduceTarget() {
     namespace fs = std::filesystem;
     const char delim = vxProject->PathDelim;
@@ -525,9 +540,7 @@ bool TvxFrmMain::ReduceTarget() {
     };
     auto needsReduction = [&] {
         std::error_code ec;
-        const std::string::size_type colon = target.find(':');
-        return target.find_first_of("?*") != std::string::npos ||
-               (colon != std::string::npos && colon + 1 > 10) ||
+        return target.find_first_of("?*") != std::string::npos || HasColonPastItsPrefix(target) ||
                fs::is_regular_file(fs::path(withoutDelim()), ec);
     };
     while (!target.empty() && needsReduction()) target = FolderPart(withoutDelim());

@@ -69,8 +69,20 @@ void ShowImage(QTreeWidgetItem* row, int image) {
     row->setToolTip(0, ImageCaption(image));
 }
 
+// The picture of a row whose job has the status.
+ui::ImageIndex ImageOfStatus(int status) {
+    switch (status) {
+        case TvxNode::Done:
+            return ui::ImgSuccess;
+        case TvxNode::Failed:
+            return ui::ImgFailure;
+        default:
+            return ui::ImgWaiting;
+    }
+}
+
 void SetStatus(QTreeWidgetItem* row, int status) {
-    ShowImage(row, status);
+    ShowImage(row, ImageOfStatus(status));
     row->setData(0, StatusRole, status);
 }
 
