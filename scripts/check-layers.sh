@@ -82,7 +82,8 @@ if [ -n "$edges" ]; then
             if (a[2] != b[2]) print a[2], b[2]; else print a[2], "" }' | sort -u |
         awk '{ if (!($1 in seen)) { order[n++] = $1; seen[$1] = "" }
                if ($2 != "") seen[$1] = seen[$1] " " $2 }
-             END { for (i = 0; i < n; i++) print "  " order[i] " ->" seen[order[i]] }'
+             END { for (i = 0; i < n; i++)
+                       print "  " order[i] " ->" (seen[order[i]] == "" ? " (none)" : seen[order[i]]) }'
     if [ "$graph" -eq 1 ]; then
         echo "check-layers: the units of convert/ and the units each includes:"
         echo "$edges" | awk '$1 != last { if (line) print line; line = "  " $1 " ->"; last = $1 }
