@@ -94,7 +94,6 @@ protected:
         for (const auto& [name, text] : files) WriteText(root / "pages" / name, text);
     }
 
-    template <class Change>
     // The export, the service manager and the PDF printer all fail.
     void installWithEveryRouteFailing() {
         install([](fake::OfficeSetup& s) {
@@ -103,6 +102,7 @@ protected:
             s.printFails = true;
         });
     }
+    template <class Change>
     void install(Change change) {
         fake::OfficeSetup setup;
         setup.printers = {"Office_Laser", "Adobe PDF"};
