@@ -21,7 +21,7 @@ run: deps build
 	./scripts/run-samples.sh $(BUILD)/bin/pellin $(SAMPLES) $(OUT)
 
 test: deps build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600 --output-junit ctest-results.xml
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

@@ -12,7 +12,7 @@
 
 set(PELLIN_APP_ID example.pellin.convertor)
 # Relative to the prefix; the program finds them from its own path
-# (src/platform/InstallLayout.cpp).
+# (src/platform/process/InstallLayout.cpp).
 set(PELLIN_PRIVATE_DIR lib/pellin)
 set(PELLIN_DATA_DIR share/pellin)
 set(PELLIN_RELEASE_DATE 2025-04-20)
@@ -21,7 +21,7 @@ file(STRINGS ${CMAKE_SOURCE_DIR}/src/core/TvxProduct.cpp version_line REGEX "Ver
 string(REGEX MATCH "[0-9]+(\\.[0-9]+)+" PELLIN_VERSION "${version_line}")
 
 # Given to the one file that uses each, so the rest of the layer is not rebuilt.
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/platform/InstallLayout.cpp
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/platform/process/InstallLayout.cpp
   DIRECTORY ${CMAKE_SOURCE_DIR}/src/platform APPEND PROPERTY COMPILE_DEFINITIONS
   PELLIN_PRIVATE_DIR="${PELLIN_PRIVATE_DIR}" PELLIN_DATA_DIR="${PELLIN_DATA_DIR}")
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/core/TvxInfo.cpp

@@ -10,7 +10,7 @@
 #include "batch/TvxMatch.h"
 #include "console/ProcessObjects.h"
 #include "console/TvxMain.h"
-#include "convert/TvxPellin.h"
+#include "convert/job/TvxPellin.h"
 #include "core/TvxApp.h"
 #include "core/TvxEndProcess.h"
 #include "core/TvxInfo.h"
@@ -18,10 +18,10 @@
 #include "core/TvxProject.h"
 #include "core/TvxRoad.h"
 #include "core/TvxUsage.h"
-#include "platform/EscapedText.h"
-#include "platform/ExecutablePath.h"
-#include "platform/ShellLauncher.h"
-#include "platform/StopRequest.h"
+#include "platform/process/ExecutablePath.h"
+#include "platform/process/ShellLauncher.h"
+#include "platform/process/StopRequest.h"
+#include "platform/text/EscapedText.h"
 
 #ifdef PELLIN_HAVE_UI
 #include "ui/WindowRoad.h"

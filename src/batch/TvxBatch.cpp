@@ -8,7 +8,7 @@
 
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 
@@ -108,6 +108,17 @@ std::int32_t TvxBatch::NodeCount() {
 }
 
 TvxNode* TvxBatch::NextNode() {
+    struct Waiting {
+        std::atomic<int>& count;
+        bool counted = false;
+        void Begin() {
+            if (!counted) ++count;
+            counted = true;
+        }
+        ~Waiting() {
+            if (counted) --count;
+        }
+    } waiting{WaitingForSearch};
     for (;;) {
         bool searchOver = false;
         TvxNode* taken = nullptr;
@@ -130,6 +141,7 @@ TvxNode* TvxBatch::NextNode() {
             Exhausted.store(true);
             return nullptr;
         }
+        waiting.Begin();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }

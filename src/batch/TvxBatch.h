@@ -18,8 +18,8 @@
 #include "batch/TvxNode.h"
 #include "batch/TvxNodeEvent.h"
 #include "core/TvxShard.h"
-#include "platform/FolderListing.h"
-#include "platform/Thread.h"
+#include "platform/files/FolderListing.h"
+#include "platform/process/Thread.h"
 
 class TvxMatchBase;
 
@@ -96,6 +96,8 @@ public:
     std::string Mask;
     bool Subdirs = false;
     std::atomic<bool> SearchDone{false};
+    // How many NextNode callers wait at this moment for the search to give a job.
+    std::atomic<int> WaitingForSearch{0};
     std::int32_t Successes = 0;
     std::vector<std::string> FailureMessages;
     TvxNodeEvent OnNodeAdded;

@@ -6,9 +6,9 @@
 #include "batch/TvxBatch.h"
 #include "batch/TvxMatch.h"
 #include "core/TvxProject.h"
-#include "platform/AsciiText.h"
-#include "platform/FileProbe.h"
-#include "platform/PathText.h"
+#include "platform/files/FileProbe.h"
+#include "platform/text/AsciiText.h"
+#include "platform/text/PathText.h"
 #include "regex/VBScriptRegex.h"
 
 namespace {

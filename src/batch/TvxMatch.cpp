@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/TextReplace.h"
+#include "platform/text/TextReplace.h"
 #include "regex/VBScriptRegex.h"
 
 TvxMatchBase* vxMatch = nullptr;

@@ -9,7 +9,8 @@
 
 class TvxNode {
 public:
-    // Status codes; the window also uses them as the row's image index.
+    // Status codes; the window shows each with its own picture (ImageOfStatus
+    // in src/ui/TvxFrmMainRows.cpp).
     static constexpr std::int32_t Waiting = 0;  // waiting or being processed
     static constexpr std::int32_t Done = 1;     // converted, or skipped as existing
     static constexpr std::int32_t Failed = 2;

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "batch/TvxBatch.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 
 namespace {
 

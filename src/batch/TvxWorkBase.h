@@ -7,8 +7,8 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/Thread.h"
-#include "platform/TickClock.h"
+#include "platform/process/Thread.h"
+#include "platform/process/TickClock.h"
 
 class TvxBatch;
 class TvxNode;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/EscapedText.h"
+#include "core/TvxInfo.h"
+#include "platform/text/EscapedText.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include "batch/TvxNode.h"
 #include "console/TvxProgress.h"
 #include "console/TvxRunCheck.h"
-#include "convert/ChmDecompilation.h"
-#include "convert/TvxConvertor.h"
+#include "convert/chm/ChmDecompilation.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
-#include "platform/EscapedText.h"
-#include "platform/StopRequest.h"
-#include "platform/TextFile.h"
+#include "platform/files/TextFile.h"
+#include "platform/process/StopRequest.h"
+#include "platform/text/EscapedText.h"
 
 TvxMain* vxMain = nullptr;
 

@@ -2,9 +2,9 @@
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
-#include "platform/DurationText.h"
-#include "platform/EscapedText.h"
-#include "platform/PathText.h"
+#include "platform/text/DurationText.h"
+#include "platform/text/EscapedText.h"
+#include "platform/text/PathText.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "core/ThreadsCount.h"
 #include "core/TvxProject.h"
 #include "core/TvxShard.h"
-#include "platform/AsciiText.h"
-#include "platform/EscapedText.h"
-#include "platform/FileProbe.h"
-#include "platform/PathText.h"
+#include "platform/files/FileProbe.h"
+#include "platform/text/AsciiText.h"
+#include "platform/text/EscapedText.h"
+#include "platform/text/PathText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "core/ErrorReportChoice.h"
 
 #include "core/TvxProject.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/PathText.h"
+#include "platform/files/FileError.h"
+#include "platform/files/FileSystem.h"
+#include "platform/text/PathText.h"
 
 namespace {
 

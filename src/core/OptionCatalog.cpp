@@ -5,7 +5,7 @@
 
 #include "core/OptionParsers.h"
 #include "core/TvxShard.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace options {
 
@@ -114,8 +114,9 @@ const std::vector<OptionInfo>& OptionCatalog() {
         {"Tagged", K::Boolean, "False",
          QT_TRANSLATE_NOOP("OptionCatalog", "write a tagged (accessible) PDF")},
         {"TopicPageBreak", K::Boolean, "False",
-         QT_TRANSLATE_NOOP("OptionCatalog", "start each topic on a new page (else the topics "
-                                            "follow each other as written)")},
+         QT_TRANSLATE_NOOP("OptionCatalog",
+                           "start each topic on a new page (else the topics "
+                           "follow each other as written)")},
         {"Quiet", K::Boolean, "False",
          QT_TRANSLATE_NOOP(
              "OptionCatalog",

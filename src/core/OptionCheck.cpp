@@ -2,7 +2,7 @@
 
 #include "core/OptionCatalog.h"
 #include "core/OptionList.h"
-#include "platform/EscapedText.h"
+#include "platform/text/EscapedText.h"
 
 namespace options {
 

@@ -1,6 +1,6 @@
 #include "core/OptionList.h"
 
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace options {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/OptionList.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace options {
 

@@ -1,6 +1,6 @@
 #include "core/TvxApp.h"
 
-#include "platform/TickClock.h"
+#include "platform/process/TickClock.h"
 
 TvxApp* vxApp = nullptr;
 

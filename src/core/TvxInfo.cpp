@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "core/TvxProject.h"
-#include "platform/FileSystem.h"
-#include "platform/InstallLayout.h"
-#include "platform/MimeHandlers.h"
-#include "platform/PathText.h"
-#include "platform/ShellLauncher.h"
-#include "platform/TextReplace.h"
+#include "platform/files/FileSystem.h"
+#include "platform/process/InstallLayout.h"
+#include "platform/process/MimeHandlers.h"
+#include "platform/process/ShellLauncher.h"
+#include "platform/text/PathText.h"
+#include "platform/text/TextReplace.h"
 
 TvxInfo* vxInfo = nullptr;
 

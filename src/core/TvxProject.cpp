@@ -7,20 +7,25 @@
 #include <QVariant>
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
 #include "core/TvxPropList.h"
-#include "platform/AsciiText.h"
-#include "platform/FileSystem.h"
-#include "platform/StateFolders.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/StateFolders.h"
+#include "platform/text/AsciiText.h"
 
 TvxProject* vxProject = nullptr;
 
 // The accessors of bound controls (a control with an accessor has a positive
 // tag) and the watches that forget a control when it is destroyed.
 struct TvxProject::Binding {
+    struct Option {
+        std::string key, property;
+    };
     std::map<QObject*, std::unique_ptr<TvxPropList>> accessors;
+    std::map<QObject*, Option> options;
     std::vector<QMetaObject::Connection> watches;
 
     TvxPropList& AccessorFor(QObject* control) {
@@ -38,22 +43,6 @@ bool Boolean(const std::string& value, bool fallback) {
 
 int Integer(const std::string& value, int fallback) {
     return options::ParseInteger(value).value_or(fallback);
-}
-
-// The name of the property that holds a control's value: its hint. A widget
-// keeps it in its tool tip; any object may carry a "hint" property instead.
-std::string HintOf(const QObject* control) {
-    for (const char* name : {"hint", "toolTip"}) {
-        const QString hint = control->property(name).toString();
-        if (!hint.isEmpty()) return hint.toStdString();
-    }
-    return {};
-}
-
-// A control's option key: its name without the first character (eSource binds Source).
-std::string KeyOf(const QObject* control) {
-    const std::string name = control->objectName().toStdString();
-    return name.size() > 1 ? name.substr(1) : std::string();
 }
 
 }  // namespace
@@ -140,26 +129,37 @@ std::string TvxProject::GetTargetFolder() const {
     return folder;
 }
 
-void TvxProject::RegisterControl(QObject* control) {
+void TvxProject::RegisterControl(QObject* control, const std::string& key,
+                                 const std::string& property) {
     if (!control) return;
+    for (const auto& [other, option] : binding_->options)
+        if (platform::EqualsNoCase(option.key, key))
+            throw std::logic_error("The option " + key + " has a control already");
+    binding_->options[control] = {key, property};
     Controls.push_back(control);
     // Controls are not owned: forget one when it goes, so no pointer dangles.
     binding_->watches.push_back(
         QObject::connect(control, &QObject::destroyed, [this](QObject* gone) {
             Controls.erase(std::remove(Controls.begin(), Controls.end(), gone), Controls.end());
             binding_->accessors.erase(gone);
+            binding_->options.erase(gone);
         }));
+}
+
+std::vector<std::string> TvxProject::BoundKeys() const {
+    std::vector<std::string> keys;
+    for (QObject* control : Controls) keys.push_back(binding_->options.at(control).key);
+    return keys;
 }
 
 void TvxProject::ApplyOptions() {
     for (QObject* control : Controls) {
         TvxPropList& accessor = binding_->AccessorFor(control);
-        const std::string key = KeyOf(control);
-        if (key.empty()) continue;
-        const std::string hint = HintOf(control);
+        const auto& [key, hint] = binding_->options.at(control);
         std::string value = GetOption(key);
         if (value.empty()) {
-            // The older form of the key, "eSource.Text", is taken over once.
+            // The form older project files wrote, "eSource.Text" (the
+            // control's name and property), is taken over once.
             const std::string olderKey = control->objectName().toStdString() + "." + hint;
             value = GetOption(olderKey);
             SetOption(olderKey, "");
@@ -171,8 +171,8 @@ void TvxProject::ApplyOptions() {
 void TvxProject::CollectOptions() {
     for (QObject* control : Controls) {
         TvxPropList& accessor = binding_->AccessorFor(control);
-        const std::string key = KeyOf(control);
-        if (!key.empty()) SetOption(key, accessor.GetPropText(HintOf(control)));
+        const auto& [key, hint] = binding_->options.at(control);
+        SetOption(key, accessor.GetPropText(hint));
     }
 }
 
@@ -180,8 +180,8 @@ std::vector<std::string> TvxProject::CollectedOptionLines() {
     std::vector<std::string> lines = OptionLines();
     for (QObject* control : Controls) {
         TvxPropList& accessor = binding_->AccessorFor(control);
-        const std::string key = KeyOf(control);
-        if (!key.empty()) options::Write(lines, key, accessor.GetPropText(HintOf(control)));
+        const auto& [key, hint] = binding_->options.at(control);
+        options::Write(lines, key, accessor.GetPropText(hint));
     }
     return lines;
 }

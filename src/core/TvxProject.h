@@ -85,8 +85,13 @@ public:
     OverwriteMode GetIsOverwrite() const;
     std::string GetTargetFolder() const;
 
-    // Binding of window controls (QObject properties found by name).
-    void RegisterControl(QObject* control);
+    // Binding of window controls: `control` shows the option `key` in its
+    // property `property`. The key is given, never derived from the
+    // control's name, so renaming a widget keeps its saved option. A key
+    // bound twice throws std::logic_error.
+    void RegisterControl(QObject* control, const std::string& key, const std::string& property);
+    // The option keys of the bound controls, one per control.
+    std::vector<std::string> BoundKeys() const;
     void ApplyOptions();
     void CollectOptions();
     // The option lines as CollectOptions would leave them; the list itself
@@ -110,7 +115,7 @@ public:
     // Beside a program whose folder may be written: the executable's path
     // with ".log" appended, and with its extension replaced by ProjectExt.
     // Otherwise named after the program in the state and configuration
-    // folders (platform/StateFolders.h); empty when such a file is not kept.
+    // folders (platform/files/StateFolders.h); empty when such a file is not kept.
     std::string RecentListFile() const;
     std::string DefaultProjectFile() const;
 

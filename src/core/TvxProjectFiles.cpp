@@ -8,13 +8,13 @@
 #include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
-#include "platform/AsciiText.h"
-#include "platform/FileError.h"
-#include "platform/FileSystem.h"
-#include "platform/PathText.h"
-#include "platform/StateFolders.h"
-#include "platform/TextFile.h"
-#include "platform/TextReplace.h"
+#include "platform/files/FileError.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/StateFolders.h"
+#include "platform/files/TextFile.h"
+#include "platform/text/AsciiText.h"
+#include "platform/text/PathText.h"
+#include "platform/text/TextReplace.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "core/TvxProject.h"
-#include "platform/TextReplace.h"
+#include "platform/text/TextReplace.h"
 
 namespace {
 

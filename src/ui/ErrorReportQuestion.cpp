@@ -10,7 +10,7 @@
 #include "core/ErrorReportChoice.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "platform/EscapedText.h"
+#include "platform/text/EscapedText.h"
 #include "ui/Questions.h"
 #include "ui/UiServices.h"
 

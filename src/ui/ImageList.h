@@ -8,9 +8,10 @@
 
 namespace ui {
 
-// Indices of the image list. A row shows 0, 1 or 2 for its job's status;
-// 12 and 13 only mark a waiting job's row, which keeps status 0; 15 marks a
-// converted job (status 1) the user should look at.
+// Indices of the image list. A row shows ImgWaiting, ImgSuccess or
+// ImgFailure for its job's status; ImgConverting and ImgNotConverted only
+// mark a waiting job's row, which keeps its status; ImgWarning marks a
+// converted job the user should look at.
 enum ImageIndex : int {
     ImgWaiting = 0,
     ImgSuccess = 1,

@@ -5,7 +5,7 @@
 
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace ui {
 namespace {

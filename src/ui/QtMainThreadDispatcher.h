@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "platform/Thread.h"
+#include "platform/process/Thread.h"
 #include "ui/UiThreadCall.h"
 
 namespace ui {

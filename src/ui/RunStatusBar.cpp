@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "platform/TickClock.h"
+#include "platform/process/TickClock.h"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "platform/InstallLayout.h"
+#include "platform/process/InstallLayout.h"
 
 namespace ui {
 

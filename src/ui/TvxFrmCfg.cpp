@@ -19,7 +19,7 @@
 #include "core/OptionCatalog.h"
 #include "core/OptionList.h"
 #include "core/TvxProject.h"
-#include "platform/TextFile.h"
+#include "platform/files/TextFile.h"
 #include "ui/Questions.h"
 #include "ui/UiServices.h"
 

@@ -26,17 +26,17 @@
 
 #include "batch/TvxBatch.h"
 #include "console/TvxRunCheck.h"
-#include "convert/TvxConvertor.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/ThreadsCount.h"
 #include "core/TvxInfo.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
-#include "platform/EscapedText.h"
-#include "platform/FileProbe.h"
+#include "platform/files/FileProbe.h"
+#include "platform/text/EscapedText.h"
 #include "ui/ActionButton.h"
 #include "ui/ImageList.h"
-#include "ui/RowRoles.h"
 #include "ui/MainMenus.h"
+#include "ui/RowRoles.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmAbout.h"
 #include "ui/UiServices.h"
@@ -51,6 +51,7 @@ using ui::ToStd;
 TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
     setObjectName("vxFrmMain");
     daemonTimer_ = new QTimer(this);
+    daemonTimer_->setObjectName("daemonTimer");
     daemonTimer_->setSingleShot(true);
     connect(daemonTimer_, &QTimer::timeout, this, [this] {
         EnterIdleState();
@@ -540,6 +541,21 @@ void TvxFrmMain::aSearchExecute() {
     }
 }
 
+namespace {
+
+// A target's colon may end a prefix of up to ten characters (a drive "C:",
+// "\\?\C:", a scheme such as "file:"); one further in is taken, like a
+// wildcard, as no part of a folder the window can use, and the target is
+// cut back to its folder part.
+constexpr std::string::size_type kLongestColonPrefix = 10;
+
+bool HasColonPastItsPrefix(const std::string& target) {
+    const std::string::size_type colon = target.find(':');
+    return colon != std::string::npos && colon + 1 > kLongestColonPrefix;
+}
+
+}  // namespace
+
 bool TvxFrmMain::ReduceTarget() {
     namespace fs = std::filesystem;
     const char delim = vxProject->PathDelim;
@@ -551,9 +567,7 @@ bool TvxFrmMain::ReduceTarget() {
     };
     auto needsReduction = [&] {
         std::error_code ec;
-        const std::string::size_type colon = target.find(':');
-        return target.find_first_of("?*") != std::string::npos ||
-               (colon != std::string::npos && colon + 1 > 10) ||
+        return target.find_first_of("?*") != std::string::npos || HasColonPastItsPrefix(target) ||
                fs::is_regular_file(fs::path(withoutDelim()), ec);
     };
     while (!target.empty() && needsReduction()) target = FolderPart(withoutDelim());
@@ -737,9 +751,9 @@ void TvxFrmMain::aAboutExecute() {
 // ---- Creation, showing, closing --------------------------------------------
 
 void TvxFrmMain::RegisterOptionControls() {
-    vxProject->RegisterControl(eSource);
-    vxProject->RegisterControl(cSubdir);
-    vxProject->RegisterControl(eTarget);
+    vxProject->RegisterControl(eSource, "Source", "Text");
+    vxProject->RegisterControl(cSubdir, "Subdir", "Checked");
+    vxProject->RegisterControl(eTarget, "Target", "Text");
 }
 
 void TvxFrmMain::FormCreate() {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "batch/TvxWorkerChain.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 #include "ui/JobListView.h"
 #include "ui/RunSummary.h"
 #include "ui/TvxFrmBase.h"

@@ -15,16 +15,16 @@
 #include "console/TvxRunCheck.h"
 #include "core/TvxPathChooser.h"
 #include "core/TvxProject.h"
-#include "platform/EscapedText.h"
-#include "platform/FileError.h"
-#include "platform/TextFile.h"
+#include "platform/files/FileError.h"
+#include "platform/files/TextFile.h"
+#include "platform/text/EscapedText.h"
 #include "ui/ActionButton.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/ErrorReportQuestion.h"
 #include "ui/ImageList.h"
 #include "ui/JobDetailsPane.h"
-#include "ui/RowRoles.h"
 #include "ui/JobListView.h"
+#include "ui/RowRoles.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmMain.h"
 #include "ui/UiServices.h"
@@ -76,8 +76,20 @@ void ShowImage(QTreeWidgetItem* row, int image) {
     row->setToolTip(0, ImageCaption(image));
 }
 
+// The picture of a row whose job has the status.
+ui::ImageIndex ImageOfStatus(int status) {
+    switch (status) {
+        case TvxNode::Done:
+            return ui::ImgSuccess;
+        case TvxNode::Failed:
+            return ui::ImgFailure;
+        default:
+            return ui::ImgWaiting;
+    }
+}
+
 void SetStatus(QTreeWidgetItem* row, int status) {
-    ShowImage(row, status);
+    ShowImage(row, ImageOfStatus(status));
     row->setData(0, StatusRole, status);
 }
 

@@ -5,7 +5,7 @@
 
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "platform/ShellLauncher.h"
+#include "platform/process/ShellLauncher.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/QtPathChooser.h"
 #include "ui/Questions.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "platform/PathText.h"
+#include "platform/text/PathText.h"
 
 namespace ui {
 

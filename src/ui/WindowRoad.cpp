@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <chrono>
 
-#include "convert/ChmDecompilation.h"
+#include "convert/chm/ChmDecompilation.h"
 #include "core/TvxApp.h"
 #include "core/TvxProject.h"
-#include "platform/ProcessRunner.h"
+#include "platform/process/ProcessRunner.h"
 #include "ui/ImageList.h"
 #include "ui/QtMainThreadDispatcher.h"
 #include "ui/Translations.h"

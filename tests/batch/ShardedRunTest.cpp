@@ -9,8 +9,8 @@
 
 #include "BatchTestSupport.h"
 #include "batch/TvxBatch.h"
-#include "convert/TvxConvertor.h"
-#include "convert/TvxFileUtils.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/TvxShard.h"
 
 using pellintest::WaitUntil;

@@ -180,7 +180,7 @@ TEST_F(BatchTest, StartSplitsTheSourceAndSearchesOnlyOnce) {
 
     tree.File("two.chm");
     batch.Start(tree.Path("*.chm"), tree.Path("out"), false);
-    std::this_thread::sleep_for(20ms);
+    batch.WaitFor();  // a second search, had one started, has ended
     EXPECT_EQ(batch.NodeCount(), 1);
     EXPECT_EQ(batch.TargetDir, tree.Path("out"));  // the fields are still replaced
 }
@@ -235,7 +235,6 @@ TEST_F(BatchTest, DestroyingAControllerStopsItsSearchOrNeedsNone) {
         destroyed = true;
     });
     ASSERT_EQ(destruction.wait_for(10s), std::future_status::ready) << "destroying hung";
-    std::this_thread::sleep_for(50ms);
     EXPECT_EQ(0, addedAfterwards.load()) << "the search outlived its controller";
     EXPECT_LT(added.load(), 300) << "the search ran to its end instead of stopping";
 }

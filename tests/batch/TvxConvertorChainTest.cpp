@@ -7,9 +7,9 @@
 #include "../platform/QueuedDispatcher.h"
 #include "BatchTestSupport.h"
 #include "batch/TvxBatch.h"
-#include "convert/TvxConvertor.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/ThreadsCount.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 
 using namespace std::chrono_literals;
 using pellintest::WaitUntil;
@@ -128,7 +128,7 @@ TEST_F(ChainTest, EmptyBatchEndsEveryWorkerWithOneFinishCallEach) {
     LiveConverters = running;
     head->SetFinishHandler([&] { --running; });  // runs on this thread only
     head->ResumeChain();
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(WaitUntil([&] { return batch_->WaitingForSearch.load() == 4; }));
     EXPECT_EQ(running, 4);  // still waiting for the search
     batch_->SearchDone = true;
     for (int call = 0; call < 4; ++call)
@@ -237,7 +237,7 @@ TEST_F(ChainTest, AProcessStopBeginsNoFurtherJob) {
     TvxConvertor* head = TvxConvertor::StartChain(batch_.get(), "/out/", nullptr);
     LiveConverters = head->ChainCount;
     head->ResumeChain();
-    std::this_thread::sleep_for(20ms);  // both wait for the search
+    ASSERT_TRUE(WaitUntil([&] { return batch_->WaitingForSearch.load() == 2; }));
     platform::RequestStop();
     AddJobs(3);
     ASSERT_TRUE(WaitUntil([] { return LiveConverters.load() <= 0; }));

@@ -14,11 +14,11 @@
 #include "batch/TvxNode.h"
 #include "console/TvxErrorReport.h"
 #include "console/TvxMain.h"
-#include "convert/TvxConvertor.h"
-#include "convert/TvxFileUtils.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "convert/job/TvxConvertor.h"
 #include "core/TvxInfo.h"
 #include "core/TvxProject.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 
 namespace fs = std::filesystem;
 

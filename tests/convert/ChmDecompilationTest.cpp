@@ -14,12 +14,13 @@
 #include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
 #include "SmallDisk.h"
-#include "convert/ChmDecompilation.h"
-#include "convert/ContentsTreeReader.h"
-#include "convert/TvxFileUtils.h"
-#include "platform/ProcessLeftovers.h"
-#include "platform/ProcessRunner.h"
-#include "platform/StopRequest.h"
+#include "convert/chm/ChmDecompilation.h"
+#include "convert/chm/ContentsTreeReader.h"
+#include "convert/chm/HelpFile.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "platform/process/ProcessLeftovers.h"
+#include "platform/process/ProcessRunner.h"
+#include "platform/process/StopRequest.h"
 
 using testsupport::ScratchFolder;
 using testsupport::SmallDisk;
@@ -221,6 +222,17 @@ TEST_F(DecompileChmTest, TheSystemFileGivesTitleLanguageAndTheContentsFile) {
     EXPECT_EQ("В", job.state.Contents[0].Children[0].Name);
     EXPECT_EQ("x", job.state.Contents[0].Children[0].Fragment);
     EXPECT_EQ((Paths{job / "html/о.htm", job / "html/b.htm"}), job.state.TopicFiles);
+
+    // The same folder read through the help file's one face.
+    const HelpFile help = ReadHelpFile(job.state.TempFolderName, 0, settings);
+    EXPECT_EQ(job.state.TopicFiles, help.Topics);
+    EXPECT_EQ(1u, help.Contents.size());
+    EXPECT_EQ("Справка", help.Title("/in/guide.chm"));
+    EXPECT_EQ("ru-RU", help.Language());
+    EXPECT_EQ("WINDOWS-1251", help.Charset());
+    EXPECT_EQ("index.hhk", help.IndexFile());
+    EXPECT_FALSE(help.PartlyRead());
+    EXPECT_EQ("guide", HelpFile{}.Title("/in/guide.chm"));
 }
 
 TEST_F(DecompileChmTest, WithoutASystemFileTheHeaderTellsTheLanguage) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ScratchFolder.h"
-#include "convert/ContentsTreeReader.h"
+#include "convert/chm/ContentsTreeReader.h"
 
 using testsupport::ScratchFolder;
 

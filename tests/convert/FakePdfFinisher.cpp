@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/FileWrite.h"
+#include "platform/files/FileWrite.h"
 
 namespace fake {
 

@@ -5,9 +5,9 @@
 #include <thread>
 
 #include "ScratchFolder.h"
-#include "convert/TvxFileUtils.h"
-#include "platform/ProcessRunner.h"
-#include "platform/StopRequest.h"
+#include "convert/chm/TvxFileUtils.h"
+#include "platform/process/ProcessRunner.h"
+#include "platform/process/StopRequest.h"
 
 using testsupport::ScratchFolder;
 

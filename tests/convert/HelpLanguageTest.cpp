@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "convert/HelpLanguage.h"
+#include "convert/chm/HelpLanguage.h"
 
 TEST(CharsetOfLcid, GivesTheCodePageOfTheLanguage) {
     const std::vector<std::pair<std::uint32_t, std::string>> cases{

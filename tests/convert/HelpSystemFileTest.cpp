@@ -2,7 +2,7 @@
 
 #include "HelpSystemBytes.h"
 #include "ScratchFolder.h"
-#include "convert/HelpSystemFile.h"
+#include "convert/chm/HelpSystemFile.h"
 
 using testsupport::ScratchFolder;
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/OutlinePlan.h"
 #include "convert/book/AnchorNames.h"
+#include "convert/output/OutlinePlan.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include "FakePdfFinisher.h"
 #include "SmallDisk.h"
 #include "batch/TvxBatch.h"
-#include "convert/TvxPellin.h"
+#include "convert/job/TvxPellin.h"
 #include "core/TvxProject.h"
-#include "platform/DevicesRegistry.h"
-#include "platform/FileRegistry.h"
-#include "platform/MemoryRegistry.h"
+#include "platform/registry/DevicesRegistry.h"
+#include "platform/registry/FileRegistry.h"
+#include "platform/registry/MemoryRegistry.h"
 
 namespace fs = std::filesystem;
 using platform::RegistryRoot;
@@ -94,6 +94,14 @@ protected:
         for (const auto& [name, text] : files) WriteText(root / "pages" / name, text);
     }
 
+    // The export, the service manager and the PDF printer all fail.
+    void installWithEveryRouteFailing() {
+        install([](fake::OfficeSetup& s) {
+            s.exportFails = true;
+            s.storeFails = true;
+            s.printFails = true;
+        });
+    }
     template <class Change>
     void install(Change change) {
         fake::OfficeSetup setup;
@@ -326,11 +334,7 @@ TEST_F(PellinConvert, ThePrinterRouteWritesOnlyTheTargetPathIntoTheRegistryFile)
 }
 
 TEST_F(PellinConvert, WhenEveryRouteFailsTheJobNamesTheFirstRoutesError) {
-    install([](fake::OfficeSetup& s) {
-        s.exportFails = true;
-        s.storeFails = true;
-        s.printFails = true;
-    });
+    installWithEveryRouteFailing();
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Failed);
@@ -345,11 +349,7 @@ TEST_F(PellinConvert, WhenEveryRouteFailsTheJobNamesTheFirstRoutesError) {
 
 TEST_F(PellinConvert, AFailedConversionLeavesTheExistingPdfAsItWas) {
     WriteText(target, "old pdf");
-    install([](fake::OfficeSetup& s) {
-        s.exportFails = true;
-        s.storeFails = true;
-        s.printFails = true;
-    });
+    installWithEveryRouteFailing();
     convert();
 
     EXPECT_EQ(node->Status, TvxNode::Failed);

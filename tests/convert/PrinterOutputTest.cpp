@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "convert/PdfPrinterOutput.h"
+#include "convert/output/PdfPrinterOutput.h"
 #include "core/TvxProject.h"
-#include "platform/DevicesRegistry.h"
-#include "platform/MemoryRegistry.h"
+#include "platform/registry/DevicesRegistry.h"
+#include "platform/registry/MemoryRegistry.h"
 
 using platform::RegistryRoot;
 

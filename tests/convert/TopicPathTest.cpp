@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ScratchFolder.h"
-#include "convert/HelpTreeSearch.h"
-#include "convert/TopicPathResolver.h"
+#include "convert/chm/HelpTreeSearch.h"
+#include "convert/chm/TopicPathResolver.h"
 
 using testsupport::ScratchFolder;
 

@@ -7,8 +7,8 @@
 #include <regex>
 
 #include "ScratchFolder.h"
-#include "convert/TvxFileUtils.h"
 #include "convert/book/BookBuilder.h"
+#include "convert/chm/TvxFileUtils.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "FakeAutomation.h"
 #include "batch/TvxBatch.h"
-#include "convert/TvxWordOle.h"
+#include "convert/job/TvxWordOle.h"
 #include "core/TvxProject.h"
 
 using platform::Variant;

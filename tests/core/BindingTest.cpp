@@ -1,20 +1,20 @@
-// Controls bound to options: key from the control's name, value in the
-// property its hint names, the older "eSource.Text" key taken over once.
+// Controls bound to options: the key and the property given when bound, the
+// older "eSource.Text" key taken over once.
 
 #include <gtest/gtest.h>
 
 #include "BoundControls.h"
 #include "core/TvxProject.h"
-#include "platform/FileSystem.h"
+#include "platform/files/FileSystem.h"
 
 using Lines = std::vector<std::string>;
 
 class Binding : public ::testing::Test {
 protected:
     Binding() {
-        project.RegisterControl(&source);
-        project.RegisterControl(&subdir);
-        project.RegisterControl(&target);
+        project.RegisterControl(&source, "Source", "Text");
+        project.RegisterControl(&subdir, "Subdir", "Checked");
+        project.RegisterControl(&target, "Target", "Text");
     }
     TvxProject project{platform::LocalFiles(), nullptr, nullptr};
     TestEdit source{"eSource", "Text"};
@@ -79,10 +79,27 @@ TEST_F(Binding, ShortKeyWinsOverOlderKeyWhichStays) {
     EXPECT_EQ(project.Options.size(), 2u);
 }
 
+// Renaming a widget must not rename the option it saves; each option has
+// one control at most.
+TEST_F(Binding, KeyIsTheOneGivenNotTheControlsName) {
+    source.setObjectName("eRenamed");
+    project.Options = {"Source=/docs/*.chm", "Renamed=/other/"};
+    project.ApplyOptions();
+    EXPECT_EQ(source.text(), "/docs/*.chm");
+    source.setText("/changed/");
+    project.CollectOptions();
+    EXPECT_EQ(project.GetOption("Source"), "/changed/");
+    EXPECT_EQ(project.GetOption("Renamed"), "/other/");
+
+    TestEdit second{"eSecond", "Text"};
+    EXPECT_THROW(project.RegisterControl(&second, "source", "Text"), std::logic_error);
+    EXPECT_EQ(project.BoundKeys(), (Lines{"Source", "Subdir", "Target"}));
+}
+
 TEST_F(Binding, DestroyedControlIsForgotten) {
     {
         TestEdit extra{"eExtra", "Text"};
-        project.RegisterControl(&extra);
+        project.RegisterControl(&extra, "Extra", "Text");
         EXPECT_EQ(project.Controls.size(), 4u);
     }
     EXPECT_EQ(project.Controls.size(), 3u);

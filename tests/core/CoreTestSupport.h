@@ -18,7 +18,7 @@
 #include "core/TvxPathChooser.h"
 #include "core/TvxProduct.h"
 #include "core/TvxProject.h"
-#include "platform/FileSystem.h"
+#include "platform/files/FileSystem.h"
 
 namespace coretest {
 

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "CoreTestSupport.h"
-#include "platform/MimeHandlers.h"
+#include "platform/process/MimeHandlers.h"
 
 using coretest::WriteBytes;
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/OptionCatalog.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 using namespace options;
 

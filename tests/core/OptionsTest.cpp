@@ -8,7 +8,7 @@
 #include "core/OptionList.h"
 #include "core/OptionParsers.h"
 #include "core/TvxProject.h"
-#include "platform/FileSystem.h"
+#include "platform/files/FileSystem.h"
 
 using Lines = std::vector<std::string>;
 

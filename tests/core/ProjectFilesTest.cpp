@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CoreTestSupport.h"
-#include "platform/FileError.h"
+#include "platform/files/FileError.h"
 
 using coretest::Bytes;
 using coretest::Harness;

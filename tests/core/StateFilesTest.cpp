@@ -7,7 +7,7 @@
 #include <map>
 
 #include "CoreTestSupport.h"
-#include "platform/StateFolders.h"
+#include "platform/files/StateFolders.h"
 
 using coretest::Bytes;
 using coretest::WriteBytes;

@@ -28,10 +28,10 @@ expect() {
 
 tree() {
     rm -rf "$work/src"
-    mkdir -p "$work/src/platform/office" "$work/src/core" "$work/src/batch" "$work/src/ui"
-    echo '#include "platform/Thread.h"' >"$work/src/core/Project.h"
+    mkdir -p "$work/src/platform/office" "$work/src/platform/process" "$work/src/core" "$work/src/batch" "$work/src/ui"
+    echo '#include "platform/process/Thread.h"' >"$work/src/core/Project.h"
     echo '#include "core/Project.h"' >"$work/src/batch/Batch.cpp"
-    echo '#include <string>' >"$work/src/platform/Thread.h"
+    echo '#include <string>' >"$work/src/platform/process/Thread.h"
     printf '#include "ui/Local.h"\n#include "core/Project.h"\n' >"$work/src/ui/Window.cpp"
 }
 
@@ -49,6 +49,16 @@ expect "a sub-folder counts as its layer" 1 "platform uses the higher layer ui" 
 tree
 mkdir -p "$work/src/extras"
 expect "an unknown folder fails" 1 "extras is not a known layer" "$work/src"
+
+tree
+mkdir -p "$work/src/convert/chm" "$work/src/convert/job"
+echo '#include "convert/job/Messages.h"' >"$work/src/convert/chm/Reading.cpp"
+echo '#include "convert/chm/Reading.h"' >"$work/src/convert/job/Messages.h"
+expect "two units of convert including each other fail" 1 "convert/chm/Reading" "$work/src"
+rm "$work/src/convert/chm/Reading.cpp"
+expect "the rooms of convert are listed" 0 "job -> chm" "$work/src"
+echo '#include <string>' >"$work/src/convert/Loose.h"
+expect "a file outside the rooms of convert fails" 1 "convert/Loose.h is in no room" "$work/src"
 
 expect "a missing folder fails" 2 "no folder" "$work/none"
 

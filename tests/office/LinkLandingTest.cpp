@@ -12,9 +12,9 @@
 #include "OfficeTestSupport.h"
 #include "PdfDocument.h"
 #include "PdfHtmlLayout.h"
-#include "convert/TopicPathResolver.h"
-#include "convert/TvxFileUtils.h"
 #include "convert/book/BookBuilder.h"
+#include "convert/chm/TopicPathResolver.h"
+#include "convert/chm/TvxFileUtils.h"
 #include "platform/automation/AutomationCreation.h"
 #include "platform/office/OfficeServers.h"
 

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "OfficeTestSupport.h"
-#include "convert/LinkedPictures.h"
+#include "convert/output/LinkedPictures.h"
 #include "platform/automation/AutomationCreation.h"
 #include "platform/office/OfficeServers.h"
 #include "platform/pdf/QpdfFinisher.h"

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 using namespace platform;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/regexp/CompiledPattern.h"
+#include "platform/regexserver/CompiledPattern.h"
 
 using platform::CompiledPattern;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/ConfinedRun.h"
+#include "platform/process/ConfinedRun.h"
 
 namespace {
 

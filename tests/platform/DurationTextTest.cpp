@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/DurationText.h"
+#include "platform/text/DurationText.h"
 
 TEST(DurationTextTest, TenthsUnderAMinuteThenMinutesAndHours) {
     using std::chrono::milliseconds;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/EscapedText.h"
+#include "platform/text/EscapedText.h"
 
 using platform::EscapeControls;
 

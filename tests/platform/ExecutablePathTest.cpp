@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/ExecutablePath.h"
+#include "platform/process/ExecutablePath.h"
 
 TEST(ExecutablePath, IsTheRealAbsolutePathWhateverArgv0Says) {
     const std::filesystem::path path = platform::ExecutablePath("some/relative/name");

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "ChildProcess.h"
-#include "platform/FileProbe.h"
+#include "platform/files/FileProbe.h"
 
 namespace fs = std::filesystem;
 using platform::UnreadableFileReason;

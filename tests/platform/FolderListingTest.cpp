@@ -6,7 +6,7 @@
 #include <map>
 #include <random>
 
-#include "platform/FolderListing.h"
+#include "platform/files/FolderListing.h"
 
 namespace fs = std::filesystem;
 using platform::FolderListing;

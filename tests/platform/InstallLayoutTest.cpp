@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/FileSystem.h"
-#include "platform/InstallLayout.h"
+#include "platform/files/FileSystem.h"
+#include "platform/process/InstallLayout.h"
 
 namespace fs = std::filesystem;
 

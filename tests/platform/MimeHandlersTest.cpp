@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/MimeHandlers.h"
-#include "platform/ProcessRunner.h"
+#include "platform/process/MimeHandlers.h"
+#include "platform/process/ProcessRunner.h"
 
 namespace fs = std::filesystem;
 

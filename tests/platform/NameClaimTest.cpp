@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/NameClaim.h"
+#include "platform/files/NameClaim.h"
 
 namespace fs = std::filesystem;
 using platform::ClaimName;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "ScratchFolder.h"
-#include "platform/ProcessLeftovers.h"
+#include "platform/process/ProcessLeftovers.h"
 
 using testsupport::ScratchFolder;
 

@@ -9,7 +9,7 @@
 #include <future>
 #include <mutex>
 
-#include "platform/Thread.h"
+#include "platform/process/Thread.h"
 
 namespace pellintest {
 

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "platform/automation/AutomationCreation.h"
-#include "platform/regexp/CompiledPattern.h"
-#include "platform/regexp/RegExpServer.h"
+#include "platform/regexserver/CompiledPattern.h"
+#include "platform/regexserver/RegExpServer.h"
 
 using namespace platform;
 

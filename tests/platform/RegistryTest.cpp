@@ -8,11 +8,11 @@
 #include <thread>
 
 #include "ScratchFolder.h"
-#include "platform/CupsPrinterList.h"
-#include "platform/DevicesRegistry.h"
-#include "platform/FileRegistry.h"
-#include "platform/MemoryRegistry.h"
-#include "platform/RegistryTree.h"
+#include "platform/registry/CupsPrinterList.h"
+#include "platform/registry/DevicesRegistry.h"
+#include "platform/registry/FileRegistry.h"
+#include "platform/registry/MemoryRegistry.h"
+#include "platform/registry/RegistryTree.h"
 
 namespace fs = std::filesystem;
 using platform::RegistryRoot;

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/ProcessRunner.h"
-#include "platform/ShellLauncher.h"
+#include "platform/process/ProcessRunner.h"
+#include "platform/process/ShellLauncher.h"
 
 namespace fs = std::filesystem;
 

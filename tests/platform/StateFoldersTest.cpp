@@ -8,7 +8,7 @@
 #include <map>
 #include <set>
 
-#include "platform/StateFolders.h"
+#include "platform/files/StateFolders.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 
 using namespace std::chrono_literals;
 using platform::StopSubscription;

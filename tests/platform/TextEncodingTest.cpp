@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TextEncoding.h"
+#include "platform/text/TextEncoding.h"
 
 using platform::IsValidUtf8;
 using platform::ToUtf8;

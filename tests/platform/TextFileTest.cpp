@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/FileError.h"
-#include "platform/TextFile.h"
+#include "platform/files/FileError.h"
+#include "platform/files/TextFile.h"
 
 namespace fs = std::filesystem;
 using platform::JoinLines;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TextReplace.h"
+#include "platform/text/TextReplace.h"
 
 using platform::ReplaceAll;
 

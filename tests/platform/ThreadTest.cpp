@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "QueuedDispatcher.h"
-#include "platform/Thread.h"
+#include "platform/process/Thread.h"
 
 namespace {
 

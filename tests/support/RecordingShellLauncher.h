@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ShellLauncher.h"
+#include "platform/process/ShellLauncher.h"
 
 namespace testsupport {
 

@@ -7,8 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
+#include <set>
 
 #include "UiTestSupport.h"
+#include "core/OptionCatalog.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmCfg.h"
 
@@ -67,6 +70,19 @@ TEST_F(Forms, EmptyOptionsTextClearsTheBoundControls) {
     EXPECT_EQ(window.eSource->text(), "");
     EXPECT_EQ(window.eTarget->text(), "");
     EXPECT_FALSE(window.cSubdir->isChecked());
+}
+
+// The window shows the source, its sub-folder switch and the target; every
+// other option of the catalogue is set in the options text only.
+TEST_F(Forms, EachOptionHasOneBoundControlOrNoneByDesign) {
+    MakeWindow();
+    const std::set<std::string> withControl = {"Source", "Subdir", "Target"};
+    const std::vector<std::string> bound = vxProject->BoundKeys();
+    for (const auto& option : options::OptionCatalog()) {
+        const auto count = std::count(bound.begin(), bound.end(), option.key);
+        EXPECT_EQ(static_cast<std::size_t>(count), withControl.count(option.key)) << option.key;
+    }
+    EXPECT_EQ(bound.size(), withControl.size());
 }
 
 TEST_F(Forms, CancelKeepsTheOptions) {

@@ -2,9 +2,11 @@
 // main window, with a converter that needs no office.
 
 #include <QLineEdit>
+#include <QSignalSpy>
+#include <QTimer>
 
 #include "UiTestSupport.h"
-#include "platform/StopRequest.h"
+#include "platform/process/StopRequest.h"
 #include "ui/RunStatusBar.h"
 
 namespace uitest {
@@ -217,7 +219,8 @@ TEST_F(MainWindowRun, DaemonRepeatsAfterTheIntervalUntilStop) {
     EXPECT_EQ(window.bSearchConvert->text(), "Sto&p");
     window.aStopExecute();
     const int processed = Script().jobsProcessed;
-    QTest::qWait(400);
+    EXPECT_FALSE(window.IsWaitingForDaemon());  // no repetition is due any more
+    QCoreApplication::processEvents();
     EXPECT_EQ(Script().jobsProcessed, processed);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(IsIdle(window));
@@ -228,7 +231,8 @@ TEST_F(MainWindowRun, DaemonRetriesARefusedStartWithoutNesting) {
     TvxFrmMain& window = MakeWindow({"Daemon=50", "LogFile=" + Path("daemon.log")});
     window.show();
     QTRY_VERIFY_WITH_TIMEOUT(window.IsWaitingForDaemon(), kWait);
-    QTest::qWait(300);  // several refused starts
+    QSignalSpy retries(window.findChild<QTimer*>("daemonTimer"), &QTimer::timeout);
+    QTRY_VERIFY_WITH_TIMEOUT(retries.count() >= 3, kWait);  // several refused starts
     EXPECT_TRUE(window.isVisible());
     window.aStopExecute();
     EXPECT_FALSE(window.IsWaitingForDaemon());

@@ -23,10 +23,10 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/ContentsTreeReader.h"
 #include "convert/book/BookBuilder.h"
 #include "convert/book/PictureSizing.h"
-#include "platform/AsciiText.h"
+#include "convert/chm/ContentsTreeReader.h"
+#include "platform/text/AsciiText.h"
 
 namespace fs = std::filesystem;
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "convert/ContentsTreeReader.h"
-#include "convert/HelpSystemFile.h"
-#include "platform/TextEncoding.h"
+#include "convert/chm/ContentsTreeReader.h"
+#include "convert/chm/HelpSystemFile.h"
+#include "platform/text/TextEncoding.h"
 
 namespace fs = std::filesystem;
 

@@ -28,7 +28,7 @@ export TMPDIR="$work"
 
 hh="$root/tools/pellin-hh"
 mapfile -t library < <(ls "$hh"/*.cpp | grep -v '/main\.cpp$')
-library+=("$root/src/platform/TextEncoding.cpp" "$root/src/platform/AsciiText.cpp")
+library+=("$root/src/platform/text/TextEncoding.cpp" "$root/src/platform/text/AsciiText.cpp")
 sanitizers=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 common=(-std=c++20 -O1 -g -I"$hh" -I"$root/src")
 
@@ -41,18 +41,18 @@ clang++ "${common[@]}" "${sanitizers[@]}" "${library[@]}" "$hh/main.cpp" -lchm -
 readers=()
 for name in ContentsTreeReader DecompiledFiles HelpLanguage HelpSystemFile HelpTreeSearch HtmlEntities \
   HtmlValueText SitemapTags TopicLinkReader TopicList TopicPathResolver; do
-  readers+=("$root/src/convert/$name.cpp")
+  readers+=("$root/src/convert/chm/$name.cpp")
 done
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer "${readers[@]}" \
-  "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
-  "$root/src/platform/AsciiText.cpp" \
+  "$root/src/platform/text/TextEncoding.cpp" "$root/src/platform/text/TextReplace.cpp" \
+  "$root/src/platform/text/AsciiText.cpp" \
   "$root/tools/fuzz/FuzzHelpText.cpp" -o "$work/fuzz-help-text"
-book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/MarkupEscape.cpp"
-  "$root/src/platform/FileWrite.cpp")
+book=("${readers[@]}" "$root"/src/convert/book/*.cpp "$root/src/platform/text/MarkupEscape.cpp"
+  "$root/src/platform/files/FileWrite.cpp")
 clang++ "${common[@]}" "${sanitizers[@]}" -fsanitize=fuzzer $(pkg-config --cflags libxml-2.0) \
   -DLITEHTML_UTF8 -isystem /usr/include/litehtml \
-  "${book[@]}" "$root/src/platform/TextEncoding.cpp" "$root/src/platform/TextReplace.cpp" \
-  "$root/src/platform/AsciiText.cpp" "$root/tools/fuzz/FuzzBook.cpp" \
+  "${book[@]}" "$root/src/platform/text/TextEncoding.cpp" "$root/src/platform/text/TextReplace.cpp" \
+  "$root/src/platform/text/AsciiText.cpp" "$root/tools/fuzz/FuzzBook.cpp" \
   $(pkg-config --libs libxml-2.0) -llitehtml -o "$work/fuzz-book"
 
 mkdir -p "$work/names" "$work/chm" "$work/found"

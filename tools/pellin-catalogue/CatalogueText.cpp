@@ -3,7 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/MarkupEscape.h"
+#include "platform/text/MarkupEscape.h"
 
 namespace catalogue {
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "ArchiveReader.h"
-#include "UniqueFd.h"
+#include "platform/files/UniqueFd.h"
+
+using platform::UniqueFd;
 
 struct chmFile;
 

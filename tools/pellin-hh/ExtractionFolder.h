@@ -10,7 +10,9 @@
 #include <string>
 
 #include "EntrySink.h"
-#include "UniqueFd.h"
+#include "platform/files/UniqueFd.h"
+
+using platform::UniqueFd;
 
 class ExtractionFolder final : public EntrySink {
 public:

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 const char* const HhUsage =
     "usage: pellin-hh [-timeout=<seconds>] [-max-bytes=<bytes>] -decompile <folder> <file.chm>\n"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/PageReader.h"
+#include "convert/job/PageReader.h"
 
 int main(int argc, char** argv) {
     return RunPageReader(std::vector<std::string>(argv + 1, argv + argc), stdout);

@@ -7,7 +7,7 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "convert/book/TableLayout.h"
 #include "convert/book/TopicCharset.h"
 #include "convert/book/TopicRewriter.h"
-#include "platform/FileWrite.h"
-#include "platform/TextEncoding.h"
+#include "platform/files/FileWrite.h"
+#include "platform/text/TextEncoding.h"
 
 namespace fs = std::filesystem;
 

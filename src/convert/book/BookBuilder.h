@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/TopicPathResolver.h"
 #include "convert/book/BookAnchors.h"
+#include "convert/chm/TopicPathResolver.h"
 
 struct BookTopicProblem {
     std::string Path;    // the topic file

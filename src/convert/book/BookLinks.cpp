@@ -4,7 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "convert/TopicPathResolver.h"
+#include "convert/chm/TopicPathResolver.h"
 
 struct BookTarget {
     enum class Kind {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <climits>
 #include <stdexcept>
 
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

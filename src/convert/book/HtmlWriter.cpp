@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "convert/book/HtmlPage.h"
-#include "platform/MarkupEscape.h"
+#include "platform/text/MarkupEscape.h"
 
 namespace html {
 

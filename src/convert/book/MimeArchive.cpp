@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/AsciiText.h"
-#include "platform/FileWrite.h"
-#include "platform/TextReplace.h"
+#include "platform/files/FileWrite.h"
+#include "platform/text/AsciiText.h"
+#include "platform/text/TextReplace.h"
 
 namespace fs = std::filesystem;
 

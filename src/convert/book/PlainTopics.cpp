@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "platform/AsciiText.h"
-#include "platform/MarkupEscape.h"
+#include "platform/text/AsciiText.h"
+#include "platform/text/MarkupEscape.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "convert/book/CssSanitizer.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

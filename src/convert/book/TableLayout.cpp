@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "convert/book/HtmlPage.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

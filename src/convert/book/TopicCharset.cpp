@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "convert/HelpLanguage.h"
-#include "platform/AsciiText.h"
-#include "platform/TextEncoding.h"
+#include "convert/chm/HelpLanguage.h"
+#include "platform/text/AsciiText.h"
+#include "platform/text/TextEncoding.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "convert/book/PictureSizing.h"
 #include "convert/book/SvgPicture.h"
 #include "convert/book/TopicStyles.h"
-#include "platform/AsciiText.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 

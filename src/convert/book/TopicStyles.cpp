@@ -14,7 +14,7 @@
 #include "convert/book/ComputedStyle.h"
 #include "convert/book/DefaultStyleSheet.h"
 #include "convert/book/HtmlPage.h"
-#include "platform/MarkupEscape.h"
+#include "platform/text/MarkupEscape.h"
 
 namespace {
 

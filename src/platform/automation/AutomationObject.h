@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/AsciiText.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Variant.h"
+#include "platform/text/AsciiText.h"
 
 namespace platform {
 

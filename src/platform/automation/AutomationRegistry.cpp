@@ -1,6 +1,6 @@
 #include "platform/automation/AutomationRegistry.h"
 
-#include "platform/regexp/RegExpServer.h"
+#include "platform/regexserver/RegExpServer.h"
 
 namespace platform {
 

@@ -14,8 +14,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/AsciiText.h"
 #include "platform/automation/AutomationObject.h"
+#include "platform/text/AsciiText.h"
 
 namespace platform {
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <limits>
 
-#include "platform/AsciiText.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/AutomationObject.h"
+#include "platform/text/AsciiText.h"
 
 namespace platform {
 

@@ -2,8 +2,26 @@
 
 namespace platform::office {
 
-CallWatchdog::CallWatchdog(std::function<void()> onExpiry)
-    : onExpiry_(std::move(onExpiry)), thread_([this] { run(); }) {}
+namespace {
+
+class SteadyClock : public WatchdogClock {
+public:
+    TimePoint now() const override { return std::chrono::steady_clock::now(); }
+    void waitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock,
+                   TimePoint deadline) override {
+        wake.wait_until(lock, deadline);
+    }
+};
+
+}  // namespace
+
+WatchdogClock& SteadyWatchdogClock() {
+    static SteadyClock clock;
+    return clock;
+}
+
+CallWatchdog::CallWatchdog(std::function<void()> onExpiry, WatchdogClock& clock)
+    : onExpiry_(std::move(onExpiry)), clock_(clock), thread_([this] { run(); }) {}
 
 CallWatchdog::~CallWatchdog() {
     {
@@ -19,7 +37,7 @@ CallWatchdog::Deadline CallWatchdog::arm(std::chrono::milliseconds limit) {
     {
         std::lock_guard lock(mutex_);
         previous = deadline_;
-        deadline_ = Armed{std::chrono::steady_clock::now() + limit, limit};
+        deadline_ = Armed{clock_.now() + limit, limit};
     }
     wake_.notify_all();
     return previous;
@@ -51,15 +69,17 @@ void CallWatchdog::run() {
             continue;
         }
         const Armed armed = *deadline_;
-        if (wake_.wait_until(lock, armed.deadline) == std::cv_status::timeout &&
-            deadline_ == armed) {
-            expired_ = true;
-            expiredLimit_ = armed.limit;
-            deadline_.reset();
-            lock.unlock();
-            onExpiry_();
-            lock.lock();
+        if (clock_.now() < armed.deadline) {
+            // Woken by a new deadline, a stop, or the time: looked at again.
+            clock_.waitUntil(wake_, lock, armed.deadline);
+            continue;
         }
+        expired_ = true;
+        expiredLimit_ = armed.limit;
+        deadline_.reset();
+        lock.unlock();
+        onExpiry_();
+        lock.lock();
     }
 }
 

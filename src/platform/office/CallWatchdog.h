@@ -2,7 +2,8 @@
 // A time bound for blocking calls into the office. A call is armed with a
 // limit; when it overruns, the watchdog runs its expiry action (which kills
 // the office, so the blocked call returns with an exception) and remembers
-// that the limit was hit.
+// that the limit was hit. It reads the time from a clock that tests may
+// move by hand.
 
 #include <chrono>
 #include <condition_variable>
@@ -13,9 +14,25 @@
 
 namespace platform::office {
 
+// The watchdog's time and its wait for a deadline.
+class WatchdogClock {
+public:
+    using TimePoint = std::chrono::steady_clock::time_point;
+    virtual ~WatchdogClock() = default;
+    virtual TimePoint now() const = 0;
+    // Blocks on `wake` (releasing `lock`) until it is notified or, at the
+    // latest, until `deadline`; may return early.
+    virtual void waitUntil(std::condition_variable& wake, std::unique_lock<std::mutex>& lock,
+                           TimePoint deadline) = 0;
+};
+
+// The steady clock of the process.
+WatchdogClock& SteadyWatchdogClock();
+
 class CallWatchdog {
 public:
-    explicit CallWatchdog(std::function<void()> onExpiry);
+    explicit CallWatchdog(std::function<void()> onExpiry,
+                          WatchdogClock& clock = SteadyWatchdogClock());
     ~CallWatchdog();
     CallWatchdog(const CallWatchdog&) = delete;
     CallWatchdog& operator=(const CallWatchdog&) = delete;
@@ -38,6 +55,7 @@ private:
     void run();
 
     std::function<void()> onExpiry_;
+    WatchdogClock& clock_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     Deadline deadline_;

@@ -5,9 +5,9 @@
 #include <com/sun/star/frame/XDesktop.hpp>
 #include <thread>
 
-#include "platform/DurationText.h"
 #include "platform/office/ProfileSeed.h"
 #include "platform/office/UnoRuntime.h"
+#include "platform/text/DurationText.h"
 
 namespace platform::office {
 

@@ -16,11 +16,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/StopRequest.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/office/CallWatchdog.h"
 #include "platform/office/OfficeProcess.h"
 #include "platform/office/OfficeSettings.h"
+#include "platform/process/StopRequest.h"
 
 namespace platform::office {
 

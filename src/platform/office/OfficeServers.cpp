@@ -1,9 +1,9 @@
 #include "platform/office/OfficeServers.h"
 
-#include "platform/CupsPrinterList.h"
 #include "platform/automation/AutomationRegistry.h"
 #include "platform/office/ServiceManagerObject.h"
 #include "platform/office/WordApplication.h"
+#include "platform/registry/CupsPrinterList.h"
 
 namespace platform::office {
 

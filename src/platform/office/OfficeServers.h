@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "platform/PrinterList.h"
 #include "platform/office/OfficeSettings.h"
+#include "platform/registry/PrinterList.h"
 
 namespace platform::office {
 

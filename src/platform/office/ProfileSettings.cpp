@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/FileWrite.h"
+#include "platform/files/FileWrite.h"
 
 namespace platform::office {
 

@@ -2,8 +2,8 @@
 
 #include <com/sun/star/reflection/XIdlReflection.hpp>
 
-#include "platform/AsciiText.h"
 #include "platform/office/UnoRuntime.h"
+#include "platform/text/AsciiText.h"
 
 namespace platform::office {
 

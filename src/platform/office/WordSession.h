@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/PrinterList.h"
 #include "platform/office/OfficeConnection.h"
 #include "platform/office/WriterDocument.h"
+#include "platform/registry/PrinterList.h"
 
 namespace platform::office {
 

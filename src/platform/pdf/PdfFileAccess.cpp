@@ -14,7 +14,7 @@
 #include <qpdf/QPDFWriter.hh>
 #include <random>
 
-#include "platform/FileWrite.h"
+#include "platform/files/FileWrite.h"
 
 namespace fs = std::filesystem;
 

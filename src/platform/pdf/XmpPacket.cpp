@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/MarkupEscape.h"
-#include "platform/TextEncoding.h"
+#include "platform/text/MarkupEscape.h"
+#include "platform/text/TextEncoding.h"
 
 namespace platform {
 

@@ -1,0 +1,18 @@
+#pragma once
+// The PDF outline a help file's contents tree gives: one entry per contents
+// entry, with its name, nested as in the tree, jumping to the place of the
+// book its topic (and anchor) landed at. An entry without a place of its own
+// jumps to its first child's; one without either is left out.
+
+#include <string>
+#include <vector>
+
+#include "convert/book/BookAnchors.h"
+#include "convert/chm/ContentsTree.h"
+#include "platform/pdf/PdfFinisher.h"
+
+// `topics` are the book's topic files by index. Empty when no entry of the
+// tree leads to a place of the book (the tree is then of no use).
+std::vector<platform::PdfOutlineItem> OutlineFromContents(const ContentsTree& contents,
+                                                          const std::vector<std::string>& topics,
+                                                          const BookAnchors& anchors);
