@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 Auftrag ist fehlgeschlagen. Einen Fehlerbericht an den Hersteller senden?</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>%1 Aufträge sind fehlgeschlagen. Einen Fehlerbericht an den Hersteller senden?</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… und %1 weitere (Details einblenden)</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>Er enthält die Version des Programms und diese Meldungen, ohne jeden Datei- und Ordnernamen:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>&amp;Nicht senden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>Protokolldatei</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>Ein Lauf ist im Gange: Zuerst Stopp oder Pause wählen.</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>Einen Zielordner für die PDF-Dateien wählen.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Grund kopieren</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Fehlgeschlagene wiederholen</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>Laufprotokoll zeigen</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>Eine Quelle wählen: einen Ordner zum Durchsuchen oder .chm-Dateien.</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>Das Ziel %1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>Keine %1-Dateien in %2 gefunden (Unterordner: %3).</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>Es konnte kein Programm gestartet werden, um %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>Kein fehlgeschlagener Auftrag zum Wiederholen.</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>Laufprotokoll</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Mit Warnungen umgewandelt</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>Keine PDF-Datei zum Öffnen: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 s</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>Übersprungen: die PDF-Datei war schon da und bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Umgewandelt</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Mit Warnungen umgewandelt</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Wird umgewandelt</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>Nicht umgewandelt: der Lauf endete vorher</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Schritte: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>Gefundene Dateien: %1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>Angehalten — „Umwandeln“ setzt fort</translation>
     </message>
 </context>
 </TS>

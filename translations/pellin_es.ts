@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 trabajo ha fallado. ¿Enviar un informe de error al fabricante?</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>%1 trabajos han fallado. ¿Enviar un informe de error al fabricante?</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… y %1 más (Mostrar detalles)</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>Contiene la versión del programa y estos mensajes, sin ningún nombre de archivo ni de carpeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>&amp;No enviar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>Archivo de registro</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>Hay una ejecución en curso: primero elija Detener o Pausa.</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>Elija una carpeta de destino para los archivos PDF.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Copiar el motivo</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Reintentar los fallidos</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>Mostrar el registro de la ejecución</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>Elija un origen: una carpeta donde buscar o archivos .chm.</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>El destino %1 no indica ninguna carpeta.</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>No se encontraron archivos %1 en %2 (subcarpetas: %3).</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>No se pudo iniciar ningún programa para abrir %1.</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>No hay ningún trabajo fallido que reintentar.</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>Registro de la ejecución</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Convertido con avisos</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>No hay PDF que abrir: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 s</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>Omitido: el PDF ya existía y se conserva</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertido</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Convertido con avisos</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>Sin convertir: la ejecución terminó antes</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Pasos: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>Archivos encontrados: %1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>En pausa — «Convertir» para reanudar</translation>
     </message>
 </context>
 </TS>

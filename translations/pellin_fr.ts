@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 tâche a échoué. Envoyer un rapport d&apos;erreur à l&apos;éditeur ?</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>%1 tâches ont échoué. Envoyer un rapport d&apos;erreur à l&apos;éditeur ?</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… et %1 de plus (Afficher les détails)</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>Il contient la version du programme et ces messages, sans aucun nom de fichier ni de dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>&amp;Ne pas envoyer</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Ne plus demander</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>Fichier journal</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>Un traitement est en cours : choisissez d&apos;abord Arrêter ou Pause.</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>Choisissez un dossier cible pour les fichiers PDF.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Copier la raison</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Relancer les échecs</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>Afficher le journal du traitement</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>Choisissez une source : un dossier à parcourir ou des fichiers .chm.</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>La cible %1 ne désigne aucun dossier.</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>Aucun fichier %1 trouvé dans %2 (sous-dossiers : %3).</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>Aucune tâche en échec à relancer.</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>Journal du traitement</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Converti avec des avertissements</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>Aucun PDF à ouvrir : %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 s</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>Ignoré : le PDF existait déjà et est conservé</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Converti avec des avertissements</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>Non converti : le traitement s&apos;est terminé avant</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF : %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Remarque : %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Étapes : %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>Fichiers trouvés : %1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>En pause — « Convertir » pour reprendre</translation>
     </message>
 </context>
 </TS>

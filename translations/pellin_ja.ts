@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 件のジョブが失敗しました。エラーレポートを開発元に送信しますか?</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>%1 件のジョブが失敗しました。エラーレポートを開発元に送信しますか?</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… ほか %1 件 (詳細を表示)</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>レポートにはプログラムのバージョンと次のメッセージが含まれます。ファイル名とフォルダー名はすべて省かれます:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>送信(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>送信しない(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>今後は確認しない</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>ログファイル</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>実行中です。先に停止または一時停止してください。</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>PDF ファイルの出力先フォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>理由をコピー</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>失敗したものを再試行</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>実行ログを表示</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>ソースを選択してください: 検索するフォルダー、または .chm ファイル。</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>出力先 %1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>%2 に %1 ファイルが見つかりません (サブフォルダー: %3)。</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>%1 を開くプログラムを起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>再試行する失敗したジョブはありません。</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>実行ログ</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>変換済み (警告あり)</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>開く PDF がありません: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 秒</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>スキップ: PDF が既にあるため保持</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>変換済み</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>変換済み (警告あり)</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>未変換: 先に実行が終了しました</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>注記: %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>ステップ: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>時間: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>見つかったファイル: %1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>一時停止中 — 「変換」で再開</translation>
     </message>
 </context>
 </TS>

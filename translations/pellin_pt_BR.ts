@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 tarefa falhou. Enviar um relatório de erro ao fabricante?</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>%1 tarefas falharam. Enviar um relatório de erro ao fabricante?</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… e mais %1 (Mostrar detalhes)</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>Ele contém a versão do programa e estas mensagens, sem nenhum nome de arquivo ou pasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>&amp;Não enviar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Não perguntar novamente</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>Arquivo de registro</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>Há uma execução em andamento: primeiro escolha Parar ou Pausar.</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>Escolha uma pasta de destino para os arquivos PDF.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Copiar o motivo</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Repetir as que falharam</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>Mostrar o registro da execução</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>Escolha uma origem: uma pasta para procurar ou arquivos .chm.</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>O destino %1 não indica nenhuma pasta.</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>Nenhum arquivo %1 encontrado em %2 (subpastas: %3).</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>não</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 não existe.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>Nenhum programa pôde ser iniciado para abrir %1.</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>Nenhuma tarefa com falha para repetir.</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>Registro da execução</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Convertido com avisos</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>Nenhum PDF para abrir: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 s</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>Ignorado: o PDF já existia e foi mantido</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertido</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Convertido com avisos</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Convertendo</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>Não convertido: a execução terminou antes</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Aguardando</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Observação: %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Etapas: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>Arquivos encontrados: %1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>Pausado — &quot;Converter&quot; para retomar</translation>
     </message>
 </context>
 </TS>

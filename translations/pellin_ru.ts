@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 задание завершилось с ошибкой. Отправить отчёт об ошибке разработчику?</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>Заданий с ошибкой: %1. Отправить отчёт об ошибке разработчику?</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… и ещё %1 (Показать подробности)</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>Он содержит версию программы и эти сообщения, без имён файлов и папок:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Отправить</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>&amp;Не отправлять</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Больше не спрашивать</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>Файл журнала</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>Идёт выполнение: сначала нажмите «Стоп» или «Пауза».</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>Выберите папку назначения для файлов PDF.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Показать в папке</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>Копировать причину</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Повторить неудавшиеся</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>Показать журнал выполнения</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>Выберите источник: папку для поиска или файлы .chm.</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>Назначение %1 не указывает на папку.</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>Файлы %1 не найдены в %2 (вложенные папки: %3).</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>вкл.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 не существует.</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>Не удалось запустить программу, чтобы открыть %1.</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>Нет заданий с ошибкой для повтора.</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>Журнал выполнения</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Преобразован с предупреждениями</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>Нет PDF для открытия: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 с</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>Пропущен: PDF уже был и сохранён</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Преобразован</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>Преобразован с предупреждениями</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Преобразуется</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>Не преобразован: выполнение завершилось раньше</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Ожидает</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Причина: %1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Примечание: %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Шаги: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>Найдено файлов: %1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>Пауза — «Преобразовать» продолжит</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ErrorReportTexts</name>
+    <message>
+        <source>1 job failed. Send an error report to the maker?</source>
+        <translation>1 个任务失败。要向开发者发送错误报告吗？</translation>
+    </message>
+    <message>
+        <source>%1 jobs failed. Send an error report to the maker?</source>
+        <translation>%1 个任务失败。要向开发者发送错误报告吗？</translation>
+    </message>
+    <message>
+        <source>… and %1 more (Show Details)</source>
+        <translation>… 另有 %1 条（显示细节）</translation>
+    </message>
+    <message>
+        <source>It contains the program&apos;s version and these messages, with every file and folder name left out:</source>
+        <translation>报告包含程序版本和以下消息，其中所有文件名和文件夹名均已省略：</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>发送(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Send</source>
+        <translation>不发送(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>不再询问</translation>
+    </message>
+</context>
+<context>
     <name>OptionCatalog</name>
     <message>
         <source>empty</source>
@@ -553,6 +584,129 @@
         <source>Log File</source>
         <translation>日志文件</translation>
     </message>
+    <message>
+        <source>A run is going on: Stop or Pause it first.</source>
+        <translation>正在运行：请先停止或暂停。</translation>
+    </message>
+    <message>
+        <source>Choose a Target folder for the PDF files.</source>
+        <translation>请为 PDF 文件选择目标文件夹。</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <source>Copy Reason</source>
+        <translation>复制原因</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>重试失败项</translation>
+    </message>
+    <message>
+        <source>Show Run Log</source>
+        <translation>显示运行日志</translation>
+    </message>
+    <message>
+        <source>Choose a Source: a folder to search, or .chm files.</source>
+        <translation>请选择源：要搜索的文件夹或 .chm 文件。</translation>
+    </message>
+    <message>
+        <source>The Target %1 names no folder.</source>
+        <translation>目标 %1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>No %1 files found in %2 (Sub folders %3).</source>
+        <translation>在 %2 中未找到 %1 文件（子文件夹：%3）。</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation>无法启动任何程序来打开 %1。</translation>
+    </message>
+    <message>
+        <source>No failed job to retry.</source>
+        <translation>没有可重试的失败任务。</translation>
+    </message>
+    <message>
+        <source>Run Log</source>
+        <translation>运行日志</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>已转换，有警告</translation>
+    </message>
+    <message>
+        <source>No PDF to open: %1 — %2</source>
+        <translation>没有可打开的 PDF：%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>ui::JobDetailsPane</name>
+    <message>
+        <source>%1 %2 s</source>
+        <translation>%1 %2 秒</translation>
+    </message>
+    <message>
+        <source>Skipped: the PDF was there and is kept</source>
+        <translation>已跳过：PDF 已存在，予以保留</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>已转换</translation>
+    </message>
+    <message>
+        <source>Converted with warnings</source>
+        <translation>已转换，有警告</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>正在转换</translation>
+    </message>
+    <message>
+        <source>Not converted: the run ended first</source>
+        <translation>未转换：运行已先结束</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>PDF: %1</source>
+        <translation>PDF：%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>注意：%1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>步骤：%1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>用时：%1</translation>
+    </message>
 </context>
 <context>
     <name>ui::JobListView</name>
@@ -602,6 +756,10 @@
     <message>
         <source>Files found: %1</source>
         <translation>找到的文件：%1</translation>
+    </message>
+    <message>
+        <source>Paused — Convert resumes</source>
+        <translation>已暂停 — 单击“转换”继续</translation>
     </message>
 </context>
 </TS>
