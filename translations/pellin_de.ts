@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>erwartet K/N mit 0 &lt;= K &lt; N, etwa 0/4</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>jedes Thema auf einer neuen Seite beginnen (sonst folgen die Themen aufeinander wie geschrieben)</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>

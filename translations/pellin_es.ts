@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>espera K/N con 0 &lt;= K &lt; N, por ejemplo 0/4</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>empezar cada tema en una página nueva (si no, los temas se suceden tal como están escritos)</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>

@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>attend K/N avec 0 &lt;= K &lt; N, par exemple 0/4</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>commencer chaque rubrique sur une nouvelle page (sinon les rubriques se suivent telles qu&apos;écrites)</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>

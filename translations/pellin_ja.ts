@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>0 &lt;= K &lt; N の K/N が必要です (例: 0/4)</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>各トピックを新しいページから始める（そうでなければトピックは書かれたとおりに続く）</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>

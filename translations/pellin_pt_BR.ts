@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>espera K/N com 0 &lt;= K &lt; N, por exemplo 0/4</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>iniciar cada tópico em uma nova página (senão os tópicos seguem um ao outro como escritos)</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>

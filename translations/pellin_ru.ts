@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>ожидается K/N, где 0 &lt;= K &lt; N, например 0/4</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>начинать каждый раздел с новой страницы (иначе разделы идут друг за другом, как написаны)</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>

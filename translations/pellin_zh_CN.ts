@@ -166,6 +166,10 @@
         <source>expects K/N with 0 &lt;= K &lt; N, such as 0/4</source>
         <translation>应为 K/N，且 0 &lt;= K &lt; N，例如 0/4</translation>
     </message>
+    <message>
+        <source>start each topic on a new page (else the topics follow each other as written)</source>
+        <translation>每个主题从新页开始（否则主题按原样依次排列）</translation>
+    </message>
 </context>
 <context>
     <name>OptionLineTexts</name>
