@@ -14,7 +14,6 @@
 
 namespace ui {
 
-
 enum JobColumn : int {
     ColStatus = 0,
     ColName = 1,
