@@ -11,6 +11,19 @@ using platform::VariantList;
 
 namespace fake {
 
+namespace {
+
+// The name the office gives a file in its messages: the last part of its
+// address, '#' written as "%23".
+std::string OfficeFileName(const std::string& path) {
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    for (auto at = name.find('#'); at != std::string::npos; at = name.find('#', at))
+        name.replace(at, 1, "%23");
+    return name;
+}
+
+}  // namespace
+
 void CallLog::add(std::string entry) {
     std::lock_guard lock(mutex_);
     entries_.push_back(std::move(entry));
@@ -192,7 +205,9 @@ ObjectRef FakeOffice::makeApplication(const std::string& name) {
         if (!setup_.stallsOfficeOn.empty() &&
             content.find(setup_.stallsOfficeOn) != std::string::npos)
             throw AutomationError(AutomationError::kTimedOut,
-                                  "LibreOffice did not finish loading in time");
+                                  "LibreOffice did not finish loading " +
+                                      OfficeFileName(args.at(0).toText()) +
+                                      " within 1 min 00 s and was stopped");
         std::lock_guard lock(mutex_);
         inserted_ += content;
         return Variant();

@@ -450,6 +450,10 @@ TEST_F(PellinConvert, TheSearchForASlowTopicTakesNoLongerThanTheFirstTry) {
     convert();
     EXPECT_EQ(node->Status, TvxNode::Failed);
     EXPECT_EQ(office->log()->startingWith("selection.InsertFile").size(), 1u);
+    // Named as the user knows it, not by the job's own file.
+    EXPECT_EQ(node->ResultText,
+              "LibreOffice did not finish loading the help file's pages within 1 min 00 s and was "
+              "stopped");
 }
 
 // An archival PDF is checked once finished, since the finishing rewrote

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
@@ -35,6 +37,16 @@ constexpr int kBookmarksNone = 0;
 constexpr int kBookmarksFromHeadings = 1;
 constexpr int kPrintAllDocument = 0;
 constexpr const char* kBookName = "#pellin-book.html";
+
+// The office names the file it was given, the book, in its messages; the
+// user knows it as the help file's pages.
+std::string WithTheBookNamedForTheUser(std::string message) {
+    for (const std::string_view name :
+         {std::string_view("%23pellin-book.html"), std::string_view(kBookName)})
+        for (auto at = message.find(name); at != std::string::npos; at = message.find(name, at))
+            message.replace(at, name.size(), "the help file's pages");
+    return message;
+}
 constexpr const char* kProbeName = "#pellin-probe";
 
 bool FileExists(const std::string& path) {
@@ -105,7 +117,7 @@ void TvxPellin::ConvertFile(TvxBatch* batch, TvxNode* node) {
     try {
         Convert(job, target);
     } catch (const std::exception& error) {
-        failure = error.what();
+        failure = WithTheBookNamedForTheUser(error.what());
         if (failure.empty()) failure = "Conversion failed";
     } catch (...) {
         failure = "Conversion failed";
