@@ -113,6 +113,20 @@ std::string Value(xmlNode* node, xmlAttr* attr) {
     return value;
 }
 
+// A picture the book carries in itself: a raster picture as base64 data,
+// which the office cannot resolve to anything outside the book.
+bool IsCarriedPicture(std::string_view address) {
+    for (const std::string_view kind : {"data:image/png;base64,", "data:image/gif;base64,",
+                                        "data:image/jpeg;base64,", "data:image/bmp;base64,"}) {
+        if (address.rfind(kind, 0) != 0) continue;
+        const std::string_view data = address.substr(kind.size());
+        return data.find_first_not_of(
+                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/=") ==
+               std::string_view::npos;
+    }
+    return false;
+}
+
 // A picture given both sides by the book fits the text area in whole pixels.
 void CheckDrawnSize(xmlNode* picture) {
     const auto pixels = [&](const char* name, long most) {
@@ -142,7 +156,9 @@ void CheckBookNode(xmlNode* node, int depth) {
                 platform::ToLowerAscii(reinterpret_cast<const char*>(attr->name));
             const std::string value = Value(child, attr);
             Check(attribute.rfind("on", 0) != 0);
-            if (attribute == "src" || attribute == "background")
+            if (attribute == "src" && name == "img" && value.rfind("data:", 0) == 0)
+                Check(IsCarriedPicture(value));
+            else if (attribute == "src" || attribute == "background")
                 Check(IsEscapedRelativePath(value));
             if (attribute == "href")
                 Check(value.rfind('#', 0) == 0 || platform::StartsWithNoCase(value, "http") ||
