@@ -83,6 +83,9 @@ TvxFrmMain::TvxFrmMain(QWidget* parent) : TvxFrmBase(parent), rowCalls_(this) {
 }
 
 TvxFrmMain::~TvxFrmMain() {
+    // Hiding the children while the window is torn down takes the focus
+    // from Source, which must not call back into a window half gone.
+    eSource->disconnect(this);
     onStop_.Reset();
     FormDestroy();
     if (vxFrmMain == this) vxFrmMain = nullptr;
