@@ -3,22 +3,9 @@
 #include <array>
 #include <exception>
 
+#include "convert/book/PictureHeader.h"
+
 namespace {
-
-bool StartsWith(std::string_view bytes, std::string_view prefix) {
-    return bytes.substr(0, prefix.size()) == prefix;
-}
-
-// The media type of a picture long enough to name its size; a shorter one
-// cannot be shown and stays a file.
-std::string_view MediaTypeOf(std::string_view bytes) {
-    if (StartsWith(bytes, "\x89PNG\r\n\x1a\n") && bytes.size() >= 24) return "image/png";
-    if ((StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a")) && bytes.size() >= 10)
-        return "image/gif";
-    if (StartsWith(bytes, "\xff\xd8\xff") && bytes.size() >= 4) return "image/jpeg";
-    if (StartsWith(bytes, "BM") && bytes.size() >= 26) return "image/bmp";
-    return {};
-}
 
 void AppendBase64(std::string_view bytes, std::string& out) {
     static constexpr char kDigits[] =
@@ -43,7 +30,7 @@ void AppendBase64(std::string_view bytes, std::string& out) {
 }  // namespace
 
 std::string PictureDataAddress(std::string_view bytes) {
-    const std::string_view type = MediaTypeOf(bytes);
+    const std::string_view type = PictureMediaType(bytes);
     if (type.empty()) return {};
     std::string address = "data:";
     address.reserve(address.size() + type.size() + 8 + (bytes.size() + 2) / 3 * 4);

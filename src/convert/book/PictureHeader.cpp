@@ -90,3 +90,11 @@ std::optional<PixelSize> PicturePixelSize(std::string_view bytes) {
     if (bytes.substr(0, 2) == "BM") return BmpSize(bytes);
     return std::nullopt;
 }
+
+std::string_view PictureMediaType(std::string_view bytes) {
+    if (!PicturePixelSize(bytes)) return {};
+    if (bytes[0] == '\x89') return "image/png";
+    if (bytes[0] == 'G') return "image/gif";
+    if (bytes[0] == '\xFF') return "image/jpeg";
+    return "image/bmp";
+}

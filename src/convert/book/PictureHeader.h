@@ -15,3 +15,7 @@ struct PixelSize {
 
 // Nothing for another format, a cut header, or a zero or huge side.
 std::optional<PixelSize> PicturePixelSize(std::string_view bytes);
+
+// The media type ("image/png", "image/gif", "image/jpeg", "image/bmp") of a
+// picture whose header gives its size; empty for anything else.
+std::string_view PictureMediaType(std::string_view bytes);
