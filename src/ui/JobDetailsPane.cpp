@@ -4,6 +4,7 @@
 
 #include "batch/TvxNode.h"
 #include "ui/ImageList.h"
+#include "ui/JobListView.h"
 #include "ui/RowRoles.h"
 #include "ui/RunSummary.h"
 
@@ -54,7 +55,7 @@ QString JobDetailsPane::StateText(const QTreeWidgetItem* row) {
 
 QString JobDetailsPane::DetailsText(const QTreeWidgetItem* row) {
     QStringList lines;
-    lines << row->data(0, FileRole).toString() + " — " + StateText(row);
+    lines << JobListView::SourcePath(row) + " — " + StateText(row);
     const QString result = row->data(0, ResultRole).toString();
     if (!result.isEmpty()) {
         const bool failed = row->data(0, StatusRole).toInt() == TvxNode::Failed;
@@ -67,9 +68,9 @@ QString JobDetailsPane::DetailsText(const QTreeWidgetItem* row) {
         lines << tr("Note: %1").arg(part);
     const QString timings = row->data(0, TimingsRole).toString();
     if (!timings.isEmpty()) lines << tr("Steps: %1").arg(StepTimes(timings));
-    const qint64 elapsed = row->data(0, ElapsedRole).toLongLong();
-    if (elapsed >= 0 && row->data(0, ElapsedRole).isValid())
-        lines << tr("Time: %1").arg(DurationText(elapsed));
+    const QVariant elapsed = row->data(ColTime, ValueRole);
+    if (elapsed.isValid() && elapsed.toLongLong() >= 0)
+        lines << tr("Time: %1").arg(DurationText(elapsed.toLongLong()));
     return lines.join('\n');
 }
 

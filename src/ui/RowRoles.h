@@ -15,12 +15,10 @@ constexpr int ImageRole = Qt::UserRole + 1;
 constexpr int JobRole = Qt::UserRole + 2;
 constexpr int PathRole = Qt::UserRole + 3;
 constexpr int ValueRole = Qt::UserRole + 4;
-// The source file's full name, the whole result (every line), the note of a
-// converted job, the step times and the milliseconds spent (-1: unknown).
-constexpr int FileRole = Qt::UserRole + 5;
-constexpr int ResultRole = Qt::UserRole + 6;
-constexpr int NoteRole = Qt::UserRole + 7;
-constexpr int TimingsRole = Qt::UserRole + 8;
-constexpr int ElapsedRole = Qt::UserRole + 9;
+// The whole result (every line), the note of a converted job and the step
+// times.
+constexpr int ResultRole = Qt::UserRole + 5;
+constexpr int NoteRole = Qt::UserRole + 6;
+constexpr int TimingsRole = Qt::UserRole + 7;
 
 }  // namespace ui

@@ -26,6 +26,7 @@
 #include "platform/text/EscapedText.h"
 #include "platform/text/PathText.h"
 #include "ui/JobDetailsPane.h"
+#include "ui/JobListView.h"
 #include "ui/RowRoles.h"
 #include "ui/RunStatusBar.h"
 #include "ui/TvxFrmMain.h"
@@ -97,7 +98,7 @@ std::string TvxFrmMain::SourceFolder() const {
     if (IsWebAddress(source)) return {};
     std::string folder = FolderPart(ToStd(source));
     if (folder.empty() && lViewer->topLevelItemCount() > 0)
-        folder = FolderPart(ToStd(lViewer->topLevelItem(0)->data(0, ui::FileRole).toString()));
+        folder = FolderPart(ToStd(ui::JobListView::SourcePath(lViewer->topLevelItem(0))));
     return folder;
 }
 
@@ -218,7 +219,8 @@ void TvxFrmMain::UpdateRowActions() {
 void TvxFrmMain::ShowInFolder1Click() {
     const QTreeWidgetItem* row = FirstSelectedRow();
     if (!row) return;
-    const QVariant path = HasPdf(row) ? row->data(0, ui::ResultRole) : row->data(0, ui::FileRole);
+    const QVariant path =
+        HasPdf(row) ? row->data(0, ui::ResultRole) : QVariant(ui::JobListView::SourcePath(row));
     OpenOrSay(FolderPart(ToStd(path.toString())));
 }
 
@@ -236,7 +238,7 @@ void TvxFrmMain::RetryFailed1Click() {
     for (int i = 0; i < lViewer->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = lViewer->topLevelItem(i);
         if (row->data(0, ui::StatusRole).toInt() == TvxNode::Failed)
-            failed << row->data(0, ui::FileRole).toString();
+            failed << ui::JobListView::SourcePath(row);
     }
     if (failed.isEmpty()) {
         StatusBar->ShowProblem(tr("No failed job to retry."));

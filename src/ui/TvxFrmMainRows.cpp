@@ -106,7 +106,6 @@ QTreeWidgetItem* TvxFrmMain::RowAt(std::int32_t index, const QString& fileName) 
     bool made = false;
     QTreeWidgetItem* row = lViewer->RowOfJob(index, fileName, &made);
     if (made) {
-        row->setData(0, ui::FileRole, fileName);
         SetStatus(row, TvxNode::Waiting);
         ++tally_.known;
         StatusBar->ShowCounts(tally_);
@@ -170,11 +169,9 @@ void TvxFrmMain::JobDone(TvxBatch* /*sender*/, TvxNode* node) {
         // Only the first line of a result shows; the details pane and the
         // tooltip have all of it.
         row->setText(ui::ColResult, firstLine);
-        row->setData(0, ui::FileRole, name);
         row->setData(0, ui::ResultRole, result);
         row->setData(0, ui::NoteRole, note);
         row->setData(0, ui::TimingsRole, timings);
-        row->setData(0, ui::ElapsedRole, elapsed);
         row->setToolTip(ui::ColResult, note.isEmpty() ? result : result + "\n" + note);
         CountDone(row, status);
         SetStatus(row, status);
@@ -244,7 +241,7 @@ void TvxFrmMain::OpenResultOf(QTreeWidgetItem* row) {
     // Said, not silently ignored: what the row is instead of a PDF.
     StatusBar->ShowProblem(
         tr("No PDF to open: %1 — %2")
-            .arg(row->data(0, ui::FileRole).toString(), ui::JobDetailsPane::StateText(row)));
+            .arg(ui::JobListView::SourcePath(row), ui::JobDetailsPane::StateText(row)));
 }
 
 // The question comes after the run has ended, from the event loop: a
