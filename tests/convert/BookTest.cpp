@@ -14,7 +14,6 @@
 #include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/MimeArchive.h"
-#include "convert/book/OfficeCss.h"
 #include "convert/book/PageCheck.h"
 #include "convert/book/SvgPicture.h"
 #include "convert/book/TopicCharset.h"
@@ -406,45 +405,6 @@ TEST(SvgPictureTest, OnlyAWellFormedSvgWithinBoundsIsAPicture) {
     EXPECT_EQ(KindOfPicture("\x1F\x8B\x08"), PictureKind::Refused);  // compressed SVG
     EXPECT_EQ(KindOfPicture("%!PS-Adobe-3.0 EPSF-3.0"), PictureKind::Refused);
 }
-
-namespace {
-
-TEST(OfficeCss, AnElementTheOfficeIgnoresWithAClassGivesTheClassAlone) {
-    EXPECT_EQ(".warning { color: #c00000; }",
-              CssForOfficeImport("span.warning { color: #c00000; }"));
-    EXPECT_EQ("\n.a.b, p.c,\t.d {x:y}\n.e{}",
-              CssForOfficeImport("\nSPAN.a.b, p.c,\tdiv.d {x:y}\nTD.e{}"));
-    // Inside a media block too; at-rules and declarations stay as written.
-    EXPECT_EQ("@media print { .k { color: red } } @page { margin: 1cm }",
-              CssForOfficeImport("@media print { font.k { color: red } } @page { margin: 1cm }"));
-}
-
-TEST(OfficeCss, SelectorsTheOfficeAppliesOrThatSayMoreStayAsWritten) {
-    for (const char* css :
-         {"p.note { color: red }", "h1.title, code.x, em.y, .z { color: red }",
-          "span { color: red }", "a.link:hover { color: red }", "div.box span.x { color: red }",
-          "span#id { color: red }", "span.a[title] { color: red }", "li.\\31 x { color: red }",
-          "span. { color: red }", "b { content: \"span.x { }\" }", "unfinished span.x"})
-        EXPECT_EQ(css, CssForOfficeImport(css)) << css;
-    EXPECT_EQ("", CssForOfficeImport(""));
-}
-
-TEST(OfficeCss, HeadingsTakeTheFontFamilyOfTheBodyRule) {
-    EXPECT_EQ(
-        "body, td { color: #333; font-family: Verdana, \"DejaVu Sans\", sans-serif; }\n"
-        "h1, h2, h3, h4, h5, h6 { font-family: Verdana, \"DejaVu Sans\", sans-serif }\n"
-        " h1 { font-family: serif }",
-        CssForOfficeImport(
-            "body, td { color: #333; font-family: Verdana, \"DejaVu Sans\", sans-serif; } h1 { "
-            "font-family: serif }"));
-    EXPECT_EQ("BODY{FONT-FAMILY:Arial}\nh1, h2, h3, h4, h5, h6 { font-family: Arial }\n",
-              CssForOfficeImport("BODY{FONT-FAMILY:Arial}"));
-    for (const char* css : {"body { color: red }", "body p { font-family: Arial }",
-                            "tbody { font-family: Arial }", "body { font-family-x: Arial }"})
-        EXPECT_EQ(css, CssForOfficeImport(css)) << css;
-}
-
-}  // namespace
 
 TEST_F(BookFolder, EachTopicButTheFirstCanStartANewPage) {
     job.Write("a.htm", "<html><body><h1>A</h1><p>first</p></body></html>");
