@@ -28,7 +28,7 @@ TEST(CatalogueText, ValuesAreNamedByKind) {
     EXPECT_EQ(catalogue::ValuesText(*options::FindOption("Source")), "text");
 }
 
-TEST(CatalogueText, TroffTextCannotIssueRequestsOrEscapes) {
+TEST(CatalogueText, TroffTextCannotIssueRequestsOrEscapesAndHtmlTextIsEscaped) {
     EXPECT_EQ(catalogue::EscapeTroff(".so /etc/passwd"), "\\&.so /etc/passwd");
     EXPECT_EQ(catalogue::EscapeTroff("'br"), "\\&'br");
     EXPECT_EQ(catalogue::EscapeTroff("a\\fBb"), "a\\efBb");
@@ -44,9 +44,7 @@ TEST(CatalogueText, TroffTextCannotIssueRequestsOrEscapes) {
         }
         start = end + 1;
     }
-}
-
-TEST(CatalogueText, HtmlTextIsEscaped) {
+    // HTML text is escaped too.
     EXPECT_EQ(catalogue::EscapeHtml("a<b>&\"c\""), "a&lt;b&gt;&amp;&quot;c&quot;");
     EXPECT_NE(catalogue::HtmlOptionsTable().find("0 &lt;= K &lt; N"), std::string::npos);
 }

@@ -33,9 +33,8 @@ TEST_F(Binding, ApplyPutsOptionValuesIntoControls) {
     project.ApplyOptions();
     EXPECT_EQ(source.text(), "");
     EXPECT_FALSE(subdir.checked());  // an empty text sets "False"
-}
 
-TEST_F(Binding, UnrecognisedCheckValueLeavesTheBoxAsItWas) {
+    // An unrecognised check value leaves the box as it was.
     subdir.setChecked(true);
     project.Options = {"Subdir=yes"};
     project.ApplyOptions();
@@ -63,16 +62,15 @@ TEST_F(Binding, CollectedLinesAreWhatCollectWouldWriteWithoutWritingIt) {
     EXPECT_EQ(collected, (Lines{"Source=/new/*.chm", "Other=kept", "Subdir=True"}));
 }
 
-TEST_F(Binding, OlderKeyIsTakenOverOnce) {
+TEST_F(Binding, OlderKeyIsTakenOverOnceUnlessTheShortKeyIsThere) {
     project.Options = {"eSource.Text=/x/*.chm", "ThreadsCount=2"};
     project.ApplyOptions();
     EXPECT_EQ(source.text(), "/x/*.chm");
     EXPECT_EQ(project.Options, Lines{"ThreadsCount=2"});
     project.CollectOptions();
     EXPECT_EQ(project.GetSource(), "/x/*.chm");
-}
 
-TEST_F(Binding, ShortKeyWinsOverOlderKeyWhichStays) {
+    // The short key wins; the older one then stays.
     project.Options = {"Source=/new/", "eSource.Text=/old/"};
     project.ApplyOptions();
     EXPECT_EQ(source.text(), "/new/");

@@ -6,9 +6,7 @@
 
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "RecordingShellLauncher.h"
@@ -30,16 +28,8 @@ public:
     TempFolder() : ScratchFolder("core") { fs::create_directories(Path() / "bin"); }
 };
 
-inline std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+inline std::string Bytes(const fs::path& path) { return testsupport::ReadBytes(path); }
+using testsupport::WriteBytes;
 
 // Answers the dialogs from a script; an empty script is a cancel.
 class ScriptedChooser : public TvxPathChooser {

@@ -50,32 +50,27 @@ protected:
 
 }  // namespace
 
-TEST_F(HelpDocument, WithBothTheRegisteredViewerDecides) {
+TEST_F(HelpDocument, WithBothTheRegisteredViewerOtherThanThisProgramDecides) {
     const std::string chm = Put("bin/pellin.chm");
     const std::string pdf = Put("bin/pellin.pdf");
+    EXPECT_EQ(info.HelpDocument(), pdf);
+    RegisterViewer(info.DesktopId);  // no viewer of its own help
+    EXPECT_FALSE(info.HasChmViewer());
     EXPECT_EQ(info.HelpDocument(), pdf);
     RegisterViewer("xchm.desktop");
     EXPECT_EQ(info.HelpDocument(), chm);
     info.OpenHelp();
     EXPECT_EQ(shell.Opened().at(0), chm);
-}
 
-TEST_F(HelpDocument, ThisProgramIsNoViewerOfItsOwnHelp) {
-    Put("bin/pellin.chm");
-    const std::string pdf = Put("bin/pellin.pdf");
-    RegisterViewer(info.DesktopId);
-    EXPECT_FALSE(info.HasChmViewer());
-    EXPECT_EQ(info.HelpDocument(), pdf);
-}
-
-TEST_F(HelpDocument, ViewerOfTheOlderTypeNameCountsToo) {
-    const std::string chm = Put("bin/pellin.chm");
-    Put("bin/pellin.pdf");
+    // A viewer of the older type name counts too.
+    handlers.defaults.clear();
     handlers.defaults["application/x-chm"] = "kchmviewer.desktop";
     EXPECT_EQ(info.HelpDocument(), chm);
 }
 
 TEST_F(HelpDocument, ACHMGuideAloneIsOpenedOnlyWhereAViewerShowsIt) {
+    // Neither document: the PDF's name beside the program.
+    EXPECT_EQ(info.HelpDocument(), folder / "bin/pellin.pdf");
     const std::string chm = Put("bin/pellin.chm");
     // Handed to a desktop that shows no CHM file, it would open nothing.
     EXPECT_EQ(info.HelpDocument(), folder / "bin/pellin.pdf");
@@ -86,10 +81,6 @@ TEST_F(HelpDocument, ACHMGuideAloneIsOpenedOnlyWhereAViewerShowsIt) {
     const int asked = handlers.questions;
     EXPECT_EQ(info.HelpDocument(), pdf);
     EXPECT_EQ(handlers.questions, asked);  // a PDF alone needs no viewer question
-}
-
-TEST_F(HelpDocument, NeitherDocumentGivesThePdfNameBesideTheProgram) {
-    EXPECT_EQ(info.HelpDocument(), folder / "bin/pellin.pdf");
 }
 
 TEST_F(HelpDocument, InstalledGuideIsFoundInTheDataFolder) {

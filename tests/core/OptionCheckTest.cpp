@@ -20,6 +20,11 @@ TEST(OptionCheck, AnUnknownKeyIsNamedWithTheKeyItWasMeantToBe) {
               (Lines{"Unknown option \"Subdirs\" is ignored; did you mean \"Subdir\"?",
                      "Unknown option \"Subdir \" is ignored; did you mean \"Subdir\"?",
                      "Unknown option \"Colour\" is ignored"}));
+    // Texts from the lines are escaped and cut.
+    const auto warnings = CheckOptionLines({"Bad\nKey=1", std::string(5000, 'k') + "=1"}, false);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0], "Unknown option \"Bad\\nKey\" is ignored");
+    EXPECT_LT(warnings[1].size(), 300u);
 }
 
 TEST(OptionCheck, AValueThatDoesNotParseNamesTheDefaultUsedInstead) {
@@ -39,13 +44,6 @@ TEST(OptionCheck, ACommaInACommandLineValueIsExplained) {
                     "\",\" and \";\" separate options, so no value may hold them"});
     EXPECT_EQ(CheckOptionLines({"# a note", ""}, false),
               Lines{"Option line \"# a note\" has no \"=\" and is ignored"});
-}
-
-TEST(OptionCheck, TextsFromTheLinesAreEscapedAndCut) {
-    const auto warnings = CheckOptionLines({"Bad\nKey=1", std::string(5000, 'k') + "=1"}, false);
-    ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_EQ(warnings[0], "Unknown option \"Bad\\nKey\" is ignored");
-    EXPECT_LT(warnings[1].size(), 300u);
 }
 
 TEST(ThreadsCount, NeverBelowOneNorAboveFourPerProcessorAndSaysWhenCut) {

@@ -73,8 +73,7 @@ TEST_F(Program, UninstallNoticeEndsAtOnceWithCodeZero) {
               "https://pellin.example/net/?a=uni&p=pellin&v=2025.17.420.2241\n");
 }
 
-TEST_F(Program, WindowlessRunOfAProjectRemembersIt) {
-    fs::create_directories(folder / "docs");
+TEST_F(Program, WindowlessRunOfAProjectRemembersItAndAMarkedProjectKeepsItsFirstOption) {
     const std::string project = folder / "demo.batch-pellin";
     WriteBytes(project, "Source=" + folder / "docs/*.chm" + "\nTarget=" + folder / "out" +
                             "\nPureConsole=1\nLogFile=" + folder / "run.log\n");
@@ -82,6 +81,14 @@ TEST_F(Program, WindowlessRunOfAProjectRemembersIt) {
     EXPECT_TRUE(fs::exists(folder / "run.log"));
     EXPECT_EQ(Bytes(folder / "bin/pellin.log"), project + "\r\n");
     EXPECT_EQ(Bytes(project).find('\r'), std::string::npos);  // the project is not rewritten
+
+    const std::string marked = folder / "marked.batch-pellin";
+    // Lost to the mark, PureConsole would send the program to the window,
+    // which has no desktop here.
+    WriteBytes(marked, "\xEF\xBB\xBFPureConsole=1\r\nSource=" + folder / "docs/*.chm" +
+                           "\r\nTarget=" + folder / "out" + "\r\n");
+    EXPECT_EQ(Run(marked), 0) << Err();
+    EXPECT_TRUE(Contains(Err(), "0 converted, 0 failed, 0 skipped in ")) << Err();
 }
 
 TEST_F(Program, HelpAndVersionNeedNoDesktopAndGoToStandardOutput) {
@@ -128,16 +135,6 @@ TEST_F(Program, ARunLogOnAFullDiskEndsWithCodeOneSayingSoAndKeepsTheOldLog) {
         Err(), "Cannot write run.log in " + folder / "disk" + ": No space left on device\n"))
         << Err();
     EXPECT_EQ(Bytes(folder / "disk/run.log"), "the previous run's log");
-}
-
-TEST_F(Program, AByteOrderMarkedProjectKeepsItsFirstOption) {
-    const std::string project = folder / "marked.batch-pellin";
-    // Lost to the mark, PureConsole would send the program to the window,
-    // which has no desktop here.
-    WriteBytes(project, "\xEF\xBB\xBFPureConsole=1\r\nSource=" + folder / "docs/*.chm" +
-                            "\r\nTarget=" + folder / "out" + "\r\n");
-    EXPECT_EQ(Run(project), 0) << Err();
-    EXPECT_TRUE(Contains(Err(), "0 converted, 0 failed, 0 skipped in ")) << Err();
 }
 
 TEST_F(Program, AnUnknownKeyIsWarnedAboutAndTheRunGoesOn) {

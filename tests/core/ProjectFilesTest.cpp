@@ -30,15 +30,6 @@ TEST(ProjectFile, AByteOrderMarkDoesNotEatTheFirstOption) {
     EXPECT_EQ(h.project->OptionLines(), (Lines{"Source=/d/*.chm", "PureConsole=1"}));
 }
 
-TEST(ProjectFile, UnreadableProjectKeepsOptionsAndIsNotRemembered) {
-    Harness h;
-    h.project->Options = {"Source=/keep/"};
-    h.project->ProjectFile = h.folder / "missing.batch-pellin";
-    h.project->LoadProject(true);
-    EXPECT_EQ(h.project->Options, Lines{"Source=/keep/"});
-    EXPECT_TRUE(h.project->Recent.empty());
-}
-
 TEST(ProjectFile, NameMustEndInTheExtensionAtItsFirstOccurrence) {
     Harness h;
     const TvxProject& p = *h.project;
@@ -72,8 +63,15 @@ TEST(ProjectFile, SaveWithoutFileAsksAndCancelWritesNothing) {
     EXPECT_EQ(h.project->Recent, Lines{chosen});
 }
 
-TEST(ProjectFile, FailedWriteReachesTheCallerAndIsNotRemembered) {
+TEST(ProjectFile, AFileThatCannotBeReadOrWrittenIsNotRemembered) {
     Harness h;
+    h.project->Options = {"Source=/keep/"};
+    h.project->ProjectFile = h.folder / "missing.batch-pellin";
+    h.project->LoadProject(true);
+    EXPECT_EQ(h.project->Options, Lines{"Source=/keep/"});
+    EXPECT_TRUE(h.project->Recent.empty());
+
+    // A failed write reaches the caller.
     h.project->ProjectFile = h.folder / "no-such-folder/p.batch-pellin";
     EXPECT_THROW(h.project->SaveProject(), platform::FileError);
     EXPECT_TRUE(h.project->Recent.empty());
@@ -140,6 +138,7 @@ TEST(RecentList, UnwritableListIsIgnored) {
 
 TEST(TargetFolder, CreatedWithParentsAndEndsInDelimiter) {
     Harness h;
+    EXPECT_EQ(h.project->GetTargetFolder(), "");  // an empty target is not the root folder
     const std::string target = h.folder / "out/deep/er";
     h.project->SetOption("Target", target);
     EXPECT_EQ(h.project->GetTargetFolder(), target + "/");
@@ -149,9 +148,8 @@ TEST(TargetFolder, CreatedWithParentsAndEndsInDelimiter) {
 }
 
 TEST(TargetFolder, FileAddressCreatesNoFolderNamedAfterTheScheme) {
-    const std::string work = std::filesystem::temp_directory_path() / "pellin-core-file-target";
-    std::filesystem::remove_all(work);
-    std::filesystem::create_directories(work);
+    const testsupport::ScratchFolder scratch("file-target");
+    const std::string work = scratch.Path();
     // The source's "file:" folder becomes Target when none is given.
     Harness h("-P:Source=file://" + work + "/in/*.chm");
     const auto before = std::filesystem::current_path();
@@ -161,10 +159,4 @@ TEST(TargetFolder, FileAddressCreatesNoFolderNamedAfterTheScheme) {
     std::filesystem::current_path(before);
     EXPECT_EQ(folder, "file://" + work + "/in/");
     EXPECT_FALSE(std::filesystem::exists(work + "/file:"));
-    std::filesystem::remove_all(work);
-}
-
-TEST(TargetFolder, EmptyTargetIsNotTheRootFolder) {
-    Harness h;
-    EXPECT_EQ(h.project->GetTargetFolder(), "");
 }

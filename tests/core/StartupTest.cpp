@@ -18,7 +18,7 @@ TvxRoad RoadFor(std::vector<std::string> options, bool hasDesktop = true) {
 
 }  // namespace
 
-TEST(Road, WindowlessOnlyForPureConsoleWithoutHttpInSource) {
+TEST(Road, WindowlessOnlyForPureConsoleWithoutHttpInSourceOrWithoutADesktop) {
     EXPECT_EQ(RoadFor({"PureConsole=1", "Source=/docs/*.chm"}), TvxRoad::Windowless);
     EXPECT_EQ(RoadFor({"PureConsole=True"}), TvxRoad::Windowless);
     EXPECT_EQ(RoadFor({"PureConsole=1", "Source=HTTP://x/a.chm"}), TvxRoad::Windowless);
@@ -26,16 +26,14 @@ TEST(Road, WindowlessOnlyForPureConsoleWithoutHttpInSource) {
     EXPECT_EQ(RoadFor({"PureConsole=1", "Source=https://x/a.chm"}), TvxRoad::Window);
     EXPECT_EQ(RoadFor({"PureConsole=0", "Source=/docs/*.chm"}), TvxRoad::Window);
     EXPECT_EQ(RoadFor({}), TvxRoad::Window);
-}
-
-TEST(Road, WithoutADesktopAnUnattendedRunStaysWindowlessWhateverItsSource) {
+    // Without a desktop an unattended run stays windowless whatever its source.
     EXPECT_EQ(RoadFor({"PureConsole=1", "Source=/srv/httpd-manual/*.chm"}, false),
               TvxRoad::Windowless);
     EXPECT_EQ(RoadFor({"PureConsole=0", "Source=/srv/httpd-manual/*.chm"}, false),
               TvxRoad::Window);  // the window road then says why it cannot start
 }
 
-TEST(ProductLinks, PagesAndMail) {
+TEST(ProductLinks, PagesMailAndErrorReport) {
     Harness h;
     h.project->Title = "Pellin & Co";
     h.info.OpenHomePage();
@@ -48,13 +46,10 @@ TEST(ProductLinks, PagesAndMail) {
     EXPECT_EQ(opened[2],
               "mailto:support@pellin.example?subject=Support%20required%20for%20Pellin%20And%20Co"
               "%202025.17.420.2241");
-}
-
-TEST(ProductLinks, ErrorReportDropsQuotesAndKeepsOneArgument) {
-    Harness h;
+    // An error report drops quotes and stays one argument.
     h.info.OpenAction("err&e=\"Cannot open a b\",x%3F#1\n");
-    ASSERT_EQ(h.shell.Opened().size(), 1u);
-    EXPECT_EQ(h.shell.Opened()[0],
+    ASSERT_EQ(h.shell.Opened().size(), 4u);
+    EXPECT_EQ(h.shell.Opened()[3],
               "https://pellin.example/net/?a=err&e=Cannot%20open%20a%20b,x%3F%231%0A"
               "&p=pellin&v=2025.17.420.2241");
 }

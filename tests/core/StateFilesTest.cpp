@@ -52,10 +52,12 @@ protected:
 
 }  // namespace
 
-TEST_F(InstalledProgram, StateGoesBelowHomeWithoutXdgVariables) {
+TEST_F(InstalledProgram, StateGoesBelowHomeWithoutXdgVariablesAndNoListMakesNoFolder) {
     auto project = MakeProject();
     EXPECT_EQ(project->DefaultProjectFile(), folder / "home/.config/pellin/pellin.batch-pellin");
     EXPECT_EQ(project->RecentListFile(), folder / "home/.local/state/pellin/pellin.log");
+    project.reset();  // an empty recent list
+    EXPECT_FALSE(fs::exists(folder / "home/.local"));
 }
 
 TEST_F(InstalledProgram, RecentListIsKeptInTheStateFolderMadeOnDemand) {
@@ -66,11 +68,6 @@ TEST_F(InstalledProgram, RecentListIsKeptInTheStateFolderMadeOnDemand) {
     EXPECT_EQ(Bytes(folder / "state/pellin/pellin.log"), "/p/a.batch-pellin\r\n");
     EXPECT_FALSE(fs::exists(folder / "bin/pellin.log"));
     EXPECT_EQ(MakeProject()->Recent, Lines{"/p/a.batch-pellin"});
-}
-
-TEST_F(InstalledProgram, EmptyRecentListMakesNoFolder) {
-    MakeProject().reset();
-    EXPECT_FALSE(fs::exists(folder / "home/.local"));
 }
 
 TEST_F(InstalledProgram, DefaultProjectIsReadAndSavedInTheConfigurationFolder) {
@@ -85,6 +82,11 @@ TEST_F(InstalledProgram, DefaultProjectIsReadAndSavedInTheConfigurationFolder) {
     auto again = MakeProject();
     again->ParseCommandLine();
     EXPECT_EQ(again->GetThreadsCount(), 3);
+
+    // Saving a named project creates no missing folder.
+    again->ProjectFile = folder / "missing/p.batch-pellin";
+    EXPECT_ANY_THROW(again->SaveProject());
+    EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 
 TEST_F(InstalledProgram, UnusableHomeRunsWithoutKeepingState) {
@@ -108,12 +110,4 @@ TEST_F(InstalledProgram, UnusableHomeRunsWithoutKeepingState) {
     EXPECT_NO_THROW(project.reset());
     EXPECT_FALSE(fs::exists("/nonexistent-pellin-home"));
     EXPECT_FALSE(fs::exists(folder / "bin/pellin.log"));
-}
-
-TEST_F(InstalledProgram, SavingANamedProjectCreatesNoMissingFolder) {
-    environment.variables["XDG_CONFIG_HOME"] = folder / "cfg";
-    auto project = MakeProject();
-    project->ProjectFile = folder / "missing/p.batch-pellin";
-    EXPECT_ANY_THROW(project->SaveProject());
-    EXPECT_FALSE(fs::exists(folder / "missing"));
 }

@@ -6,7 +6,7 @@
 
 using coretest::Harness;
 
-TEST(Usage, HelpNamesTheSwitchesEveryOptionWithItsDefaultAndTheExitCodes) {
+TEST(Usage, HelpNamesTheSwitchesOptionsDefaultsAndExitCodesAndVersionItsNumber) {
     Harness run;
     const std::string help = *InformationFor("--help", *run.project);
     EXPECT_EQ(help.rfind("Usage: pellin ", 0), 0u);
@@ -33,10 +33,8 @@ TEST(Usage, HelpNamesTheSwitchesEveryOptionWithItsDefaultAndTheExitCodes) {
     }
     EXPECT_EQ(*InformationFor("-h", *run.project), help);
     EXPECT_EQ(*InformationFor("-H", *run.project), help);
-}
 
-TEST(Usage, VersionIsTheTitleAndVersionAndOtherParametersAreNoRequest) {
-    Harness run;
+    // Version is the title and version; other parameters are no request.
     EXPECT_EQ(*InformationFor("--version", *run.project), "Pellin Convertor 2025.17.420.2241\n");
     for (const char* other : {"", "-P:Subdir=1", "-U", "/h", "/help", "-help", "--HELP", "h"})
         EXPECT_EQ(InformationFor(other, *run.project), std::nullopt) << other;

@@ -10,6 +10,17 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
 ScratchFolder::ScratchFolder(const std::string& name) {
     std::string pattern = (fs::temp_directory_path() / ("pellin-" + name + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr)
@@ -25,15 +36,12 @@ ScratchFolder::~ScratchFolder() {
 fs::path ScratchFolder::Write(const std::string& relative, const std::string& bytes) const {
     const fs::path file = path_ / relative;
     fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
+    WriteBytes(file, bytes);
     return file;
 }
 
 std::string ScratchFolder::Read(const std::string& relative) const {
-    std::ifstream in(path_ / relative, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return ReadBytes(path_ / relative);
 }
 
 }  // namespace testsupport

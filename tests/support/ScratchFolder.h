@@ -7,6 +7,11 @@
 
 namespace testsupport {
 
+// The bytes of a file; empty when it cannot be read.
+std::string ReadBytes(const std::filesystem::path& file);
+// Replaces a file's bytes.
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
+
 class ScratchFolder {
 public:
     // The folder is named "pellin-<name>-XXXXXX" (made by mkdtemp, so tests
