@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "ScratchFolder.h"
 #include "console/TvxRunCheck.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
 class SourceCheck : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root = fs::temp_directory_path() / ("pellin-runcheck-" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root / "docs");
-        std::ofstream(root / "docs/a.chm") << "ITSF";
-    }
-    void TearDown() override { fs::remove_all(root); }
-    std::string Path(const std::string& name) const { return (root / name).string(); }
-    fs::path root;
+    void SetUp() override { scratch.Write("docs/a.chm", "ITSF"); }
+    std::string Path(const std::string& name) const { return scratch / name; }
+    testsupport::ScratchFolder scratch{"runcheck"};
 };
 
 }  // namespace
