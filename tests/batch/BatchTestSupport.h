@@ -3,13 +3,11 @@
 // for one test, a scratch folder tree, and bounded waiting.
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 #include <thread>
 
+#include "ScratchFolder.h"
 #include "batch/TvxMatch.h"
 #include "core/TvxProject.h"
 
@@ -51,35 +49,15 @@ private:
     TvxMatchBase* previousMatch_;
 };
 
-// A scratch folder removed with everything below it.
-class TempTree {
+// A scratch folder removed with everything below it, its paths as text.
+class TempTree : public testsupport::ScratchFolder {
 public:
-    TempTree() {
-        std::random_device seed;
-        root_ = std::filesystem::temp_directory_path() / ("pellin-batch-" + std::to_string(seed()));
-        std::filesystem::create_directories(root_);
-    }
-    ~TempTree() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    TempTree(const TempTree&) = delete;
-    TempTree& operator=(const TempTree&) = delete;
+    TempTree() : ScratchFolder("batch") {}
 
     // The root with a trailing '/'.
-    std::string Dir() const { return root_.string() + "/"; }
+    std::string Dir() const { return ScratchFolder::Path().string() + "/"; }
     std::string Path(const std::string& relative) const { return Dir() + relative; }
-    void File(const std::string& relative) {
-        const auto path = root_ / relative;
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path) << "x";
-    }
-    void Folder(const std::string& relative) {
-        std::filesystem::create_directories(root_ / relative);
-    }
-
-private:
-    std::filesystem::path root_;
+    void File(const std::string& relative) { Write(relative, "x"); }
 };
 
 }  // namespace pellintest

@@ -85,7 +85,17 @@ TEST_F(BatchTest, SeveralWorkersShareJobsAddedWhileTheyWait) {
     EXPECT_TRUE(batch.IsExhausted());
 }
 
-TEST_F(BatchTest, JobAddedJustBeforeTheEndOfSupplyIsNeverMissed) {
+TEST_F(BatchTest, AWaitingWorkerGetsALateJobAndOneAddedJustBeforeTheEndOfSupply) {
+    {
+        TvxBatch batch;
+        auto worker = std::async(std::launch::async, [&] { return batch.NextNode(); });
+        EXPECT_EQ(worker.wait_for(30ms), std::future_status::timeout);
+        batch.AddNode("/in/late.chm");
+        ASSERT_EQ(worker.wait_for(10s), std::future_status::ready);
+        TvxNode* node = worker.get();
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->FileName, "/in/late.chm");
+    }
     for (int round = 0; round < 200; ++round) {
         TvxBatch batch;
         auto worker = std::async(std::launch::async, [&] { return Drain(batch); });
@@ -93,17 +103,6 @@ TEST_F(BatchTest, JobAddedJustBeforeTheEndOfSupplyIsNeverMissed) {
         ASSERT_EQ(worker.wait_for(10s), std::future_status::ready);
         ASSERT_EQ(worker.get(), std::vector<int>{0}) << "round " << round;
     }
-}
-
-TEST_F(BatchTest, WorkerWaitsWhileTheSearchRunsWithNoJobs) {
-    TvxBatch batch;
-    auto worker = std::async(std::launch::async, [&] { return batch.NextNode(); });
-    EXPECT_EQ(worker.wait_for(30ms), std::future_status::timeout);
-    batch.AddNode("/in/late.chm");
-    ASSERT_EQ(worker.wait_for(10s), std::future_status::ready);
-    TvxNode* node = worker.get();
-    ASSERT_NE(node, nullptr);
-    EXPECT_EQ(node->FileName, "/in/late.chm");
 }
 
 TEST_F(BatchTest, FailureMessagesAreKeptOncePerSpellingIgnoringCase) {
@@ -116,16 +115,6 @@ TEST_F(BatchTest, FailureMessagesAreKeptOncePerSpellingIgnoringCase) {
     EXPECT_EQ(batch.Successes, 1);
     EXPECT_EQ(batch.FailureMessages,
               (std::vector<std::string>{"CreateDir Failed: /out/a/", "Word is missing"}));
-}
-
-TEST_F(BatchTest, AddFileRefusedByTheFilterStillClosesTheList) {
-    RefuseAll refuse;
-    vxMatch = &refuse;
-    TvxBatch batch;
-    batch.AddFile("/in/x.chm");
-    EXPECT_EQ(batch.NodeCount(), 0);
-    EXPECT_TRUE(batch.SearchDone.load());
-    EXPECT_EQ(batch.NextNode(), nullptr);
 }
 
 TEST_F(BatchTest, NodeAddedHandlerRunsOutsideTheLockAndMayTakeItAgain) {
@@ -199,7 +188,17 @@ TEST_F(BatchTest, EmptyTargetFailsBeforeAnythingIsSearched) {
     EXPECT_EQ(batch.NodeCount(), 0);
 }
 
-TEST_F(BatchTest, FailingSearchStillEndsTheSupply) {
+TEST_F(BatchTest, AFilterThatRefusesOrFailsStillEndsTheSupply) {
+    RefuseAll refuse;
+    vxMatch = &refuse;
+    {
+        TvxBatch batch;
+        batch.AddFile("/in/x.chm");
+        EXPECT_EQ(batch.NodeCount(), 0);
+        EXPECT_TRUE(batch.SearchDone.load());
+        EXPECT_EQ(batch.NextNode(), nullptr);
+    }
+
     pellintest::TempTree tree;
     tree.File("one.chm");
     ThrowingMatch broken;

@@ -61,6 +61,9 @@ TEST_F(SearchTest, TopFolderOnlyMatchesMaskIgnoringCaseAndNeverFolders) {
     const auto found = Run("*.chm", false);
     EXPECT_EQ(AsSet(found),
               (std::set<std::string>{"guide.chm", "GUIDE2.CHM", ".hidden.chm", "~$lock.chm"}));
+    // An empty mask or a missing folder finds nothing.
+    EXPECT_TRUE(Run("", true).empty());
+    EXPECT_TRUE(Run("missing/*.chm", true).empty());
 }
 
 TEST_F(SearchTest, SubfoldersAreSearchedDepthFirstAfterTheFolderOwnFiles) {
@@ -94,11 +97,6 @@ TEST_F(SearchTest, RegExtMustAlsoMatchTheFullPath) {
     // A pattern the regular-expression object refuses filters nothing.
     scope_.project().SetOption("RegExt", "(unclosed");
     EXPECT_EQ(Run("*.chm", false).size(), 4u);
-}
-
-TEST_F(SearchTest, EmptyMaskOrMissingFolderFindsNothing) {
-    EXPECT_TRUE(Run("", true).empty());
-    EXPECT_TRUE(Run("missing/*.chm", true).empty());
 }
 
 TEST_F(SearchTest, TheRunsOwnFilesAreNeverTakenForSources) {
