@@ -11,14 +11,12 @@ namespace {
 using namespace std::chrono_literals;
 using Ending = IsolatedOutcome::Ending;
 
-TEST(IsolatedRunTest, TheChildsResultComesBack) {
+TEST(IsolatedRunTest, TheChildsResultComesBackAndACrashEndsOnlyTheChild) {
     const auto outcome = RunIsolated([] { return 42; }, 10s);
     EXPECT_EQ(outcome.How, Ending::Exited);
     EXPECT_EQ(outcome.ExitCode, 42);
     EXPECT_GT(outcome.Process, 0);
-}
 
-TEST(IsolatedRunTest, ACrashEndsOnlyTheChild) {
     const auto segv = RunIsolated([] { return ::raise(SIGSEGV), 0; }, 10s);
     EXPECT_EQ(segv.How, Ending::Signalled);
     EXPECT_EQ(segv.Signal, SIGSEGV);

@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace tooltest {
@@ -42,18 +40,6 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 
 ProgramResult RunHh(const std::vector<std::string>& args, const fs::path& workingFolder) {
     return RunProgram(PELLIN_HH_PROGRAM, args, workingFolder);
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
 
 std::set<std::string> TreeBelow(const fs::path& root) {

@@ -26,8 +26,8 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 
 ProgramResult RunHh(const std::vector<std::string>& args, const fs::path& workingFolder = {});
 
-std::string ReadBytes(const fs::path& file);
-void WriteBytes(const fs::path& file, const std::string& bytes);
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 // Every file and folder below `root`, relative, with '/' and a trailing '/'
 // for folders; symbolic links are listed, not followed.
