@@ -4,14 +4,11 @@
 
 using platform::EscapeControls;
 
-TEST(EscapeControls, AForgedLogLineStaysOnItsOwnLine) {
+TEST(EscapeControls, ControlBytesGetShortOrHexEscapesSoAForgedLogLineStaysOne) {
     const std::string name = "forge\nSuccess => forged.chm => forged.pdf\nx.chm";
     const std::string escaped = EscapeControls(name);
     EXPECT_EQ(escaped, "forge\\nSuccess => forged.chm => forged.pdf\\nx.chm");
     EXPECT_EQ(escaped.find_first_of("\r\n"), std::string::npos);
-}
-
-TEST(EscapeControls, ControlBytesGetShortOrHexEscapes) {
     EXPECT_EQ(EscapeControls("a\rb\tc"), "a\\rb\\tc");
     EXPECT_EQ(EscapeControls(std::string("\0\x1b[31m\x7f", 7)), "\\x00\\x1B[31m\\x7F");
     // C1 controls in UTF-8 (such as CSI, U+009B) steer some terminals too.
@@ -20,13 +17,11 @@ TEST(EscapeControls, ControlBytesGetShortOrHexEscapes) {
               "a\\u009B1m\\u0085");
 }
 
-TEST(EscapeControls, ReadableTextAndValidUtf8PassUnchanged) {
+TEST(EscapeControls, ReadableTextAndValidUtf8PassUnchangedOtherBytesBecomeHex) {
     for (const std::string text : {"/shelf/Руководство.chm", "/shelf/手册 (2).chm", "a => b",
                                    "C:\\docs\\a.chm", "\xC2\xA0", "emoji \xF0\x9F\x93\x96", ""})
         EXPECT_EQ(EscapeControls(text), text);
-}
-
-TEST(EscapeControls, BytesThatAreNotUtf8BecomeHex) {
+    // Bytes that are not UTF-8 become hex.
     EXPECT_EQ(EscapeControls("caf\xE9.chm"), "caf\\xE9.chm");      // Latin-1
     EXPECT_EQ(EscapeControls("\xC0\xAF"), "\\xC0\\xAF");           // overlong "/"
     EXPECT_EQ(EscapeControls("\xED\xA0\x80"), "\\xED\\xA0\\x80");  // a surrogate

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "ChildProcess.h"
+#include "ScratchFolder.h"
 #include "platform/files/FileProbe.h"
 
 namespace fs = std::filesystem;
@@ -18,24 +19,10 @@ namespace {
 
 class FileProbe : public ::testing::Test {
 protected:
-    FileProbe()
-        : dir(fs::temp_directory_path() /
-              (std::string("pellin-probe-") + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~FileProbe() override {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, ec);
-        fs::remove_all(dir, ec);
-    }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    std::string Write(const std::string& name) const {
-        std::ofstream(Path(name)) << "ITSF";
-        return Path(name);
-    }
-    fs::path dir;
+    std::string Path(const std::string& name) const { return scratch / name; }
+    std::string Write(const std::string& name) const { return scratch.Write(name, "ITSF"); }
+    testsupport::ScratchFolder scratch{"probe"};
+    const fs::path& dir = scratch.Path();
 };
 
 // Drops root's right to read and write everything, for the rest of a child.

@@ -2,10 +2,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 
+#include "ScratchFolder.h"
 #include "platform/files/FolderListing.h"
 
 namespace fs = std::filesystem;
@@ -16,8 +15,6 @@ namespace {
 class FolderListingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device seed;
-        root_ = fs::temp_directory_path() / ("pellin-listing-" + std::to_string(seed()));
         fs::create_directories(root_ / "sub.chm");
         fs::create_directories(root_ / ".hidden-dir");
         Touch("guide.chm");
@@ -30,11 +27,7 @@ protected:
         fs::create_directory_symlink(root_ / "sub.chm", root_ / "link-to-sub");
         fs::create_symlink(root_ / "missing", root_ / "dangling.chm");
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-    void Touch(const std::string& name) { std::ofstream(root_ / name) << "x"; }
+    void Touch(const std::string& name) { scratch_.Write(name, "x"); }
 
     // Name -> attributes of everything the listing returns.
     std::map<std::string, std::uint32_t> List(const std::string& mask,
@@ -45,7 +38,8 @@ protected:
         return found;
     }
 
-    fs::path root_;
+    testsupport::ScratchFolder scratch_{"listing"};
+    const fs::path& root_ = scratch_.Path();
 };
 
 }  // namespace

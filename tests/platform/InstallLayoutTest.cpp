@@ -3,11 +3,10 @@
 // folder.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "ScratchFolder.h"
 #include "platform/files/FileSystem.h"
 #include "platform/process/InstallLayout.h"
 
@@ -17,26 +16,13 @@ namespace {
 
 class InstalledTree : public ::testing::Test {
 protected:
-    void SetUp() override {
-        prefix = fs::temp_directory_path() / ("pellin-layout-" + std::to_string(::getpid()));
-        fs::remove_all(prefix);
-        fs::create_directories(prefix / "bin");
-        exe = (prefix / "bin/pellin").string();
-        Touch("bin/pellin");
-    }
-    void TearDown() override { fs::remove_all(prefix); }
-    std::string Touch(const std::string& relative) {
-        const fs::path path = prefix / relative;
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << "x";
-        return path.string();
-    }
+    std::string Touch(const std::string& relative) { return prefix.Write(relative, "x").string(); }
     std::string Find(const std::string& name) {
         return platform::FindHelperProgram(exe, name, platform::LocalFiles());
     }
 
-    fs::path prefix;
-    std::string exe;
+    testsupport::ScratchFolder prefix{"layout"};
+    const std::string exe = Touch("bin/pellin");
 };
 
 }  // namespace
@@ -51,19 +37,17 @@ TEST_F(InstalledTree, FoldersFollowTheProgramsPrefix) {
 
 TEST_F(InstalledTree, DecompilerBesideTheProgramComesFirstThenThePrivateFolder) {
     // Neither: the name beside the program, so starting it fails by that name.
-    EXPECT_EQ(Find("pellin-hh"), (prefix / "bin/pellin-hh").string());
+    EXPECT_EQ(Find("pellin-hh"), prefix / "bin/pellin-hh");
 
     const std::string installed = Touch("lib/pellin/pellin-hh");
     EXPECT_EQ(Find("pellin-hh"), installed);
+    // A folder of the helper's name is no program.
+    fs::create_directories(prefix / "bin/pellin-hh");
+    EXPECT_EQ(Find("pellin-hh"), installed);
 
+    fs::remove(prefix / "bin/pellin-hh");
     const std::string beside = Touch("bin/pellin-hh");
     EXPECT_EQ(Find("pellin-hh"), beside);
-}
-
-TEST_F(InstalledTree, AFolderOfTheHelpersNameIsNoProgram) {
-    fs::create_directories(prefix / "bin/pellin-hh");
-    const std::string installed = Touch("lib/pellin/pellin-hh");
-    EXPECT_EQ(Find("pellin-hh"), installed);
 }
 
 TEST_F(InstalledTree, DocumentsBesideTheProgramComeFirstThenTheDataFolder) {

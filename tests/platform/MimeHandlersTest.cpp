@@ -2,11 +2,10 @@
 // runner.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "ScratchFolder.h"
 #include "platform/process/MimeHandlers.h"
 #include "platform/process/ProcessRunner.h"
 
@@ -62,12 +61,11 @@ TEST(MimeHandlers, NoAnswerBlankAnswerOrFailureMeansNoHandler) {
 }
 
 TEST(ProcessRunnerOutput, PassesArgumentsUnchangedAndKeepsOnlyStandardOutput) {
+    const testsupport::ScratchFolder scratch("output");
     const fs::path script =
-        fs::temp_directory_path() / ("pellin-output-" + std::to_string(::getpid()));
-    std::ofstream(script) << "#!/bin/sh\nprintf '%s|' \"$@\"\necho noise >&2\n";
+        scratch.Write("script", "#!/bin/sh\nprintf '%s|' \"$@\"\necho noise >&2\n");
     fs::permissions(script, fs::perms::owner_all);
     platform::PosixProcessRunner runner;
     EXPECT_EQ(runner.Output(script.string(), {"a b", "$HOME", ""}, std::chrono::seconds(10)),
               std::optional<std::string>("a b|$HOME||"));
-    fs::remove(script);
 }

@@ -6,10 +6,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "platform/files/NameClaim.h"
 
 namespace fs = std::filesystem;
@@ -20,22 +20,9 @@ namespace {
 
 class NameClaimTest : public ::testing::Test {
 protected:
-    NameClaimTest()
-        : dir(fs::temp_directory_path() /
-              (std::string("pellin-claim-") + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~NameClaimTest() override { fs::remove_all(dir); }
-
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+    std::string Path(const std::string& name) const { return scratch / name; }
+    std::string Read(const std::string& path) const {
+        return scratch.Read(fs::relative(path, dir).string());
     }
 
     // Every entry below the folder, to find private drafts left behind.
@@ -46,7 +33,8 @@ protected:
         return count;
     }
 
-    fs::path dir;
+    testsupport::ScratchFolder scratch{"claim"};
+    const fs::path& dir = scratch.Path();
 };
 
 }  // namespace

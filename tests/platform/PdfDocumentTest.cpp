@@ -78,11 +78,6 @@ TEST_F(PdfDocumentReading, NamedDestinationsOfBothFormsResolveToPageAndHeight) {
     EXPECT_FALSE(pdf.Outline()[0].Target.Top);  // a /Fit destination names no height
 }
 
-TEST_F(PdfDocumentReading, UnreadableFileFails) {
-    WriteBytes(File("x.pdf"), "not a pdf");
-    EXPECT_THROW(PdfDocument(File("x.pdf")), std::runtime_error);
-}
-
 TEST(PdfHtmlXml, ReadsPagesFontsPicturesAndTexts) {
     const auto layout = pdftest::ParsePdfHtmlXml(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE pdf2xml SYSTEM \"pdf2xml.dtd\">\n"
@@ -108,7 +103,7 @@ TEST(PdfHtmlXml, ReadsPagesFontsPicturesAndTexts) {
     EXPECT_EQ(layout.FontsOfText("Jérry")[0].Size, 12);
 }
 
-TEST_F(PdfDocumentReading, PdftohtmlSeesThePicturesOfAFile) {
+TEST_F(PdfDocumentReading, PdftohtmlSeesThePicturesOfAFileAndAFileThatIsNoPdfFailsBothReaders) {
     PdfBuilder(1).AddPicture(0, {100, 500, 300, 600}).Write(File("p.pdf"));
     const auto layout = pdftest::ReadPdfHtmlLayout(File("p.pdf"));
     ASSERT_EQ(layout.Pages.size(), 1u);
@@ -117,4 +112,6 @@ TEST_F(PdfDocumentReading, PdftohtmlSeesThePicturesOfAFile) {
     EXPECT_NEAR(layout.Images[0].Top, PdfBuilder::PageHeight - 600, 1);
     EXPECT_NEAR(layout.Images[0].Width, 200, 1);
     EXPECT_THROW(pdftest::ReadPdfHtmlLayout(File("missing.pdf")), std::runtime_error);
+    WriteBytes(File("x.pdf"), "not a pdf");
+    EXPECT_THROW(PdfDocument(File("x.pdf")), std::runtime_error);
 }

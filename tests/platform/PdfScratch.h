@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "ScratchFolder.h"
@@ -13,14 +11,9 @@
 class PdfScratch : public ::testing::Test {
 protected:
     std::string File(const std::string& name) const { return (dir / name).string(); }
-    static std::string Bytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    static std::string Bytes(const std::string& path) { return testsupport::ReadBytes(path); }
     static void WriteBytes(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
+        testsupport::WriteBytes(path, bytes);
     }
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),

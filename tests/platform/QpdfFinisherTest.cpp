@@ -82,7 +82,7 @@ protected:
     platform::QpdfFinisher finisher;
 };
 
-TEST_F(QpdfFinisher, SetsTitleCreatorAndLanguageAndKeepsTheProducer) {
+TEST_F(QpdfFinisher, SetsTitleCreatorAndLanguageKeepsTheProducerAndWhatIsLeftEmpty) {
     const auto input = Office(std::move(
         PdfBuilder(1).SetInfo("/Title", "Office title").SetInfo("/Producer", "LibreOffice 7.4")));
     PdfFinish finish;
@@ -96,51 +96,26 @@ TEST_F(QpdfFinisher, SetsTitleCreatorAndLanguageAndKeepsTheProducer) {
     EXPECT_EQ(pdf.Info().Producer, "LibreOffice 7.4");
     EXPECT_EQ(pdf.Language(), "ru-RU");
     EXPECT_TRUE(pdf.DisplaysDocTitle());
-}
 
-TEST_F(QpdfFinisher, EmptyValuesKeepWhatTheOfficeWrote) {
-    const auto input =
+    // Empty values keep what the office wrote.
+    const auto kept =
         Office(std::move(PdfBuilder(1)
                              .SetInfo("/Title", "Office title")
                              .SetInfo("/Creator", "Writer")
                              .SetCatalogEntry("/Lang", QPDFObjectHandle::newString("de-DE"))));
-    finisher.Finish(input, File("out.pdf"), PdfFinish{});
-    const PdfDocument pdf(File("out.pdf"));
-    EXPECT_EQ(pdf.Info().Title, "Office title");
-    EXPECT_EQ(pdf.Info().Creator, "Writer");
-    EXPECT_EQ(pdf.Language(), "de-DE");
-    EXPECT_FALSE(pdf.DisplaysDocTitle());
+    finisher.Finish(kept, File("kept.pdf"), PdfFinish{});
+    const PdfDocument unchanged(File("kept.pdf"));
+    EXPECT_EQ(unchanged.Info().Title, "Office title");
+    EXPECT_EQ(unchanged.Info().Creator, "Writer");
+    EXPECT_EQ(unchanged.Language(), "de-DE");
+    EXPECT_FALSE(unchanged.DisplaysDocTitle());
 }
 
-TEST_F(QpdfFinisher, KeepsThePdfAMetadataInStepWithTheDocumentInformation) {
-    const auto input =
-        Office(std::move(PdfBuilder(1).SetInfo("/Title", "Doc").SetMetadata(kOfficeXmp)));
-    PdfFinish finish;
-    finish.Title = "Tom & Jerry <Глава>";
-    finish.Creator = "Pellin Convertor";
-    finish.Language = "ru-RU";
-    finisher.Finish(input, File("out.pdf"), finish);
-    const PdfDocument pdf(File("out.pdf"));
-    const std::string xmp = pdf.Metadata();
-    EXPECT_THAT(xmp, HasSubstr("<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Tom &amp; "
-                               "Jerry &lt;Глава&gt;</rdf:li></rdf:Alt></dc:title>"));
-    EXPECT_THAT(xmp, HasSubstr("<xmp:CreatorTool>Pellin Convertor</xmp:CreatorTool>"));
-    EXPECT_THAT(xmp, HasSubstr("xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\""));
-    EXPECT_THAT(xmp, HasSubstr("<dc:language><rdf:Bag><rdf:li>ru-RU</rdf:li></rdf:Bag>"));
-    EXPECT_THAT(xmp, HasSubstr("<pdfaid:part>2</pdfaid:part>"));
-    EXPECT_THAT(xmp, StartsWith("<?xpacket begin="));
-    EXPECT_EQ(xmp.find(">Doc<"), std::string::npos);
-    // PDF/A wants the packet readable as it stands, and a line end before "endstream".
-    QPDF raw;
-    raw.processFile(File("out.pdf").c_str());
-    EXPECT_FALSE(raw.getRoot().getKey("/Metadata").getDict().hasKey("/Filter"));
-    EXPECT_THAT(Bytes(File("out.pdf")), HasSubstr("<?xpacket end=\"w\"?>\nendstream"));
-}
-
-// The archive check reads the file as finished: the packet must declare
+// The metadata packet is kept in step with the document information, and
+// the archive check reads the file as finished: the packet must declare
 // PDF/A-2b and repeat the new title and creator, and the file must be
 // unencrypted PDF 1.7 at most with every font embedded, also in forms.
-TEST_F(QpdfFinisher, ArchiveCheckReadsBackWhatTheFinishedFileShows) {
+TEST_F(QpdfFinisher, MetadataFollowsTheInformationAndTheArchiveCheckReadsItBack) {
     PdfBuilder office(1);
     office.SetInfo("/Title", "Doc").SetMetadata(kOfficeXmp);
     office.AddPicture(0, {10, 10, 50, 50}, true);
@@ -151,8 +126,23 @@ TEST_F(QpdfFinisher, ArchiveCheckReadsBackWhatTheFinishedFileShows) {
     PdfFinish finish;
     finish.Title = "Tom & Jerry <Глава>";
     finish.Creator = "Pellin Convertor";
+    finish.Language = "ru-RU";
     finisher.Finish(input, File("out.pdf"), finish);
     EXPECT_THAT(finisher.ArchiveProblems(File("out.pdf")), ElementsAre());
+    const std::string xmp = PdfDocument(File("out.pdf")).Metadata();
+    EXPECT_THAT(xmp, HasSubstr("<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Tom &amp; "
+                               "Jerry &lt;Глава&gt;</rdf:li></rdf:Alt></dc:title>"));
+    EXPECT_THAT(xmp, HasSubstr("<xmp:CreatorTool>Pellin Convertor</xmp:CreatorTool>"));
+    EXPECT_THAT(xmp, HasSubstr("xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\""));
+    EXPECT_THAT(xmp, HasSubstr("<dc:language><rdf:Bag><rdf:li>ru-RU</rdf:li></rdf:Bag>"));
+    EXPECT_THAT(xmp, HasSubstr("<pdfaid:part>2</pdfaid:part>"));
+    EXPECT_THAT(xmp, StartsWith("<?xpacket begin="));
+    EXPECT_EQ(xmp.find(">Doc<"), std::string::npos);
+    // The packet stays readable as it stands, with a line end before "endstream".
+    QPDF raw;
+    raw.processFile(File("out.pdf").c_str());
+    EXPECT_FALSE(raw.getRoot().getKey("/Metadata").getDict().hasKey("/Filter"));
+    EXPECT_THAT(Bytes(File("out.pdf")), HasSubstr("<?xpacket end=\"w\"?>\nendstream"));
 
     std::string firstPart = kOfficeXmp;
     firstPart.replace(firstPart.find(">2<"), 3, ">1<");

@@ -3,8 +3,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "ScratchFolder.h"
@@ -21,13 +19,6 @@ namespace {
 
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
-
-std::string readAll(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class FixedPrinters : public platform::PrinterList {
 public:
@@ -110,7 +101,8 @@ TEST(FileRegistry, ValuesOutliveTheObjectAndTheFolderIsCreated) {
     platform::FileRegistry again(file);
     EXPECT_EQ(again.readValue(kUser, "Software\\Adobe\\Acrobat PDFWriter", "PDFFileName"),
               "/out/a b.pdf");
-    EXPECT_NE(readAll(file).find("PDFFileName=/out/a b.pdf\r\n"), std::string::npos);
+    EXPECT_NE(scratch.Read("config/pellin/registry.txt").find("PDFFileName=/out/a b.pdf\r\n"),
+              std::string::npos);
     EXPECT_THROW(again.writeValue(kUser, "Software\\Missing", "a", "b"), std::runtime_error);
 }
 
@@ -155,8 +147,7 @@ TEST(DevicesRegistry, PrinterListKeyAnswersInstalledPrintersOnly) {
 TEST(CupsPrinterList, RunsTheProgramAndSurvivesOneThatIsMissingFailsOrHangs) {
     testsupport::ScratchFolder scratch("registry");
     auto script = [&](const std::string& name, const std::string& body) {
-        const fs::path path = scratch.Path() / name;
-        std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+        const fs::path path = scratch.Write(name, "#!/bin/sh\n" + body + "\n");
         fs::permissions(path, fs::perms::owner_all);
         return path.string();
     };

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <thread>
 
+#include "ScratchFolder.h"
 #include "platform/process/ProcessRunner.h"
 #include "platform/process/ShellLauncher.h"
 
@@ -48,9 +49,8 @@ TEST(XdgOpenLauncher, StartsTheHandlerThroughTheProcessRunnerAndReleasesIt) {
 }
 
 TEST(XdgOpenLauncher, TargetReachesTheHandlerAsOneArgumentWithoutAShell) {
-    const fs::path dir = fs::temp_directory_path() / "pellin-shell-launcher";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testsupport::ScratchFolder scratch("shell-launcher");
+    const fs::path& dir = scratch.Path();
     // A stand-in handler that writes its arguments, one per line.
     const fs::path handler = dir / "handler.sh", args = dir / "args";
     std::ofstream(handler) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > " << args << ".tmp && mv " << args
@@ -61,16 +61,12 @@ TEST(XdgOpenLauncher, TargetReachesTheHandlerAsOneArgumentWithoutAShell) {
     ASSERT_TRUE(launcher.Open("https://pellin.example/?e=x y;$(touch z)"));
     for (int i = 0; i < 300 && !fs::exists(args); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(args);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-              "https://pellin.example/?e=x y;$(touch z)\n");
-    fs::remove_all(dir);
+    EXPECT_EQ(scratch.Read("args"), "https://pellin.example/?e=x y;$(touch z)\n");
 }
 
 TEST(XdgOpenLauncher, WhatTheHandlerPrintsStaysOffTheProgramsStreams) {
-    const fs::path dir = fs::temp_directory_path() / "pellin-shell-launcher-quiet";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testsupport::ScratchFolder scratch("shell-launcher");
+    const fs::path& dir = scratch.Path();
     const fs::path handler = dir / "handler.sh", done = dir / "done";
     std::ofstream(handler) << "#!/bin/sh\necho to-stdout\necho to-stderr >&2\ntouch " << done
                            << "\n";
@@ -88,7 +84,6 @@ TEST(XdgOpenLauncher, WhatTheHandlerPrintsStaysOffTheProgramsStreams) {
     EXPECT_TRUE(fs::exists(done));
     EXPECT_EQ(out, "");
     EXPECT_EQ(err, "");
-    fs::remove_all(dir);
 }
 
 TEST(XdgOpenLauncher, MissingHandlerOrEmptyTargetReportsFalse) {

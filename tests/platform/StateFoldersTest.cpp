@@ -2,12 +2,11 @@
 // folder may be written, else the XDG folders, else nowhere.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <map>
 #include <set>
 
+#include "ScratchFolder.h"
 #include "platform/files/StateFolders.h"
 
 namespace {
@@ -112,14 +111,12 @@ TEST(StateFolders, RootHomeGivesNoDoubleDelimiter) {
 
 TEST(StateFolders, ProcessEnvironmentReadsTheRealFolderAndVariables) {
     const platform::StateEnvironment& environment = platform::CurrentStateEnvironment();
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("pellin-state-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const testsupport::ScratchFolder scratch("state");
+    const auto& folder = scratch.Path();
     EXPECT_TRUE(environment.IsFolder(folder.string()));
     EXPECT_TRUE(environment.CanWriteIn(folder.string()));
     EXPECT_FALSE(environment.CanWriteIn((folder / "missing").string()));
     EXPECT_FALSE(environment.IsFolder((folder / "missing").string()));
-    std::filesystem::remove_all(folder);
 
     ::setenv("PELLIN_STATE_TEST", "", 1);
     EXPECT_EQ(environment.Variable("PELLIN_STATE_TEST"), std::optional<std::string>(""));

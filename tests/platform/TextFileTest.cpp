@@ -3,8 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "ScratchFolder.h"
 #include "platform/files/FileError.h"
 #include "platform/files/TextFile.h"
 
@@ -25,26 +25,16 @@ TEST(TextLines, ReadAcceptsEveryLineEndWriteEndsEachInCrLf) {
 
 class TextFile : public ::testing::Test {
 protected:
-    TextFile()
-        : dir(fs::temp_directory_path() /
-              (std::string("pellin-textfile-") +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~TextFile() override { fs::remove_all(dir); }
-    std::string File(const std::string& name) const { return (dir / name).string(); }
-    fs::path dir;
+    std::string File(const std::string& name) const { return scratch / name; }
+    testsupport::ScratchFolder scratch{"textfile"};
+    const fs::path& dir = scratch.Path();
 };
 
 TEST_F(TextFile, WriteReplacesTheWholeFileAndLeavesNothingBeside) {
     const auto path = File("p.txt");
     platform::WriteTextLines(path, {"one", "two", "three"});
     platform::WriteTextLines(path, {"four"});
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str(), "four\r\n");
+    EXPECT_EQ(scratch.Read("p.txt"), "four\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 

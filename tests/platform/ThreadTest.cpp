@@ -111,19 +111,17 @@ TEST(ThreadLifecycle, StaysSuspendedUntilStartAndStopsOnlyThroughItsOwnLoop) {
     EXPECT_TRUE(thread.doTerminateRan.load());
 }
 
-TEST(ThreadLifecycle, SelfFreeingThreadDeletesItselfWhenItsBodyEnds) {
+TEST(ThreadLifecycle, SelfFreeingThreadDeletesItselfWhenItsBodyEndsEvenBeforeStartReturns) {
     std::promise<void> destroyed;
     auto* thread = new LoopingThread(true, &destroyed);
     thread->Start();
     thread->Terminate();
     EXPECT_EQ(destroyed.get_future().wait_for(5s), std::future_status::ready);
-}
 
-TEST(ThreadLifecycle, SelfFreeingThreadMayEndBeforeStartReturns) {
-    std::atomic<int> destroyed{0};
+    std::atomic<int> instantDestroyed{0};
     constexpr int count = 200;
-    for (int i = 0; i < count; ++i) (new InstantThread(destroyed))->Start();
-    EXPECT_TRUE(WaitUntil([&] { return destroyed.load() == count; }));
+    for (int i = 0; i < count; ++i) (new InstantThread(instantDestroyed))->Start();
+    EXPECT_TRUE(WaitUntil([&] { return instantDestroyed.load() == count; }));
 }
 
 TEST(ThreadLifecycle, ExceptionEscapingTheBodyEndsOnlyThatThread) {
@@ -141,7 +139,7 @@ TEST(ThreadSynchronize, WithoutDispatcherRunsDirectlyInsteadOfHanging) {
     EXPECT_TRUE(ran.load());
 }
 
-TEST(ThreadSynchronize, RunsTheCallOnTheMainThreadWhileTheCallerWaits) {
+TEST(ThreadSynchronize, RunsTheCallOnTheMainThreadAndItsExceptionReachesTheCaller) {
     pellintest::QueuedDispatcher dispatcher;
     pellintest::DispatcherGuard guard(&dispatcher);
     std::thread::id ranOn;
@@ -150,14 +148,10 @@ TEST(ThreadSynchronize, RunsTheCallOnTheMainThreadWhileTheCallerWaits) {
     ASSERT_TRUE(dispatcher.ServeOne(5s));
     thread.WaitFor();
     EXPECT_EQ(ranOn, std::this_thread::get_id());
-}
 
-TEST(ThreadSynchronize, ExceptionOfTheCallReachesTheCallingThread) {
-    pellintest::QueuedDispatcher dispatcher;
-    pellintest::DispatcherGuard guard(&dispatcher);
-    SynchronizingThread thread([] { throw std::runtime_error("refused"); });
-    thread.Start();
+    SynchronizingThread throwing([] { throw std::runtime_error("refused"); });
+    throwing.Start();
     ASSERT_TRUE(dispatcher.ServeOne(5s));
-    thread.WaitFor();
-    EXPECT_TRUE(thread.rethrown.load());
+    throwing.WaitFor();
+    EXPECT_TRUE(throwing.rethrown.load());
 }
