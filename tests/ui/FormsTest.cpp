@@ -48,21 +48,18 @@ TEST_F(Forms, OptionsDialogShowsTypedSourceAndOkAppliesTheEditedText) {
     EXPECT_EQ(vxProject->Options.back(), "free text line");
 }
 
-TEST_F(Forms, OptionsDialogTakesOverTheOlderKeyOnce) {
-    TvxFrmMain& window = MakeWindow();
-    TvxFrmCfg dialog(&window);
-    dialog.show();
-    dialog.txtCfg->setPlainText("eSource.Text=/x/*.chm");
-    dialog.btnOk->click();
-    EXPECT_EQ(window.eSource->text(), "/x/*.chm");
-    for (const std::string& line : vxProject->Options)
-        EXPECT_EQ(line.find("eSource.Text"), std::string::npos);
-}
-
-TEST_F(Forms, EmptyOptionsTextClearsTheBoundControls) {
-    TvxFrmMain& window = MakeWindow({"Source=/a/*.chm", "Target=/b/", "Subdir=True"});
+// Cancel keeps the options, an empty text clears the bound controls and the
+// older "eSource.Text" key is taken over once.
+TEST_F(Forms, OptionsDialogCancelKeepsEmptyTextClearsAndTheOlderKeyIsTakenOnce) {
+    TvxFrmMain& window =
+        MakeWindow({"Source=/a/*.chm", "Target=/b/", "Subdir=True", "ThreadsCount=3"});
     ASSERT_TRUE(window.cSubdir->isChecked());
     TvxFrmCfg dialog(&window);
+    dialog.show();
+    dialog.txtCfg->setPlainText("ThreadsCount=9");
+    dialog.btnCancel->click();
+    EXPECT_EQ(vxProject->GetThreadsCount(), 3);
+
     dialog.show();
     dialog.txtCfg->clear();
     dialog.btnOk->click();
@@ -70,6 +67,13 @@ TEST_F(Forms, EmptyOptionsTextClearsTheBoundControls) {
     EXPECT_EQ(window.eSource->text(), "");
     EXPECT_EQ(window.eTarget->text(), "");
     EXPECT_FALSE(window.cSubdir->isChecked());
+
+    dialog.show();
+    dialog.txtCfg->setPlainText("eSource.Text=/x/*.chm");
+    dialog.btnOk->click();
+    EXPECT_EQ(window.eSource->text(), "/x/*.chm");
+    for (const std::string& line : vxProject->Options)
+        EXPECT_EQ(line.find("eSource.Text"), std::string::npos);
 }
 
 // The window shows the source, its sub-folder switch and the target; every
@@ -83,15 +87,6 @@ TEST_F(Forms, EachOptionHasOneBoundControlOrNoneByDesign) {
         EXPECT_EQ(static_cast<std::size_t>(count), withControl.count(option.key)) << option.key;
     }
     EXPECT_EQ(bound.size(), withControl.size());
-}
-
-TEST_F(Forms, CancelKeepsTheOptions) {
-    MakeWindow({"ThreadsCount=3"});
-    TvxFrmCfg dialog(vxFrmMain);
-    dialog.show();
-    dialog.txtCfg->setPlainText("ThreadsCount=9");
-    dialog.btnCancel->click();
-    EXPECT_EQ(vxProject->GetThreadsCount(), 3);
 }
 
 TEST_F(Forms, HelpOpensTheDocumentBesideTheProgram) {
@@ -172,15 +167,13 @@ TEST_F(Forms, DroppedProjectFileIsLoaded) {
     EXPECT_EQ(RowCount(window), 0);
 }
 
-TEST_F(Forms, SeveralFilesDroppedOnAnEditGiveItTheFirst) {
+TEST_F(Forms, FilesDroppedOnAnEditGiveItTheFirstAndOnTheListBecomeRows) {
     TvxFrmMain& window = MakeWindow();
     Drop(window.eSource, {"/d/first.chm", "/d/second.chm"});
     EXPECT_EQ(window.eSource->text(), "/d/first.chm");
     EXPECT_EQ(window.eTarget->text(), "/d/");  // suggested from the source
-}
 
-TEST_F(Forms, FilesDroppedOnTheListBecomeRowsProjectFilesIncluded) {
-    TvxFrmMain& window = MakeWindow();
+    // Project files included.
     Drop(window.lViewer->viewport(), {"/d/a.chm", "/d/b.batch-pellin", "/d/c.chm"});
     EXPECT_EQ(vxProject->ProjectFile.find("b.batch-pellin"), std::string::npos);
     ASSERT_NE(window.Batch, nullptr);

@@ -17,8 +17,6 @@
 namespace uitest {
 namespace {
 
-constexpr int kWait = 10000;  // ms
-
 class MenusAndList : public UiTest {
 protected:
     TvxFrmMain& ShownWindowOn(const std::vector<std::string>& files) {
@@ -69,13 +67,10 @@ TEST_F(MenusAndList, StandardKeysTriggerTheirCommands) {
 TEST_F(MenusAndList, EscapeStopsARunAndTheSummaryFitsANarrowWindow) {
     TvxFrmMain& window = ShownWindowOn({"a.chm", "b.chm"});
     window.resize(640, 480);
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    ConvertHeld(window);
     QTest::keyClick(window.lViewer, Qt::Key_Escape);
     EXPECT_FALSE(window.aStop->isEnabled());
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
     EXPECT_EQ(Script().jobsProcessed, 1);
     EXPECT_FALSE(window.StatusBar->Progress->isVisible());
     EXPECT_LE(window.StatusBar->fontMetrics().horizontalAdvance(window.StatusBar->Summary()),
@@ -89,8 +84,7 @@ TEST_F(MenusAndList, SortedRowsStillTakeTheirOwnJobsResults) {
     window.lViewer->sortByColumn(ui::ColName, Qt::DescendingOrder);
     EXPECT_EQ(Names(window), (QStringList{"bad.chm", "b.chm", "a.chm"}));
 
-    window.aConvertExecute();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    Convert(window);
     for (int row = 0; row < 3; ++row) {
         const std::string name = RowText(window, row, ui::ColName);
         const std::string result = RowText(window, row, ui::ColResult);
@@ -114,14 +108,11 @@ TEST_F(MenusAndList, DeleteTakesRowsOutOfTheBatchBeforeARunOnly) {
     left.sort();
     EXPECT_EQ(left, (QStringList{"a.chm", "c.chm"}));
 
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    ConvertHeld(window);
     window.lViewer->topLevelItem(1)->setSelected(true);
     QTest::keyClick(window.lViewer, Qt::Key_Backspace);
     EXPECT_EQ(RowCount(window), 2);  // refused during the run
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
     EXPECT_EQ(Script().jobsProcessed, 2);
     EXPECT_EQ(window.Tally().known, 2);
     EXPECT_EQ(window.Tally().converted, 2);

@@ -1,8 +1,7 @@
 // What the window says when a command cannot do what was asked: Source and
 // Target refused with what and where, the details of a job that failed or
-// converted only in part, files that cannot be opened, a paused run; and the
-// error report, asked for with what it contains, never sent with a path in
-// it, never offered in an unattended run.
+// converted only in part, files that cannot be opened; and the error report,
+// asked for with what it contains, never sent with a path in it.
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -18,14 +17,8 @@
 namespace uitest {
 namespace {
 
-constexpr int kWait = 10000;  // ms
-
 class RunFeedback : public UiTest {
 protected:
-    void Convert(TvxFrmMain& window) {
-        window.aConvertExecute();
-        QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
-    }
     static int RowNamed(TvxFrmMain& window, const std::string& part) {
         for (int row = 0; row < RowCount(window); ++row)
             if (RowText(window, row, 1).find(part) != std::string::npos) return row;
@@ -161,30 +154,6 @@ TEST_F(RunFeedback, WhatCannotBeOpenedIsSaidWithShowInFolderAsTheWayOut) {
     window.aHelpExecute();
     EXPECT_EQ(Problem(window), Path("bin/pellin.pdf") + " does not exist.");
     EXPECT_NE(shell.Opened().back(), Path("bin/pellin.pdf"));
-}
-
-TEST_F(RunFeedback, APausedRunSaysThatConvertResumes) {
-    TvxFrmMain& window = WindowOn({"a.chm", "b.chm", "c.chm"});
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
-    window.aPauseExecute();
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
-    EXPECT_EQ(window.StatusBar->Summary().toStdString(), "Paused — Convert resumes");
-
-    Convert(window);
-    EXPECT_NE(window.StatusBar->Summary().toStdString(), "Paused — Convert resumes");
-}
-
-TEST_F(RunFeedback, AnUnattendedRunWithFailuresAsksNothingAndOpensNothing) {
-    TvxFrmMain& window = WindowOn({"bad.chm"}, {"RunAndClose=1"});
-    questions.reportAnswer.send = true;
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
-    QTest::qWait(20);
-    EXPECT_EQ(questions.reportAsked, 0);
-    EXPECT_TRUE(shell.Opened().empty());
 }
 
 TEST_F(RunFeedback, AnErrorReportIsSentOnlyWhenAgreedWithoutPathsAndTheAnswerMayLast) {

@@ -13,8 +13,6 @@
 namespace uitest {
 namespace {
 
-constexpr int kWait = 10000;  // ms; generous, the runs take milliseconds
-
 class RunProgress : public UiTest {
 protected:
     // The window with the status bar on the test's clock.
@@ -42,9 +40,7 @@ protected:
 
 TEST_F(RunProgress, StatusBarCountsFinishedOfKnownJobsAndFailuresAsTheRunGoes) {
     TvxFrmMain& window = WindowOn({"a.chm", "bad.chm", "c.chm"});
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    ConvertHeld(window);
     QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);
     EXPECT_TRUE(window.StatusBar->Progress->isVisibleTo(&window));
     EXPECT_EQ(Counts(window), "0 of 3");
@@ -63,8 +59,7 @@ TEST_F(RunProgress, StatusBarCountsFinishedOfKnownJobsAndFailuresAsTheRunGoes) {
         EXPECT_EQ(Failures(window), badRow < done ? "1 failed" : "0 failed");
         EXPECT_TRUE(window.StatusBar->IsTiming());
     }
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
     EXPECT_EQ(Counts(window), "3 of 3");
     EXPECT_FALSE(window.StatusBar->IsTiming());
 }
@@ -85,24 +80,22 @@ TEST_F(RunProgress, TheRowInHandShowsConvertingAndKeepsStatusZeroForTheLog) {
     window.ExportList1Click();
     EXPECT_NE(Bytes(Path("mid.log")).find("[Running] => " + RowText(window, 1, 1) + " => \r\n"),
               std::string::npos);
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
 }
 
-TEST_F(RunProgress, StopMarksTheUntakenRowsNotConvertedWhileTheLogStillSaysRunning) {
+TEST_F(RunProgress, StopDropsTheBatchAndMarksTheUntakenRowsNotConvertedWhileTheLogSaysRunning) {
     TvxFrmMain& window = WindowOn({"a.chm", "b.chm", "c.chm"});
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);
+    ConvertHeld(window);
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 3, kWait);  // Stop also ends the search
     window.aStopExecute();
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
+    EXPECT_EQ(window.Batch, nullptr);
+    EXPECT_EQ(RowCount(window), 3);
+    EXPECT_EQ(window.DropBatchAtFinish(), 0);
 
     EXPECT_EQ(window.RowImage(0), int(ui::ImgSuccess));
     for (int row = 1; row < 3; ++row) {
         EXPECT_EQ(window.RowImage(row), int(ui::ImgNotConverted));
-        EXPECT_NE(window.RowImage(row), int(ui::ImgWaiting));
         EXPECT_EQ(RowStatus(window, row), 0);
     }
     EXPECT_EQ(window.Tally().notConverted, 2);
@@ -117,25 +110,11 @@ TEST_F(RunProgress, StopMarksTheUntakenRowsNotConvertedWhileTheLogStillSaysRunni
 
 TEST_F(RunProgress, ARowWhoseConverterGaveUpIsMarkedNotConvertedAtTheEnd) {
     TvxFrmMain& window = WindowOn({"throw.chm"});
-    window.aConvertExecute();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    Convert(window);
     EXPECT_EQ(window.RowImage(0), int(ui::ImgNotConverted));
     EXPECT_EQ(RowStatus(window, 0), 0);
     EXPECT_EQ(window.StatusBar->Summary().toStdString(),
               "0 converted, 0 failed, 0 skipped, 1 not converted in 0 s");
-}
-
-TEST_F(RunProgress, PauseLeavesTheUntakenRowsWaitingForTheNextConvert) {
-    TvxFrmMain& window = WindowOn({"a.chm", "b.chm"});
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(RowCount(window), 2, kWait);
-    window.aPauseExecute();
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
-    EXPECT_EQ(window.RowImage(1), int(ui::ImgWaiting));
-    EXPECT_EQ(window.Tally().notConverted, 0);
 }
 
 TEST_F(RunProgress, SummaryCountsConvertedFailedAndSkippedOverTheWorkingTime) {
@@ -146,8 +125,7 @@ TEST_F(RunProgress, SummaryCountsConvertedFailedAndSkippedOverTheWorkingTime) {
     clock.now += 123'400;  // 2 min 03.4 s
     window.StatusBar->RefreshTime();
     EXPECT_EQ(window.StatusBar->Elapsed->text().toStdString(), "2:03");
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
     EXPECT_EQ(window.StatusBar->Summary().toStdString(),
               "2 converted, 1 failed, 1 skipped in 2 min 03 s");
     // The window was never activated: the user hears of the end.
@@ -158,16 +136,12 @@ TEST_F(RunProgress, SummaryCountsConvertedFailedAndSkippedOverTheWorkingTime) {
 
 TEST_F(RunProgress, TheTimeOfABatchGoesOnAfterPauseAndStartsAgainWithANewSearch) {
     TvxFrmMain& window = WindowOn({"a.chm", "b.chm"});
-    Script().CloseGate();
-    window.aConvertExecute();
-    QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    ConvertHeld(window);
     clock.now += 5'000;
     window.aPauseExecute();
-    Script().OpenGate();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    FinishRun(window);
     clock.now += 60'000;  // paused: not working time
-    window.aConvertExecute();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    Convert(window);
     EXPECT_EQ(window.StatusBar->ElapsedMs(), 5'000);
 
     window.aConvertExecute();  // a finished batch: a new search
@@ -175,17 +149,9 @@ TEST_F(RunProgress, TheTimeOfABatchGoesOnAfterPauseAndStartsAgainWithANewSearch)
     EXPECT_EQ(window.StatusBar->ElapsedMs(), 0);
 }
 
-TEST_F(RunProgress, NoNotificationInAnUnattendedRun) {
-    TvxFrmMain& window = WindowOn({"a.chm"}, {"RunAndClose=1"});
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
-    EXPECT_TRUE(notifier.sent.empty());
-}
-
 TEST_F(RunProgress, OpenPdfHandsTheResultOfASucceededRowToTheShell) {
     TvxFrmMain& window = WindowOn({"a.chm", "bad.chm"});
-    window.aConvertExecute();
-    QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    Convert(window);
     const int good = RowText(window, 0, 1).find("bad") == std::string::npos ? 0 : 1;
     const int bad = 1 - good;
     const std::vector<std::string> reports = shell.Opened();  // the error report

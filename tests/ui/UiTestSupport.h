@@ -50,6 +50,8 @@ namespace uitest {
 
 namespace fs = std::filesystem;
 
+constexpr int kWait = 10000;  // ms; generous, the runs take milliseconds
+
 inline QApplication& App() {
     static int argc = 1;
     static char name[] = "pellin_ui_tests";
@@ -306,6 +308,22 @@ protected:
     }
     static bool IsIdle(TvxFrmMain& window) {
         return !window.IsRunning() && window.aConvert->isEnabled();
+    }
+    // Converts and waits until the run has ended.
+    static void Convert(TvxFrmMain& window) {
+        window.aConvertExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
+    }
+    // Converts with the gate closed, until the first job waits at it.
+    static void ConvertHeld(TvxFrmMain& window) {
+        Script().CloseGate();
+        window.aConvertExecute();
+        QTRY_COMPARE_WITH_TIMEOUT(Script().JobsInHand(), 1, kWait);
+    }
+    // Opens the gate and waits until the run has ended.
+    static void FinishRun(TvxFrmMain& window) {
+        Script().OpenGate();
+        QTRY_VERIFY_WITH_TIMEOUT(IsIdle(window), kWait);
     }
 
     std::unique_ptr<testsupport::ScratchFolder> scratch;

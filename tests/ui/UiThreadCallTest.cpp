@@ -13,7 +13,7 @@
 namespace uitest {
 namespace {
 
-TEST(UiThreadCall, RunsOnTheUiThreadAndReturnsAfterwards) {
+TEST(UiThreadCall, RunsOnTheUiThreadAndReturnsAfterwardsOrRethrowsTheCallsError) {
     App();
     QObject receiver;
     ui::UiThreadCall calls(&receiver);
@@ -22,19 +22,6 @@ TEST(UiThreadCall, RunsOnTheUiThreadAndReturnsAfterwards) {
     auto worker = std::async(std::launch::async, [&] {
         calls.Run([&] { ranOn = std::this_thread::get_id(); });
         finished = true;  // read only after the future is ready
-        return ranOn;
-    });
-    while (worker.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
-        QCoreApplication::processEvents();
-    EXPECT_TRUE(finished);
-    EXPECT_EQ(worker.get(), std::this_thread::get_id());
-}
-
-TEST(UiThreadCall, RethrowsTheCallsErrorOnTheCallingThread) {
-    App();
-    QObject receiver;
-    ui::UiThreadCall calls(&receiver);
-    auto worker = std::async(std::launch::async, [&] {
         try {
             calls.Run([] { throw std::runtime_error("row failed"); });
         } catch (const std::runtime_error& error) {
@@ -44,6 +31,8 @@ TEST(UiThreadCall, RethrowsTheCallsErrorOnTheCallingThread) {
     });
     while (worker.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
         QCoreApplication::processEvents();
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
     EXPECT_EQ(worker.get(), "row failed");
 }
 

@@ -13,8 +13,6 @@
 namespace uitest {
 namespace {
 
-constexpr int kWait = 10000;
-
 class UnsavedChanges : public UiTest {};
 
 TEST_F(UnsavedChanges, EditsOfTheBoundControlsAndTheOptionsDialogCount) {
