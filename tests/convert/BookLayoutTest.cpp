@@ -124,3 +124,20 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
     EXPECT_NE(std::string::npos, body.find("<table><tr><td><h3>Alone</h3></td></tr></table>"))
         << "a table of its heading alone stays: " << body;
 }
+
+TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
+    HtmlPage page(
+        "<body><table class=\"members\"><tr><th></th><th>Name</th><th>Description</th></tr>"
+        "<tr><td><img width=\"16\" src=\"a.png\"></td><td><a>TOfficialTemplateData</a></td>"
+        "<td></td></tr></table>"
+        "<table><tr><td>several words in a row</td></tr></table>"
+        "<table width=\"50%\"><tr><td>Enumeration</td></tr></table></body>",
+        "UTF-8");
+    LayOutTables(page.Find("body"));
+    const std::string body = Body(page);
+    // 28 + 21 x 9.6 + 12 + 11 x 9.6 + 12 px.
+    EXPECT_NE(std::string::npos, body.find("<table class=\"members\" width=\"359\">")) << body;
+    EXPECT_NE(std::string::npos, body.find("<table><tr><td>several words"))
+        << "lines that can wrap are left to the office: " << body;
+    EXPECT_NE(std::string::npos, body.find("<table width=\"50%\">")) << body;
+}
