@@ -4,7 +4,9 @@ reader of the two PDFs sees, as a Markdown table: contents entries of the help
 file against outline entries, the document title, pictures whose right edge
 runs past the page, the fonts and text colours used, and headings at their
 size. A second table checks
-the pictures' sizes (see picture_sizes).
+the pictures' sizes (see picture_sizes), a third how the text flows over
+the pages: text past the right margin, words broken inside, headings left
+at a page's end (see page_flow).
 
 Headings: every h1 to h6 of the help file's pages is looked up in the PDF's
 text (pdftohtml's boxes, by its words); its font size there is compared with
@@ -271,18 +273,25 @@ def help_file_headings(chm, work):
     return headings
 
 
-def headings_at_size(chm, pdf, work):
-    """Headings found in the PDF's text, and of them those within 10% of their size."""
-    folder = os.path.join(work, "headings-" + os.path.basename(pdf))
+def text_layout(pdf, work):
+    """pdftohtml's XML of the PDF's text (no pictures), or None."""
+    folder = os.path.join(work, "text-" + os.path.basename(pdf))
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     run(["pdftohtml", "-xml", "-zoom", "1", "-q", "-i", pdf, os.path.join(folder, "out")])
     try:
-        root = ET.parse(os.path.join(folder, "out.xml")).getroot()
+        return ET.parse(os.path.join(folder, "out.xml")).getroot()
     except (ET.ParseError, FileNotFoundError):
         return None
     finally:
         shutil.rmtree(folder, ignore_errors=True)
+
+
+def headings_at_size(chm, pdf, work):
+    """Headings found in the PDF's text, and of them those within 10% of their size."""
+    root = text_layout(pdf, work)
+    if root is None:
+        return None
     font_sizes = {font.get("id"): float(font.get("size")) for font in root.iter("fontspec")}
     lines = {}
     for text in root.iter("text"):
@@ -298,6 +307,66 @@ def headings_at_size(chm, pdf, work):
         if any(abs(size - expected) <= 0.1 * expected for size in sizes):
             right += 1
     return found, right
+
+
+def help_file_words(chm, work):
+    """Every word of the text of the help file's pages, in lower case."""
+    folder = os.path.join(work, "extract", os.path.basename(chm))
+    if not os.path.isdir(folder):
+        run(["extract_chmLib", chm, folder])
+    words = set()
+    for path in glob.glob(os.path.join(folder, "**", "*.htm*"), recursive=True):
+        with open(path, "rb") as f:
+            text = f.read().decode("utf-8", "replace")
+        text = re.sub(r"<(script|style)\b.*?</\1\s*>", " ", text, flags=re.I | re.S)
+        words.update(words_of(html.unescape(re.sub(r"<[^>]*>", " ", text))))
+    return words
+
+
+def page_flow(chm, pdf, work, right_margin_pt=28.35):
+    """Pages that end in a heading of the help file (stranded headings), words
+    split over two lines of one column whose halves are not both words of the
+    help file while the whole is (broken words), and pages with text right of
+    the text area (the office's HTML pages keep 1 cm on the right). A stranded
+    heading is the page's last line, in a font larger than the body's."""
+    root = text_layout(pdf, work)
+    if root is None:
+        return None
+    headings = {tuple(words) for words, _ in help_file_headings(chm, work)}
+    vocabulary = help_file_words(chm, work)
+    pages = list(root.iter("page"))
+    font_sizes = {font.get("id"): float(font.get("size")) for font in root.iter("fontspec")}
+    body_size = Counter(font_sizes.get(text.get("font"), 0) for text in root.iter("text"))
+    body_size = body_size.most_common(1)[0][0] if body_size else 0
+    stranded, broken, past = 0, 0, 0
+    for number, page in enumerate(pages):
+        lines = []
+        for text in page.iter("text"):
+            box = [float(text.get(k)) for k in ("left", "top", "width", "height")]
+            lines.append((box, words_of("".join(text.itertext())),
+                          font_sizes.get(text.get("font"), 0)))
+        lines = [line for line in lines if line[1]]
+        if not lines:
+            continue
+        if any(box[0] + box[2] > float(page.get("width")) - right_margin_pt + 2
+               for box, _, _ in lines):
+            past += 1
+        bottom = max(box[1] for box, _, _ in lines)
+        last = sorted((line for line in lines if abs(line[0][1] - bottom) < 2),
+                      key=lambda line: line[0][0])
+        if (number + 1 < len(pages) and tuple(w for _, words, _ in last for w in words) in headings
+                and all(size > body_size for _, _, size in last)):
+            stranded += 1
+        for box, words, _ in lines:
+            below = [other for other in lines if abs(other[0][0] - box[0]) < 1
+                     and 0 < other[0][1] - box[1] < 1.6 * box[3]]
+            if not below:
+                continue
+            head, tail = words[-1], min(below, key=lambda line: line[0][1])[1][0]
+            if (head + tail in vocabulary
+                    and not (head in vocabulary and tail in vocabulary)):
+                broken += 1
+    return {"pages": len(pages), "stranded": stranded, "broken": broken, "past": past}
 
 
 def convert_pellin(args, chm, target):
@@ -347,7 +416,7 @@ def main():
     parser.add_argument("files", nargs="+")
     args = parser.parse_args()
     sides = args.only.split(",")
-    sizes = []
+    sizes, flows = [], []
     print("| file | contents entries | side | outline entries | Title | pictures cut at the "
           "right | fonts; colours | headings at their size | pages |")
     print("|---|---|---|---|---|---|---|---|---|")
@@ -369,6 +438,7 @@ def main():
                   f"{sized} | {pages} |", flush=True)
             if facts:
                 sizes.append((name, side, facts, picture_sizes(pdf, help_pictures(chm, args.work))))
+                flows.append((name, side, page_flow(chm, pdf, args.work)))
     print("\n| file | side | pictures placed | at size | as the page asks | scaled down | "
           "scaled up | squashed | other | past the page edge |")
     print("|---|---|---|---|---|---|---|---|---|---|")
@@ -377,6 +447,13 @@ def main():
         columns = " | ".join(str(counts[k]) for k in ("at size", "as the page asks", "scaled down",
                                                       "scaled up", "squashed", "other"))
         print(f"| {name} | {side} | {placed} | {columns} | {facts.get('cut', '?')} |")
+    print("\n| file | side | pages | pages with text past the margin | broken words | "
+          "stranded headings |")
+    print("|---|---|---|---|---|---|")
+    for name, side, flow in flows:
+        if flow:
+            print(f"| {name} | {side} | {flow['pages']} | {flow['past']} | {flow['broken']} | "
+                  f"{flow['stranded']} |")
     return 0
 
 

@@ -8,6 +8,7 @@
 #include "convert/book/CodeBlocks.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/HtmlWriter.h"
+#include "convert/book/PageFlow.h"
 #include "convert/book/TableLayout.h"
 
 namespace {
@@ -95,4 +96,48 @@ TEST(TableLayout, ATableWrittenWiderThanThePageFitsItAndOthersStayAsWritten) {
     const auto fits = Columns(body, 2, width);
     EXPECT_EQ((std::vector<int>{10}), fits) << "a table that fits is left as written";
     EXPECT_TRUE(width.empty());
+}
+
+TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
+    HtmlPage page(
+        "<body><h1>Syntax</h1><div class=\"section\"><a name=\"s\"></a><div><a name=\"c\"></a>"
+        "<span><table><tr><td>public class A</td></tr></table></span></div></div>"
+        "<h4>Remarks</h4><div><a name=\"r\"></a>Text <a name=\"t\"></a></div>"
+        "<table class=\"memberdecls\"><tr class=\"heading\"><td colspan=\"2\"><h2>"
+        "<a name=\"pub\"></a>Public Member Functions</h2></td></tr>"
+        "<tr><td>int</td><td>f()</td></tr></table>"
+        "<table><tr><td><h3>Alone</h3></td></tr></table></body>",
+        "UTF-8");
+    KeepHeadingsWithText(page.Find("body"));
+    const std::string body = Body(page);
+    EXPECT_NE(std::string::npos,
+              body.find("<h1>Syntax<a name=\"s\"></a><a name=\"c\"></a></h1><div class=\"section\">"
+                        "<div><span><table>"))
+        << "the anchors go into the heading, nothing comes between it and the table: " << body;
+    EXPECT_NE(std::string::npos,
+              body.find("<h4>Remarks<a name=\"r\"></a></h4><div>Text <a name=\"t\"></a></div>"))
+        << "an anchor after text stays: " << body;
+    EXPECT_NE(std::string::npos,
+              body.find("<h2><a name=\"pub\"></a>Public Member Functions</h2><table "
+                        "class=\"memberdecls\"><tr><td>int</td>"))
+        << "a heading row's heading goes before its table: " << body;
+    EXPECT_NE(std::string::npos, body.find("<table><tr><td><h3>Alone</h3></td></tr></table>"))
+        << "a table of its heading alone stays: " << body;
+}
+
+TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
+    HtmlPage page(
+        "<body><table class=\"members\"><tr><th></th><th>Name</th><th>Description</th></tr>"
+        "<tr><td><img width=\"16\" src=\"a.png\"></td><td><a>TOfficialTemplateData</a></td>"
+        "<td></td></tr></table>"
+        "<table><tr><td>several words in a row</td></tr></table>"
+        "<table width=\"50%\"><tr><td>Enumeration</td></tr></table></body>",
+        "UTF-8");
+    LayOutTables(page.Find("body"));
+    const std::string body = Body(page);
+    // 28 + 21 x 9.6 + 12 + 11 x 9.6 + 12 px.
+    EXPECT_NE(std::string::npos, body.find("<table class=\"members\" width=\"359\">")) << body;
+    EXPECT_NE(std::string::npos, body.find("<table><tr><td>several words"))
+        << "lines that can wrap are left to the office: " << body;
+    EXPECT_NE(std::string::npos, body.find("<table width=\"50%\">")) << body;
 }

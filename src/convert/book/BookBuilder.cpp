@@ -156,6 +156,7 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         xmlNode* shown = pageBody != nullptr ? pageBody : page.Root();
         LayOutCodeBlocks(shown);
         LayOutTables(shown);
+        KeepHeadingsWithText(shown);
         AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), body);
         book.Included.push_back(reading.topic);
         book.TextChars += content.TextChars - content.Unreadable;

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr std::string_view kBreak = "page-break-before: always";
+constexpr int kMaxDepth = 500;  // the rewriter cuts deeper content
 
 // Blocks the break is set on.
 constexpr std::array<std::string_view, 9> kTakesBreak{"p",  "h1", "h2",  "h3",   "h4",
@@ -26,14 +27,16 @@ bool OneOf(const std::string& name, const std::array<std::string_view, N>& names
     return false;
 }
 
-// The first child that is not blank text.
-xmlNode* FirstContent(xmlNode* node) {
-    xmlNode* child = node->children;
-    while (child != nullptr && html::IsText(child) &&
-           html::TextContent(child).find_first_not_of(" \t\r\n") == std::string::npos)
-        child = child->next;
-    return child;
+// `node` or the first sibling after it that is not blank text.
+xmlNode* SkipBlanks(xmlNode* node) {
+    while (node != nullptr && html::IsText(node) &&
+           html::TextContent(node).find_first_not_of(" \t\r\n") == std::string::npos)
+        node = node->next;
+    return node;
 }
+
+// The first child that is not blank text.
+xmlNode* FirstContent(xmlNode* node) { return SkipBlanks(node->children); }
 
 void AddBreak(xmlNode* element) {
     std::string style = html::Attribute(element, "style");
@@ -41,7 +44,75 @@ void AddBreak(xmlNode* element) {
     html::SetAttribute(element, "style", style + std::string(kBreak));
 }
 
+bool IsHeading(const xmlNode* node) {
+    if (!html::IsElement(node)) return false;
+    const std::string name = html::Name(node);
+    return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6';
+}
+
+bool IsLoneAnchor(const xmlNode* node) {
+    return html::IsElement(node) && html::Name(node) == "a" && html::HasAttribute(node, "name") &&
+           !html::HasAttribute(node, "href") && node->children == nullptr;
+}
+
+// The next sibling that is not blank text.
+xmlNode* NextContent(xmlNode* node) { return SkipBlanks(node->next); }
+
+// Moves the anchors that open the blocks after `heading` (before any text,
+// picture or table) to the heading's end.
+void TakeInAnchors(xmlNode* heading) {
+    xmlNode* node = NextContent(heading);
+    for (int depth = 0; node != nullptr && depth < 20; ++depth) {
+        while (IsLoneAnchor(node)) {
+            xmlNode* next = NextContent(node);
+            xmlUnlinkNode(node);
+            xmlAddChild(heading, node);
+            node = next;
+        }
+        if (!html::IsElement(node)) return;
+        const std::string name = html::Name(node);
+        if (!OneOf(name, kLookedInto) && name != "span") return;
+        node = FirstContent(node);
+    }
+}
+
+// The first row of `table` (directly or in its first row group).
+xmlNode* FirstRow(xmlNode* table) {
+    xmlNode* node = FirstContent(table);
+    const std::string name = html::IsElement(node) ? html::Name(node) : std::string();
+    if (name == "thead" || name == "tbody") node = FirstContent(node);
+    return html::IsElement(node) && html::Name(node) == "tr" ? node : nullptr;
+}
+
+// A table whose first row is one cell holding only a heading loses the row;
+// the heading goes before the table.
+void TakeOutHeadingRow(xmlNode* table) {
+    xmlNode* row = FirstRow(table);
+    xmlNode* cell = row != nullptr ? FirstContent(row) : nullptr;
+    if (!html::IsElement(cell) || NextContent(cell) != nullptr) return;
+    xmlNode* heading = FirstContent(cell);
+    if (!IsHeading(heading) || NextContent(heading) != nullptr || NextContent(row) == nullptr)
+        return;
+    xmlUnlinkNode(heading);
+    xmlAddPrevSibling(table, heading);
+    html::Remove(row);
+}
+
+void KeepWithText(xmlNode* element, int depth) {
+    if (depth > kMaxDepth) return;
+    for (xmlNode* child = element->children; child != nullptr; child = child->next) {
+        if (!html::IsElement(child)) continue;
+        if (html::Name(child) == "table") TakeOutHeadingRow(child);
+        if (IsHeading(child))
+            TakeInAnchors(child);
+        else
+            KeepWithText(child, depth + 1);
+    }
+}
+
 }  // namespace
+
+void KeepHeadingsWithText(xmlNode* element) { KeepWithText(element, 0); }
 
 xmlNode* StartOnNewPage(xmlNode* body) {
     xmlNode* node = body;

@@ -282,6 +282,24 @@ void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
 
 void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth);
 
+// The width of a table that fits its room without wrapping a line, when one
+// of its columns holds nothing but single words (a member table's names, a
+// heading over an empty column), else 0. The office makes such a table a
+// little narrower than its text and breaks the last letters of the widest
+// word onto a line of their own ("Descriptio/n"); a browser makes it as wide
+// as its lines.
+double ShrunkTableWidth(const std::vector<Column>& columns, double room) {
+    double sumMax = 0;
+    bool singleWords = false;
+    for (const Column& column : columns) {
+        if (column.authorPx > 0) return 0;
+        sumMax += column.extent.max;
+        singleWords = singleWords || (column.extent.max - column.extent.min < 1 &&
+                                      column.extent.min > kPicturePx + kCellExtraPx);
+    }
+    return singleWords && sumMax <= room ? sumMax : 0;
+}
+
 // A table written wider than its room gets the browser's column widths in a
 // table as wide as the room. Other tables are left to the office: giving
 // every table whose lines wrap its columns' widths kept words whole in
@@ -298,6 +316,8 @@ void LayOutTable(xmlNode* table, double width, double whole, int depth, int tabl
     for (const Column& column : columns) authorSum += column.authorPx;
     const bool rewrite = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
     const std::vector<double> widths = Widths(columns, room, authorWidth > 0);
+    const double shrunk = authorWidth > 0 || rewrite ? 0 : ShrunkTableWidth(columns, room);
+    if (shrunk > 0) html::SetAttribute(table, "width", std::to_string(std::lround(shrunk)));
     if (rewrite) {
         DropWidths(table);
         const long percent = std::lround(100 * std::min(room, width) / whole);

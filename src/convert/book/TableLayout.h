@@ -6,8 +6,10 @@
 // and its columns get a browser's widths: each at least the width of its
 // longest word, picture or code line, a width the author gives kept where
 // the content allows, the rest shared by the length of the text. Text widths
-// are estimated from character counts, a little on the wide side. Tables
-// that fit are left to the office, which lays them out as a browser does.
+// are estimated from character counts, a little on the wide side. A table
+// that fits without wrapping and has a column of single words gets its
+// width in pixels, which the office otherwise makes too narrow for its
+// widest word. Other tables are left to the office.
 
 typedef struct _xmlNode xmlNode;
 
