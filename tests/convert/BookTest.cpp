@@ -216,6 +216,24 @@ TEST_F(BookFolder, LinksBetweenTopicsPointAtTheirPlacesInTheBook) {
     EXPECT_EQ(book.Anchors.Destination(1, ""), "PellinTopic1");
 }
 
+TEST_F(BookFolder, OnlyAnchorsALinkOrTheOutlinePointsAtAreKept) {
+    job.Write("a.htm",
+              "<p><a href=\"b.htm#Later\">forward</a> <a name=\"unused\">x</a></p>"
+              "<h2 id=\"self\">S</h2><p><a href=\"#self\">back</a></p>");
+    job.Write("b.htm", "<p id=\"later\">L</p><p><a name=\"Toc\"></a>T</p><div id=\"idle\">N</div>");
+    BookBuilder builder(resolver, "WINDOWS-1252", ReadAll);
+    builder.OutlinePlaces = {{1, "toc"}};
+    const Book book = builder.Build({job / "a.htm", job / "b.htm"}, job / "#pellin-book.html");
+    const std::string text = BookText();
+    for (const char* kept : {"\"PellinTopic1-later\"", "\"PellinTopic0-self\"",
+                             "name=\"PellinTopic1-Toc\"", "name=\"PellinTopic1\""})
+        EXPECT_TRUE(Contains(text, kept)) << kept;
+    EXPECT_FALSE(Contains(text, "unused"));
+    EXPECT_FALSE(Contains(text, "idle"));
+    EXPECT_EQ(book.Anchors.Destination(1, "TOC"), "PellinTopic1-Toc");
+    EXPECT_EQ(book.Anchors.Destination(1, "idle"), "PellinTopic1");
+}
+
 TEST_F(BookFolder, PicturesSideBySideGetASpaceTheLineCanBreakAt) {
     job.Write("a.gif", "GIF89a");
     job.Write("a.htm",

@@ -44,6 +44,13 @@ TEST(OutlinePlan, EntriesKeepNamesAndNestingAndJumpToTheirTopicsAndAnchors) {
     EXPECT_EQ("", items[2].Destination);
     ASSERT_EQ(1u, items[2].Children.size());
     EXPECT_EQ(TopicAnchor(0), items[2].Children[0].Destination);
+
+    // A book that keeps only the anchors something points at keeps the outline's.
+    BookAnchors targetsOnly = AllTopics();
+    for (const BookPlace& place : OutlinePlaces(tree, kTopics)) targetsOnly.Target(place);
+    targetsOnly.KeepTargetsOnly();
+    EXPECT_EQ(FragmentAnchor(2, "Options"),
+              OutlineFromContents(tree, kTopics, targetsOnly)[1].Children[0].Destination);
 }
 
 TEST(OutlinePlan, EntriesLeadingNowhereAreLeftOutAndAUselessTreeGivesNoOutline) {

@@ -27,6 +27,7 @@ struct BookBuilder::Reading {
     std::string path;  // where the page's own addresses are relative to
     std::string bytes;
     std::string charset;
+    std::vector<std::string> links;  // the page's link addresses
 };
 
 namespace {
@@ -130,6 +131,7 @@ std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std:
             const HtmlPage page(reading.bytes, reading.charset);
             if (const auto problem = ContentProblem(page)) throw std::runtime_error(*problem);
             book.Anchors.Include(topic, CollectAnchors(page));
+            reading.links = CollectLinks(page);
         } catch (const std::exception& error) {
             book.LeftOut.push_back({topics[i], error.what()});
             continue;
@@ -146,6 +148,17 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     book.Anchors = BookAnchors(topics.size());
     std::vector<Reading> readings = ReadTopics(topics, skipped, book);
     const BookLinks links(resolver_, topics);
+    // Every topic is known before any is written, so a link may point forward.
+    for (Reading& reading : readings) {
+        for (const std::string& address : reading.links) {
+            const BookTarget target = links.Resolve(reading.topic, reading.path, address);
+            if (target.kind == BookTarget::Kind::Topic)
+                book.Anchors.Target({target.topic, target.fragment});
+        }
+        reading.links = {};
+    }
+    for (const BookPlace& place : OutlinePlaces) book.Anchors.Target(place);
+    book.Anchors.KeepTargetsOnly();
     TopicRewriter rewriter(links, book.Anchors, FolderOfPath(bookPath), readFile_);
     std::string body;
     for (Reading& reading : readings) {

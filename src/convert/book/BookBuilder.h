@@ -47,6 +47,9 @@ public:
     std::function<void(int topic)> OnTopic;
     // Each topic but the first starts a new page.
     bool PageBreakBeforeTopics = false;
+    // The places the outline will point at. The book keeps only the anchors
+    // these and the topics' own links point at.
+    std::vector<BookPlace> OutlinePlaces;
 
 private:
     struct Reading;

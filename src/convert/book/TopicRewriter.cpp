@@ -217,14 +217,21 @@ void TopicRewriter::RewriteAttributes(xmlNode* element) {
     }
 }
 
+// An anchor nothing points at goes: the office makes a bookmark of each.
 void TopicRewriter::RenameAnchors(xmlNode* element) {
     const std::string name = html::Name(element);
-    if (name == "a" && html::HasAttribute(element, "name"))
-        html::SetAttribute(element, "name",
-                           FragmentAnchor(topic_, html::Attribute(element, "name")));
+    if (name == "a" && html::HasAttribute(element, "name")) {
+        const std::string own = html::Attribute(element, "name");
+        if (anchors_.Kept(topic_, own))
+            html::SetAttribute(element, "name", FragmentAnchor(topic_, own));
+        else
+            html::RemoveAttribute(element, "name");
+    }
     if (!html::HasAttribute(element, "id")) return;
-    const std::string anchor = FragmentAnchor(topic_, html::Attribute(element, "id"));
+    const std::string id = html::Attribute(element, "id");
     html::RemoveAttribute(element, "id");
+    if (!anchors_.Kept(topic_, id)) return;
+    const std::string anchor = FragmentAnchor(topic_, id);
     if (name == "a" && !html::HasAttribute(element, "name")) {
         html::SetAttribute(element, "name", anchor);
     } else if (OneOf(name, kTakesInlineAnchor) && element->children != nullptr) {

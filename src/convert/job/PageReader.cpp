@@ -189,6 +189,7 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
         const TopicPathResolver resolver(folder);
         BookBuilder builder(resolver, help.Charset(), TvxFileUtils::ReadFileText);
         builder.PageBreakBeforeTopics = args.size() == 6;
+        builder.OutlinePlaces = OutlinePlaces(help.Contents, help.Topics);
         builder.OnTopic = [out](int topic) {
             Put(out, {"topic", std::to_string(topic)});
             std::fflush(out);

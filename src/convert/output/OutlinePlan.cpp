@@ -29,12 +29,24 @@ public:
 
     bool AnyPlace() const { return anyPlace_; }
 
+    void Places(const ContentsTree& entries, std::vector<BookPlace>& places) const {
+        for (const ContentsEntry& entry : entries) {
+            if (const int topic = TopicOf(entry); topic >= 0)
+                places.push_back({topic, entry.Fragment});
+            Places(entry.Children, places);
+        }
+    }
+
 private:
-    std::string Destination(const ContentsEntry& entry) const {
-        if (entry.Topic.empty()) return {};
+    int TopicOf(const ContentsEntry& entry) const {
+        if (entry.Topic.empty()) return -1;
         const auto found = topicOf_.find(platform::ToLowerAscii(entry.Topic));
-        if (found == topicOf_.end()) return {};
-        return anchors_.Destination(found->second, entry.Fragment);
+        return found == topicOf_.end() ? -1 : found->second;
+    }
+
+    std::string Destination(const ContentsEntry& entry) const {
+        const int topic = TopicOf(entry);
+        return topic < 0 ? std::string() : anchors_.Destination(topic, entry.Fragment);
     }
 
     const BookAnchors& anchors_;
@@ -51,4 +63,12 @@ std::vector<platform::PdfOutlineItem> OutlineFromContents(const ContentsTree& co
     auto items = planner.Items(contents);
     if (!planner.AnyPlace()) items.clear();
     return items;
+}
+
+std::vector<BookPlace> OutlinePlaces(const ContentsTree& contents,
+                                     const std::vector<std::string>& topics) {
+    const BookAnchors none;
+    std::vector<BookPlace> places;
+    Planner(topics, none).Places(contents, places);
+    return places;
 }

@@ -16,3 +16,8 @@
 std::vector<platform::PdfOutlineItem> OutlineFromContents(const ContentsTree& contents,
                                                           const std::vector<std::string>& topics,
                                                           const BookAnchors& anchors);
+
+// The places of the book the outline of `contents` points at, so that the
+// book keeps their anchors.
+std::vector<BookPlace> OutlinePlaces(const ContentsTree& contents,
+                                     const std::vector<std::string>& topics);
