@@ -323,15 +323,23 @@ TEST_F(DecompileChmTest, AHelpFileWithoutAnyPageFailsTheJob) {
     EXPECT_TRUE(decompiler->Program.empty());
 }
 
-TEST_F(DecompileChmTest, APartlyReadFileWithoutPagesIsCalledDamaged) {
+// The decompiler's exit code names the first cause when no page came out.
+TEST_F(DecompileChmTest, WithoutPagesTheDecompilersVerdictIsTheReason) {
+    const std::vector<std::pair<int, std::string>> expected{
+        {PartlyReadExit, "The help file is damaged: the part that could be read holds no topic"},
+        {UnusableExit, "The help file could not be decompiled: the decompiler could not be "
+                       "started, could not open it or did not finish in time"},
+    };
     decompiler->Files = {{"style.css", ""}};
-    decompiler->Exit = PartlyReadExit;
-    try {
-        Decompile();
-        ADD_FAILURE() << "no error";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ("The help file is damaged: the part that could be read holds no topic",
-                     error.what());
+    for (const auto& [exit, message] : expected) {
+        decompiler->Exit = exit;
+        JobFolder fresh;
+        try {
+            DecompileChm(chm, fresh.state, Quick());
+            ADD_FAILURE() << "no error";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(message, error.what());
+        }
     }
 }
 

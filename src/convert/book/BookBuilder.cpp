@@ -116,7 +116,9 @@ std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std:
         const int topic = static_cast<int>(i);
         if (skipped.count(topic) != 0) continue;
         if (OnTopic) OnTopic(topic);
-        Reading reading{topic, topics[i], {}, {}};
+        Reading reading;
+        reading.topic = topic;
+        reading.path = topics[i];
         try {
             reading.bytes = read(reading.path);
             book.HtmlBytes += reading.bytes.size();

@@ -334,7 +334,8 @@ void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& set
     // The decompiler has ended; when it could not read the file at all, no
     // contents file will appear by waiting for it.
     TvxDecompileSettings search = settings;
-    if (state.DecompilerExit == UnreadableExit) search.SearchWait = std::chrono::milliseconds(0);
+    if (state.DecompilerExit == UnreadableExit || state.DecompilerExit == UnusableExit)
+        search.SearchWait = std::chrono::milliseconds(0);
     state.System =
         ReadHelpSystem(state.TempFolder + SystemFileName, state.TempFolder + SourceCopyName);
     const std::string charset = CharsetOfLcid(state.System ? state.System->Lcid : 0);
@@ -358,6 +359,9 @@ void ReadDecompiledFolder(TvxChmJobState& state, const TvxDecompileSettings& set
 
 std::string NoTopicReason(int decompilerExit) {
     if (decompilerExit == UnreadableExit) return "The help file is damaged: it could not be read";
+    if (decompilerExit == UnusableExit)
+        return "The help file could not be decompiled: the decompiler could not be started, could "
+               "not open it or did not finish in time";
     if (decompilerExit == PartlyReadExit)
         return "The help file is damaged: the part that could be read holds no topic";
     return "No topic found in the help file";

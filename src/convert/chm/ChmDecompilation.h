@@ -13,6 +13,8 @@
 
 // Per-job state of the CHM job, shared with the decompilation steps.
 // What the decompiler's exit code says of the help file.
+// It could not start, open the file or finish in its time.
+constexpr int UnusableExit = 1;
 constexpr int PartlyReadExit = 2;
 constexpr int UnreadableExit = 3;
 // The job folder took no more data (a full disk): nothing about the help file.
