@@ -50,11 +50,13 @@ TEST(ProcessCpuTime, CountsTheWorkOfADescendantAndNothingOnceTheRootIsGone) {
         ::_exit(127);
     }
     ::setpgid(root, root);
+    // The meter lists the tree now and then and reads its processes between.
+    const platform::ProcessTreeCpuMeter meter(root);
     std::optional<std::chrono::milliseconds> used;
     const auto giveUp = std::chrono::steady_clock::now() + 20s;
     do {
         std::this_thread::sleep_for(20ms);
-        used = ProcessTreeCpuTime(root);
+        used = meter.used();
     } while (used && *used < 100ms && std::chrono::steady_clock::now() < giveUp);
     ::kill(-root, SIGKILL);
     int status = 0;
@@ -62,6 +64,7 @@ TEST(ProcessCpuTime, CountsTheWorkOfADescendantAndNothingOnceTheRootIsGone) {
     }
     ASSERT_TRUE(used) << "the waiting shell could not be read";
     EXPECT_GE(*used, 100ms) << "the spinning shell below it was not counted";
+    EXPECT_FALSE(meter.used());
     EXPECT_FALSE(ProcessTreeCpuTime(root));
 }
 

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -63,13 +64,20 @@ std::vector<ProcessTimes> AllProcesses() {
     return all;
 }
 
-}  // namespace
+std::chrono::milliseconds TicksToTime(unsigned long long ticks) {
+    static const long perSecond = [] {
+        const long ticksPerSecond = ::sysconf(_SC_CLK_TCK);
+        return ticksPerSecond > 0 ? ticksPerSecond : 100;
+    }();
+    return std::chrono::milliseconds(static_cast<long long>(ticks * 1000 / perSecond));
+}
 
-std::optional<std::chrono::milliseconds> ProcessTreeCpuTime(pid_t root) {
+// Lists /proc for the processes of the tree below `root` and their time.
+std::optional<unsigned long long> ListTree(pid_t root, std::vector<pid_t>& tree) {
     const auto rootTimes = ReadTimes(root);
     if (!rootTimes) return std::nullopt;
     const std::vector<ProcessTimes> all = AllProcesses();
-    std::vector<pid_t> tree{root};
+    tree.assign(1, root);
     unsigned long long ticks = rootTimes->ticks;
     // A parent is listed before its children only by chance: walk the tree
     // level by level until no process joins it.
@@ -80,11 +88,47 @@ std::optional<std::chrono::milliseconds> ProcessTreeCpuTime(pid_t root) {
             ticks += process.ticks;
         }
     }
-    static const long perSecond = [] {
-        const long ticksPerSecond = ::sysconf(_SC_CLK_TCK);
-        return ticksPerSecond > 0 ? ticksPerSecond : 100;
-    }();
-    return std::chrono::milliseconds(static_cast<long long>(ticks * 1000 / perSecond));
+    return ticks;
+}
+
+// The time of the processes listed before; nothing when one has gone or its
+// number now belongs to a process outside the tree.
+std::optional<unsigned long long> ReadListedTree(const std::vector<pid_t>& tree) {
+    unsigned long long ticks = 0;
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const auto times = ReadTimes(tree[i]);
+        if (!times) return std::nullopt;
+        if (i > 0 && std::find(tree.begin(), tree.end(), times->parent) == tree.end())
+            return std::nullopt;
+        ticks += times->ticks;
+    }
+    return ticks;
+}
+
+}  // namespace
+
+std::optional<std::chrono::milliseconds> ProcessTreeCpuTime(pid_t root) {
+    std::vector<pid_t> tree;
+    const auto ticks = ListTree(root, tree);
+    if (!ticks) return std::nullopt;
+    return TicksToTime(*ticks);
+}
+
+std::optional<std::chrono::milliseconds> ProcessTreeCpuMeter::used() const {
+    constexpr int kReadingsPerListing = 8;
+    std::lock_guard lock(mutex_);
+    std::optional<unsigned long long> ticks;
+    if (!tree_.empty() && ++readingsSinceListing_ < kReadingsPerListing)
+        ticks = ReadListedTree(tree_);
+    if (!ticks) {
+        readingsSinceListing_ = 0;
+        ticks = ListTree(root_, tree_);
+    }
+    if (!ticks) {
+        tree_.clear();
+        return std::nullopt;
+    }
+    return TicksToTime(*ticks);
 }
 
 }  // namespace platform

@@ -6,7 +6,9 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <mutex>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -22,15 +24,21 @@ public:
 // of the children they have already waited for. Nothing when `root` is gone.
 std::optional<std::chrono::milliseconds> ProcessTreeCpuTime(pid_t root);
 
+// The time of one process tree, read a few times a second: it lists /proc
+// (a few milliseconds on a busy machine) only every eighth reading or when a
+// process of the tree has gone, and reads the stat files of the tree's own
+// processes in between. A child started since the last listing is counted
+// from the next one, or in its parent's time once it has been waited for.
 class ProcessTreeCpuMeter final : public CpuMeter {
 public:
     explicit ProcessTreeCpuMeter(pid_t root) : root_(root) {}
-    std::optional<std::chrono::milliseconds> used() const override {
-        return ProcessTreeCpuTime(root_);
-    }
+    std::optional<std::chrono::milliseconds> used() const override;
 
 private:
     pid_t root_;
+    mutable std::mutex mutex_;
+    mutable std::vector<pid_t> tree_;
+    mutable int readingsSinceListing_ = 0;
 };
 
 }  // namespace platform
