@@ -104,6 +104,35 @@ TEST(OfficeLifetime, AnOfficeThatWillNotStartFailsTheCreation) {
     }
 }
 
+// The start is charged in the office's processor time: one that spins is
+// stopped at the limit, one that waits without working at four times it.
+TEST(OfficeLifetime, AnOfficeThatDoesNotAnswerFailsTheStartSayingWhatRanOut) {
+    ScratchFolder folder("slowstart");
+    OfficeTimeouts timeouts;
+    timeouts.startup = 300ms;
+    const struct {
+        const char* script;
+        const char* message;
+    } offices[] = {
+        // Eight spinning children, so a loaded machine still gives them the
+        // processor time before the wall ceiling.
+        {"#!/bin/sh\nfor i in 1 2 3 4 5 6 7 8; do (while :; do :; done) & done\nwait\n",
+         "did not start within 0.3 s of processor time"},
+        {"#!/bin/sh\nexec sleep 60\n",
+         "did not start within 1.2 s while using less than 0.3 s of processor time"},
+    };
+    for (const auto& office : offices) {
+        const auto fake = folder.Write("soffice", office.script);
+        std::filesystem::permissions(fake, std::filesystem::perms::owner_all);
+        try {
+            OfficeConnection connection(OfficeLaunchSettings{fake.string()}, timeouts);
+            FAIL() << "connection must fail";
+        } catch (const AutomationError& e) {
+            EXPECT_NE(std::string::npos, std::string(e.what()).find(office.message)) << e.what();
+        }
+    }
+}
+
 TEST(OfficeLifetime, ReleasingTheConnectionEndsTheOfficeGroupAndRemovesItsProfile) {
     SKIP_WITHOUT_OFFICE();
     pid_t group = 0;
@@ -191,10 +220,11 @@ TEST(OfficeLifetime, AnOverrunningCallStopsTheOfficeAndLaterCallsFailAtOnce) {
     OfficeConnection connection({}, timeouts);
     const pid_t group = connection.processGroup();
     try {
-        // An office busy for ever looks like a call that never returns: the
-        // bridge call below stands in for it once the office is stopped.
+        // An office that hangs looks like a call that never returns: the
+        // bridge call below stands in for it once the office is stopped, at
+        // four times the limit since the idle office uses no processor time.
         connection.call(timeouts.quick, "a test call", [&] {
-            std::this_thread::sleep_for(1000ms);
+            std::this_thread::sleep_for(2000ms);
             connection.remoteContext()->getServiceManager();
             return 0;
         });

@@ -4,13 +4,23 @@
 // the office, so the blocked call returns with an exception) and remembers
 // that the limit was hit. It reads the time from a clock that tests may
 // move by hand.
+//
+// Given a meter of the office's processor time, a limit counts the work the
+// office does rather than the time on the wall, so a machine loaded by other
+// programs does not stop an office that is merely slow. The wall clock still
+// ends a call at a multiple of its limit: an office that hangs without
+// working (a deadlock, a dialog nobody sees) uses no processor time.
 
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
+
+#include "platform/process/ProcessCpuTime.h"
 
 namespace platform::office {
 
@@ -31,15 +41,27 @@ WatchdogClock& SteadyWatchdogClock();
 
 class CallWatchdog {
 public:
+    // How often the processor time of a running call is read: the first
+    // reading is taken this long after the call starts (most calls are over
+    // by then and cost no reading), so a call's first moments go uncounted.
+    static constexpr std::chrono::milliseconds kMeterInterval{250};
+
     explicit CallWatchdog(std::function<void()> onExpiry,
                           WatchdogClock& clock = SteadyWatchdogClock());
     ~CallWatchdog();
     CallWatchdog(const CallWatchdog&) = delete;
     CallWatchdog& operator=(const CallWatchdog&) = delete;
 
+    // From now on a call's limit is processor time read from `meter`; the
+    // wall clock ends it at `wallCeiling` times its limit. While the meter
+    // cannot be read, the limit is wall time again.
+    void chargeProcessorTime(std::shared_ptr<const platform::CpuMeter> meter, int wallCeiling = 4);
+
     struct Armed {
-        std::chrono::steady_clock::time_point deadline;
+        WatchdogClock::TimePoint start;
         std::chrono::milliseconds limit;
+        // The processor time read at the call's first reading.
+        std::optional<std::chrono::milliseconds> processorBase;
         bool operator==(const Armed&) const = default;
     };
     using Deadline = std::optional<Armed>;
@@ -50,16 +72,29 @@ public:
     bool expired() const;
     // The limit of the call that ran out, once one has.
     std::chrono::milliseconds expiredLimit() const;
+    // What ran out, for a message after "did not finish ... ": "within
+    // 1 min 00 s of processor time", or the wall time when that ended it.
+    std::string expiryText() const;
 
 private:
+    enum class Measure { wall, processor, wallCeiling };
+
     void run();
+    // The reason `armed` has overrun at `now`, if it has; reads the meter
+    // with the lock released when a reading is due.
+    std::optional<Measure> overrun(std::unique_lock<std::mutex>& lock, const Armed& armed,
+                                   WatchdogClock::TimePoint now);
+    WatchdogClock::TimePoint nextLook(const Armed& armed, WatchdogClock::TimePoint now) const;
 
     std::function<void()> onExpiry_;
     WatchdogClock& clock_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     Deadline deadline_;
+    std::shared_ptr<const platform::CpuMeter> meter_;
+    int wallCeiling_ = 4;
     std::chrono::milliseconds expiredLimit_{0};
+    Measure expiredBy_ = Measure::wall;
     bool expired_ = false;
     bool stopping_ = false;
     std::thread thread_;

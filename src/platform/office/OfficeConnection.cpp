@@ -7,17 +7,9 @@
 
 #include "platform/office/ProfileSeed.h"
 #include "platform/office/UnoRuntime.h"
-#include "platform/text/DurationText.h"
+#include "platform/process/ProcessCpuTime.h"
 
 namespace platform::office {
-
-namespace {
-
-std::string secondsText(std::chrono::milliseconds limit) {
-    return std::to_string((limit.count() + 999) / 1000) + " s";
-}
-
-}  // namespace
 
 OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings,
                                    const OfficeTimeouts& timeouts)
@@ -27,6 +19,8 @@ OfficeConnection::OfficeConnection(const OfficeLaunchSettings& settings,
     try {
         if (platform::StopRequested()) throw std::runtime_error("The run was stopped");
         process_ = std::make_unique<OfficeProcess>(settings);
+        watchdog_.chargeProcessorTime(
+            std::make_shared<platform::ProcessTreeCpuMeter>(process_->officeProcessGroup()));
         onStop_ = platform::StopSubscription([process = process_.get()] { process->kill(); });
         connect();
         if (!process_->startedFromSeed()) ProfileSeed().offer(process_->profileFolder());
@@ -74,24 +68,25 @@ void OfficeConnection::connect() {
         local->getServiceManager()->createInstanceWithContext(
             OUString("com.sun.star.bridge.UnoUrlResolver"), local),
         css::uno::UNO_QUERY_THROW);
-    const auto deadline = std::chrono::steady_clock::now() + timeouts_.startup;
     const OUString url = toUno(process_->unoUrl());
+    // One limit for the whole start: the office's processor time, so a
+    // loaded machine that starts it slowly is waited for.
+    ArmedCall armed(watchdog_, timeouts_.startup);
     for (;;) {
+        if (watchdog_.expired())
+            throw std::runtime_error("LibreOffice did not start " + watchdog_.expiryText());
         if (!process_->isRunning())
             throw std::runtime_error("LibreOffice ended during start-up and could not be reached");
         try {
-            ArmedCall armed(watchdog_, timeouts_.startup);
             context_.set(resolver->resolve(url), css::uno::UNO_QUERY_THROW);
             factory_ = context_->getServiceManager();
             if (!factory_.is()) throw std::runtime_error("LibreOffice has no service manager");
             return;
         } catch (const css::connection::NoConnectException&) {
         } catch (const css::uno::Exception& e) {
+            if (watchdog_.expired()) continue;
             throw std::runtime_error("LibreOffice could not be reached: " + fromUno(e.Message));
         }
-        if (std::chrono::steady_clock::now() > deadline)
-            throw std::runtime_error("LibreOffice did not start within " +
-                                     secondsText(timeouts_.startup));
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
@@ -121,9 +116,9 @@ css::uno::Reference<css::frame::XComponentLoader> OfficeConnection::desktop() {
 
 AutomationError OfficeConnection::translateLost(const std::string& what) {
     if (watchdog_.expired())
-        return AutomationError(AutomationError::kTimedOut,
-                               "LibreOffice did not finish " + what + " within " +
-                                   DurationText(watchdog_.expiredLimit()) + " and was stopped");
+        return AutomationError(AutomationError::kTimedOut, "LibreOffice did not finish " + what +
+                                                               " " + watchdog_.expiryText() +
+                                                               " and was stopped");
     return AutomationError(AutomationError::kDisconnected, "LibreOffice stopped while " + what);
 }
 
