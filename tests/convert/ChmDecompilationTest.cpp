@@ -327,8 +327,9 @@ TEST_F(DecompileChmTest, AHelpFileWithoutAnyPageFailsTheJob) {
 TEST_F(DecompileChmTest, WithoutPagesTheDecompilersVerdictIsTheReason) {
     const std::vector<std::pair<int, std::string>> expected{
         {PartlyReadExit, "The help file is damaged: the part that could be read holds no topic"},
-        {UnusableExit, "The help file could not be decompiled: the decompiler could not be "
-                       "started, could not open it or did not finish in time"},
+        {UnusableExit,
+         "The help file could not be decompiled: the decompiler could not be "
+         "started, could not open it or did not finish in time"},
     };
     decompiler->Files = {{"style.css", ""}};
     for (const auto& [exit, message] : expected) {

@@ -153,7 +153,10 @@ FakeOffice::FakeOffice(OfficeSetup setup)
                 return make();
             }));
     };
-    product("Word.Application", setup_.wordInstalled, [this] { return makeApplication("app"); });
+    product("Word.Application", setup_.wordInstalled, [this]() -> ObjectRef {
+        if (!setup_.wordStartFailure.empty()) throw std::runtime_error(setup_.wordStartFailure);
+        return makeApplication("app");
+    });
     product("WPS.Application", setup_.wpsInstalled, [this] { return makeApplication("app"); });
     product("com.sun.star.ServiceManager", setup_.serviceManagerInstalled,
             [this] { return makeServiceManager(); });

@@ -60,6 +60,7 @@ private:
 // What the fake office installation on the machine can do.
 struct OfficeSetup {
     bool wordInstalled = true;
+    std::string wordStartFailure;  // set: installed, but creating it fails with this
     bool wpsInstalled = true;
     bool serviceManagerInstalled = true;
     std::string version = "16.0";

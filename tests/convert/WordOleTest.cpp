@@ -57,16 +57,26 @@ TEST_F(WordOle, WpsIsTakenWhenWordIsAbsent) {
     EXPECT_EQ(calls().at(1), "create WPS.Application");
 }
 
-TEST_F(WordOle, NoWordProcessorRaisesTheWpsCreationError) {
+// With no word processor at all the last one tried is named; one that is
+// installed but would not start names why it did not.
+TEST_F(WordOle, NoWordProcessorRaisesTheCauseOfTheFailure) {
+    auto failure = [this] {
+        try {
+            ole->OpenDocument("");
+            return std::string("no word processor, yet a document");
+        } catch (const std::exception& error) {
+            return std::string(error.what());
+        }
+    };
     reinstall([](fake::OfficeSetup& s) { s.wordInstalled = s.wpsInstalled = false; });
-    try {
-        ole->OpenDocument("");
-        FAIL() << "no word processor, yet a document";
-    } catch (const std::exception& error) {
-        const std::string message = error.what();
-        EXPECT_TRUE(message.ends_with(", ProgID: \"WPS.Application\"")) << message;
-    }
+    EXPECT_TRUE(failure().ends_with(", ProgID: \"WPS.Application\"")) << failure();
     EXPECT_FALSE(ole->WordApp);
+
+    reinstall([](fake::OfficeSetup& s) {
+        s.wpsInstalled = false;
+        s.wordStartFailure = "LibreOffice did not start within 1 min 00 s of processor time";
+    });
+    EXPECT_EQ("LibreOffice did not start within 1 min 00 s of processor time", failure());
 }
 
 TEST_F(WordOle, AppVisibleShowsTheWordProcessorMinimised) {

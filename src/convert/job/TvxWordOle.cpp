@@ -24,6 +24,15 @@ bool FileExists(const std::string& path) {
 
 ObjectRef Member(const ObjectRef& object, const char* name) { return object->get(name).toObject(); }
 
+// The product is not installed at all, as opposed to installed but failing to start.
+bool IsNotInstalled(const std::exception& error) {
+    const auto* automation = dynamic_cast<const platform::AutomationError*>(&error);
+    if (!automation) return false;
+    const std::int32_t code = automation->code();
+    return code == platform::AutomationError::invalidClassString().code() ||
+           code == platform::AutomationError::classNotRegistered().code();
+}
+
 }  // namespace
 
 TvxWordOle::TvxWordOle(TvxBatch* batch, std::int32_t count, const TvxNodeEvent& onJobDone)
@@ -34,8 +43,17 @@ TvxWordOle::~TvxWordOle() { QuitApplication(); }
 void TvxWordOle::StartApplication() {
     try {
         WordApp = platform::CreateAutomationObject("Word.Application");
-    } catch (const std::exception&) {
-        WordApp = platform::CreateAutomationObject("WPS.Application");
+    } catch (const std::exception& wordFailure) {
+        // A word processor that is there but would not start is the cause to
+        // report, not the absence of the other one.
+        const bool wordInstalled = !IsNotInstalled(wordFailure);
+        const std::exception_ptr wordError = std::current_exception();
+        try {
+            WordApp = platform::CreateAutomationObject("WPS.Application");
+        } catch (const std::exception& wpsFailure) {
+            if (wordInstalled && IsNotInstalled(wpsFailure)) std::rethrow_exception(wordError);
+            throw;
+        }
         IsWps = true;
     }
     try {

@@ -24,7 +24,8 @@ public:
     bool HasMacros() override;
 
     // Creates the word processor and prepares it. Throws the creation error
-    // of "WPS.Application" when neither word processor can be created.
+    // of "WPS.Application" when neither word processor can be created, except
+    // that an installed "Word.Application" that fails to start gives its own.
     void StartApplication();
     // Starts the word processor when needed and opens `filePath`, or adds a
     // new blank document when there is no such file. An open document is kept.
