@@ -51,3 +51,23 @@ TEST(ConfinedRun, AStalledChildIsKilledWithItsHelpersAtTheLimit) {
     ASSERT_FALSE(slow.Output.empty());
     EXPECT_TRUE(Gone(slow.Output.substr(0, slow.Output.size() - 1))) << "the helper outlived it";
 }
+
+// The limit is the child's processor time: one that waits longer than the
+// limit on a busy machine finishes; one that computes is ended at it.
+TEST(ConfinedRun, TheLimitCountsProcessorTimeUnderAWallCeiling) {
+    platform::ConfinedLimits limits;
+    limits.Time = std::chrono::milliseconds(500);
+    const auto waiting =
+        platform::RunConfined("/bin/sh", {"-c", "sleep 0.8; echo done"}, "", limits);
+    EXPECT_FALSE(waiting.TimedOut);
+    EXPECT_EQ(waiting.Output, "done\n");
+
+    limits.Time = std::chrono::seconds(1);
+    limits.WallCeiling = 30;
+    const auto started = std::chrono::steady_clock::now();
+    const auto spinning =
+        platform::RunConfined("/bin/sh", {"-c", "while :; do :; done"}, "", limits);
+    EXPECT_TRUE(spinning.TimedOut);
+    EXPECT_EQ(spinning.Signal, SIGXCPU);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+}

@@ -23,7 +23,7 @@
 
 struct PageReaderSettings {
     std::string Program = "pellin-reader";  // a bare name is found beside the executable
-    std::chrono::milliseconds TimeLimit{std::chrono::minutes(2)};    // for each run of the reader
+    std::chrono::milliseconds TimeLimit{std::chrono::minutes(2)};    // processor time of each run
     std::chrono::milliseconds TimePerMiB{std::chrono::seconds(10)};  // more per MiB of help file
     std::size_t AddressSpace = std::size_t{4} << 30;
     int MaxRuns = 8;      // runs of one book, each after the last leaves out a topic

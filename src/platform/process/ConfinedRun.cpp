@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <thread>
 
@@ -44,7 +45,7 @@ struct Fd {
 // Runs in the forked child of a multi-threaded process: only calls that are
 // safe there until the exec.
 [[noreturn]] void ExecChild(char* const* argv, const char* folder, int devNull, int out,
-                            pid_t parent, std::size_t addressSpace) {
+                            pid_t parent, std::size_t addressSpace, rlim_t cpuSeconds) {
     ::setpgid(0, 0);
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent) ::_exit(127);
@@ -57,6 +58,9 @@ struct Fd {
     ::signal(SIGPIPE, SIG_DFL);
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
+    // Past the soft limit the kernel sends SIGXCPU, past the hard one SIGKILL.
+    const rlimit cpu{cpuSeconds, cpuSeconds + 1};
+    ::setrlimit(RLIMIT_CPU, &cpu);
     if (addressSpace > 0 && !kSanitized) {
         const rlimit space{addressSpace, addressSpace};
         ::setrlimit(RLIMIT_AS, &space);
@@ -64,6 +68,11 @@ struct Fd {
     if (folder[0] != '\0' && ::chdir(folder) != 0) ::_exit(127);
     ::execve(argv[0], argv, environ);
     ::_exit(127);
+}
+
+rlim_t CpuSeconds(std::chrono::milliseconds limit) {
+    const auto seconds = std::chrono::ceil<std::chrono::seconds>(limit).count();
+    return static_cast<rlim_t>(std::max<long long>(1, seconds));
 }
 
 void KillGroup(pid_t child) {
@@ -103,7 +112,7 @@ bool ReadAvailable(int fd, int waitMs, std::string& output) {
 // Reads the child's output until the child ends (it is left to be reaped)
 // or a limit is met.
 void Watch(pid_t child, int fd, const ConfinedLimits& limits, ConfinedResult& result) {
-    const auto deadline = std::chrono::steady_clock::now() + limits.Time;
+    const auto deadline = std::chrono::steady_clock::now() + limits.Time * limits.WallCeiling;
     bool open = true;
     for (;;) {
         if (StopRequested()) {
@@ -162,7 +171,7 @@ ConfinedResult RunConfined(const std::string& program, const std::vector<std::st
     if (child < 0) return result;
     if (child == 0)
         ExecChild(argv.data(), workingDir.c_str(), devNull.fd, writeEnd.fd, parent,
-                  limits.AddressSpace);
+                  limits.AddressSpace, CpuSeconds(limits.Time));
     ::setpgid(child, child);  // also here, so a kill of the group never misses it
     ::close(writeEnd.fd);
     writeEnd.fd = -1;
@@ -171,6 +180,7 @@ ConfinedResult RunConfined(const std::string& program, const std::vector<std::st
     // is not reaped yet, so the group's number is still its own.
     KillGroup(child);
     Reap(child, result);
+    if (!result.Exited && result.Signal == SIGXCPU) result.TimedOut = true;
     // An exec that failed shows as code 127 before any output.
     result.Started = !(result.Exited && result.ExitCode == 127 && result.Output.empty());
     return result;

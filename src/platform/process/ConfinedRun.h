@@ -1,6 +1,6 @@
 #pragma once
 // Running a helper program that reads untrusted data, so that whatever it
-// meets costs only that run: it gets a time limit and an address-space
+// meets costs only that run: it gets a processor-time limit and an address-space
 // limit, writes no core dump, dies with the thread that started it, and runs
 // in a process group of its own, which a stop of the whole process
 // (platform::RequestStop) kills. What it writes on standard output is
@@ -14,7 +14,11 @@
 namespace platform {
 
 struct ConfinedLimits {
+    // Processor time of the child (whole seconds, rounded up). The wall clock
+    // allows WallCeiling times as much, so a busy machine does not cut a
+    // child short while one that waits for nothing still ends.
     std::chrono::milliseconds Time{std::chrono::minutes(5)};
+    int WallCeiling = 4;
     // Address space of the child; 0 sets none. Ignored in a build with
     // AddressSanitizer, whose shadow memory needs far more.
     std::size_t AddressSpace = std::size_t{4} << 30;
@@ -26,7 +30,7 @@ struct ConfinedResult {
     bool Exited = false;  // ended on its own with ExitCode
     int ExitCode = 0;
     int Signal = 0;         // the signal that ended it, when it did not exit
-    bool TimedOut = false;  // killed at the time limit
+    bool TimedOut = false;  // ended at the processor-time limit or the wall ceiling
     bool Stopped = false;   // killed because the process is stopping
     bool TooMuchOutput = false;
     std::string Output;  // standard output, as far as it came
