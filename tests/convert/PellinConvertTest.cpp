@@ -10,6 +10,7 @@
 
 #include "FakeAutomation.h"
 #include "FakePdfFinisher.h"
+#include "ScratchFolder.h"
 #include "SmallDisk.h"
 #include "batch/TvxBatch.h"
 #include "convert/job/TvxPellin.h"
@@ -23,16 +24,11 @@ using platform::RegistryRoot;
 
 namespace {
 
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string ReadText(const fs::path& file) { return testsupport::ReadBytes(file); }
 
 void WriteText(const fs::path& file, const std::string& text) {
     fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
+    testsupport::WriteBytes(file, text);
 }
 
 std::string TocOf(const std::vector<std::string>& locals) {
