@@ -1,13 +1,13 @@
 #include "platform/process/ProcessCpuTime.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "platform/process/ProcStat.h"
 
 namespace platform {
 
@@ -19,34 +19,15 @@ struct ProcessTimes {
     unsigned long long ticks = 0;  // own time and that of waited-for children
 };
 
-// Reads /proc/<pid>/stat with plain calls: this runs a few times a second.
-// The fields are counted after the command name, which may hold spaces and
-// parentheses itself: 4 is the parent, 14 to 17 the user and system times
-// of the process and of its waited-for children.
+// Field 4 is the parent, 14 to 17 the user and system times of the process
+// and of its waited-for children.
 std::optional<ProcessTimes> ReadTimes(pid_t pid) {
-    char path[32];
-    std::snprintf(path, sizeof path, "/proc/%d/stat", static_cast<int>(pid));
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    char text[1024];
-    const ssize_t length = ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (length <= 0) return std::nullopt;
-    text[length] = '\0';
-    const char* cursor = nullptr;
-    for (const char* c = text; *c; ++c)
-        if (*c == ')') cursor = c + 1;
-    if (!cursor) return std::nullopt;
+    const auto fields = ProcStatFields(pid, 17);
+    if (!fields) return std::nullopt;
     ProcessTimes times{pid, 0, 0};
-    for (int field = 3; field <= 17; ++field) {
-        while (*cursor == ' ') ++cursor;
-        if (!*cursor) return std::nullopt;
-        char* end = nullptr;
-        const unsigned long long value = std::strtoull(cursor, &end, 10);
-        if (field == 4) times.parent = static_cast<pid_t>(value);
-        if (field >= 14) times.ticks += value;
-        cursor = end && end != cursor ? end : cursor + 1;
-    }
+    times.parent = static_cast<pid_t>(std::strtol((*fields)[4 - 3].c_str(), nullptr, 10));
+    for (int field = 14; field <= 17; ++field)
+        times.ticks += std::strtoull((*fields)[field - 3].c_str(), nullptr, 10);
     return times;
 }
 

@@ -8,27 +8,19 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
+
+#include "platform/process/ProcStat.h"
 
 namespace platform {
 
 namespace {
 
-// The start time from /proc/<pid>/stat: the 22nd field, counted after the
-// command name, which may hold spaces and parentheses itself.
+// The start time: field 22 of the process's stat line.
 std::optional<std::string> StartTimeOf(pid_t pid) {
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    if (!file || !std::getline(file, text)) return std::nullopt;
-    const auto close = text.rfind(')');
-    if (close == std::string::npos) return std::nullopt;
-    std::istringstream fields(text.substr(close + 1));
-    std::string field;
-    for (int i = 3; i <= 22; ++i)
-        if (!(fields >> field)) return std::nullopt;
-    return field;
+    const auto fields = ProcStatFields(pid, 22);
+    if (!fields) return std::nullopt;
+    return fields->back();
 }
 
 const std::string& HostName() {
