@@ -246,6 +246,26 @@ TEST_F(BookFolder, PicturesSideBySideGetASpaceTheLineCanBreakAt) {
     EXPECT_TRUE(Contains(text, "</b><img")) << text;
 }
 
+TEST_F(BookFolder, PunctuationAScriptFillsInPerLanguageIsFilledIn) {
+    const auto set = [](const std::string& id, const std::string& values) {
+        return "<span id=\"" + id + "\"></span><script>AddLanguageSpecificTextSet(\"" + id + "?" +
+               values + "\");</script>";
+    };
+    job.Write("cs.htm", "<body onload=\"OnLoad('cs')\"><p>System\n" +
+                            set("L1", "cs=.|vb=.|cpp=::|nu=.") + "Object</p><p>List" +
+                            set("L2", "cs=&lt;|vb=(Of |nu=(") + "T" + set("L3", "cpp=&gt;|nu=)") +
+                            "</p><p>Run" + set("L4", "cpp=()") + " method</p></body>");
+    job.Write("vb.htm", "<body onload=\"OnLoad('vb')\"><p>List" +
+                            set("L2", "cs=&lt;|vb=(Of |nu=(") + "T</p></body>");
+    Build({"cs.htm", "vb.htm"});
+    const std::string text = BookText();
+    EXPECT_TRUE(Contains(text, "System<span>.</span>Object")) << text;
+    EXPECT_TRUE(Contains(text, "List<span>&lt;</span>T<span>)</span>")) << text;
+    EXPECT_TRUE(Contains(text, "Run<span></span> method")) << text;
+    EXPECT_TRUE(Contains(text, "List<span>(Of </span>T")) << text;
+    EXPECT_FALSE(Contains(text, "AddLanguageSpecificTextSet")) << text;
+}
+
 TEST_F(BookFolder, PagesAreReadInTheirOwnCharacterSetAndWrittenInUtf8) {
     job.Write("ru.htm", "<p>\xCF\xF0\xE8\xE2\xE5\xF2</p>");  // windows-1251, no declaration
     job.Write("utf.htm", "<meta charset=\"utf-8\"><p>\xD0\x9C\xD0\xB8\xD1\x80</p>");

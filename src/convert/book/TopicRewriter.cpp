@@ -10,6 +10,7 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
+#include "convert/book/LanguageSpecificText.h"
 #include "convert/book/PictureSizing.h"
 #include "convert/book/SvgPicture.h"
 #include "convert/book/TopicStyles.h"
@@ -71,6 +72,7 @@ TopicContent TopicRewriter::Rewrite(int topic, const std::string& path, HtmlPage
     path_ = path;
     content_ = {};
     if (xmlNode* root = page.Root()) {
+        FillLanguageSpecificText(root);
         ResolveTopicStyles(root, CollectSheets(root));
         if (RewriteElement(root, 0)) RewriteAttributes(root);
     }
