@@ -50,16 +50,18 @@ bool Contains(const std::string& text, const std::string& part) {
 
 TEST_F(TopicStyles, TopicsWithConflictingSheetsEachKeepTheirOwnColoursAndFonts) {
     job.Write("a.css",
-              "body { font-family: Georgia, serif; color: #112233 } h1 { color: #aa0000 }");
+              "body { font-family: Georgia, serif; color: #112233 } h1 { color: #aa0000 } "
+              "table { width: 100% }");
     job.Write("a.htm",
               "<head><link rel=stylesheet href=a.css></head>"
               "<body><h1>Alpha</h1><p>Body <span class=k>key</span></p><ul><li>item</li></ul>"
-              "</body>");
+              "<table width=300><tr><td>cell</td></tr></table></body>");
     job.Write("b.htm",
               "<head><style>body { font: 12px Verdana } h1 { color: #0000bb; font-size: 150%; "
               "font-weight: normal }"
               " .k { color: #00aa00 }</style></head>"
-              "<body><h1>Beta</h1><p>Body <span class=k>key</span></p></body>");
+              "<body><h1>Beta</h1><p>Body <span class=k>key</span></p>"
+              "<table style=\"width: 20em\"><tr><td>cell</td></tr></table></body>");
     const auto parts = BuildParts({"a.htm", "b.htm"});
     ASSERT_EQ(parts.size(), 2u);
     // Everything the first topic's sheet says and nothing of the second's.
@@ -69,6 +71,7 @@ TEST_F(TopicStyles, TopicsWithConflictingSheetsEachKeepTheirOwnColoursAndFonts) 
     EXPECT_TRUE(Contains(StyleOf(a, "h1"), "font-size: 24pt")) << a;  // 2em of 16 px
     EXPECT_TRUE(Contains(StyleOf(a, "p"), "color: #112233")) << a;
     EXPECT_TRUE(Contains(StyleOf(a, "li"), "color: #112233")) << a;  // the bullet's colour
+    EXPECT_TRUE(Contains(a, "<table width=\"100%\"")) << a;  // the office reads no width property
     for (const char* other : {"Verdana", "#0000bb", "#00aa00"})
         EXPECT_FALSE(Contains(a, other)) << other;
     const std::string b = parts[1];
@@ -77,8 +80,22 @@ TEST_F(TopicStyles, TopicsWithConflictingSheetsEachKeepTheirOwnColoursAndFonts) 
     EXPECT_TRUE(Contains(StyleOf(b, "h1"), "font-family: Verdana")) << b;
     EXPECT_TRUE(Contains(StyleOf(b, "h1"), "font-weight: normal")) << b;
     EXPECT_EQ(StyleOf(b, "span"), "color: #00aa00") << b;
+    EXPECT_TRUE(Contains(b, "<table width=\"240\"")) << b;  // 20em of 12 px
     for (const char* other : {"Georgia", "#aa0000", "#112233"})
         EXPECT_FALSE(Contains(b, other)) << other;
+}
+
+TEST_F(TopicStyles, RelativeFontSizesKeepTheirFractionsDownTheTree) {
+    job.Write("a.htm",
+              "<head><style>body { font-size: 70% } div { font-size: 105% } "
+              "h4 { font-size: 90% } p { font-size: x-small } span { font-size: 7.5pt }"
+              "</style></head><body><div><h4>Return value</h4><p>small <span>and</span></p>"
+              "</div></body>");
+    const std::string book = BuildParts({"a.htm"})[0];
+    // 16 px x 0.7 x 1.05 x 0.9 is 10.584 px; whole pixels at each step made it 9 px.
+    EXPECT_TRUE(Contains(StyleOf(book, "h4"), "font-size: 7.94pt")) << book;
+    EXPECT_TRUE(Contains(StyleOf(book, "p"), "font-size: 7.5pt")) << book;
+    EXPECT_EQ(StyleOf(book, "span"), "(none)") << book;  // as big as its paragraph
 }
 
 TEST_F(TopicStyles, WhatTheSheetsHideIsLeftOutAndInlineListsBecomeALine) {
