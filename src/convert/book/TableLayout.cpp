@@ -7,6 +7,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -335,18 +336,52 @@ void LayOutTable(xmlNode* table, double width, double whole, int depth, int tabl
         }
 }
 
+// The room a block's own margins and padding (from its style, in points)
+// take from its content's width, in pixels.
+double SidesPx(const xmlNode* element) {
+    const std::string style = html::Attribute(element, "style");
+    double points = 0;
+    for (const char* side : {"margin-left:", "margin-right:", "padding-left:", "padding-right:"}) {
+        const auto at = style.find(side);
+        if (at == std::string::npos || (at > 0 && style[at - 1] != ' ' && style[at - 1] != ';'))
+            continue;
+        const std::string_view value =
+            Trimmed(std::string_view(style).substr(at + std::strlen(side)));
+        double number = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), number);
+        if (error == std::errc() && std::isfinite(number) && number > 0 &&
+            std::string_view(end, 2) == "pt")
+            points += number;
+    }
+    return points * 4 / 3;
+}
+
+// The office takes a table's percentage of the whole text area (or cell), so
+// a table in an indented block gets the share of the whole its room is.
+void FitPercentageWidth(xmlNode* table, double width, double whole) {
+    const std::string written = std::string(Trimmed(html::Attribute(table, "width")));
+    if (written.empty() || written.back() != '%' || width >= whole) return;
+    const double percent = LengthPx(written, 100);
+    if (percent <= 0) return;
+    const long fitted = std::lround(percent * width / whole);
+    html::SetAttribute(table, "width", std::to_string(std::clamp(fitted, 1L, 100L)) + "%");
+}
+
 void LayOut(xmlNode* element, double width, double whole, int depth, int tableDepth) {
     if (depth > kMaxDepth) return;
     for (xmlNode* child = element->children; child != nullptr; child = child->next) {
         if (!html::IsElement(child)) continue;
         const std::string name = html::Name(child);
         if (name == "table") {
+            const std::string written = html::Attribute(child, "width");
             LayOutTable(child, width, whole, depth + 1, tableDepth);
+            if (html::Attribute(child, "width") == written) FitPercentageWidth(child, width, whole);
         } else {
             const bool indented =
                 name == "ul" || name == "ol" || name == "blockquote" || name == "dd";
-            LayOut(child, indented ? std::max(width - kIndentPx, kCharPx) : width, whole, depth + 1,
-                   tableDepth);
+            const double room = width - (indented ? kIndentPx : 0) - SidesPx(child);
+            LayOut(child, std::max(room, kCharPx), whole, depth + 1, tableDepth);
         }
     }
 }
