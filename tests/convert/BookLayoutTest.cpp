@@ -106,7 +106,8 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
         "<table class=\"memberdecls\"><tr class=\"heading\"><td colspan=\"2\"><h2>"
         "<a name=\"pub\"></a>Public Member Functions</h2></td></tr>"
         "<tr><td>int</td><td>f()</td></tr></table>"
-        "<table><tr><td><h3>Alone</h3></td></tr></table></body>",
+        "<table class=\"titleTable\"><tr><td><a name=\"top\"></a><h1>Alone</h1></td></tr>"
+        "</table><p>after</p><table border=\"1\"><tr><td><h3>Boxed</h3></td></tr></table></body>",
         "UTF-8");
     KeepHeadingsWithText(page.Find("body"));
     const std::string body = Body(page);
@@ -121,8 +122,10 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
               body.find("<h2><a name=\"pub\"></a>Public Member Functions</h2><table "
                         "class=\"memberdecls\"><tr><td>int</td>"))
         << "a heading row's heading goes before its table: " << body;
-    EXPECT_NE(std::string::npos, body.find("<table><tr><td><h3>Alone</h3></td></tr></table>"))
-        << "a table of its heading alone stays: " << body;
+    EXPECT_NE(std::string::npos, body.find("<h1><a name=\"top\"></a>Alone</h1><p>after</p>"))
+        << "a plain table of its heading alone becomes the heading: " << body;
+    EXPECT_NE(std::string::npos, body.find("<table border=\"1\"><tr><td><h3>Boxed</h3>"))
+        << "a boxed one stays: " << body;
 }
 
 TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
@@ -140,4 +143,19 @@ TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
     EXPECT_NE(std::string::npos, body.find("<table><tr><td>several words"))
         << "lines that can wrap are left to the office: " << body;
     EXPECT_NE(std::string::npos, body.find("<table width=\"50%\">")) << body;
+}
+
+TEST(TableLayout, AFullWidthTableInAnIndentedBlockStaysInsideTheMargin) {
+    HtmlPage page(
+        "<body><div style=\"margin-left: 30pt; margin-bottom: 0pt\">"
+        "<table width=\"100%\"><tr><td>a</td></tr></table></div>"
+        "<table width=\"100%\"><tr><td>b</td></tr></table></body>",
+        "UTF-8");
+    LayOutTables(page.Find("body"));
+    const std::string body = Body(page);
+    std::string width;
+    Columns(body, 0, width);
+    EXPECT_EQ("94%", width) << "600 of 640 px: " << body;  // the office counts the whole area
+    Columns(body, 1, width);
+    EXPECT_EQ("100%", width) << body;
 }

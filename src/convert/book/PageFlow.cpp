@@ -84,25 +84,56 @@ xmlNode* FirstRow(xmlNode* table) {
     return html::IsElement(node) && html::Name(node) == "tr" ? node : nullptr;
 }
 
-// A table whose first row is one cell holding only a heading loses the row;
-// the heading goes before the table.
-void TakeOutHeadingRow(xmlNode* table) {
+// Drawn as nothing but its content: no border or background of its own.
+bool IsPlainBox(const xmlNode* element) {
+    const std::string style = html::Attribute(element, "style");
+    const std::string border = html::Attribute(element, "border");
+    return style.find("border") == std::string::npos &&
+           style.find("background") == std::string::npos &&
+           !html::HasAttribute(element, "bgcolor") && !html::HasAttribute(element, "background") &&
+           (border.empty() || border == "0");
+}
+
+// A table whose first row is one cell holding only a heading (after the
+// anchors that open it) loses the row; the heading goes before the table.
+// A plain table of that row alone (Sandcastle's title) becomes its heading:
+// the office keeps a heading, not a table, with what follows.
+// Returns the heading when it took the table's place, else the table.
+xmlNode* TakeOutHeadingRow(xmlNode* table) {
     xmlNode* row = FirstRow(table);
     xmlNode* cell = row != nullptr ? FirstContent(row) : nullptr;
-    if (!html::IsElement(cell) || NextContent(cell) != nullptr) return;
+    if (!html::IsElement(cell) || NextContent(cell) != nullptr) return table;
     xmlNode* heading = FirstContent(cell);
-    if (!IsHeading(heading) || NextContent(heading) != nullptr || NextContent(row) == nullptr)
-        return;
+    while (IsLoneAnchor(heading)) heading = NextContent(heading);
+    if (!IsHeading(heading) || NextContent(heading) != nullptr) return table;
+    const bool alone = NextContent(row) == nullptr &&
+                       (row->parent == table || NextContent(row->parent) == nullptr);
+    if (alone && !(IsPlainBox(table) && IsPlainBox(row) && IsPlainBox(cell))) return table;
+    xmlNode* first = heading->children;
+    for (xmlNode* anchor = FirstContent(cell); anchor != heading;) {
+        xmlNode* next = NextContent(anchor);
+        xmlUnlinkNode(anchor);
+        if (first != nullptr)
+            xmlAddPrevSibling(first, anchor);
+        else
+            xmlAddChild(heading, anchor);
+        anchor = next;
+    }
     xmlUnlinkNode(heading);
     xmlAddPrevSibling(table, heading);
-    html::Remove(row);
+    if (!alone) {
+        html::Remove(row);
+        return table;
+    }
+    html::Remove(table);
+    return heading;
 }
 
 void KeepWithText(xmlNode* element, int depth) {
     if (depth > kMaxDepth) return;
     for (xmlNode* child = element->children; child != nullptr; child = child->next) {
         if (!html::IsElement(child)) continue;
-        if (html::Name(child) == "table") TakeOutHeadingRow(child);
+        if (html::Name(child) == "table") child = TakeOutHeadingRow(child);
         if (IsHeading(child))
             TakeInAnchors(child);
         else
