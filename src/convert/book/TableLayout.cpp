@@ -351,7 +351,7 @@ double SidesPx(const xmlNode* element) {
         const auto [end, error] =
             std::from_chars(value.data(), value.data() + value.size(), number);
         if (error == std::errc() && std::isfinite(number) && number > 0 &&
-            std::string_view(end, 2) == "pt")
+            value.substr(end - value.data(), 2) == "pt")
             points += number;
     }
     return points * 4 / 3;
