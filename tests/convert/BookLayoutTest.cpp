@@ -141,3 +141,26 @@ TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
         << "lines that can wrap are left to the office: " << body;
     EXPECT_NE(std::string::npos, body.find("<table width=\"50%\">")) << body;
 }
+
+TEST(TableLayout, AWrappingTableGetsItsWordsWidthsOnlyWhenTheyFitWithRoomToSpare) {
+    std::string description;
+    for (int i = 0; i < 20; ++i) description += "a shallow copy ";
+    const std::string member =
+        "<tr><td><img width=\"16\" src=\"a.gif\"></td><td>MemberwiseClone</td>"
+        "<td>" +
+        description + "</td></tr>";
+    HtmlPage page("<body><table>" + member +
+                      "</table><table><tr><td style=\"font-size: 30pt\">"
+                      "ProjectNameLong</td></tr>" +
+                      member + "</table></body>",
+                  "UTF-8");
+    LayOutTables(page.Find("body"));
+    const std::string body = Body(page);
+    // 28, 15 x 9.6 + 12 and the rest of 640 px, in pixels: the office widens
+    // a column of 4% to its text.
+    EXPECT_NE(std::string::npos,
+              body.find("<table><col width=\"28\"><col width=\"156\"><col width=\"456\"><tr>"))
+        << "the name column keeps its word: " << body;
+    EXPECT_EQ(3u, Count(body, "<col "))
+        << "a 40 px name leaves too little room to trust the estimate: " << body;
+}
