@@ -106,7 +106,9 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
         "<table class=\"memberdecls\"><tr class=\"heading\"><td colspan=\"2\"><h2>"
         "<a name=\"pub\"></a>Public Member Functions</h2></td></tr>"
         "<tr><td>int</td><td>f()</td></tr></table>"
-        "<table><tr><td><h3>Alone</h3></td></tr></table></body>",
+        "<table><tr><td><h3>Alone</h3></td></tr></table>"
+        "<table><col width=\"64\"><tr><td><h3>Sized</h3></td></tr>"
+        "<tr><td>x</td></tr></table></body>",
         "UTF-8");
     KeepHeadingsWithText(page.Find("body"));
     const std::string body = Body(page);
@@ -123,6 +125,8 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
         << "a heading row's heading goes before its table: " << body;
     EXPECT_NE(std::string::npos, body.find("<table><tr><td><h3>Alone</h3></td></tr></table>"))
         << "a table of its heading alone stays: " << body;
+    EXPECT_NE(std::string::npos, body.find("<h3>Sized</h3><table><col width=\"64\"><tr><td>x"))
+        << "the columns' widths do not hide the heading row: " << body;
 }
 
 TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
