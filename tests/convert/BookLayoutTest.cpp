@@ -107,7 +107,9 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
         "<a name=\"pub\"></a>Public Member Functions</h2></td></tr>"
         "<tr><td>int</td><td>f()</td></tr></table>"
         "<table class=\"titleTable\"><tr><td><a name=\"top\"></a><h1>Alone</h1></td></tr>"
-        "</table><p>after</p><table border=\"1\"><tr><td><h3>Boxed</h3></td></tr></table></body>",
+        "</table><p>after</p><table border=\"1\"><tr><td><h3>Boxed</h3></td></tr></table>"
+        "<table><col width=\"64\"><tr><td><h3>Sized</h3></td></tr>"
+        "<tr><td>x</td></tr></table></body>",
         "UTF-8");
     KeepHeadingsWithText(page.Find("body"));
     const std::string body = Body(page);
@@ -126,6 +128,8 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
         << "a plain table of its heading alone becomes the heading: " << body;
     EXPECT_NE(std::string::npos, body.find("<table border=\"1\"><tr><td><h3>Boxed</h3>"))
         << "a boxed one stays: " << body;
+    EXPECT_NE(std::string::npos, body.find("<h3>Sized</h3><table><col width=\"64\"><tr><td>x"))
+        << "the columns' widths do not hide the heading row: " << body;
 }
 
 TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
@@ -143,6 +147,29 @@ TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
     EXPECT_NE(std::string::npos, body.find("<table><tr><td>several words"))
         << "lines that can wrap are left to the office: " << body;
     EXPECT_NE(std::string::npos, body.find("<table width=\"50%\">")) << body;
+}
+
+TEST(TableLayout, AWrappingTableGetsItsWordsWidthsOnlyWhenTheyFitWithRoomToSpare) {
+    std::string description;
+    for (int i = 0; i < 20; ++i) description += "a shallow copy ";
+    const std::string member =
+        "<tr><td><img width=\"16\" src=\"a.gif\"></td><td>MemberwiseClone</td>"
+        "<td>" +
+        description + "</td></tr>";
+    HtmlPage page("<body><table>" + member +
+                      "</table><table><tr><td style=\"font-size: 30pt\">"
+                      "ProjectNameLong</td></tr>" +
+                      member + "</table></body>",
+                  "UTF-8");
+    LayOutTables(page.Find("body"));
+    const std::string body = Body(page);
+    // 28, 15 x 9.6 + 12 and the rest of 640 px, in pixels: the office widens
+    // a column of 4% to its text.
+    EXPECT_NE(std::string::npos,
+              body.find("<table><col width=\"28\"><col width=\"156\"><col width=\"456\"><tr>"))
+        << "the name column keeps its word: " << body;
+    EXPECT_EQ(3u, Count(body, "<col "))
+        << "a 40 px name leaves too little room to trust the estimate: " << body;
 }
 
 TEST(TableLayout, AFullWidthTableInAnIndentedBlockStaysInsideTheMargin) {

@@ -76,9 +76,12 @@ void TakeInAnchors(xmlNode* heading) {
     }
 }
 
-// The first row of `table` (directly or in its first row group).
+// The first row of `table` (directly or in its first row group), after the
+// columns' widths.
 xmlNode* FirstRow(xmlNode* table) {
     xmlNode* node = FirstContent(table);
+    while (html::IsElement(node) && (html::Name(node) == "col" || html::Name(node) == "colgroup"))
+        node = NextContent(node);
     const std::string name = html::IsElement(node) ? html::Name(node) : std::string();
     if (name == "thead" || name == "tbody") node = FirstContent(node);
     return html::IsElement(node) && html::Name(node) == "tr" ? node : nullptr;

@@ -18,14 +18,20 @@
 namespace {
 
 // An average character of a 16 px sans-serif font as the office draws it
-// (0.6 em), and of a 13 px monospace font, both on the wide side.
+// (0.6 em), and of a 13 px monospace font, both on the wide side; larger
+// fonts in proportion, up to a size no text of a table is written in.
+constexpr double kTextPx = 16;
 constexpr double kCharPx = 9.6;
+constexpr double kCodePx = 13;
 constexpr double kCodeCharPx = 8.0;
+constexpr double kMaxFontPx = 200;
 constexpr double kCellExtraPx = 12;  // a cell's padding, border and spacing
 constexpr double kIndentPx = 40;     // of a list or quotation
 constexpr double kPicturePx = 16;    // a picture without a width: an icon
 constexpr int kMaxDepth = 500;       // the rewriter cuts deeper content
 constexpr int kMaxTableDepth = 32;   // tables in tables deeper than this keep their widths
+// How far the office's widths of a table's longest words may exceed the estimate.
+constexpr double kEstimateError = 1.25;
 
 struct Extent {
     double min = 0;  // the widest thing that cannot be broken
@@ -96,6 +102,25 @@ bool IsCode(const xmlNode* element) {
     return html::Attribute(element, "style").rfind("font-family: monospace", 0) == 0;
 }
 
+// The width of an average character of the element's text: its style's
+// font size in pt or px (as the book's computed styles give it), at least
+// that of the font the estimate is made for.
+double CharPx(const xmlNode* element, double around) {
+    const bool code = IsCode(element);
+    const std::string style = html::Attribute(element, "style");
+    const auto at = style.find("font-size:");
+    if (at == std::string::npos) return code ? kCodeCharPx : around;
+    std::string_view size = Trimmed(std::string_view(style).substr(at + 10));
+    size = size.substr(0, size.find(';'));
+    double px = 0;
+    if (size.size() > 2 && size.substr(size.size() - 2) == "pt")
+        px = LengthPx(size.substr(0, size.size() - 2), 0) * 4 / 3;
+    else
+        px = LengthPx(size, 0);
+    const double ratio = code ? kCodeCharPx / kCodePx : kCharPx / kTextPx;
+    return std::max(code ? kCodeCharPx : kCharPx, std::min(px, kMaxFontPx) * ratio);
+}
+
 void AddText(const std::string& text, double charPx, Extent& extent, double& line) {
     double word = 0;
     const auto endWord = [&] {
@@ -121,11 +146,12 @@ void AddText(const std::string& text, double charPx, Extent& extent, double& lin
 
 Extent TableExtent(xmlNode* table, int tableDepth);
 
-void AddContent(xmlNode* node, bool code, Extent& extent, double& line, int depth, int tableDepth) {
+void AddContent(xmlNode* node, double charPx, Extent& extent, double& line, int depth,
+                int tableDepth) {
     if (depth > kMaxDepth) return;
     for (xmlNode* child = node->children; child != nullptr; child = child->next) {
         if (html::IsText(child)) {
-            AddText(html::TextContent(child), code ? kCodeCharPx : kCharPx, extent, line);
+            AddText(html::TextContent(child), charPx, extent, line);
             continue;
         }
         if (!html::IsElement(child)) continue;
@@ -143,7 +169,7 @@ void AddContent(xmlNode* node, bool code, Extent& extent, double& line, int dept
         } else {
             const bool block = OneOf(name, kBlocks);
             if (block) line = 0;
-            AddContent(child, code || IsCode(child), extent, line, depth + 1, tableDepth);
+            AddContent(child, CharPx(child, charPx), extent, line, depth + 1, tableDepth);
             if (block) line = 0;
         }
     }
@@ -209,7 +235,7 @@ std::vector<Column> ColumnsOf(xmlNode* table, const std::vector<std::vector<Cell
         for (const Cell& cell : row) {
             Extent extent;
             double line = 0;
-            AddContent(cell.element, IsCode(cell.element), extent, line, 0, tableDepth);
+            AddContent(cell.element, CharPx(cell.element, kCharPx), extent, line, 0, tableDepth);
             if (html::HasAttribute(cell.element, "nowrap")) extent.min = extent.max;
             if (cell.span != 1) continue;
             Column& column = columns[cell.column];
@@ -259,7 +285,11 @@ std::vector<double> Widths(const std::vector<Column>& columns, double width, boo
     return widths;
 }
 
-void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
+// The columns' widths as shares of the table or, when `pixels`, in pixels:
+// the office holds a table of the page's width to pixel widths, but gives a
+// narrow column of shares (10% of it) the width of its text as though it
+// had none and runs the table past the margin.
+void WriteColumns(xmlNode* table, const std::vector<double>& widths, bool pixels) {
     for (xmlNode* child = table->children; child != nullptr;) {
         xmlNode* next = child->next;
         const std::string name = html::Name(child);
@@ -273,7 +303,9 @@ void WriteColumns(xmlNode* table, const std::vector<double>& widths) {
     for (double w : widths) {
         xmlNode* col = xmlNewDocNode(table->doc, nullptr, BAD_CAST "col", nullptr);
         const long percent = std::max(1L, std::lround(100 * w / total));
-        html::SetAttribute(col, "width", std::to_string(percent) + "%");
+        html::SetAttribute(
+            col, "width",
+            pixels ? std::to_string(std::max(1L, std::lround(w))) : std::to_string(percent) + "%");
         if (first != nullptr)
             xmlAddPrevSibling(first, col);
         else
@@ -301,12 +333,34 @@ double ShrunkTableWidth(const std::vector<Column>& columns, double room) {
     return singleWords && sumMax <= room ? sumMax : 0;
 }
 
-// A table written wider than its room gets the browser's column widths in a
-// table as wide as the room. Other tables are left to the office: giving
-// every table whose lines wrap its columns' widths kept words whole in
-// Sandcastle's member tables but made Doxygen's run past the margin. The office takes a table's
-// percentage of the whole text area (or cell), not of an indented block's width, so `whole` is the
-// width it is a share of.
+// Whether the office would break a word of this table that a browser keeps
+// whole. The office shares the width of a table whose lines wrap as a
+// browser does, but from minimum widths that leave out the cells' padding,
+// so a column that gets little more than its longest word (a member table's
+// names beside long descriptions) breaks that word ("MemberwiseClon/e").
+// Only a table whose minimum widths fit its room with a margin for the
+// estimate's error is named: the office's own widths keep a table whose
+// longest words fill the room within the margin, written ones may not.
+bool BreaksWords(const std::vector<Column>& columns, const std::vector<double>& widths,
+                 double room) {
+    double sumMin = 0, sumMax = 0;
+    for (const Column& column : columns) {
+        sumMin += column.extent.min;
+        sumMax += column.extent.max;
+    }
+    if (sumMax <= room || sumMin * kEstimateError > room) return false;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].extent.min > kPicturePx + kCellExtraPx &&
+            widths[i] - columns[i].extent.min < kCellExtraPx)
+            return true;
+    return false;
+}
+
+// A table written wider than its room, or one whose words the office would
+// break, gets the browser's column widths in a table as wide as the room.
+// Other tables are left to the office. The office takes a table's
+// percentage of the whole text area (or cell), not of an indented block's
+// width, so `whole` is the width it is a share of.
 void LayOutTable(xmlNode* table, double width, double whole, int depth, int tableDepth) {
     const auto rows = RowsOf(table);
     const std::vector<Column> columns = ColumnsOf(table, rows, width, tableDepth);
@@ -315,16 +369,21 @@ void LayOutTable(xmlNode* table, double width, double whole, int depth, int tabl
     const double room = authorWidth > 0 ? std::min(authorWidth, width) : width;
     double authorSum = 0;
     for (const Column& column : columns) authorSum += column.authorPx;
-    const bool rewrite = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
     const std::vector<double> widths = Widths(columns, room, authorWidth > 0);
+    const bool tooWide = LengthPx(html::Attribute(table, "width"), 0) > width || authorSum > width;
+    // A width given to the whole table (Sandcastle's sheets make every table
+    // 100% wide) leaves its columns to the layout as well.
+    const bool breaksWords =
+        !tooWide && tableDepth == 0 && authorSum == 0 && BreaksWords(columns, widths, room);
+    const bool rewrite = tooWide || breaksWords;
     const double shrunk = authorWidth > 0 || rewrite ? 0 : ShrunkTableWidth(columns, room);
     if (shrunk > 0) html::SetAttribute(table, "width", std::to_string(std::lround(shrunk)));
-    if (rewrite) {
+    if (tooWide) {
         DropWidths(table);
         const long percent = std::lround(100 * std::min(room, width) / whole);
         html::SetAttribute(table, "width", std::to_string(std::clamp(percent, 1L, 100L)) + "%");
-        WriteColumns(table, widths);
     }
+    if (rewrite) WriteColumns(table, widths, breaksWords);
     for (const auto& row : rows)
         for (const Cell& cell : row) {
             if (rewrite) DropWidths(cell.element);

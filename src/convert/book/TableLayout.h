@@ -6,10 +6,13 @@
 // and its columns get a browser's widths: each at least the width of its
 // longest word, picture or code line, a width the author gives kept where
 // the content allows, the rest shared by the length of the text. Text widths
-// are estimated from character counts, a little on the wide side. A table
-// that fits without wrapping and has a column of single words gets its
-// width in pixels, which the office otherwise makes too narrow for its
-// widest word. Other tables are left to the office.
+// are estimated from character counts and font sizes, a little on the wide
+// side. A table whose lines wrap gets the same when the office would make a
+// column narrower than its longest word and the longest words leave room
+// to spare for the estimate's error. A table that fits without wrapping
+// and has a column of single words gets its width in pixels, which the
+// office otherwise makes too narrow for its widest word. Other tables are
+// left to the office.
 
 typedef struct _xmlNode xmlNode;
 
