@@ -85,6 +85,21 @@ TEST_F(TopicStyles, TopicsWithConflictingSheetsEachKeepTheirOwnColoursAndFonts) 
         EXPECT_FALSE(Contains(b, other)) << other;
 }
 
+TEST_F(TopicStyles, ThePageIsStyledAsABrowserPrintsIt) {
+    job.Write("print.css", ".k { color: #0000ff }");
+    job.Write("screen.css", ".k { color: #ff0000 }");
+    job.Write("a.htm",
+              "<head><link rel=stylesheet media=\"only screen and (min-width: 9px)\" "
+              "href=screen.css><link rel=stylesheet media=\"Print, projection\" href=print.css>"
+              "<style>@media print { #top { display: none } } "
+              "@media screen { p { color: #00ff00 } }</style></head>"
+              "<body><div id=top>Project banner</div><p>Body <span class=k>key</span></p></body>");
+    const std::string book = BuildParts({"a.htm"})[0];
+    EXPECT_FALSE(Contains(book, "Project banner")) << book;
+    EXPECT_FALSE(Contains(book, "#00ff00")) << book;
+    EXPECT_EQ(StyleOf(book, "span"), "color: #0000ff") << book;
+}
+
 TEST_F(TopicStyles, RelativeFontSizesKeepTheirFractionsDownTheTree) {
     job.Write("a.htm",
               "<head><style>body { font-size: 70% } div { font-size: 105% } "

@@ -180,7 +180,31 @@ std::vector<std::string> TopicRewriter::CollectSheets(xmlNode* root) {
     return sheets;
 }
 
+namespace {
+
+// Whether a sheet for these media ("screen", "print, projection", "only
+// screen and (max-width: 600px)") styles a printed page.
+bool PrintsWith(const std::string& media) {
+    std::size_t start = 0;
+    while (start <= media.size()) {
+        std::size_t end = media.find(',', start);
+        if (end == std::string::npos) end = media.size();
+        std::string query = platform::ToLowerAscii(media.substr(start, end - start));
+        const auto first = query.find_first_not_of(" \t\r\n");
+        query.erase(0, first == std::string::npos ? query.size() : first);
+        if (query.rfind("only ", 0) == 0) query.erase(0, 5);
+        const std::string type = query.substr(0, query.find_first_of(" \t\r\n("));
+        if (type.empty() || type == "all" || type == "print") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::optional<std::string> TopicRewriter::SheetOf(xmlNode* element) {
+    if (html::HasAttribute(element, "media") && !PrintsWith(html::Attribute(element, "media")))
+        return std::nullopt;
     if (html::Name(element) == "style") return SafeCss(html::TextContent(element), path_, 0);
     const std::string rel = platform::ToLowerAscii(html::Attribute(element, "rel"));
     if (rel.find("stylesheet") == std::string::npos) return std::nullopt;

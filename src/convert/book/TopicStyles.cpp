@@ -104,7 +104,7 @@ public:
         return nullptr;
     }
     void get_media_features(litehtml::media_features& media) const override {
-        media.type = litehtml::media_type_screen;
+        media.type = litehtml::media_type_print;  // the book is printed, as a browser prints
         media.width = media.device_width = kPageWidth;
         media.height = media.device_height = kPageHeight;
         media.color = 8;
