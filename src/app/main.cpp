@@ -2,6 +2,7 @@
 // command line load the project, takes the windowless road or the window's,
 // and frees the objects in the reverse order however the process ends.
 
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -111,6 +112,10 @@ int ExitCodeAfter(int code) {
 int main(int argc, char** argv) {
     // First of all, so a stop asked for during start-up is not lost either.
     platform::InstallStopSignals();
+    // A write to a pipe or socket whose reader has gone (the office's
+    // connection as the office ends, a console piped into `head`) fails with
+    // EPIPE where it is checked, instead of ending the run without its summary.
+    ::signal(SIGPIPE, SIG_IGN);
     platform::XdgOpenLauncher shell;
     ProcessObjects objects;
 #ifdef PELLIN_HAVE_OFFICE

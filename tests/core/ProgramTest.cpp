@@ -102,6 +102,12 @@ TEST_F(Program, HelpAndVersionNeedNoDesktopAndGoToStandardOutput) {
     EXPECT_EQ(Run("--version"), 0);
     EXPECT_EQ(Out(), "Pellin Convertor 2025.17.420.2241\n");
     EXPECT_EQ(Err(), "");
+    // Output into a pipe nobody reads any more ends the program by its own
+    // code, not by SIGPIPE (128 + 13).
+    const std::string closed = "{ sleep 0.3; " + Environment() + " '" + exe +
+                               "' --help; echo $? > '" + folder / "status" + "'; } | true";
+    ASSERT_EQ(std::system(closed.c_str()), 0);
+    EXPECT_NE(Bytes(folder / "status"), "141\n");
 }
 
 TEST_F(Program, ExitStatusTellsFailedJobsFromARunThatCouldNotStart) {
