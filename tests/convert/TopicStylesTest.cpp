@@ -116,12 +116,13 @@ TEST_F(TopicStyles, RelativeFontSizesKeepTheirFractionsDownTheTree) {
 TEST_F(TopicStyles, WhatTheSheetsHideIsLeftOutAndInlineListsBecomeALine) {
     job.Write("a.htm",
               "<style>.vb, .collapsed { display: none } .cs { display: inline }"
-              " ul.crumbs li { display: inline }</style>"
+              " ul.crumbs li { display: inline } .tab { float: left }</style>"
               "<ul class=crumbs><li>Home</li> <li>Topic</li></ul>"
               "<div class=cs>var x;</div><div class=vb>Dim x</div>"
               "<p style=\"display:none\">Secret one</p><p hidden>Secret two</p>"
               "<a class=collapsed>Expand All</a><a>Collapse All</a>"
-              "<ul><li>Real item</li></ul>");
+              "<ul><li>Real item</li></ul><div><div class=tab>C#</div><div class=tab>VB</div>"
+              "</div><div class=tab>A column of text too long to be a tab's caption</div>");
     const std::string text = BuildParts({"a.htm"})[0];
     for (const char* hidden : {"Dim x", "Secret", "Expand All"})
         EXPECT_FALSE(Contains(text, hidden)) << hidden;
@@ -129,6 +130,14 @@ TEST_F(TopicStyles, WhatTheSheetsHideIsLeftOutAndInlineListsBecomeALine) {
         EXPECT_TRUE(Contains(text, shown)) << shown;
     EXPECT_TRUE(std::regex_search(text, std::regex("<div[^>]*><span>(<a[^>]*></a>)?Home</span> "
                                                    "<span>Topic</span></div>")))
+        << text;
+    // Floated tabs stand in a line; a floated column of text stays a block.
+    EXPECT_TRUE(std::regex_search(text, std::regex("<span class=\"tab\"[^>]*>C#</span> "
+                                                   "<span class=\"tab\"[^>]*>VB</span> </div>")))
+        << text;
+    EXPECT_TRUE(Contains(text,
+                         "<div class=\"tab\" style=\"font-size: 12pt; margin-top: 0pt; "
+                         "margin-bottom: 0pt\">A column"))
         << text;
 }
 

@@ -33,6 +33,7 @@ constexpr std::size_t kMaxSheetBytes = 1024 * 1024;
 constexpr double kMaxSelectorTries = 5e7;
 constexpr double kPointsPerPixel = 0.75;
 constexpr double kMaxFontPx = 2000;
+constexpr std::size_t kShortText = 24;  // bytes of a tab's or a button's caption
 
 constexpr std::array<std::string_view, 30> kInlineElements{
     "a",      "abbr",   "acronym", "b",     "bdo",  "big", "cite", "code", "dfn",   "em",
@@ -345,6 +346,26 @@ void InlineListItems(xmlNode* list) {
     if (renamed) xmlNodeSetName(list, BAD_CAST "div");
 }
 
+// A short box of inline content floated left (a tab of Sandcastle's
+// language tabs) stands beside its neighbours in a browser; written as a
+// block it would take a line of its own.
+bool IsSideBySide(const litehtml::element& element, const xmlNode* node) {
+    // Boxes floated right (a "Copy" button over a listing) keep their line.
+    if (Property(element, "float", false) != "left") return false;
+    bool picture = false;
+    for (const xmlNode* child = node->children; child != nullptr; child = child->next) {
+        if (!html::IsElement(child)) continue;
+        const std::string name = html::Name(child);
+        picture = picture || name == "img";
+        if (!OneOf(name, kInlineElements) && name != "img") return false;
+    }
+    // An empty box stays as it was: as a line of its own it shows nothing.
+    const std::string text = html::TextContent(node);
+    const auto first = text.find_first_not_of(" \t\r\n");
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return first == std::string::npos ? picture : last - first < kShortText;
+}
+
 void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,
            const ComputedStyle* around, Resolution& resolution);
 
@@ -384,6 +405,10 @@ void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,
                             style.display == ComputedStyle::Display::TablePart || side == "left" ||
                             side == "right";
         xmlNodeSetName(node, BAD_CAST(inLine ? "span" : "div"));
+    }
+    if (name == "div" && IsSideBySide(*element, node)) {
+        xmlNodeSetName(node, BAD_CAST "span");
+        xmlAddNextSibling(node, xmlNewDocText(node->doc, BAD_CAST " "));
     }
     if (OneOf(name, kLists) || name == "li") {
         style.margin[3] = style.padding[3] = 0;  // the office indents lists itself
