@@ -22,7 +22,7 @@ from collections import Counter
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from shelf import contents_entries, read_provenance  # noqa: E402
+from shelf import contents_entries, read_provenance, without_comments  # noqa: E402
 
 CYRILLIC_LCIDS = {0x0402, 0x0419, 0x0422, 0x0423, 0x042F, 0x043F, 0x0440, 0x0444, 0x0450, 0x0C1A, 0x201A}
 CJK_LCIDS = {0x0404, 0x0411, 0x0412, 0x0804, 0x0C04, 0x1004, 0x1404}
@@ -149,7 +149,8 @@ def contents_of(chm, hh, lcid):
         for hhc in folder.rglob("*"):
             if hhc.suffix.lower() == ".hhc" and hhc.is_file():
                 base = hhc.parent.relative_to(folder)
-                for local in re.findall(r"name=\"?local\"?\s+value=\"([^\"#]+)", decoded(hhc.read_bytes(), lcid), re.I):
+                for local in re.findall(r"name=\"?local\"?\s+value=\"([^\"#]+)",
+                                       without_comments(decoded(hhc.read_bytes(), lcid)), re.I):
                     local = urllib.parse.unquote(html.unescape(local)).replace("\\", "/").split("::/")[-1]
                     named.add(os.path.normpath(str(base / local.lstrip("/"))).lower())
         return entries, pages, len(named & present)

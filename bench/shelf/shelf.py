@@ -86,13 +86,18 @@ def page_generator(folder):
     return votes.most_common(1)[0][0] if votes else ""
 
 
+def without_comments(text):
+    """A contents file's text without its HTML comments, which a reader of it skips."""
+    return re.sub(r"<!--.*?-->", " ", text, flags=re.S)
+
+
 def contents_entries(folder):
     """Entries of the contents files that name a page: (entries, distinct pages)."""
     entries, pages = 0, set()
     for hhc in folder.rglob("*"):
         if hhc.suffix.lower() != ".hhc" or not hhc.is_file():
             continue
-        text = hhc.read_bytes().decode("latin-1")
+        text = without_comments(hhc.read_bytes().decode("latin-1"))
         for obj in re.finditer(r"<object[^>]*text/sitemap[^>]*>(.*?)</object>", text, re.I | re.S):
             local = re.search(r"name=\"?local\"?\s+value=\"([^\"]*)\"", obj.group(1), re.I)
             if local and local.group(1).strip():
