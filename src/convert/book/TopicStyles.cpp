@@ -182,7 +182,7 @@ double FontSizePx(const litehtml::element& element, double parentPx, int wholePx
     const std::string value = platform::ToLowerAscii(Property(element, "font-size", false));
     if (value.empty()) return parentPx;
     if (value == "smaller") return parentPx / 1.2;
-    if (value == "larger") return parentPx * 1.2;
+    if (value == "larger") return std::min(parentPx * 1.2, kMaxFontPx);
     for (const auto& [keyword, px] : kKeywords)
         if (value == keyword) return px;
     double number = 0;
@@ -292,6 +292,7 @@ void KeepTableWidth(const litehtml::element& element, xmlNode* table, int fontSi
     length.fromString(value, "auto", -1);
     if (length.is_predefined()) return;
     if (length.units() == litehtml::css_units_percentage) {
+        if (!(length.val() > 0)) return;
         const double percent = std::clamp<double>(length.val(), 1, 100);
         html::SetAttribute(table, "width", std::to_string(std::lround(percent)) + "%");
         return;
