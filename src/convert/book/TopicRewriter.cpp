@@ -10,8 +10,8 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/HtmlPage.h"
-#include "convert/book/LanguageSpecificText.h"
 #include "convert/book/PictureSizing.h"
+#include "convert/book/ScriptFilledText.h"
 #include "convert/book/SvgPicture.h"
 #include "convert/book/TopicStyles.h"
 #include "platform/text/AsciiText.h"
@@ -57,6 +57,23 @@ bool IsReplacementAt(const std::string& text, std::size_t i) {
     return text.compare(i, 3, "\xEF\xBF\xBD") == 0;
 }
 
+// Whether a sheet for these media ("screen", "print, projection", "only
+// screen and (max-width: 600px)") styles a printed page.
+bool PrintsWith(const std::string& media) {
+    std::size_t start = 0;
+    while (start <= media.size()) {
+        std::size_t end = media.find(',', start);
+        if (end == std::string::npos) end = media.size();
+        std::string query = platform::ToLowerAscii(
+            platform::Trim(std::string_view(media).substr(start, end - start)));
+        if (query.rfind("only ", 0) == 0) query.erase(0, 5);
+        const std::string type = query.substr(0, query.find_first_of(" \t\r\n("));
+        if (type.empty() || type == "all" || type == "print") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 TopicRewriter::TopicRewriter(const BookLinks& links, const BookAnchors& anchors,
@@ -72,7 +89,7 @@ TopicContent TopicRewriter::Rewrite(int topic, const std::string& path, HtmlPage
     path_ = path;
     content_ = {};
     if (xmlNode* root = page.Root()) {
-        FillLanguageSpecificText(root);
+        FillScriptFilledText(root);
         ResolveTopicStyles(root, CollectSheets(root));
         if (RewriteElement(root, 0)) RewriteAttributes(root);
     }
@@ -179,28 +196,6 @@ std::vector<std::string> TopicRewriter::CollectSheets(xmlNode* root) {
     }
     return sheets;
 }
-
-namespace {
-
-// Whether a sheet for these media ("screen", "print, projection", "only
-// screen and (max-width: 600px)") styles a printed page.
-bool PrintsWith(const std::string& media) {
-    std::size_t start = 0;
-    while (start <= media.size()) {
-        std::size_t end = media.find(',', start);
-        if (end == std::string::npos) end = media.size();
-        std::string query = platform::ToLowerAscii(media.substr(start, end - start));
-        const auto first = query.find_first_not_of(" \t\r\n");
-        query.erase(0, first == std::string::npos ? query.size() : first);
-        if (query.rfind("only ", 0) == 0) query.erase(0, 5);
-        const std::string type = query.substr(0, query.find_first_of(" \t\r\n("));
-        if (type.empty() || type == "all" || type == "print") return true;
-        start = end + 1;
-    }
-    return false;
-}
-
-}  // namespace
 
 std::optional<std::string> TopicRewriter::SheetOf(xmlNode* element) {
     if (html::HasAttribute(element, "media") && !PrintsWith(html::Attribute(element, "media")))

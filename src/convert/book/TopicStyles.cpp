@@ -362,9 +362,8 @@ bool IsSideBySide(const litehtml::element& element, const xmlNode* node) {
     }
     // An empty box stays as it was: as a line of its own it shows nothing.
     const std::string text = html::TextContent(node);
-    const auto first = text.find_first_not_of(" \t\r\n");
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return first == std::string::npos ? picture : last - first < kShortText;
+    const std::string_view caption = platform::Trim(text);
+    return caption.empty() ? picture : caption.size() <= kShortText;
 }
 
 void Visit(const litehtml::element::ptr& element, const ComputedStyle* parent,

@@ -1,4 +1,4 @@
-#include "convert/book/LanguageSpecificText.h"
+#include "convert/book/ScriptFilledText.h"
 
 #include <libxml/tree.h>
 
@@ -89,7 +89,7 @@ void TrimTextBefore(xmlNode* span) {
 
 }  // namespace
 
-void FillLanguageSpecificText(xmlNode* root) {
+void FillScriptFilledText(xmlNode* root) {
     if (root == nullptr) return;
     std::unordered_map<std::string, xmlNode*> byId;
     std::vector<TextSet> sets;

@@ -3,8 +3,8 @@
 // in C++, "(Of " in Visual Basic), which Sandcastle's newer page styles
 // leave out of the page and have a script fill in:
 //
-//   System<span
-//   id="LST1"></span><script>AddLanguageSpecificTextSet("LST1?cs=.|cpp=::|nu=.");</script>Object
+//   System<span id="L1"></span>
+//   <script>AddLanguageSpecificTextSet("L1?cs=.|cpp=::|nu=.");</script>Object
 //
 // The book runs no scripts, so the text is filled in here as the script
 // fills it in a browser: the value for the page's language (the one its
@@ -12,4 +12,4 @@
 
 typedef struct _xmlNode xmlNode;
 
-void FillLanguageSpecificText(xmlNode* root);
+void FillScriptFilledText(xmlNode* root);
