@@ -100,6 +100,22 @@ TEST_F(TopicStyles, ThePageIsStyledAsABrowserPrintsIt) {
     EXPECT_EQ(StyleOf(book, "span"), "color: #0000ff") << book;
 }
 
+// Each page is matched against the rules its elements can meet only; the
+// parser's own elements and names in other cases still meet theirs.
+TEST_F(TopicStyles, RulesApplyThroughElementsTheParserAddsAndNamesInAnyCase) {
+    job.Write("a.css",
+              "TABLE > TBODY > TR > TD.Cell { color: #00aa00 } #Main .note { color: #0000aa } "
+              ".a.b { color: #aa00aa } .absent p { color: #ff0000 }");
+    job.Write("a.htm",
+              "<link rel=stylesheet href=a.css><div id=Main><p class=note>x</p></div>"
+              "<table><tr><td class=\"Cell\">c</td></tr></table><p class=\"b  a\">y</p>");
+    const std::string book = BuildParts({"a.htm"})[0];
+    EXPECT_TRUE(Contains(StyleOf(book, "td"), "color: #00aa00")) << book;
+    EXPECT_TRUE(Contains(StyleOf(book, "p"), "color: #0000aa")) << book;
+    EXPECT_TRUE(Contains(book, "color: #aa00aa")) << book;
+    EXPECT_FALSE(Contains(book, "#ff0000")) << book;
+}
+
 TEST_F(TopicStyles, RelativeFontSizesKeepTheirFractionsDownTheTree) {
     job.Write("a.htm",
               "<head><style>body { font-size: 70% } div { font-size: 105% } "

@@ -16,6 +16,7 @@
 #include "convert/book/ComputedStyle.h"
 #include "convert/book/DefaultStyleSheet.h"
 #include "convert/book/HtmlPage.h"
+#include "convert/book/MatchableRules.h"
 #include "platform/text/AsciiText.h"
 #include "platform/text/MarkupEscape.h"
 
@@ -494,7 +495,7 @@ bool CostsTooMuch(std::size_t elements, int depth, int links) {
 // What litehtml reads of the page: its elements and their attributes, each
 // run of text one letter. Styles do not depend on the words, and litehtml
 // would make an element of every word.
-void WriteSkeleton(const xmlNode* node, std::string& out) {
+void WriteSkeleton(const xmlNode* node, std::string& out, PageVocabulary& vocabulary) {
     if (html::IsText(node)) {
         if (html::TextContent(node).find_first_not_of(" \t\r\n") != std::string::npos) out += 'x';
         return;
@@ -502,19 +503,26 @@ void WriteSkeleton(const xmlNode* node, std::string& out) {
     const std::string name = html::Name(node);
     if (name.empty() || name == "style" || name == "script" || name == "link") return;
     out += '<' + name;
+    vocabulary.AddElement(name);
     for (const xmlAttr* attr = node->properties; attr; attr = attr->next) {
+        const std::string_view attrName = reinterpret_cast<const char*>(attr->name);
         out += ' ';
-        out += reinterpret_cast<const char*>(attr->name);
+        out += attrName;
         out += "=\"";
         xmlChar* value = xmlNodeListGetString(node->doc, attr->children, 1);
-        if (value != nullptr) platform::AppendMarkupEscaped(reinterpret_cast<char*>(value), out);
+        if (value != nullptr) {
+            const char* text = reinterpret_cast<char*>(value);
+            platform::AppendMarkupEscaped(text, out);
+            if (platform::EqualsNoCase(attrName, "class")) vocabulary.AddClasses(text);
+            if (platform::EqualsNoCase(attrName, "id")) vocabulary.AddId(text);
+        }
         xmlFree(value);
         out += '"';
     }
     out += '>';
     if (OneOf(name, kVoidElements)) return;
     for (const xmlNode* child = node->children; child; child = child->next)
-        WriteSkeleton(child, out);
+        WriteSkeleton(child, out, vocabulary);
     out += "</" + name + '>';
 }
 
@@ -553,11 +561,13 @@ bool InsideAny(const xmlNode* node, const std::unordered_set<const xmlNode*>& no
 void Resolve(xmlNode* body, const std::vector<std::string>& sheets, Resolution& resolution) {
     thread_local Engine engine;
     std::string page = "<html>";
-    WriteSkeleton(body, page);
+    PageVocabulary vocabulary;
+    WriteSkeleton(body, page, vocabulary);
     page += "</html>";
-    litehtml::css& topicSheets = engine.Sheets(sheets);
+    litehtml::css topicRules;
+    AddMatchableRules(engine.Sheets(sheets), vocabulary, topicRules);
     const auto document = litehtml::document::createFromUTF8(page.c_str(), &engine.container,
-                                                             &engine.context, &topicSheets);
+                                                             &engine.context, &topicRules);
     if (!document || !document->root()) return;
     resolution.document = document.get();
     resolution.container = &engine.container;
