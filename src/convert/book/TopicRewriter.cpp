@@ -206,10 +206,15 @@ std::optional<std::string> TopicRewriter::SheetOf(xmlNode* element) {
     const auto sheet = links_.LocalFile(path_, html::Attribute(element, "href"));
     if (!sheet) return std::nullopt;
     try {
-        return SafeCss(readFile_(*sheet), *sheet, 0);
+        return SafeSheet(*sheet);
     } catch (const std::exception&) {
         return std::nullopt;  // an unreadable sheet is as good as none
     }
+}
+
+const std::string& TopicRewriter::SafeSheet(const std::string& file) {
+    if (const auto known = safeSheets_.find(file); known != safeSheets_.end()) return known->second;
+    return safeSheets_[file] = SafeCss(readFile_(file), file, 0);
 }
 
 void TopicRewriter::RewriteAttributes(xmlNode* element) {

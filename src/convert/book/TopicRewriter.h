@@ -55,6 +55,8 @@ private:
     void RenameAnchors(xmlNode* element);
     void Count(const xmlNode* text);
     std::string SafeCss(const std::string& css, const std::string& sheetPath, int depth);
+    // A linked sheet made safe, once for all the topics that link it.
+    const std::string& SafeSheet(const std::string& file);
     // The address the book uses for a picture named in `fromPath`, empty when
     // it is left out.
     std::string LocalAddress(const std::string& fromPath, const std::string& address);
@@ -67,7 +69,8 @@ private:
     int topic_ = -1;
     std::string path_;
     TopicContent content_;
-    std::unordered_map<std::string, std::string> pictures_;  // file -> address in the book
-    std::unordered_map<std::string, PixelSize> pixelSizes_;  // address -> size in its header
+    std::unordered_map<std::string, std::string> pictures_;    // file -> address in the book
+    std::unordered_map<std::string, std::string> safeSheets_;  // sheet file -> its safe text
+    std::unordered_map<std::string, PixelSize> pixelSizes_;    // address -> size in its header
     CarriedPictures carried_;
 };
