@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ScratchFolder.h"
+#include "platform/office/OfficeVersion.h"
 #include "platform/office/ProfileSettings.h"
 
 namespace fs = std::filesystem;
@@ -55,6 +56,28 @@ TEST(ProfileSettings, AFreshProfileGetsAFileOfItsOwn) {
     const std::string written = folder.Read("profile/user/registrymodifications.xcu");
     EXPECT_NE(std::string::npos, written.find("UseDocumentOOoLockFile"));
     EXPECT_NE(std::string::npos, written.find("DisableMacrosExecution"));
+    EXPECT_EQ(std::string::npos, written.find("ooSetupLastVersion"));
+}
+
+// Without the version it last started, the office runs its drawing tests at
+// every start.
+TEST(ProfileSettings, TheProfileRecordsTheVersionTheOfficeNamesBesideItsProgram) {
+    ScratchFolder folder("settings-version");
+    folder.Write("office/program/soffice", "");
+    folder.Write("office/program/bootstraprc",
+                 "[Bootstrap]\nInstallMode=<installmode>\nProductKey=LibreOffice 7.4\n");
+    fs::create_directories(folder.Path() / "bin");
+    fs::create_symlink(folder.Path() / "office/program/soffice", folder.Path() / "bin/soffice");
+    const auto version = platform::office::OfficeProductVersion(folder.Path() / "bin/soffice");
+    ASSERT_EQ(version, "7.4");
+    WriteProfileSettings(folder.Path() / "profile",
+                         platform::office::ConverterProfileSettings(*version));
+    EXPECT_NE(std::string::npos, folder.Read("profile/user/registrymodifications.xcu")
+                                     .find("\"ooSetupLastVersion\" oor:op=\"fuse\"><value>7.4<"));
+
+    folder.Write("office/program/bootstraprc", "ProductKey=LibreOffice\n");
+    EXPECT_EQ(platform::office::OfficeProductVersion(folder.Path() / "bin/soffice"), std::nullopt);
+    EXPECT_EQ(platform::office::OfficeProductVersion(folder.Path() / "none/soffice"), std::nullopt);
 }
 
 }  // namespace

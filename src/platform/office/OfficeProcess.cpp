@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/office/OfficePipes.h"
+#include "platform/office/OfficeVersion.h"
 #include "platform/office/ProfileSeed.h"
 #include "platform/office/ProfileSettings.h"
 
@@ -170,7 +171,9 @@ OfficeProcess::OfficeProcess(const OfficeLaunchSettings& settings) {
     profileFolder_ = makeProfileFolder();
     startedFromSeed_ = ProfileSeed().copyTo(profileFolder_);
     try {
-        WriteProfileSettings(profileFolder_, ConverterProfileSettings());
+        WriteProfileSettings(
+            profileFolder_,
+            ConverterProfileSettings(OfficeProductVersion(settings.program).value_or("")));
         std::filesystem::create_directories(std::filesystem::path(profileFolder_) / "tmp");
     } catch (const std::exception&) {
         std::error_code ignored;

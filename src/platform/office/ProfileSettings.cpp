@@ -10,8 +10,8 @@ namespace platform::office {
 
 namespace fs = std::filesystem;
 
-const std::vector<ProfileSetting>& ConverterProfileSettings() {
-    static const std::vector<ProfileSetting> settings{
+std::vector<ProfileSetting> ConverterProfileSettings(const std::string& officeVersion) {
+    std::vector<ProfileSetting> settings{
         {"/org.openoffice.Office.Common/Misc", "UseLocking", "xs:boolean", "false"},
         {"/org.openoffice.Office.Common/Misc", "UseDocumentOOoLockFile", "xs:boolean", "false"},
         {"/org.openoffice.Office.Common/Misc", "UseDocumentSystemFileLocking", "xs:boolean",
@@ -27,6 +27,9 @@ const std::vector<ProfileSetting>& ConverterProfileSettings() {
         {"/org.openoffice.Office.Linguistic/SpellChecking", "IsSpellAuto", "xs:boolean", "false"},
         {"/org.openoffice.Office.Writer/AutoFunction/Completion", "Enable", "xs:boolean", "false"},
     };
+    if (!officeVersion.empty())
+        settings.push_back(
+            {"/org.openoffice.Setup/Product", "ooSetupLastVersion", "xs:string", officeVersion});
     return settings;
 }
 

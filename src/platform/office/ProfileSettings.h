@@ -3,7 +3,10 @@
 // before it starts. They switch off what costs time on big documents (online
 // spelling, word completion), what writes beside the files it reads (lock
 // files, backups, recovery data) and what could run code from a help file
-// (macros).
+// (macros). Given the office's version, the profile also records it as the
+// version last started: an office that finds no such record runs a suite of
+// drawing tests at every start, more than a second of processor time, and
+// without a window it never writes the record itself.
 
 #include <filesystem>
 #include <string>
@@ -18,7 +21,7 @@ struct ProfileSetting {
     std::string value;
 };
 
-const std::vector<ProfileSetting>& ConverterProfileSettings();
+std::vector<ProfileSetting> ConverterProfileSettings(const std::string& officeVersion = {});
 
 // Sets the settings in <profile>/user/registrymodifications.xcu, keeping the
 // file's other entries and replacing older values of the same settings.
