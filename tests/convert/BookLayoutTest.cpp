@@ -5,6 +5,7 @@
 
 #include <regex>
 
+#include "convert/book/BoxedBlocks.h"
 #include "convert/book/CodeBlocks.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/HtmlWriter.h"
@@ -185,4 +186,28 @@ TEST(TableLayout, AFullWidthTableInAnIndentedBlockStaysInsideTheMargin) {
     EXPECT_EQ("94%", width) << "600 of 640 px: " << body;  // the office counts the whole area
     Columns(body, 1, width);
     EXPECT_EQ("100%", width) << body;
+}
+
+// The office draws a division's box round each run of text inside it; a
+// table's cell it boxes whole.
+TEST(BoxedBlocks, ABoxedDivisionBecomesACellUnlessItHoldsAHeadingOrNothing) {
+    HtmlPage page(
+        "<body><div style=\"color: #111111; margin-left: 6pt; border-left: 1pt solid #ff0000; "
+        "background-color: #eeeeee\"><p>one</p><p>two</p></div>"
+        "<div style=\"border-left: 1pt solid #00ff00; padding-left: 6pt\"><h2>Title</h2>"
+        "<p>text</p></div><div style=\"border-bottom: 1pt solid #0000ff\"> </div>"
+        "<div style=\"color: #222222\"><p>plain</p></div></body>",
+        "UTF-8");
+    DrawBoxedBlocks(page.Find("body"));
+    const std::string body = Body(page);
+    EXPECT_NE(std::string::npos,
+              body.find("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\" "
+                        "style=\"margin-left: 6pt\"><tr><td style=\"color: #111111; border-left: "
+                        "1pt solid #ff0000; background-color: #eeeeee\"><p>one</p><p>two</p></td>"))
+        << body;
+    EXPECT_NE(std::string::npos, body.find("<div style=\"padding-left: 6pt\"><h2>")) << body;
+    EXPECT_NE(std::string::npos, body.find("<div style=\"border-bottom: 1pt solid #0000ff\">"))
+        << body;
+    EXPECT_NE(std::string::npos, body.find("<div style=\"color: #222222\"><p>plain")) << body;
+    EXPECT_EQ(1u, Count(body, "<table")) << body;
 }

@@ -7,6 +7,7 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/BoxedBlocks.h"
 #include "convert/book/CodeBlocks.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/HtmlWriter.h"
@@ -170,6 +171,7 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         xmlNode* pageBody = page.Find("body");
         xmlNode* shown = pageBody != nullptr ? pageBody : page.Root();
         LayOutCodeBlocks(shown);
+        DrawBoxedBlocks(shown);
         LayOutTables(shown);
         KeepHeadingsWithText(shown);
         AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), body);
