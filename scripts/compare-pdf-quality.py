@@ -258,7 +258,8 @@ def browser_headings(folder, pages):
             for text, px in json.loads(html.unescape(found.group(1))):
                 if words_of(text) and px:
                     headings.append((words_of(text), px * 72 / 96))
-    os.remove(harness)
+    if os.path.exists(harness):  # a help file without pages writes none
+        os.remove(harness)
     return headings
 
 
