@@ -196,7 +196,7 @@ TEST(BoxedBlocks, ABoxedDivisionBecomesACellUnlessItHoldsAHeadingOrNothing) {
         "background-color: #eeeeee\"><p>one</p><p>two</p></div>"
         "<div style=\"border-left: 1pt solid #00ff00; padding-left: 6pt\"><h2>Title</h2>"
         "<p>text</p></div><div style=\"border-bottom: 1pt solid #0000ff\"> </div>"
-        "<div style=\"color: #222222\"><p>plain</p></div></body>",
+        "<div style=\"color: #222222; background-color: #ffffff\"><p>plain</p></div></body>",
         "UTF-8");
     DrawBoxedBlocks(page.Find("body"));
     const std::string body = Body(page);
@@ -208,6 +208,8 @@ TEST(BoxedBlocks, ABoxedDivisionBecomesACellUnlessItHoldsAHeadingOrNothing) {
     EXPECT_NE(std::string::npos, body.find("<div style=\"padding-left: 6pt\"><h2>")) << body;
     EXPECT_NE(std::string::npos, body.find("<div style=\"border-bottom: 1pt solid #0000ff\">"))
         << body;
-    EXPECT_NE(std::string::npos, body.find("<div style=\"color: #222222\"><p>plain")) << body;
+    EXPECT_NE(std::string::npos,
+              body.find("<div style=\"color: #222222; background-color: #ffffff\">"))
+        << body;
     EXPECT_EQ(1u, Count(body, "<table")) << body;
 }

@@ -44,9 +44,12 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
 
 bool IsBorder(const Declaration& declaration) { return StartsWith(declaration.property, "border"); }
 
+// A white background on the white page is no box.
 bool IsBoxed(const std::vector<Declaration>& declarations) {
     for (const Declaration& declaration : declarations)
-        if (IsBorder(declaration) || declaration.property == "background-color") return true;
+        if (IsBorder(declaration) ||
+            (declaration.property == "background-color" && declaration.value != "#ffffff"))
+            return true;
     return false;
 }
 
