@@ -38,11 +38,7 @@ std::string StyleOf(const std::vector<Declaration>& declarations) {
     return out;
 }
 
-bool StartsWith(const std::string& text, std::string_view prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-bool IsBorder(const Declaration& declaration) { return StartsWith(declaration.property, "border"); }
+bool IsBorder(const Declaration& declaration) { return declaration.property.starts_with("border"); }
 
 // A white background on the white page is no box.
 bool IsBoxed(const std::vector<Declaration>& declarations) {
@@ -55,11 +51,7 @@ bool IsBoxed(const std::vector<Declaration>& declarations) {
 
 bool HoldsHeading(const xmlNode* element) {
     for (const xmlNode* child = element->children; child != nullptr; child = child->next) {
-        if (!html::IsElement(child)) continue;
-        const std::string name = html::Name(child);
-        if ((name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6') ||
-            HoldsHeading(child))
-            return true;
+        if (html::IsHeading(child) || HoldsHeading(child)) return true;
     }
     return false;
 }
@@ -88,7 +80,7 @@ void MakeCell(xmlNode* division, const std::vector<Declaration>& declarations) {
     std::vector<Declaration> outside;
     std::vector<Declaration> inside;
     for (const Declaration& declaration : declarations)
-        (StartsWith(declaration.property, "margin") ? outside : inside).push_back(declaration);
+        (declaration.property.starts_with("margin") ? outside : inside).push_back(declaration);
     xmlNode* table = xmlNewDocNode(division->doc, nullptr, BAD_CAST "table", nullptr);
     xmlNode* row = xmlNewDocNode(division->doc, nullptr, BAD_CAST "tr", nullptr);
     xmlAddPrevSibling(division, table);

@@ -67,6 +67,11 @@ namespace html {
 
 bool IsElement(const xmlNode* node) { return node != nullptr && node->type == XML_ELEMENT_NODE; }
 
+bool IsHeading(const xmlNode* node) {
+    const std::string name = Name(node);
+    return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6';
+}
+
 bool IsText(const xmlNode* node) {
     return node != nullptr && (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE);
 }

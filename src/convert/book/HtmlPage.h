@@ -34,6 +34,8 @@ bool IsElement(const xmlNode* node);
 bool IsText(const xmlNode* node);
 // Lower-case element name; empty for anything but an element.
 std::string Name(const xmlNode* node);
+// Whether the node is a heading element, h1 to h6.
+bool IsHeading(const xmlNode* node);
 // The attribute's value (name matched without regard to case), or nothing.
 bool HasAttribute(const xmlNode* node, const char* name);
 std::string Attribute(const xmlNode* node, const char* name);

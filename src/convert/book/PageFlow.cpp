@@ -44,12 +44,6 @@ void AddBreak(xmlNode* element) {
     html::SetAttribute(element, "style", style + std::string(kBreak));
 }
 
-bool IsHeading(const xmlNode* node) {
-    if (!html::IsElement(node)) return false;
-    const std::string name = html::Name(node);
-    return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6';
-}
-
 bool IsLoneAnchor(const xmlNode* node) {
     return html::IsElement(node) && html::Name(node) == "a" && html::HasAttribute(node, "name") &&
            !html::HasAttribute(node, "href") && node->children == nullptr;
@@ -108,7 +102,7 @@ xmlNode* TakeOutHeadingRow(xmlNode* table) {
     if (!html::IsElement(cell) || NextContent(cell) != nullptr) return table;
     xmlNode* heading = FirstContent(cell);
     while (IsLoneAnchor(heading)) heading = NextContent(heading);
-    if (!IsHeading(heading) || NextContent(heading) != nullptr) return table;
+    if (!html::IsHeading(heading) || NextContent(heading) != nullptr) return table;
     const bool alone = NextContent(row) == nullptr &&
                        (row->parent == table || NextContent(row->parent) == nullptr);
     if (alone && !(IsPlainBox(table) && IsPlainBox(row) && IsPlainBox(cell))) return table;
@@ -137,7 +131,7 @@ void KeepWithText(xmlNode* element, int depth) {
     for (xmlNode* child = element->children; child != nullptr; child = child->next) {
         if (!html::IsElement(child)) continue;
         if (html::Name(child) == "table") child = TakeOutHeadingRow(child);
-        if (IsHeading(child))
+        if (html::IsHeading(child))
             TakeInAnchors(child);
         else
             KeepWithText(child, depth + 1);

@@ -305,8 +305,7 @@ void KeepTableWidth(const litehtml::element& element, xmlNode* table, int fontSi
 // The style the office gives the element by its name in text styled `around`.
 ComputedStyle AsTheOfficeShows(const xmlNode* node, ComputedStyle around) {
     const std::string name = html::Name(node);
-    if (name == "b" || name == "strong" || name == "th" ||
-        (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6'))
+    if (name == "b" || name == "strong" || name == "th" || html::IsHeading(node))
         around.bold = true;
     if (name == "i" || name == "em" || name == "cite" || name == "var" || name == "dfn" ||
         name == "address")
