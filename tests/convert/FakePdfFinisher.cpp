@@ -30,6 +30,13 @@ void FakePdfFinisher::Finish(const std::string& input, const std::string& output
     ++finished;
 }
 
+void FakePdfFinisher::Join(const std::vector<std::string>& parts, const std::string& output) {
+    std::string content;
+    for (const std::string& part : parts) content += ReadFile(part);
+    platform::WriteFileBytes(output, content, output);
+    joinedParts = parts.size();
+}
+
 platform::PdfFacts FakePdfFinisher::Inspect(const std::string& path) {
     const std::string content = ReadFile(path);
     if (content.rfind("%PDF", 0) != 0)

@@ -17,12 +17,15 @@ class FakePdfFinisher : public platform::PdfFinisher {
 public:
     void Finish(const std::string& input, const std::string& output,
                 const platform::PdfFinish& finish) override;
+    // The parts' texts one after another.
+    void Join(const std::vector<std::string>& parts, const std::string& output) override;
     platform::PdfFacts Inspect(const std::string& path) override;
     std::vector<std::string> ArchiveProblems(const std::string& path) override;
 
     // What the last Finish was asked to do.
     platform::PdfFinish last;
     int finished = 0;
+    std::size_t joinedParts = 0;  // of the last join
     // Runs before the output is written (a test fills the disk there).
     std::function<void()> beforeWrite;
     std::vector<std::string> archiveProblems;  // what ArchiveProblems finds

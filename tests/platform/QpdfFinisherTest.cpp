@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include "PdfBuilder.h"
@@ -287,4 +288,64 @@ TEST_F(QpdfFinisher, HostileStructuresNeitherCrashNorPrint) {
     EXPECT_EQ(out.Outline().back().Title, "good");
     EXPECT_EQ(out.Outline().back().Target.Page, 1);
     EXPECT_EQ(out.Info().Title.substr(0, 2), "T ");
+}
+
+// A book exported in parts: the pages in order, every part's names and
+// links (one forward within a part, which a copy made page by page loses),
+// the addresses that stand for places of another part made jumps, and the
+// icon each part has a copy of stored once.
+TEST_F(QpdfFinisher, JoinedPartsKeepPagesNamesAndLinksAndPartAddressesBecomeJumps) {
+    const std::string prefix = "https://pellin.invalid/#";
+    const std::string first = File("part-1.pdf"), second = File("part-2.pdf");
+    PdfBuilder(2)
+        .AddNamedDestination("one", 1, 700)
+        .AddLink(0, {10, 10, 50, 20}, 1, 500)
+        .AddUriLink(0, {10, 30, 50, 40}, prefix + "two")
+        .AddUriLink(1, {10, 10, 50, 20}, prefix + "nowhere")
+        .AddUriLink(1, {10, 30, 50, 40}, "https://example.org/")
+        .SetOutline({"Office heading"}, 0)
+        .AddPicture(0, {0, 0, 9, 9})
+        .Write(first);
+    PdfBuilder(2)
+        .AddNamedDestination("two", 1, 300, Form::NameTree)
+        .AddLink(0, {10, 10, 50, 20}, 1, 400)
+        .AddUriLink(1, {10, 10, 50, 20}, prefix + "one")
+        .AddPicture(0, {0, 0, 9, 9})
+        .AddPicture(1, {0, 0, 9, 9})
+        .Write(second);
+    PdfFinish finish;
+    finish.PlaceAddressPrefix = prefix;
+    finish.Outline = Outline{{"Two", "two", {}}};
+    finisher.Join({first, second}, File("joined.pdf"));
+    finisher.Finish(File("joined.pdf"), File("out.pdf"), finish);
+
+    const PdfDocument pdf(File("out.pdf"));
+    ASSERT_EQ(pdf.PageCount(), 4);
+    const auto names = pdf.NamedDestinations();
+    EXPECT_EQ(names.at("one").Page, 1);
+    EXPECT_EQ(names.at("two").Page, 3);
+    const auto links = pdf.Links();
+    auto landing = [&](int page, std::size_t link) {
+        const auto& target = links[page].at(link).Target;
+        return std::to_string(target.Page) + "@" + std::to_string(static_cast<int>(*target.Top));
+    };
+    ASSERT_EQ(links[0].size(), 2u);
+    EXPECT_EQ(landing(0, 0), "1@500");
+    EXPECT_EQ(landing(0, 1), "3@300");
+    ASSERT_EQ(links[1].size(), 1u);  // the place no part has is no link
+    EXPECT_EQ(links[1][0].Uri, "https://example.org/");
+    EXPECT_EQ(landing(2, 0), "3@400");
+    EXPECT_EQ(landing(3, 0), "1@700");
+    ASSERT_EQ(pdf.Outline().size(), 1u);
+    EXPECT_EQ(pdf.Outline()[0].Target.Page, 3);
+
+    QPDF written;
+    written.processFile(File("out.pdf").c_str());
+    auto pages = QPDFPageDocumentHelper(written).getAllPages();
+    auto pictureOn = [&](int page) {
+        auto pictures = pages[page].getObjectHandle().getKey("/Resources").getKey("/XObject");
+        return pictures.getKey(*pictures.getKeys().begin()).getObjGen();
+    };
+    EXPECT_EQ(pictureOn(2), pictureOn(0));
+    EXPECT_EQ(pictureOn(3), pictureOn(0));
 }

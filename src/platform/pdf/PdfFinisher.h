@@ -22,6 +22,9 @@ struct PdfFinish {
     std::string Creator;   // the program that made the document
     std::string Language;  // BCP 47 tag such as "ru-RU"; empty keeps it
     std::optional<std::vector<PdfOutlineItem>> Outline;  // replaces the outline; nothing keeps it
+    // Links to an address that starts with this jump to the named
+    // destination that follows it (see TurnAddressLinksIntoJumps).
+    std::string PlaceAddressPrefix;
 };
 
 // The archival PDF the program asks the office for: PDF/A-2b.
@@ -42,6 +45,10 @@ public:
     // problem when `input` is not a readable PDF or `output` cannot be written.
     virtual void Finish(const std::string& input, const std::string& output,
                         const PdfFinish& finish) = 0;
+    // Writes the document the office wrote in `parts` as one file, `output`,
+    // the parts' pages in order. Throws as Finish does, and for parts that
+    // cannot be joined (see JoinedPdf).
+    virtual void Join(const std::vector<std::string>& parts, const std::string& output) = 0;
     // Throws std::runtime_error when `path` is not a readable PDF.
     virtual PdfFacts Inspect(const std::string& path) = 0;
     // What keeps `path` from being the PDF/A-2b file it was written as, as

@@ -5,6 +5,8 @@
 
 #include "platform/pdf/PdfArchiveCheck.h"
 #include "platform/pdf/PdfFileAccess.h"
+#include "platform/pdf/PdfJoin.h"
+#include "platform/pdf/PdfLinkJumps.h"
 #include "platform/pdf/PdfNamedDestinations.h"
 #include "platform/pdf/PdfOutlineBuilder.h"
 #include "platform/pdf/XmpPacket.h"
@@ -88,6 +90,7 @@ int PageCount(QPDF& pdf) {
 }
 
 void Apply(QPDF& pdf, const PdfFinish& finish) {
+    TurnAddressLinksIntoJumps(pdf, finish.PlaceAddressPrefix);
     if (finish.Outline) ReplaceOutline(pdf, *finish.Outline);
     SetDocumentInformation(pdf, finish);
     if (!finish.Language.empty())
@@ -107,6 +110,11 @@ void QpdfFinisher::Finish(const std::string& input, const std::string& output,
         throw DamagedPdf(error);
     }
     WritePdf(pdf, output);
+}
+
+void QpdfFinisher::Join(const std::vector<std::string>& parts, const std::string& output) {
+    JoinedPdf joined(parts);
+    WritePdf(joined.Pdf(), output);
 }
 
 PdfFacts QpdfFinisher::Inspect(const std::string& path) {
