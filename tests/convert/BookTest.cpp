@@ -11,6 +11,7 @@
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookBuilder.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/BookParts.h"
 #include "convert/book/CarriedPictures.h"
 #include "convert/book/CssSanitizer.h"
 #include "convert/book/MimeArchive.h"
@@ -132,6 +133,19 @@ TEST(AnchorNamesTest, NamesAreAsciiAndDistinctForDistinctAnchors) {
     for (char c : cyrillic)
         EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)) || c == '-') << cyrillic;
     EXPECT_EQ(RelativeUrl("/tmp/job", "/tmp/job/My Docs/#1%.gif"), "My%20Docs/%231%25.gif");
+}
+
+TEST(BookPartsTest, PartsFollowTheBookAndHoldNoMorePicturesThanAskedUnlessOneTopicDoes) {
+    using Parts = std::vector<int>;
+    EXPECT_EQ(SplitIntoParts({5, 5, 5}, 0), (Parts{0, 0, 0}));
+    EXPECT_EQ(SplitIntoParts({5, 5, 5}, 15), (Parts{0, 0, 0}));
+    EXPECT_EQ(SplitIntoParts({4, 4, 4, 4, 0, 4}, 10), (Parts{0, 0, 1, 1, 1, 2}));
+    EXPECT_EQ(SplitIntoParts({0, 30, 1, 1}, 10), (Parts{0, 0, 1, 1}));
+    EXPECT_EQ(SplitIntoParts({}, 10), Parts{});
+    EXPECT_EQ(BookPartPath("/job/#book.html", 0), "/job/#book.html");
+    EXPECT_EQ(BookPartPath("/job/#book.html", 2), "/job/#book-3.html");
+    EXPECT_EQ(BookPartPath("/job.d/book", 1), "/job.d/book-2");
+    EXPECT_EQ(PictureTagsIn("<IMG src=a><p><img/><i>"), 2);
 }
 
 TEST(TopicCharsetTest, ADeclarationWinsOverTheHelpFilesCodePage) {

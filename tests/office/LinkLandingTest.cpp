@@ -13,10 +13,12 @@
 #include "PdfDocument.h"
 #include "PdfHtmlLayout.h"
 #include "convert/book/BookBuilder.h"
+#include "convert/book/BookParts.h"
 #include "convert/chm/TopicPathResolver.h"
 #include "convert/chm/TvxFileUtils.h"
 #include "platform/automation/AutomationCreation.h"
 #include "platform/office/OfficeServers.h"
+#include "platform/pdf/QpdfFinisher.h"
 
 using namespace officetest;
 using platform::ObjectRef;
@@ -26,12 +28,14 @@ namespace {
 
 constexpr int kTopics = 3;
 
-// A topic of about a page and a half: a link near its top to its own anchor
-// "part" near its end.
-std::string topic(int n) {
-    const std::string name = std::to_string(n);
+// A topic of about a page and a half: a link near its top to the anchor
+// "part" near the end of topic `to` (its own by default).
+std::string topic(int n, int to = 0) {
+    const std::string name = std::to_string(n), target = std::to_string(to == 0 ? n : to);
+    const std::string address = to == 0 ? "#part" : "t" + target + ".htm#part";
     std::string html = "<html><head><title>T" + name + "</title></head><body><h1>Topic " + name +
-                       "</h1><p><a href=\"#part\">jump " + name + "</a></p>";
+                       "</h1><p><img src=\"icon.gif\" alt=\"*\"><a href=\"" + address + "\">jump " +
+                       target + "</a></p>";
     for (int i = 0; i < 45; ++i) html += "<p>Filler " + name + "." + std::to_string(i) + "</p>";
     html += "<p><a name=\"part\">Landing " + name + "</a></p><p>After " + name + "</p>";
     return html + "</body></html>";
@@ -109,6 +113,34 @@ TEST(LinkLanding, JumpsInTheBookLandOnTheirOwnTopicsAnchorAtItsHeight) {
                       }).Build(topics, job / "#pellin-book.html");
     ASSERT_EQ(3u, book.Included.size());
     exportPdf({book.Path}, job / "landing.pdf");
+    expectEachJumpLandsOnItsTopicsAnchor(job / "landing.pdf");
+}
+
+// A book in parts, each exported on its own and joined: a jump to a topic
+// of another part lands on its anchor, as in one document.
+TEST(LinkLanding, JumpsBetweenPartsOfTheBookLandOnTheirAnchorOnceJoined) {
+    SKIP_WITHOUT_OFFICE();
+    ScratchFolder job("landing-parts");
+    std::vector<std::string> topics;
+    for (int n = 1; n <= kTopics; ++n)
+        topics.push_back(
+            job.Write("t" + std::to_string(n) + ".htm", topic(n, n % kTopics + 1)).string());
+    const TopicPathResolver resolver(job.Path().string());
+    BookBuilder builder(resolver, "WINDOWS-1252",
+                        [](const std::string& path) { return TvxFileUtils::ReadFileText(path); });
+    builder.PicturesPerPart = 1;
+    const Book book = builder.Build(topics, job / "#pellin-book.html");
+    ASSERT_EQ(static_cast<std::size_t>(kTopics), book.Parts.size());
+    std::vector<std::string> pdfs;
+    for (const std::string& part : book.Parts) {
+        pdfs.push_back(part + ".pdf");
+        exportPdf({part}, pdfs.back());
+    }
+    platform::PdfFinish finish;
+    finish.PlaceAddressPrefix = kOtherPartAddress;
+    platform::QpdfFinisher finisher;
+    finisher.Join(pdfs, job / "joined.pdf");
+    finisher.Finish(job / "joined.pdf", job / "landing.pdf", finish);
     expectEachJumpLandsOnItsTopicsAnchor(job / "landing.pdf");
 }
 

@@ -7,6 +7,7 @@
 
 #include "convert/book/AnchorNames.h"
 #include "convert/book/BookLinks.h"
+#include "convert/book/BookParts.h"
 #include "convert/book/BoxedBlocks.h"
 #include "convert/book/CodeBlocks.h"
 #include "convert/book/HtmlPage.h"
@@ -163,8 +164,19 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     for (const BookPlace& place : OutlinePlaces) book.Anchors.Target(place);
     book.Anchors.KeepTargetsOnly();
     TopicRewriter rewriter(links, book.Anchors, FolderOfPath(bookPath), readFile_);
-    std::string body;
-    for (Reading& reading : readings) {
+    // Each part holds about the same number of pictures, as counted in the pages read.
+    std::vector<int> picturesOfReadings;
+    for (const Reading& reading : readings)
+        picturesOfReadings.push_back(PictureTagsIn(reading.bytes));
+    const std::vector<int> partOfReading = SplitIntoParts(picturesOfReadings, PicturesPerPart);
+    std::vector<int> partOfTopic(topics.size(), -1);
+    for (std::size_t i = 0; i < readings.size(); ++i)
+        partOfTopic[static_cast<std::size_t>(readings[i].topic)] = partOfReading[i];
+    rewriter.SetParts(partOfTopic);
+    std::vector<std::string> bodies(readings.empty() ? 1 : partOfReading.back() + 1);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        Reading& reading = readings[i];
+        std::string& body = bodies[static_cast<std::size_t>(partOfReading[i])];
         if (OnTopic) OnTopic(reading.topic);
         HtmlPage page(reading.bytes, reading.charset);
         const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
@@ -174,7 +186,7 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         DrawBoxedBlocks(shown);
         LayOutTables(shown);
         KeepHeadingsWithText(shown);
-        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), body);
+        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !body.empty(), body);
         book.Included.push_back(reading.topic);
         book.TextChars += content.TextChars - content.Unreadable;
         book.Pictures += content.Pictures;
@@ -182,6 +194,10 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         reading.bytes.clear();
         reading.bytes.shrink_to_fit();
     }
-    WriteBookFile(bookPath, body);
+    for (std::size_t part = 0; part < bodies.size(); ++part) {
+        const std::string path = BookPartPath(bookPath, static_cast<int>(part));
+        WriteBookFile(path, bodies[part]);
+        if (bodies.size() > 1) book.Parts.push_back(path);
+    }
     return book;
 }

@@ -19,7 +19,8 @@ struct BookTopicProblem {
 };
 
 struct Book {
-    std::string Path;                       // the book file
+    std::string Path;                       // the book file, or its first part
+    std::vector<std::string> Parts;         // every part's file in order, when in parts
     std::vector<int> Included;              // topics in the book, in order
     std::vector<BookTopicProblem> LeftOut;  // unreadable or empty topics
     BookAnchors Anchors;                    // where each included topic's places are
@@ -50,6 +51,9 @@ public:
     // The places the outline will point at. The book keeps only the anchors
     // these and the topics' own links point at.
     std::vector<BookPlace> OutlinePlaces;
+    // A book with more pictures than this is written in parts (see
+    // BookParts); 0 writes one file.
+    int PicturesPerPart = 0;
 
 private:
     struct Reading;

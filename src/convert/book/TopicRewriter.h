@@ -42,12 +42,18 @@ public:
 
     TopicContent Rewrite(int topic, const std::string& path, HtmlPage& page);
 
+    // The part of the book each topic is written into, by topic number; a
+    // link to a topic of another part is written as kOtherPartAddress and
+    // the place. Empty: the book is one part.
+    void SetParts(std::vector<int> partOfTopic) { partOfTopic_ = std::move(partOfTopic); }
+
 private:
     void RewriteChildren(xmlNode* parent, int depth);
     // Returns false when the element was removed or replaced.
     bool RewriteElement(xmlNode* element, int depth);
     bool RewriteLink(xmlNode* element);
     bool RewritePicture(xmlNode* element);
+    bool InOtherPart(int topic) const;
     // The topic's own sheets, made safe, in the order the page names them.
     std::vector<std::string> CollectSheets(xmlNode* root);
     std::optional<std::string> SheetOf(xmlNode* element);
@@ -73,4 +79,5 @@ private:
     std::unordered_map<std::string, std::string> safeSheets_;  // sheet file -> its safe text
     std::unordered_map<std::string, PixelSize> pixelSizes_;    // address -> size in its header
     CarriedPictures carried_;
+    std::vector<int> partOfTopic_;
 };

@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "convert/book/BookParts.h"
 #include "convert/chm/HelpFile.h"
 #include "convert/chm/TopicPathResolver.h"
 #include "convert/chm/TvxFileUtils.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr std::size_t kMaxTopics = 1'000'000;
 constexpr std::size_t kMaxDepth = 1000;
+constexpr long long kMaxParts = 1000;
 constexpr const char* kCannotRead = "The help file could not be read: the page reader ";
 
 // ---- The answer's lines: fields separated by tabs, escaped with "\".
@@ -155,21 +157,47 @@ void PutOutline(std::FILE* out, const std::vector<platform::PdfOutlineItem>& ite
 
 void PutBook(std::FILE* out, const Book& book) {
     for (int topic : book.Included) Put(out, {"included", std::to_string(topic)});
+    if (book.Parts.size() > 1) Put(out, {"parts", std::to_string(book.Parts.size())});
     for (const auto& problem : book.LeftOut) Put(out, {"left-out", problem.Path, problem.Reason});
     Put(out, {"counts", std::to_string(book.HtmlBytes), std::to_string(book.TextChars),
               std::to_string(book.Pictures), std::to_string(book.LinkedPictures)});
+}
+
+struct ReaderFlags {
+    bool PageBreak = false;
+    int PicturesPerPart = 0;
+};
+
+std::optional<ReaderFlags> ReaderOptions(const std::vector<std::string>& args) {
+    if (args.size() < 5) return std::nullopt;
+    ReaderFlags flags;
+    constexpr std::string_view kPerPart = "pictures-per-part=";
+    for (std::size_t i = 5; i < args.size(); ++i) {
+        if (args[i] == "page-break") {
+            flags.PageBreak = true;
+        } else if (args[i].starts_with(kPerPart)) {
+            const auto number = Number(args[i].substr(kPerPart.size()), 0, 1 << 30);
+            if (!number) return std::nullopt;
+            flags.PicturesPerPart = static_cast<int>(*number);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return flags;
 }
 
 }  // namespace
 
 // Arguments: the job folder, the book's file name, the decompiler's exit
 // code, the wait between searches for the contents (ms), the skipped topics,
-// and "page-break" when each topic starts a new page.
+// "page-break" when each topic starts a new page, and "pictures-per-part=N"
+// for a book written in parts.
 int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
-    if (args.size() != 5 && !(args.size() == 6 && args[5] == "page-break")) {
+    const auto options = ReaderOptions(args);
+    if (!options) {
         std::fputs(
             "usage: pellin-reader FOLDER BOOK DECOMPILER-EXIT SEARCH-WAIT-MS SKIPPED "
-            "[page-break]\n",
+            "[page-break] [pictures-per-part=N]\n",
             stderr);
         return 64;
     }
@@ -188,7 +216,8 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
 
         const TopicPathResolver resolver(folder);
         BookBuilder builder(resolver, help.Charset(), TvxFileUtils::ReadFileText);
-        builder.PageBreakBeforeTopics = args.size() == 6;
+        builder.PageBreakBeforeTopics = options->PageBreak;
+        builder.PicturesPerPart = options->PicturesPerPart;
         builder.OutlinePlaces = OutlinePlaces(help.Contents, help.Topics);
         builder.OnTopic = [out](int topic) {
             Put(out, {"topic", std::to_string(topic)});
@@ -249,6 +278,11 @@ public:
             return true;
         }
         if (key == "counts" && f.size() == 5) return TakeCounts(f);
+        if (key == "parts" && f.size() == 2) {
+            const auto parts = Number(f[1], 2, kMaxParts);
+            if (parts) r.Written.Parts.resize(static_cast<std::size_t>(*parts));
+            return parts.has_value();
+        }
         if (key == "missing-entries" && f.size() == 2) {
             const auto missing = Number(f[1], 0, 1LL << 30);
             if (missing) r.MissingContentsEntries = static_cast<std::size_t>(*missing);
@@ -375,6 +409,8 @@ PageReading ReadPagesApart(const TvxChmJobState& state, const std::string& bookN
                                       std::to_string(state.DecompilerExit),
                                       std::to_string(settings.SearchWait.count()), RangesOf(skip)};
         if (settings.TopicPageBreak) args.emplace_back("page-break");
+        if (settings.PicturesPerPart > 0)
+            args.push_back("pictures-per-part=" + std::to_string(settings.PicturesPerPart));
         const auto result = platform::RunConfined(program, args, state.TempFolderName, limits);
         if (result.Stopped || platform::StopRequested())
             throw std::runtime_error("The run was stopped");
@@ -386,6 +422,9 @@ PageReading ReadPagesApart(const TvxChmJobState& state, const std::string& bookN
         if (answer->ended && result.Exited && result.ExitCode == 0) {
             if (!answer->failure.empty()) throw std::runtime_error(answer->failure);
             reading.Written.Path = state.TempFolder + bookName;
+            for (std::size_t part = 0; part < reading.Written.Parts.size(); ++part)
+                reading.Written.Parts[part] =
+                    BookPartPath(reading.Written.Path, static_cast<int>(part));
             for (const auto& [topic, reason] : culprits)
                 if (static_cast<std::size_t>(topic) < reading.Topics.size())
                     reading.Written.LeftOut.push_back({reading.Topics[topic], reason});
