@@ -262,6 +262,9 @@ ObjectRef FakeOffice::makeDocument(const std::string& name) {
     } else {
         auto exporter = [this](const VariantList& args) {
             std::lock_guard lock(mutex_);
+            const std::string& only = setup_.exportFailsUnlessHolding;
+            if (!only.empty() && inserted_.find(only) == std::string::npos)
+                throw AutomationError::scriptError(1000, "Export failed");
             if (!args.empty()) writePdf(args.front().toText(), inserted_);
             return Variant();
         };

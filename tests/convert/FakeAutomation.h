@@ -66,8 +66,10 @@ struct OfficeSetup {
     std::string version = "16.0";
     std::string path = "/opt/office";
     bool exportFails = false;  // ExportAsFixedFormat / ExportPdf
-    bool storeFails = false;   // the service manager's storeToURL
-    bool printFails = false;   // PrintOut
+    // Set: the export fails for a document that does not hold this text.
+    std::string exportFailsUnlessHolding;
+    bool storeFails = false;  // the service manager's storeToURL
+    bool printFails = false;  // PrintOut
     bool activePrinterReadFails = false;
     std::string activePrinter = "Office_Laser";
     std::set<std::string> printers = {"Office_Laser"};  // names ActivePrinter accepts

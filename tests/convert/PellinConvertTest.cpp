@@ -230,6 +230,55 @@ TEST_F(PellinConvert, ABookCarryingAllItsPicturesNeedsNoPictureStep) {
     EXPECT_NE(node->Timings.find("export"), std::string::npos) << node->Timings;
 }
 
+// Many pictures: each part of the book is a document of its own, exported
+// apart and joined by the finisher; the links between parts are addresses
+// it turns back into jumps. When a part cannot be exported, the parts go
+// into one document.
+TEST_F(PellinConvert, ABookOfManyPicturesIsExportedInPartsAndJoined) {
+    const std::string icon("GIF89a\x01\0\x01\0\0\0\0", 13);
+    setPages({{"toc.hhc",
+               "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A\">"
+               "<param name=\"Local\" value=\"a.htm\"></OBJECT>"
+               "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"B\">"
+               "<param name=\"Local\" value=\"b.htm\"></OBJECT></UL>"},
+              {"a.htm", "<p><img src=\"m.gif\">A <a href=\"b.htm\">on</a></p>"},
+              {"b.htm", "<p><img src=\"m.gif\">B <a href=\"a.htm\">back</a></p>"},
+              {"m.gif", icon}});
+    install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4}; });
+    converter->PicturesPerPart = 1;
+    convert();
+
+    ASSERT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    const std::string temp = tempFolder();
+    EXPECT_EQ(office->log()->startingWith("selection."),
+              (std::vector<std::string>{"selection.InsertFile(\"" + temp +
+                                            "/#pellin-book.html\", \"\", false, false, false)",
+                                        "selection.InsertFile(\"" + temp +
+                                            "/#pellin-book-2.html\", \"\", false, false, false)"}));
+    EXPECT_EQ(count("doc.Close(false)"), 2);
+    EXPECT_EQ(finisher.joinedParts, 2u);
+    EXPECT_EQ(finisher.last.PlaceAddressPrefix, "https://pellin.invalid/#");
+    const std::string pdf = ReadText(target);
+    EXPECT_LT(pdf.find("name=\"PellinTopic0\""), pdf.find("name=\"PellinTopic1\""));
+    EXPECT_NE(pdf.find("href=\"https://pellin.invalid/#PellinTopic1\""), std::string::npos);
+    EXPECT_NE(pdf.find("href=\"https://pellin.invalid/#PellinTopic0\""), std::string::npos);
+    EXPECT_TRUE(hiddenInTarget().empty());
+    EXPECT_TRUE(tempFolderRemoved());
+
+    install([](fake::OfficeSetup& s) {
+        s.inlineShapeTypes = {4};
+        s.exportFailsUnlessHolding = "B ";
+    });
+    converter->PicturesPerPart = 1;
+    finisher.joinedParts = 0;
+    fs::remove(target);
+    convert();
+    ASSERT_EQ(node->Status, TvxNode::Done) << node->ResultText;
+    EXPECT_EQ(finisher.joinedParts, 0u);
+    const std::string whole = ReadText(target);
+    EXPECT_LT(whole.find("name=\"PellinTopic0\""), whole.find("name=\"PellinTopic1\""));
+}
+
 TEST_F(PellinConvert, WpsExportsWithItsOwnOneArgumentCall) {
     install([](fake::OfficeSetup& s) { s.wordInstalled = false; });
     convert();

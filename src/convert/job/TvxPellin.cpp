@@ -10,6 +10,7 @@
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
 #include "convert/book/AnchorNames.h"
+#include "convert/book/BookParts.h"
 #include "convert/chm/HelpFile.h"
 #include "convert/job/JobMessages.h"
 #include "convert/job/JobTimings.h"
@@ -48,6 +49,12 @@ std::string WithTheBookNamedForTheUser(std::string message) {
     return message;
 }
 constexpr const char* kProbeName = "#pellin-probe";
+constexpr const char* kPartName = "#pellin-part-";
+
+// The files the book was written to, in order.
+std::vector<std::string> BookFiles(const Book& book) {
+    return book.Parts.empty() ? std::vector<std::string>{book.Path} : book.Parts;
+}
 
 bool FileExists(const std::string& path) {
     std::error_code error;
@@ -161,6 +168,10 @@ void TvxPellin::Convert(Job& job, const std::string& target) {
 void TvxPellin::PrepareBook(Job& job) {
     Reader.SearchWait = DecompileSettings.SearchWait;
     Reader.TopicPageBreak = OptionOn("TopicPageBreak");
+    // Parts are joined by the finisher, which cannot join an archival or
+    // tagged file, nor the office's outline of headings.
+    const bool joinable = OutlineChoice() == "contents" && !OptionOn("PdfA") && !OptionOn("Tagged");
+    Reader.PicturesPerPart = joinable ? PicturesPerPart : 0;
     PageReading reading =
         ReadPagesApart(job.state, kBookName, job.stoppedOffice, Reader, job.stoppedReader);
     if (job.help.Topics.empty()) {
@@ -179,7 +190,7 @@ void TvxPellin::PrepareBook(Job& job) {
     if (job.book.Included.empty())
         throw std::runtime_error(
             NoTopicMessage(job.help, job.book.LeftOut, !job.stoppedOffice.empty()));
-    job.state.TopicFiles = {job.book.Path};
+    job.state.TopicFiles = BookFiles(job.book);
 }
 
 // When the office goes down on the document, the topics that bring it down
@@ -202,11 +213,52 @@ void TvxPellin::AssembleAndExport(Job& job) {
 }
 
 void TvxPellin::BuildAndExportDocument(Job& job) {
+    if (PartsCanBeJoined(job)) {
+        try {
+            ExportInParts(job);
+            return;
+        } catch (const AutomationError& error) {
+            if (error.serverLost()) throw;
+        } catch (const std::exception&) {
+        }
+        // The parts go into one document and out by the usual routes.
+        CloseDocument();
+    }
     job.timings.Start("insert");
     OpenDocument("");
     AssemblePages(job.state);
     job.timings.Start("export");
     ExportWithFallbacks(job);
+}
+
+// The outline the finisher writes covers every part; the office's own,
+// from headings, would cover only the first.
+bool TvxPellin::PartsCanBeJoined(const Job& job) {
+    return job.book.Parts.size() > 1 && !job.outline.empty();
+}
+
+// Each part is a document of its own, exported beside the book, and the
+// parts are joined into the PDF the other routes would write.
+void TvxPellin::ExportInParts(Job& job) {
+    std::vector<std::string> pdfs;
+    for (std::size_t part = 0; part < job.book.Parts.size(); ++part) {
+        job.timings.Start("insert");
+        OpenDocument("");
+        WordApp->get("Selection")
+            .toObject()
+            ->call("InsertFile", {job.book.Parts[part], std::string(), false, false, false});
+        if (job.book.LinkedPictures > 0) {
+            job.timings.Start("pictures");
+            EmbedLinkedPictures();
+        }
+        job.timings.Start("export");
+        pdfs.push_back(job.state.TempFolder + kPartName + std::to_string(part + 1) + ".pdf");
+        ExportWithWordProcessor(pdfs.back());
+        CloseDocument();
+    }
+    job.timings.Start("join");
+    PdfSteps().Join(pdfs, job.partial->Path());
+    RequireTopicsInPdf(job, job.partial->Path());
 }
 
 // A topic found alone is too slow rather than fatal when the office ran out
@@ -246,8 +298,10 @@ void TvxPellin::LeaveOutTopicsThatStopTheOffice(Job& job, bool timedOut,
 bool TvxPellin::DocumentCanBeMade(Job& job, const std::set<int>& skipped) {
     const std::string probe = job.state.TempFolder + kProbeName;
     try {
+        PageReaderSettings whole = Reader;
+        whole.PicturesPerPart = 0;
         const Book book = ReadPagesApart(job.state, std::string(kProbeName) + ".html", skipped,
-                                         Reader, job.stoppedReader)
+                                         whole, job.stoppedReader)
                               .Written;
         OpenDocument("");
         WordApp->get("Selection")
@@ -375,6 +429,7 @@ void TvxPellin::FinishPdf(Job& job) {
     } else if (outline == "contents") {
         if (!job.outline.empty()) finish.Outline = job.outline;  // else the headings stay
     }
+    finish.PlaceAddressPrefix = kOtherPartAddress;
     try {
         PdfSteps().Finish(job.partial->Path(), job.partial->FinishedPath(), finish);
     } catch (const platform::FileError& error) {
@@ -391,8 +446,7 @@ platform::PdfFinisher& TvxPellin::PdfSteps() {
 void TvxPellin::AssemblePages(const TvxChmJobState& state) {
     InsertTopicFiles(state);
     // A book that carries all its pictures has them stored by the load.
-    const bool allCarried = job_ != nullptr && state.TopicFiles.size() == 1 &&
-                            state.TopicFiles.front() == job_->book.Path &&
+    const bool allCarried = job_ != nullptr && state.TopicFiles == BookFiles(job_->book) &&
                             job_->book.LinkedPictures == 0;
     if (allCarried) return;
     if (job_ != nullptr) job_->timings.Start("pictures");

@@ -45,6 +45,8 @@ public:
     // times; a test sets the search's time itself.
     std::optional<std::chrono::milliseconds> SlowSearchTime;
     TvxPrinterOutputWait PrinterWait;
+    // A book with more pictures is exported in parts (see BookParts).
+    int PicturesPerPart = 500;
     // The step after the export; nullptr uses the program's own.
     platform::PdfFinisher* Finisher = nullptr;
 
@@ -55,6 +57,8 @@ private:
     void PrepareBook(Job& job);
     void AssembleAndExport(Job& job);
     void BuildAndExportDocument(Job& job);
+    static bool PartsCanBeJoined(const Job& job);
+    void ExportInParts(Job& job);
     void LeaveOutTopicsThatStopTheOffice(Job& job, bool timedOut,
                                          std::chrono::steady_clock::duration firstTry);
     bool DocumentCanBeMade(Job& job, const std::set<int>& skipped);
