@@ -245,7 +245,7 @@ TEST_F(PellinConvert, ABookOfManyPicturesIsExportedInPartsAndJoined) {
               {"b.htm", "<p><img src=\"m.gif\">B <a href=\"a.htm\">back</a></p>"},
               {"m.gif", icon}});
     install([](fake::OfficeSetup& s) { s.inlineShapeTypes = {4}; });
-    converter->PicturesPerPart = 1;
+    converter->Parts = {1, 0};
     convert();
 
     ASSERT_EQ(node->Status, TvxNode::Done) << node->ResultText;
@@ -269,7 +269,7 @@ TEST_F(PellinConvert, ABookOfManyPicturesIsExportedInPartsAndJoined) {
         s.inlineShapeTypes = {4};
         s.exportFailsUnlessHolding = "B ";
     });
-    converter->PicturesPerPart = 1;
+    converter->Parts = {1, 0};
     finisher.joinedParts = 0;
     fs::remove(target);
     convert();

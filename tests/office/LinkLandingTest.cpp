@@ -12,8 +12,8 @@
 #include "OfficeTestSupport.h"
 #include "PdfDocument.h"
 #include "PdfHtmlLayout.h"
+#include "convert/book/AnchorNames.h"
 #include "convert/book/BookBuilder.h"
-#include "convert/book/BookParts.h"
 #include "convert/chm/TopicPathResolver.h"
 #include "convert/chm/TvxFileUtils.h"
 #include "platform/automation/AutomationCreation.h"
@@ -121,6 +121,10 @@ TEST(LinkLanding, JumpsInTheBookLandOnTheirOwnTopicsAnchorAtItsHeight) {
 TEST(LinkLanding, JumpsBetweenPartsOfTheBookLandOnTheirAnchorOnceJoined) {
     SKIP_WITHOUT_OFFICE();
     ScratchFolder job("landing-parts");
+    static const char kIcon[] =
+        "GIF89a\x01\0\x01\0\x80\0\0\0\0\0\xff\xff\xff!\xf9\x04\x01\0\0\0\0,\0\0\0\0\x01\0\x01"
+        "\0\0\x02\x02\x44\x01\0;";
+    job.Write("icon.gif", std::string(kIcon, sizeof kIcon - 1));
     std::vector<std::string> topics;
     for (int n = 1; n <= kTopics; ++n)
         topics.push_back(
@@ -128,7 +132,7 @@ TEST(LinkLanding, JumpsBetweenPartsOfTheBookLandOnTheirAnchorOnceJoined) {
     const TopicPathResolver resolver(job.Path().string());
     BookBuilder builder(resolver, "WINDOWS-1252",
                         [](const std::string& path) { return TvxFileUtils::ReadFileText(path); });
-    builder.PicturesPerPart = 1;
+    builder.Parts = {1, 0};
     const Book book = builder.Build(topics, job / "#pellin-book.html");
     ASSERT_EQ(static_cast<std::size_t>(kTopics), book.Parts.size());
     std::vector<std::string> pdfs;
@@ -137,7 +141,7 @@ TEST(LinkLanding, JumpsBetweenPartsOfTheBookLandOnTheirAnchorOnceJoined) {
         exportPdf({part}, pdfs.back());
     }
     platform::PdfFinish finish;
-    finish.PlaceAddressPrefix = kOtherPartAddress;
+    finish.PlaceAddressPrefix = kPlaceAddress;
     platform::QpdfFinisher finisher;
     finisher.Join(pdfs, job / "joined.pdf");
     finisher.Finish(job / "joined.pdf", job / "landing.pdf", finish);

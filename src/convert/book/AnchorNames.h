@@ -8,6 +8,13 @@
 #include <string>
 #include <string_view>
 
+// The address a link to a place of another topic is written as: this and
+// the place's name. The PDF finisher turns such links into jumps to the
+// named destination of that name, so a link works whichever part of a book
+// in parts its target is in; the ".invalid" domain never resolves, so a link
+// left as it is leads nowhere outside the document.
+inline constexpr const char* kPlaceAddress = "https://pellin.invalid/#";
+
 // "PellinTopic<n>": the start of topic n (counted from 0).
 std::string TopicAnchor(int topic);
 // "PellinTopic<n>-<name>", with every byte of `name` other than an ASCII

@@ -100,6 +100,24 @@ void WriteBookFile(const std::string& bookPath, const std::string& body) {
     platform::WriteFileParts(bookPath, {head, body, "</body></html>\n"}, bookPath);
 }
 
+// Each part is a book file of its own; the topics' texts go as they are
+// written.
+void WriteParts(const std::string& bookPath, std::vector<std::string>& texts,
+                const std::vector<int>& partOfTopic, Book& book) {
+    const int parts = partOfTopic.empty() ? 1 : partOfTopic.back() + 1;
+    std::size_t next = 0;
+    for (int part = 0; part < parts; ++part) {
+        std::string body;
+        for (; next < texts.size() && partOfTopic[next] == part; ++next) {
+            body += texts[next];
+            std::string().swap(texts[next]);
+        }
+        const std::string path = BookPartPath(bookPath, part);
+        WriteBookFile(path, body);
+        if (parts > 1) book.Parts.push_back(path);
+    }
+}
+
 }  // namespace
 
 BookBuilder::BookBuilder(const TopicPathResolver& resolver, std::string helpFileCharset,
@@ -164,19 +182,10 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     for (const BookPlace& place : OutlinePlaces) book.Anchors.Target(place);
     book.Anchors.KeepTargetsOnly();
     TopicRewriter rewriter(links, book.Anchors, FolderOfPath(bookPath), readFile_);
-    // Each part holds about the same number of pictures, as counted in the pages read.
-    std::vector<int> picturesOfReadings;
-    for (const Reading& reading : readings)
-        picturesOfReadings.push_back(PictureTagsIn(reading.bytes));
-    const std::vector<int> partOfReading = SplitIntoParts(picturesOfReadings, PicturesPerPart);
-    std::vector<int> partOfTopic(topics.size(), -1);
-    for (std::size_t i = 0; i < readings.size(); ++i)
-        partOfTopic[static_cast<std::size_t>(readings[i].topic)] = partOfReading[i];
-    rewriter.SetParts(partOfTopic);
-    std::vector<std::string> bodies(readings.empty() ? 1 : partOfReading.back() + 1);
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-        Reading& reading = readings[i];
-        std::string& body = bodies[static_cast<std::size_t>(partOfReading[i])];
+    std::vector<std::string> texts;
+    std::vector<int> pictures;
+    std::vector<std::size_t> textChars;
+    for (Reading& reading : readings) {
         if (OnTopic) OnTopic(reading.topic);
         HtmlPage page(reading.bytes, reading.charset);
         const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
@@ -186,18 +195,19 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
         DrawBoxedBlocks(shown);
         LayOutTables(shown);
         KeepHeadingsWithText(shown);
-        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !body.empty(), body);
+        texts.emplace_back();
+        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(),
+                    texts.back());
         book.Included.push_back(reading.topic);
-        book.TextChars += content.TextChars - content.Unreadable;
+        const std::size_t chars = content.TextChars - content.Unreadable;
+        book.TextChars += chars;
         book.Pictures += content.Pictures;
         book.LinkedPictures += content.LinkedPictures;
+        pictures.push_back(content.Pictures);
+        textChars.push_back(chars);
         reading.bytes.clear();
         reading.bytes.shrink_to_fit();
     }
-    for (std::size_t part = 0; part < bodies.size(); ++part) {
-        const std::string path = BookPartPath(bookPath, static_cast<int>(part));
-        WriteBookFile(path, bodies[part]);
-        if (bodies.size() > 1) book.Parts.push_back(path);
-    }
+    WriteParts(bookPath, texts, SplitIntoParts(pictures, textChars, Parts), book);
     return book;
 }

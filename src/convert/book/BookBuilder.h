@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "convert/book/BookAnchors.h"
+#include "convert/book/BookParts.h"
 #include "convert/chm/TopicPathResolver.h"
 
 struct BookTopicProblem {
@@ -51,9 +52,9 @@ public:
     // The places the outline will point at. The book keeps only the anchors
     // these and the topics' own links point at.
     std::vector<BookPlace> OutlinePlaces;
-    // A book with more pictures than this is written in parts (see
-    // BookParts); 0 writes one file.
-    int PicturesPerPart = 0;
+    // A book with many pictures is written in parts of this size (see
+    // BookParts); by default it is one file.
+    PartSize Parts;
 
 private:
     struct Reading;

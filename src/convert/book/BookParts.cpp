@@ -1,23 +1,31 @@
 #include "convert/book/BookParts.h"
 
+#include <algorithm>
 #include <numeric>
 
-std::vector<int> SplitIntoParts(const std::vector<int>& picturesOfTopics, int picturesPerPart) {
+std::vector<int> SplitIntoParts(const std::vector<int>& picturesOfTopics,
+                                const std::vector<std::size_t>& textOfTopics,
+                                const PartSize& size) {
     std::vector<int> parts(picturesOfTopics.size(), 0);
-    const long long total = std::accumulate(picturesOfTopics.begin(), picturesOfTopics.end(), 0LL);
-    if (picturesPerPart <= 0 || total <= picturesPerPart) return parts;
-    const long long count = (total + picturesPerPart - 1) / picturesPerPart;
-    const long long share = (total + count - 1) / count;
+    if (size.Pictures <= 0) return parts;
+    const long long pictures =
+        std::accumulate(picturesOfTopics.begin(), picturesOfTopics.end(), 0LL);
+    const std::size_t text =
+        std::accumulate(textOfTopics.begin(), textOfTopics.end(), std::size_t{0});
+    long long count = (pictures + size.Pictures - 1) / size.Pictures;
+    if (size.MinText > 0) count = std::min<long long>(count, text / size.MinText);
+    if (count <= 1) return parts;
+    const long long share = (pictures + count - 1) / count;
     int part = 0;
     long long inPart = 0;
     for (std::size_t i = 0; i < picturesOfTopics.size(); ++i) {
-        const int pictures = picturesOfTopics[i];
-        if (inPart > 0 && inPart + pictures > share) {
+        const int topicPictures = picturesOfTopics[i];
+        if (inPart > 0 && inPart + topicPictures > share && part + 1 < count) {
             ++part;
             inPart = 0;
         }
         parts[i] = part;
-        inPart += pictures;
+        inPart += topicPictures;
     }
     return parts;
 }
@@ -30,16 +38,4 @@ std::string BookPartPath(const std::string& bookPath, int part) {
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return bookPath + suffix;
     return bookPath.substr(0, dot) + suffix + bookPath.substr(dot);
-}
-
-int PictureTagsIn(const std::string& page) {
-    int tags = 0;
-    for (auto at = page.find('<'); at != std::string::npos; at = page.find('<', at + 1)) {
-        if (at + 4 > page.size()) break;
-        const auto letter = [&](std::size_t i, char lower) {
-            return (page[at + i] | 0x20) == lower;
-        };
-        if (letter(1, 'i') && letter(2, 'm') && letter(3, 'g')) ++tags;
-    }
-    return tags;
 }

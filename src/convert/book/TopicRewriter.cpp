@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "convert/book/AnchorNames.h"
-#include "convert/book/BookParts.h"
 #include "convert/book/HtmlPage.h"
 #include "convert/book/PictureSizing.h"
 #include "convert/book/ScriptFilledText.h"
@@ -142,19 +141,12 @@ bool TopicRewriter::RewriteLink(xmlNode* element) {
     if (target.kind == BookTarget::Kind::Web) address = target.address;
     if (target.kind == BookTarget::Kind::Topic) {
         const std::string place = anchors_.Destination(target.topic, target.fragment);
-        if (!place.empty()) address = (InOtherPart(target.topic) ? kOtherPartAddress : "#") + place;
+        if (!place.empty()) address = (target.topic == topic_ ? "#" : kPlaceAddress) + place;
     }
     html::RemoveAttribute(element, "href");
     html::RemoveAttribute(element, "target");
     if (!address.empty()) html::SetAttribute(element, "href", address);
     return true;
-}
-
-bool TopicRewriter::InOtherPart(int topic) const {
-    const auto part = [&](int of) {
-        return of >= 0 && static_cast<std::size_t>(of) < partOfTopic_.size() ? partOfTopic_[of] : 0;
-    };
-    return part(topic) != part(topic_);
 }
 
 bool TopicRewriter::RewritePicture(xmlNode* element) {

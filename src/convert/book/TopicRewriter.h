@@ -3,8 +3,9 @@
 // reach outside the job folder goes: scripts, frames, objects, event handlers,
 // pictures, sheets and backgrounds from elsewhere (a picture leaves its
 // alternative text). A picture drawn in markup is shown as a cleaned copy
-// written beside the book. Links between topics point at places in the book, links
-// to web and mail addresses stay, other links become plain text. The page's
+// written beside the book. Links to places of the same topic point at its
+// anchors, links to other topics at kPlaceAddress and the place, links to web
+// and mail addresses stay, other links become plain text. The page's
 // anchors are renamed for the book, and its style sheets are resolved into
 // its elements' styles (see TopicStyles).
 
@@ -42,18 +43,12 @@ public:
 
     TopicContent Rewrite(int topic, const std::string& path, HtmlPage& page);
 
-    // The part of the book each topic is written into, by topic number; a
-    // link to a topic of another part is written as kOtherPartAddress and
-    // the place. Empty: the book is one part.
-    void SetParts(std::vector<int> partOfTopic) { partOfTopic_ = std::move(partOfTopic); }
-
 private:
     void RewriteChildren(xmlNode* parent, int depth);
     // Returns false when the element was removed or replaced.
     bool RewriteElement(xmlNode* element, int depth);
     bool RewriteLink(xmlNode* element);
     bool RewritePicture(xmlNode* element);
-    bool InOtherPart(int topic) const;
     // The topic's own sheets, made safe, in the order the page names them.
     std::vector<std::string> CollectSheets(xmlNode* root);
     std::optional<std::string> SheetOf(xmlNode* element);
@@ -79,5 +74,4 @@ private:
     std::unordered_map<std::string, std::string> safeSheets_;  // sheet file -> its safe text
     std::unordered_map<std::string, PixelSize> pixelSizes_;    // address -> size in its header
     CarriedPictures carried_;
-    std::vector<int> partOfTopic_;
 };

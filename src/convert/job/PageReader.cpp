@@ -165,20 +165,30 @@ void PutBook(std::FILE* out, const Book& book) {
 
 struct ReaderFlags {
     bool PageBreak = false;
-    int PicturesPerPart = 0;
+    PartSize Parts;
 };
+
+// "parts=<pictures>,<text>": see PartSize.
+std::optional<PartSize> PartsOfFlag(const std::string& value) {
+    const auto comma = value.find(',');
+    if (comma == std::string::npos) return std::nullopt;
+    const auto pictures = Number(value.substr(0, comma), 0, 1 << 30);
+    const auto text = Number(value.substr(comma + 1), 0, 1LL << 40);
+    if (!pictures || !text) return std::nullopt;
+    return PartSize{static_cast<int>(*pictures), static_cast<std::size_t>(*text)};
+}
 
 std::optional<ReaderFlags> ReaderOptions(const std::vector<std::string>& args) {
     if (args.size() < 5) return std::nullopt;
     ReaderFlags flags;
-    constexpr std::string_view kPerPart = "pictures-per-part=";
+    constexpr std::string_view kParts = "parts=";
     for (std::size_t i = 5; i < args.size(); ++i) {
         if (args[i] == "page-break") {
             flags.PageBreak = true;
-        } else if (args[i].starts_with(kPerPart)) {
-            const auto number = Number(args[i].substr(kPerPart.size()), 0, 1 << 30);
-            if (!number) return std::nullopt;
-            flags.PicturesPerPart = static_cast<int>(*number);
+        } else if (args[i].starts_with(kParts)) {
+            const auto parts = PartsOfFlag(args[i].substr(kParts.size()));
+            if (!parts) return std::nullopt;
+            flags.Parts = *parts;
         } else {
             return std::nullopt;
         }
@@ -190,14 +200,14 @@ std::optional<ReaderFlags> ReaderOptions(const std::vector<std::string>& args) {
 
 // Arguments: the job folder, the book's file name, the decompiler's exit
 // code, the wait between searches for the contents (ms), the skipped topics,
-// "page-break" when each topic starts a new page, and "pictures-per-part=N"
-// for a book written in parts.
+// "page-break" when each topic starts a new page, and "parts=PICTURES,TEXT"
+// for a book written in parts (see PartSize).
 int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
     const auto options = ReaderOptions(args);
     if (!options) {
         std::fputs(
             "usage: pellin-reader FOLDER BOOK DECOMPILER-EXIT SEARCH-WAIT-MS SKIPPED "
-            "[page-break] [pictures-per-part=N]\n",
+            "[page-break] [parts=PICTURES,TEXT]\n",
             stderr);
         return 64;
     }
@@ -217,7 +227,7 @@ int RunPageReader(const std::vector<std::string>& args, std::FILE* out) {
         const TopicPathResolver resolver(folder);
         BookBuilder builder(resolver, help.Charset(), TvxFileUtils::ReadFileText);
         builder.PageBreakBeforeTopics = options->PageBreak;
-        builder.PicturesPerPart = options->PicturesPerPart;
+        builder.Parts = options->Parts;
         builder.OutlinePlaces = OutlinePlaces(help.Contents, help.Topics);
         builder.OnTopic = [out](int topic) {
             Put(out, {"topic", std::to_string(topic)});
@@ -409,8 +419,9 @@ PageReading ReadPagesApart(const TvxChmJobState& state, const std::string& bookN
                                       std::to_string(state.DecompilerExit),
                                       std::to_string(settings.SearchWait.count()), RangesOf(skip)};
         if (settings.TopicPageBreak) args.emplace_back("page-break");
-        if (settings.PicturesPerPart > 0)
-            args.push_back("pictures-per-part=" + std::to_string(settings.PicturesPerPart));
+        if (settings.Parts.Pictures > 0)
+            args.push_back("parts=" + std::to_string(settings.Parts.Pictures) + "," +
+                           std::to_string(settings.Parts.MinText));
         const auto result = platform::RunConfined(program, args, state.TempFolderName, limits);
         if (result.Stopped || platform::StopRequested())
             throw std::runtime_error("The run was stopped");

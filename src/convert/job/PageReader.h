@@ -32,7 +32,7 @@ struct PageReaderSettings {
     // of its TvxDecompileSettings.
     std::chrono::milliseconds SearchWait{1000};
     bool TopicPageBreak = false;  // each topic of the book starts a new page
-    int PicturesPerPart = 0;      // see BookBuilder; 0 writes the book as one file
+    PartSize Parts;               // see BookBuilder; by default the book is one file
 };
 
 // What the reader found: the help file's facts and the book it wrote.

@@ -10,7 +10,6 @@
 #include "batch/TvxBatch.h"
 #include "batch/TvxNode.h"
 #include "convert/book/AnchorNames.h"
-#include "convert/book/BookParts.h"
 #include "convert/chm/HelpFile.h"
 #include "convert/job/JobMessages.h"
 #include "convert/job/JobTimings.h"
@@ -171,7 +170,7 @@ void TvxPellin::PrepareBook(Job& job) {
     // Parts are joined by the finisher, which cannot join an archival or
     // tagged file, nor the office's outline of headings.
     const bool joinable = OutlineChoice() == "contents" && !OptionOn("PdfA") && !OptionOn("Tagged");
-    Reader.PicturesPerPart = joinable ? PicturesPerPart : 0;
+    Reader.Parts = joinable ? Parts : PartSize{};
     PageReading reading =
         ReadPagesApart(job.state, kBookName, job.stoppedOffice, Reader, job.stoppedReader);
     if (job.help.Topics.empty()) {
@@ -299,7 +298,7 @@ bool TvxPellin::DocumentCanBeMade(Job& job, const std::set<int>& skipped) {
     const std::string probe = job.state.TempFolder + kProbeName;
     try {
         PageReaderSettings whole = Reader;
-        whole.PicturesPerPart = 0;
+        whole.Parts = PartSize{};
         const Book book = ReadPagesApart(job.state, std::string(kProbeName) + ".html", skipped,
                                          whole, job.stoppedReader)
                               .Written;
@@ -429,7 +428,7 @@ void TvxPellin::FinishPdf(Job& job) {
     } else if (outline == "contents") {
         if (!job.outline.empty()) finish.Outline = job.outline;  // else the headings stay
     }
-    finish.PlaceAddressPrefix = kOtherPartAddress;
+    finish.PlaceAddressPrefix = kPlaceAddress;
     try {
         PdfSteps().Finish(job.partial->Path(), job.partial->FinishedPath(), finish);
     } catch (const platform::FileError& error) {

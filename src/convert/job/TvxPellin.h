@@ -45,8 +45,11 @@ public:
     // times; a test sets the search's time itself.
     std::optional<std::chrono::milliseconds> SlowSearchTime;
     TvxPrinterOutputWait PrinterWait;
-    // A book with more pictures is exported in parts (see BookParts).
-    int PicturesPerPart = 500;
+    // A book with many pictures is exported in parts of this size (see
+    // BookParts): 500 pictures each, and at least 60,000 characters of text,
+    // about 75 pages of an API reference, so that the pages the parts add
+    // stay under 1.5%.
+    PartSize Parts{500, 60'000};
     // The step after the export; nullptr uses the program's own.
     platform::PdfFinisher* Finisher = nullptr;
 
