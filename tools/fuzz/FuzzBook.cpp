@@ -223,12 +223,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const TopicPathResolver resolver(root);
     const std::string bookPath = root + "/#pellin-book.html";
+    BookBuilder builder(resolver, "WINDOWS-1252", ReadAll);
+    if (size % 2 == 1) builder.Parts = {1, 0};  // as many parts as pictures
+    Book book;
     try {
-        BookBuilder(resolver, "WINDOWS-1252", ReadAll).Build(topics, bookPath);
+        book = builder.Build(topics, bookPath);
     } catch (const std::exception&) {
         std::abort();  // only a failed write may throw, and the scratch folder is writable
     }
     CheckBook(job, bookPath);
+    for (const std::string& part : book.Parts) CheckBook(job, part);
     for (const auto& entry : fs::directory_iterator(Scratch())) Check(entry.path() == job);
     return 0;
 }
