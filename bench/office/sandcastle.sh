@@ -45,9 +45,10 @@ run() {
   awk -v a="$start" -v b="$end" 'BEGIN {print b - a}' > "$work/wall-$name"
 }
 
-# calibre's CHM input needs bench/large/calibre_chm.py's fix to run as root.
+# calibre's CHM input needs bench/large/calibre_chm.py's fix to run as root,
+# and its web engine needs its sandbox off there.
 calibre_all() {
-  ls "$work"/source/*.chm | xargs -P 2 -I{} sh -c \
+  ls "$work"/source/*.chm | QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox xargs -P 2 -I{} sh -c \
     'calibre-debug -e "$3" "$1" "$2/$(basename "$1" .chm).pdf" >/dev/null 2>&1' _ {} \
     "$work/out-calibre" "$here/bench/large/calibre_chm.py"
 }
@@ -75,8 +76,13 @@ for name in pellin calibre; do
   printf '%-8s %8.1f s  peak %6.0f MB (two conversions at once)\n' "$name" "$(cat "$work/wall-$name")" \
     "$(awk '{print $1 / 1024}' "$work/peak-$name")"
 done
-[ -f "$work/wall-calibre" ] &&
+missing=$(for chm in "$work"/source/*.chm; do
+  [ -f "$work/out-calibre/$(basename "$chm" .chm).pdf" ] || echo x; done | wc -l)
+if [ "$missing" -gt 0 ]; then
+  echo "calibre wrote no PDF for $missing help files: no ratio"
+elif [ -f "$work/wall-calibre" ]; then
   awk -v p="$(cat "$work/wall-pellin")" -v c="$(cat "$work/wall-calibre")" 'BEGIN {printf "ratio pellin / calibre: %.2f\n", p / c}'
+fi
 echo
 echo "share of each step of the program's jobs:"
 grep -h '^timing: ' "$work/log-pellin" | sed 's/^timing: [^:]*: //' | tr ' ' '\n' | awk -F= 'NF == 2 {s[$1] += $2; t += $2} END {for (k in s) printf "  %-10s %8.1f s %5.1f%%\n", k, s[k], 100 * s[k] / t}' | sort -k2 -nr
