@@ -243,9 +243,7 @@ void TvxPellin::ExportInParts(Job& job) {
     for (std::size_t part = 0; part < job.book.Parts.size(); ++part) {
         job.timings.Start("insert");
         OpenDocument("");
-        WordApp->get("Selection")
-            .toObject()
-            ->call("InsertFile", {job.book.Parts[part], std::string(), false, false, false});
+        InsertFile(job.book.Parts[part]);
         if (job.book.LinkedPictures > 0) {
             job.timings.Start("pictures");
             EmbedLinkedPictures();
@@ -303,9 +301,7 @@ bool TvxPellin::DocumentCanBeMade(Job& job, const std::set<int>& skipped) {
                                          whole, job.stoppedReader)
                               .Written;
         OpenDocument("");
-        WordApp->get("Selection")
-            .toObject()
-            ->call("InsertFile", {book.Path, std::string(), false, false, false});
+        InsertFile(book.Path);
         ExportWithWordProcessor(probe + ".pdf");
         CloseDocument();
         return true;
@@ -453,12 +449,15 @@ void TvxPellin::AssemblePages(const TvxChmJobState& state) {
 }
 
 void TvxPellin::InsertTopicFiles(const TvxChmJobState& state) {
-    for (const std::string& topic : state.TopicFiles) {
-        if (!FileExists(topic)) continue;
-        WordApp->get("Selection")
-            .toObject()
-            ->call("InsertFile", {topic, std::string(), false, false, false});
-    }
+    for (const std::string& topic : state.TopicFiles)
+        if (FileExists(topic)) InsertFile(topic);
+}
+
+// Inserts the file at the open document's selection, as the word processor does.
+void TvxPellin::InsertFile(const std::string& path) {
+    WordApp->get("Selection")
+        .toObject()
+        ->call("InsertFile", {path, std::string(), false, false, false});
 }
 
 void TvxPellin::EmbedLinkedPictures() { ::EmbedLinkedPictures(Document); }

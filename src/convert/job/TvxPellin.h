@@ -71,6 +71,7 @@ private:
     void RequireTopicsInPdf(const Job& job, const std::string& pdf);
     void FinishPdf(Job& job);
     void InsertTopicFiles(const TvxChmJobState& state);
+    void InsertFile(const std::string& path);
     void EmbedLinkedPictures();
     static std::string LeftOutNoteOf(const Job& job);
     void ReportSuccess(TvxBatch* batch, TvxNode* node, const std::string& target);
