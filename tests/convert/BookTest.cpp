@@ -275,12 +275,16 @@ TEST_F(BookFolder, PunctuationAScriptFillsInPerLanguageIsFilledIn) {
                             "</p><p>Run" + set("L4", "cpp=()") + " method</p></body>");
     job.Write("vb.htm", "<body onload=\"OnLoad('vb')\"><p>List" +
                             set("L2", "cs=&lt;|vb=(Of |nu=(") + "T</p></body>");
-    Build({"cs.htm", "vb.htm"});
+    job.Write("new.htm",
+              "<h1>Worksheet<span id=\"L5\" data-languageSpecificText=\"cpp=::|nu=.\">"
+              "</span>AddCell</h1>");
+    Build({"cs.htm", "vb.htm", "new.htm"});
     const std::string text = BookText();
     EXPECT_TRUE(Contains(text, "System<span>.</span>Object")) << text;
     EXPECT_TRUE(Contains(text, "List<span>&lt;</span>T<span>)</span>")) << text;
     EXPECT_TRUE(Contains(text, "Run<span></span> method")) << text;
     EXPECT_TRUE(Contains(text, "List<span>(Of </span>T")) << text;
+    EXPECT_TRUE(Contains(text, "\">.</span>AddCell")) << text;
     EXPECT_FALSE(Contains(text, "AddLanguageSpecificTextSet")) << text;
 }
 

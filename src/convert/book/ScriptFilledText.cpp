@@ -17,8 +17,11 @@ constexpr int kMaxDepth = 500;
 
 struct TextSet {
     std::string id;
-    std::string values;  // "cs=.|vb=.|cpp=::"
+    std::string values;       // "cs=.|vb=.|cpp=::"
+    xmlNode* node = nullptr;  // the element itself, when it carries the values
 };
+
+constexpr const char* kValuesAttribute = "data-languageSpecificText";
 
 // The language the body's onload="OnLoad('vb')" asks for, else C#.
 std::string PageLanguage(xmlNode* body) {
@@ -56,6 +59,8 @@ void Walk(xmlNode* node, int depth, std::unordered_map<std::string, xmlNode*>& b
         }
         if (name == "body") body = child;
         if (html::HasAttribute(child, "id")) byId.emplace(html::Attribute(child, "id"), child);
+        if (html::HasAttribute(child, kValuesAttribute))
+            sets.push_back({{}, html::Attribute(child, kValuesAttribute), child});
         Walk(child, depth + 1, byId, sets, body);
     }
 }
@@ -99,11 +104,14 @@ void FillScriptFilledText(xmlNode* root) {
     const std::string language = PageLanguage(body);
     for (const TextSet& set : sets) {
         const auto found = byId.find(set.id);
-        if (found == byId.end() || found->second->children != nullptr) continue;
+        xmlNode* span = set.node != nullptr   ? set.node
+                        : found != byId.end() ? found->second
+                                              : nullptr;
+        if (span == nullptr || span->children != nullptr) continue;
         const std::string text =
             DecodeValueText(ValueFor(set.values, language), "UTF-8", ReferenceReading::AsCharacter);
         if (text.empty()) continue;
-        TrimTextBefore(found->second);
-        xmlNodeAddContentLen(found->second, BAD_CAST text.data(), static_cast<int>(text.size()));
+        TrimTextBefore(span);
+        xmlNodeAddContentLen(span, BAD_CAST text.data(), static_cast<int>(text.size()));
     }
 }
