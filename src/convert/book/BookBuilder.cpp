@@ -163,14 +163,10 @@ std::vector<BookBuilder::Reading> BookBuilder::ReadTopics(const std::vector<std:
     return readings;
 }
 
-Book BookBuilder::Build(const std::vector<std::string>& topics, const std::string& bookPath,
-                        const std::set<int>& skipped) const {
-    Book book;
-    book.Path = bookPath;
-    book.Anchors = BookAnchors(topics.size());
-    std::vector<Reading> readings = ReadTopics(topics, skipped, book);
-    const BookLinks links(resolver_, topics);
-    // Every topic is known before any is written, so a link may point forward.
+// The places the topics' links point at, now that every topic is known, so
+// that a link may point forward.
+void BookBuilder::TargetLinkedPlaces(std::vector<Reading>& readings, const BookLinks& links,
+                                     Book& book) const {
     for (Reading& reading : readings) {
         for (const std::string& address : reading.links) {
             const BookTarget target = links.Resolve(reading.topic, reading.path, address);
@@ -181,32 +177,48 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     }
     for (const BookPlace& place : OutlinePlaces) book.Anchors.Target(place);
     book.Anchors.KeepTargetsOnly();
+}
+
+std::string BookBuilder::WriteTopic(TopicRewriter& rewriter, Reading& reading, Book& book,
+                                    TopicSize& size) const {
+    if (OnTopic) OnTopic(reading.topic);
+    HtmlPage page(reading.bytes, reading.charset);
+    const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
+    xmlNode* pageBody = page.Find("body");
+    xmlNode* shown = pageBody != nullptr ? pageBody : page.Root();
+    LayOutCodeBlocks(shown);
+    DrawBoxedBlocks(shown);
+    LayOutTables(shown);
+    KeepHeadingsWithText(shown);
+    std::string text;
+    AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), text);
+    book.Included.push_back(reading.topic);
+    size.Pictures = content.Pictures;
+    size.TextChars = content.TextChars - content.Unreadable;
+    book.TextChars += size.TextChars;
+    book.Pictures += content.Pictures;
+    book.LinkedPictures += content.LinkedPictures;
+    std::string().swap(reading.bytes);
+    return text;
+}
+
+Book BookBuilder::Build(const std::vector<std::string>& topics, const std::string& bookPath,
+                        const std::set<int>& skipped) const {
+    Book book;
+    book.Path = bookPath;
+    book.Anchors = BookAnchors(topics.size());
+    std::vector<Reading> readings = ReadTopics(topics, skipped, book);
+    const BookLinks links(resolver_, topics);
+    TargetLinkedPlaces(readings, links, book);
     TopicRewriter rewriter(links, book.Anchors, FolderOfPath(bookPath), readFile_);
     std::vector<std::string> texts;
     std::vector<int> pictures;
     std::vector<std::size_t> textChars;
     for (Reading& reading : readings) {
-        if (OnTopic) OnTopic(reading.topic);
-        HtmlPage page(reading.bytes, reading.charset);
-        const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
-        xmlNode* pageBody = page.Find("body");
-        xmlNode* shown = pageBody != nullptr ? pageBody : page.Root();
-        LayOutCodeBlocks(shown);
-        DrawBoxedBlocks(shown);
-        LayOutTables(shown);
-        KeepHeadingsWithText(shown);
-        texts.emplace_back();
-        AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(),
-                    texts.back());
-        book.Included.push_back(reading.topic);
-        const std::size_t chars = content.TextChars - content.Unreadable;
-        book.TextChars += chars;
-        book.Pictures += content.Pictures;
-        book.LinkedPictures += content.LinkedPictures;
-        pictures.push_back(content.Pictures);
-        textChars.push_back(chars);
-        reading.bytes.clear();
-        reading.bytes.shrink_to_fit();
+        TopicSize size;
+        texts.push_back(WriteTopic(rewriter, reading, book, size));
+        pictures.push_back(size.Pictures);
+        textChars.push_back(size.TextChars);
     }
     WriteParts(bookPath, texts, SplitIntoParts(pictures, textChars, Parts), book);
     return book;

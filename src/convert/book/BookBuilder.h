@@ -14,6 +14,9 @@
 #include "convert/book/BookParts.h"
 #include "convert/chm/TopicPathResolver.h"
 
+class BookLinks;
+class TopicRewriter;
+
 struct BookTopicProblem {
     std::string Path;    // the topic file
     std::string Reason;  // why it is not in the book
@@ -58,8 +61,17 @@ public:
 
 private:
     struct Reading;
+    struct TopicSize {
+        int Pictures = 0;
+        std::size_t TextChars = 0;  // readable characters
+    };
     std::vector<Reading> ReadTopics(const std::vector<std::string>& topics,
                                     const std::set<int>& skipped, Book& book) const;
+    void TargetLinkedPlaces(std::vector<Reading>& readings, const BookLinks& links,
+                            Book& book) const;
+    // The topic's rewritten text, as the book holds it.
+    std::string WriteTopic(TopicRewriter& rewriter, Reading& reading, Book& book,
+                           TopicSize& size) const;
 
     const TopicPathResolver& resolver_;
     std::string helpFileCharset_;
