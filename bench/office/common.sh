@@ -10,14 +10,29 @@ prepare_work() {
   for f in "$@"; do cp "$f" "$work/source/"; done
 }
 
-# Sum of the resident memory (kB) of the processes whose command line holds
-# the marker; the highest sum seen while the command runs is written to $2.
+# Sum of the resident memory (kB) of the processes whose command line or
+# environment holds the marker (a run's TMPDIR reaches every process it
+# starts, calibre's workers included); the highest sum seen while the command
+# runs is written to $2.
 sample_memory() {
   local marker=$1 out=$2 peak=0 sum
   while :; do
-    sum=$(ps -eo rss=,args= | grep -F -- "$marker" | grep -v -e 'grep' -e 'ps -eo' | awk '{s+=$1} END {print s+0}')
+    sum=$(grep -lsF -e "$marker" /proc/[0-9]*/cmdline /proc/[0-9]*/environ |
+      sed 's|/[a-z]*$||' | sort -u | grep -v "^/proc/$BASHPID\$" |
+      while read -r proc; do awk '/^VmRSS:/ {print $2}' "$proc/status" 2>/dev/null; done |
+      awk '{s+=$1} END {print s+0}')
     [ "$sum" -gt "$peak" ] && peak=$sum
     echo "$peak" > "$out"
     sleep 0.2
   done
+}
+
+# Installs calibre when it is missing (for the benchmarks only).
+ensure_calibre() {
+  command -v calibre-debug >/dev/null && return 0
+  echo "installing calibre (bench only)" >&2
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get install -y -q calibre >/dev/null ||
+    { $sudo apt-get update -q >/dev/null && $sudo apt-get install -y -q calibre >/dev/null; }
 }
