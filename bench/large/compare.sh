@@ -44,11 +44,7 @@ done
 
 if [[ " $* " != *" --only "* || " $* " == *calibre* ]] && [ $series -eq 0 ] &&
   ! command -v calibre-debug >/dev/null; then
-  echo "compare: installing calibre (bench only)" >&2
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get install -y -q calibre >/dev/null ||
-    { $sudo apt-get update -q >/dev/null && $sudo apt-get install -y -q calibre >/dev/null; }
+  "$here/../install-calibre.sh"
 fi
 
 exec "$python" "$here/compare.py" "$@"

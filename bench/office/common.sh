@@ -27,12 +27,3 @@ sample_memory() {
   done
 }
 
-# Installs calibre when it is missing (for the benchmarks only).
-ensure_calibre() {
-  command -v calibre-debug >/dev/null && return 0
-  echo "installing calibre (bench only)" >&2
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get install -y -q calibre >/dev/null ||
-    { $sudo apt-get update -q >/dev/null && $sudo apt-get install -y -q calibre >/dev/null; }
-}

@@ -30,7 +30,7 @@ pellin=$build/bin/pellin
 
 . "$here/bench/office/common.sh"
 prepare_work "${files[@]}"
-ensure_calibre
+"$here/bench/install-calibre.sh"
 
 # run <name> <command...>: timed, with TMPDIR naming the run for the sampler.
 run() {
