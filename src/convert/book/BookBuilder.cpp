@@ -179,8 +179,8 @@ void BookBuilder::TargetLinkedPlaces(std::vector<Reading>& readings, const BookL
     book.Anchors.KeepTargetsOnly();
 }
 
-std::string BookBuilder::WriteTopic(TopicRewriter& rewriter, Reading& reading, Book& book,
-                                    TopicSize& size) const {
+BookBuilder::WrittenTopic BookBuilder::WriteTopic(TopicRewriter& rewriter, Reading& reading,
+                                                  Book& book) const {
     if (OnTopic) OnTopic(reading.topic);
     HtmlPage page(reading.bytes, reading.charset);
     const TopicContent content = rewriter.Rewrite(reading.topic, reading.path, page);
@@ -190,16 +190,17 @@ std::string BookBuilder::WriteTopic(TopicRewriter& rewriter, Reading& reading, B
     DrawBoxedBlocks(shown);
     LayOutTables(shown);
     KeepHeadingsWithText(shown);
-    std::string text;
-    AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(), text);
+    WrittenTopic written;
+    AppendTopic(reading.topic, shown, PageBreakBeforeTopics && !book.Included.empty(),
+                written.Text);
     book.Included.push_back(reading.topic);
-    size.Pictures = content.Pictures;
-    size.TextChars = content.TextChars - content.Unreadable;
-    book.TextChars += size.TextChars;
+    written.Pictures = content.Pictures;
+    written.TextChars = content.TextChars - content.Unreadable;
+    book.TextChars += written.TextChars;
     book.Pictures += content.Pictures;
     book.LinkedPictures += content.LinkedPictures;
     std::string().swap(reading.bytes);
-    return text;
+    return written;
 }
 
 Book BookBuilder::Build(const std::vector<std::string>& topics, const std::string& bookPath,
@@ -215,10 +216,10 @@ Book BookBuilder::Build(const std::vector<std::string>& topics, const std::strin
     std::vector<int> pictures;
     std::vector<std::size_t> textChars;
     for (Reading& reading : readings) {
-        TopicSize size;
-        texts.push_back(WriteTopic(rewriter, reading, book, size));
-        pictures.push_back(size.Pictures);
-        textChars.push_back(size.TextChars);
+        WrittenTopic written = WriteTopic(rewriter, reading, book);
+        texts.push_back(std::move(written.Text));
+        pictures.push_back(written.Pictures);
+        textChars.push_back(written.TextChars);
     }
     WriteParts(bookPath, texts, SplitIntoParts(pictures, textChars, Parts), book);
     return book;

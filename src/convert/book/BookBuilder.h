@@ -61,7 +61,8 @@ public:
 
 private:
     struct Reading;
-    struct TopicSize {
+    struct WrittenTopic {
+        std::string Text;  // as the book holds it
         int Pictures = 0;
         std::size_t TextChars = 0;  // readable characters
     };
@@ -69,9 +70,7 @@ private:
                                     const std::set<int>& skipped, Book& book) const;
     void TargetLinkedPlaces(std::vector<Reading>& readings, const BookLinks& links,
                             Book& book) const;
-    // The topic's rewritten text, as the book holds it.
-    std::string WriteTopic(TopicRewriter& rewriter, Reading& reading, Book& book,
-                           TopicSize& size) const;
+    WrittenTopic WriteTopic(TopicRewriter& rewriter, Reading& reading, Book& book) const;
 
     const TopicPathResolver& resolver_;
     std::string helpFileCharset_;

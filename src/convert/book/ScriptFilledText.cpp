@@ -23,6 +23,14 @@ struct TextSet {
 
 constexpr const char* kValuesAttribute = "data-languageSpecificText";
 
+// The element a set's text goes into: the one carrying the values, else the
+// one its id names.
+xmlNode* FilledElement(const TextSet& set, const std::unordered_map<std::string, xmlNode*>& byId) {
+    if (set.node != nullptr) return set.node;
+    const auto found = byId.find(set.id);
+    return found == byId.end() ? nullptr : found->second;
+}
+
 // The language the body's onload="OnLoad('vb')" asks for, else C#.
 std::string PageLanguage(xmlNode* body) {
     const std::string onload = body == nullptr ? std::string() : html::Attribute(body, "onload");
@@ -103,10 +111,7 @@ void FillScriptFilledText(xmlNode* root) {
     if (sets.empty()) return;
     const std::string language = PageLanguage(body);
     for (const TextSet& set : sets) {
-        const auto found = byId.find(set.id);
-        xmlNode* span = set.node != nullptr   ? set.node
-                        : found != byId.end() ? found->second
-                                              : nullptr;
+        xmlNode* span = FilledElement(set, byId);
         if (span == nullptr || span->children != nullptr) continue;
         const std::string text =
             DecodeValueText(ValueFor(set.values, language), "UTF-8", ReferenceReading::AsCharacter);
