@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,10 +98,11 @@ bool endsWithin(pid_t office, int milliseconds) {
 
 // An office its client let go of was normally asked to terminate and is
 // ending by itself: it gets time for that, then a SIGTERM, and only then is
-// its group killed. An office that ends normally removes its own pipes and
-// temporary files.
-void endOffice(pid_t office, bool ended) {
-    if (!ended && !endsWithin(office, 2000)) {
+// its group killed. The office of a client that died asked nothing of it and
+// gets its SIGTERM at once. An office that ends normally removes its own
+// pipes and temporary files.
+void endOffice(pid_t office, bool ended, bool letGo) {
+    if (!ended && !(letGo && endsWithin(office, 2000))) {
         ::kill(-office, SIGTERM);
         endsWithin(office, 1000);
     }
@@ -142,16 +144,19 @@ struct GuardFiles {
     ::close(report);
 
     bool officeEnded = office <= 0;
-    while (!officeEnded) {
+    bool letGo = false;
+    while (!officeEnded && !letGo) {
         pollfd pfd{lifeline, POLLIN, 0};
         if (::poll(&pfd, 1, 200) > 0) {
             char byte;
-            if (::read(lifeline, &byte, 1) <= 0) break;  // the client let go or died
+            const ssize_t got = ::read(lifeline, &byte, 1);
+            if (got == 0 || (got < 0 && errno != EINTR)) break;  // the client died
+            letGo = got == 1;
         }
         int status = 0;
         if (::waitpid(office, &status, WNOHANG) == office) officeEnded = true;
     }
-    if (office > 0) endOffice(office, officeEnded);
+    if (office > 0) endOffice(office, officeEnded, letGo);
     int status = 0;
     while (::waitpid(-1, &status, 0) > 0 || errno == EINTR) {
     }
@@ -217,7 +222,9 @@ void OfficeProcess::start(const OfficeLaunchSettings& settings) {
 
     int lifeline[2];
     int report[2];
-    if (::pipe2(lifeline, O_CLOEXEC) != 0)
+    // A socket, not a pipe: the client's goodbye to a guard that has ended
+    // must not raise SIGPIPE.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, lifeline) != 0)
         throw std::runtime_error("Cannot create a pipe for the office");
     if (::pipe2(report, O_CLOEXEC) != 0) {
         ::close(lifeline[0]);
@@ -273,6 +280,10 @@ void OfficeProcess::kill() {
 }
 
 void OfficeProcess::stop() {
+    if (lifeline_ >= 0) {
+        const char letGo = 'q';
+        (void)!::send(lifeline_, &letGo, 1, MSG_NOSIGNAL);
+    }
     closeQuietly(lifeline_);
     if (guard_ > 0 && !guardEnded_) {
         int status = 0;

@@ -3,13 +3,15 @@
 // folder, its own UNO pipe, its own process group.
 //
 // The office is not a child of the client. A small guard process sits between
-// them: it starts the office in a new process group and waits on a pipe whose
-// only writer is this object. When the object is destroyed, or the client
-// process dies in any way (a crash or SIGKILL included), the pipe reaches end
-// of file: the guard gives the office a few seconds to end by itself (its
-// client normally asked it to terminate), sends it SIGTERM, then kills its
-// whole group, and removes the profile folder and the office's pipe sockets.
-// So no office outlives the client that started it, and none leaves files.
+// them: it starts the office in a new process group and waits on a socket
+// whose only other end is this object. When the object is destroyed it says
+// goodbye there, and the guard gives the office a few seconds to end by
+// itself (its client normally asked it to terminate). When the client process
+// dies in any way (a crash or SIGKILL included), the socket reaches end of
+// file without a goodbye. Either way the guard then sends the office SIGTERM,
+// kills its whole group, and removes the profile folder and the office's pipe
+// sockets. So no office outlives the client that started it, and none leaves
+// files.
 
 #include <sys/types.h>
 
@@ -47,7 +49,7 @@ private:
     std::string profileFolder_;
     pid_t guard_ = -1;
     pid_t officeGroup_ = -1;
-    int lifeline_ = -1;  // write end: closing it tells the guard to clean up
+    int lifeline_ = -1;  // the client's end: closing it tells the guard to clean up
     bool guardEnded_ = false;
     bool startedFromSeed_ = false;
 };
