@@ -133,6 +133,36 @@ TEST(PageFlow, AHeadingIsFollowedDirectlyByTheTableAfterItsAnchorsOrItsRow) {
         << "the columns' widths do not hide the heading row: " << body;
 }
 
+TEST(PageFlow, ABoldLineStandingAloneIsKeptWithWhatFollows) {
+    HtmlPage page(
+        "<body><div class=\"header\"><div class=\"title\" style=\"font-size: 18pt; "
+        "font-weight: bold\">CM3 Core</div></div><p>text</p>"
+        "<p class=\"h\"><a name=\"a\"></a><span style=\"font-weight: bold\">Syntax</span></p>"
+        "<p><b>Note:</b> more words follow the bold ones</p><div>plain line</div>"
+        "<div style=\"font-weight: bold\">a title <img src=\"a.png\"></div>"
+        "<table><tr><td><div style=\"font-weight: bold\">in a cell</div></td></tr>"
+        "<tr><td>and a second row</td></tr></table>"
+        "<table class=\"band\"><tr><td><div>Modules | Macros</div><div><div "
+        "style=\"font-weight: bold\">Core</div></div></td></tr></table>"
+        "<table class=\"note\"><tr><td><p><b>Note</b></p><p>" +
+            std::string(400, 'x') + "</p></td></tr></table></body>",
+        "UTF-8");
+    KeepHeadingsWithText(page.Find("body"));
+    const std::string body = Body(page);
+    const std::string kept = "page-break-after: avoid";
+    EXPECT_NE(std::string::npos,
+              body.find("<p class=\"title\" style=\"font-size: 18pt; font-weight: bold; " + kept +
+                        "\">CM3 Core</p>"))
+        << "a title division becomes a paragraph the office keeps with the next: " << body;
+    EXPECT_NE(std::string::npos, body.find("<p class=\"h\" style=\"" + kept + "\"><a name"))
+        << body;
+    EXPECT_NE(std::string::npos, body.find("<table class=\"band\" style=\"" + kept + "\">"))
+        << "the band round a title goes with it: " << body;
+    EXPECT_EQ(3u, Count(body, kept)) << "text after the bold, plain or pictured lines, a cell "
+                                        "among others and a long box are no titles: "
+                                     << body;
+}
+
 TEST(TableLayout, ATableOfSingleWordsThatFitsIsAsWideAsItsLines) {
     HtmlPage page(
         "<body><table class=\"members\"><tr><th></th><th>Name</th><th>Description</th></tr>"

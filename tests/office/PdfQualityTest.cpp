@@ -282,6 +282,42 @@ TEST_F(PdfQuality, CodeKeepsSingleSpacingAndTablesTheirBordersWordsAndMargins) {
         << "the second topic follows the first on its page";
 }
 
+// Topics of every length up to about two pages, each opened by a bold title
+// division, every other one in a shaded band: wherever a title falls, its
+// first line is on the same page.
+TEST_F(PdfQuality, ATitleLineStaysOnThePageOfItsText) {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (int lines = 1; lines <= 60; ++lines) {
+        const std::string title =
+            "<div class=\"title\" style=\"font-size: 150%; font-weight: "
+            "bold; margin: 10px 2px\">Title" +
+            std::to_string(lines) + "</div>";
+        std::string page =
+            "<html><body>" + (lines % 2 == 0 ? "<div style=\"background-color: #f9fafc; "
+                                               "border-bottom: 1px solid #c4cfe5\">" +
+                                                   title + "</div>"
+                                             : title);
+        page += "<p style=\"margin: 0\">First" + std::to_string(lines) + " line</p>";
+        for (int line = 1; line < lines; ++line) page += "<p style=\"margin: 0\">filler</p>";
+        files.emplace_back("t" + std::to_string(100 + lines) + ".htm", page + "</body></html>");
+    }
+    const fs::path chm = compileHelpFile(scratch_.Path(), "titles", files);
+    if (chm.empty()) GTEST_SKIP() << "chmcmd (fp-utils) is missing or failed";
+    fs::copy_file(chm, source_ / "titles.chm");
+    ASSERT_NE(std::string::npos, Convert({}).find("Success =>"));
+    const std::string text = pdfText(Pdf("titles"));
+    ASSERT_GT(std::count(text.begin(), text.end(), '\f'), 2) << "several pages";
+    const auto pageOf = [&text](const std::string& words) {
+        const auto at = text.find(words + "\n");
+        return at == std::string::npos ? -1 : std::count(text.begin(), text.begin() + at, '\f');
+    };
+    for (int lines = 1; lines <= 60; ++lines) {
+        const std::string number = std::to_string(lines);
+        ASSERT_GE(pageOf("Title" + number), 0) << number;
+        EXPECT_EQ(pageOf("Title" + number), pageOf("First" + number + " line")) << number;
+    }
+}
+
 TEST_F(PdfQuality, TopicPageBreakStartsEachTopicOnANewPage) {
     const std::string log = Convert({"code-tables.chm"}, ",TopicPageBreak=1");
     ASSERT_NE(std::string::npos, log.find("Success =>")) << log;

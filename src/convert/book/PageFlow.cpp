@@ -138,9 +138,107 @@ void KeepWithText(xmlNode* element, int depth) {
     }
 }
 
+// Inline elements a title's text may be set in.
+constexpr std::array<std::string_view, 16> kInline{"a",    "b",   "strong", "i",   "em",    "span",
+                                                   "font", "u",   "code",   "tt",  "small", "big",
+                                                   "sup",  "sub", "nobr",   "abbr"};
+constexpr std::size_t kTitleBytes = 160;  // a line, also in a script of three bytes a sign
+
+bool HoldsOnlyInlineText(const xmlNode* element, int depth) {
+    if (depth > 20) return false;
+    for (const xmlNode* child = element->children; child != nullptr; child = child->next) {
+        if (!html::IsElement(child)) continue;
+        if (!OneOf(html::Name(child), kInline) || !HoldsOnlyInlineText(child, depth + 1))
+            return false;
+    }
+    return true;
+}
+
+bool StyledBold(const xmlNode* element) {
+    const std::string name = html::Name(element);
+    return name == "b" || name == "strong" ||
+           html::Attribute(element, "style").find("font-weight: bold") != std::string::npos;
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// Bold text of a line at most, set in inline elements only.
+bool IsBoldLine(xmlNode* element) {
+    if (!HoldsOnlyInlineText(element, 0)) return false;
+    const std::string text = Trimmed(html::TextContent(element));
+    if (text.empty() || text.size() > kTitleBytes) return false;
+    if (StyledBold(element)) return true;
+    // Or all of its text in one bold element, after the anchors that open it.
+    xmlNode* child = FirstContent(element);
+    while (IsLoneAnchor(child)) child = NextContent(child);
+    return html::IsElement(child) && NextContent(child) == nullptr && StyledBold(child) &&
+           Trimmed(html::TextContent(child)) == text;
+}
+
+// A line of bold text standing alone as a paragraph or division: a title
+// the page sets without a heading element (Doxygen's, Help & Manual's).
+bool IsTitleLine(xmlNode* element) {
+    const std::string name = html::Name(element);
+    return (name == "div" || name == "p") && IsBoldLine(element);
+}
+
+bool HoldsTitleLine(xmlNode* element, int depth) {
+    if (depth > 20) return false;
+    for (xmlNode* child = element->children; child != nullptr; child = child->next)
+        if (IsTitleLine(child) ||
+            (OneOf(html::Name(child), kLookedInto) && HoldsTitleLine(child, depth + 1)))
+            return true;
+    return false;
+}
+
+// A table of one cell round a title and little else: the band a page's
+// title sits in, or a boxed division holding it.
+bool IsTitleBox(xmlNode* table) {
+    xmlNode* row = FirstRow(table);
+    xmlNode* cell = row != nullptr ? FirstContent(row) : nullptr;
+    if (!html::IsElement(cell) || NextContent(cell) != nullptr || NextContent(row) != nullptr ||
+        (row->parent != table && NextContent(row->parent) != nullptr))
+        return false;
+    return Trimmed(html::TextContent(table)).size() <= 2 * kTitleBytes &&
+           (IsBoldLine(cell) || HoldsTitleLine(cell, 0));
+}
+
+// The office keeps a paragraph or a table with what follows when it says
+// "page-break-after: avoid", not a division.
+void KeepWithNext(xmlNode* block) {
+    std::string style = html::Attribute(block, "style");
+    if (!style.empty()) style += "; ";
+    html::SetAttribute(block, "style", style + "page-break-after: avoid");
+}
+
+// Title lines and title boxes in the page's flow, outside tables and lists.
+// A title division holds nothing a paragraph would not and becomes one.
+void KeepTitlesWithText(xmlNode* element, int depth) {
+    if (depth > kMaxDepth) return;
+    for (xmlNode* child = element->children; child != nullptr; child = child->next) {
+        if (!html::IsElement(child)) continue;
+        const std::string name = html::Name(child);
+        if (IsTitleLine(child)) {
+            xmlNodeSetName(child, BAD_CAST "p");
+            KeepWithNext(child);
+        } else if (name == "table" && IsTitleBox(child)) {
+            KeepWithNext(child);
+        } else if (OneOf(name, kLookedInto)) {
+            KeepTitlesWithText(child, depth + 1);
+        }
+    }
+}
+
 }  // namespace
 
-void KeepHeadingsWithText(xmlNode* element) { KeepWithText(element, 0); }
+void KeepHeadingsWithText(xmlNode* element) {
+    KeepWithText(element, 0);
+    KeepTitlesWithText(element, 0);
+}
 
 xmlNode* StartOnNewPage(xmlNode* body) {
     xmlNode* node = body;
