@@ -215,20 +215,32 @@ void KeepWithNext(xmlNode* block) {
     html::SetAttribute(block, "style", style + "page-break-after: avoid");
 }
 
-// Title lines and title boxes in the page's flow, outside tables and lists.
-// A title division holds nothing a paragraph would not and becomes one.
-void KeepTitlesWithText(xmlNode* element, int depth) {
+// Whether text, a picture or a table comes after `node` before the end of
+// `top`: a bold line that ends the page is its footer, not a title.
+bool FollowedByContent(const xmlNode* node, const xmlNode* top) {
+    for (; node != nullptr && node != top; node = node->parent)
+        for (const xmlNode* next = node->next; next != nullptr; next = next->next) {
+            const std::string name = html::Name(next);
+            if (name == "img" || name == "table" || !Trimmed(html::TextContent(next)).empty())
+                return true;
+        }
+    return false;
+}
+
+// Title lines and title boxes in the flow of `top`, outside tables and
+// lists. A title division holds nothing a paragraph would not and becomes one.
+void KeepTitlesWithText(xmlNode* element, const xmlNode* top, int depth) {
     if (depth > kMaxDepth) return;
     for (xmlNode* child = element->children; child != nullptr; child = child->next) {
         if (!html::IsElement(child)) continue;
         const std::string name = html::Name(child);
-        if (IsTitleLine(child)) {
+        if (IsTitleLine(child) && FollowedByContent(child, top)) {
             xmlNodeSetName(child, BAD_CAST "p");
             KeepWithNext(child);
-        } else if (name == "table" && IsTitleBox(child)) {
+        } else if (name == "table" && IsTitleBox(child) && FollowedByContent(child, top)) {
             KeepWithNext(child);
         } else if (OneOf(name, kLookedInto)) {
-            KeepTitlesWithText(child, depth + 1);
+            KeepTitlesWithText(child, top, depth + 1);
         }
     }
 }
@@ -237,7 +249,7 @@ void KeepTitlesWithText(xmlNode* element, int depth) {
 
 void KeepHeadingsWithText(xmlNode* element) {
     KeepWithText(element, 0);
-    KeepTitlesWithText(element, 0);
+    KeepTitlesWithText(element, element, 0);
 }
 
 xmlNode* StartOnNewPage(xmlNode* body) {
