@@ -7,10 +7,13 @@
 #include <string_view>
 
 #include "convert/book/HtmlPage.h"
+#include "platform/text/AsciiText.h"
 
 namespace {
 
 constexpr std::string_view kBreak = "page-break-before: always";
+// Keeps a paragraph or a table, not a division, with what follows.
+constexpr std::string_view kKeepWithNext = "page-break-after: avoid";
 constexpr int kMaxDepth = 500;  // the rewriter cuts deeper content
 
 // Blocks the break is set on.
@@ -38,10 +41,10 @@ xmlNode* SkipBlanks(xmlNode* node) {
 // The first child that is not blank text.
 xmlNode* FirstContent(xmlNode* node) { return SkipBlanks(node->children); }
 
-void AddBreak(xmlNode* element) {
+void AddDeclaration(xmlNode* element, std::string_view declaration) {
     std::string style = html::Attribute(element, "style");
     if (!style.empty()) style += "; ";
-    html::SetAttribute(element, "style", style + std::string(kBreak));
+    html::SetAttribute(element, "style", style + std::string(declaration));
 }
 
 bool IsLoneAnchor(const xmlNode* node) {
@@ -160,23 +163,18 @@ bool StyledBold(const xmlNode* element) {
            html::Attribute(element, "style").find("font-weight: bold") != std::string::npos;
 }
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 // Bold text of a line at most, set in inline elements only.
 bool IsBoldLine(xmlNode* element) {
     if (!HoldsOnlyInlineText(element, 0)) return false;
-    const std::string text = Trimmed(html::TextContent(element));
+    const std::string content = html::TextContent(element);
+    const std::string_view text = platform::Trim(content);
     if (text.empty() || text.size() > kTitleBytes) return false;
     if (StyledBold(element)) return true;
     // Or all of its text in one bold element, after the anchors that open it.
     xmlNode* child = FirstContent(element);
     while (IsLoneAnchor(child)) child = NextContent(child);
     return html::IsElement(child) && NextContent(child) == nullptr && StyledBold(child) &&
-           Trimmed(html::TextContent(child)) == text;
+           platform::Trim(html::TextContent(child)) == text;
 }
 
 // A line of bold text standing alone as a paragraph or division: a title
@@ -203,16 +201,8 @@ bool IsTitleBox(xmlNode* table) {
     if (!html::IsElement(cell) || NextContent(cell) != nullptr || NextContent(row) != nullptr ||
         (row->parent != table && NextContent(row->parent) != nullptr))
         return false;
-    return Trimmed(html::TextContent(table)).size() <= 2 * kTitleBytes &&
+    return platform::Trim(html::TextContent(table)).size() <= 2 * kTitleBytes &&
            (IsBoldLine(cell) || HoldsTitleLine(cell, 0));
-}
-
-// The office keeps a paragraph or a table with what follows when it says
-// "page-break-after: avoid", not a division.
-void KeepWithNext(xmlNode* block) {
-    std::string style = html::Attribute(block, "style");
-    if (!style.empty()) style += "; ";
-    html::SetAttribute(block, "style", style + "page-break-after: avoid");
 }
 
 // Whether text, a picture or a table comes after `node` before the end of
@@ -221,7 +211,8 @@ bool FollowedByContent(const xmlNode* node, const xmlNode* top) {
     for (; node != nullptr && node != top; node = node->parent)
         for (const xmlNode* next = node->next; next != nullptr; next = next->next) {
             const std::string name = html::Name(next);
-            if (name == "img" || name == "table" || !Trimmed(html::TextContent(next)).empty())
+            if (name == "img" || name == "table" ||
+                !platform::Trim(html::TextContent(next)).empty())
                 return true;
         }
     return false;
@@ -236,9 +227,9 @@ void KeepTitlesWithText(xmlNode* element, const xmlNode* top, int depth) {
         const std::string name = html::Name(child);
         if (IsTitleLine(child) && FollowedByContent(child, top)) {
             xmlNodeSetName(child, BAD_CAST "p");
-            KeepWithNext(child);
+            AddDeclaration(child, kKeepWithNext);
         } else if (name == "table" && IsTitleBox(child) && FollowedByContent(child, top)) {
-            KeepWithNext(child);
+            AddDeclaration(child, kKeepWithNext);
         } else if (OneOf(name, kLookedInto)) {
             KeepTitlesWithText(child, top, depth + 1);
         }
@@ -259,7 +250,7 @@ xmlNode* StartOnNewPage(xmlNode* body) {
         if (!html::IsElement(first)) break;
         const std::string name = html::Name(first);
         if (OneOf(name, kTakesBreak)) {
-            AddBreak(first);
+            AddDeclaration(first, kBreak);
             return nullptr;
         }
         if (!OneOf(name, kLookedInto)) break;
